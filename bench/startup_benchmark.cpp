@@ -1,0 +1,58 @@
+// Start-up as a user feels it: all 35 windows created and the main window shown, from an empty
+// settings folder (the first start) and from one that holds a driver.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <fstream>
+
+#include "app/Startup.h"
+#include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
+#include "platform/Platform.h"
+
+namespace {
+
+void StartUp(benchmark::State& state, bool withSettings) {
+  velomare::platform::Seam seam;
+  velomare::platform::InstallSeam(&seam);
+  for (auto _ : state) {
+    state.PauseTiming();
+    QTemporaryDir dir;
+    setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
+    if (withSettings) {
+      velomare::platform::IniFile ini = velomare::OpenSettings();
+      ini.WriteString("Chassis", "name", "Bench");
+      ini.WriteString("Chassis", "Qts", "0,38");
+      ini.WriteBool("Options", "AboutAtStart", false);
+    }
+    velomare::ResetCommittedDriver();
+    state.ResumeTiming();
+
+    velomare::CreateForms();
+    QCoreApplication::processEvents();
+
+    state.PauseTiming();
+    velomare::DestroyForms();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+  velomare::platform::InstallSeam(nullptr);
+}
+
+void BM_FirstStart(benchmark::State& state) { StartUp(state, false); }
+void BM_StartWithSettings(benchmark::State& state) { StartUp(state, true); }
+BENCHMARK(BM_FirstStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartWithSettings)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

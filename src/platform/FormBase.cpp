@@ -1,0 +1,164 @@
+#include "platform/FormBase.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "common/Settings.h"
+#include "common/Version.h"
+#include "platform/Platform.h"
+
+namespace velomare {
+
+FormBase::FormBase(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setFont(WindowFont(11));
+  setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+QFont FormBase::WindowFont(int pixelSize) {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+void FormBase::InitForm(const char* formName, const char* germanCaption, const char* englishCaption) {
+  setObjectName(QString::fromLatin1(formName));
+  captionGerman_ = germanCaption;
+  captionEnglish_ = englishCaption ? englishCaption : germanCaption;
+  setWindowTitle(QString::fromUtf8(germanCaption));
+}
+
+void FormBase::ShowForm() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void FormBase::SetFixedClientSize(int w, int h) {
+  setFixedSize(w, h);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+void FormBase::CentreOnScreen() {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+void FormBase::ApplyLanguage() {
+  RefreshLanguage();
+  const bool english = IsEnglish();
+  if (captionGerman_) {
+    const QString caption = QString::fromUtf8(english ? captionEnglish_ : captionGerman_);
+    if (windowTitle() != caption) setWindowTitle(caption);
+  }
+  for (const UiText& entry : Texts()) {
+    const QString text = QString::fromUtf8(english ? entry.english : entry.german);
+    const QString name = QString::fromLatin1(entry.control);
+    if (name.isEmpty()) {
+      if (windowTitle() != text) setWindowTitle(text);
+      continue;
+    }
+    QObject* target = findChild<QObject*>(name);
+    if (!target) {
+      ApplyCustomText(entry.control, text);
+      continue;
+    }
+    if (entry.role == UiText::Hint) {
+      if (auto* w = qobject_cast<QWidget*>(target)) {
+        if (w->toolTip() != text) w->setToolTip(text);
+      } else if (auto* a = qobject_cast<QAction*>(target)) {
+        if (a->toolTip() != text) a->setToolTip(text);
+      }
+      continue;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+      if (button->text() != text) button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(target)) {
+      if (label->text() != text) label->setText(text);
+    } else if (auto* action = qobject_cast<QAction*>(target)) {
+      if (action->text() != text) action->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(target)) {
+      if (menu->title() != text) menu->setTitle(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(target)) {
+      if (group->title() != text) group->setTitle(text);
+    } else {
+      ApplyCustomText(entry.control, text);
+    }
+  }
+}
+
+void FormBase::ApplyColorScheme() {
+  QColor colour;
+  switch (SchemeOf(RefreshColorScheme())) {
+    case SchemeColour::White: colour = Qt::white; break;
+    case SchemeColour::Desktop: colour = DesktopColour(); break;
+    case SchemeColour::ButtonFace: colour = QApplication::palette().color(QPalette::Button); break;
+  }
+  if (palette().color(QPalette::Window) != colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+  }
+}
+
+void FormBase::ConfirmAndPrintForm() {
+  const QString question = QString::fromUtf8(Lang("Fenster drucken?", "print window?"));
+  if (platform::AskYesNo(this, question) == platform::Answer::Yes) platform::PrintWindowImage(this);
+}
+
+void FormBase::ShowHelpTopic() {
+  if (helpTopic_)
+    platform::Help(this, QString::fromUtf8(kHelpFile), platform::HelpCommand::Topic, QString::fromLatin1(helpTopic_));
+}
+
+void FormBase::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  activatedSinceShow_ = false;
+  ApplyLanguage();
+  FormShow();
+}
+
+void FormBase::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  activatedSinceShow_ = false;
+}
+
+void FormBase::paintEvent(QPaintEvent* event) {
+  if (usesColorScheme_) ApplyColorScheme();
+  ApplyLanguage();
+  QPainter painter(this);
+  painter.fillRect(event->rect(), palette().color(QPalette::Window));
+  FormPaint(painter);
+}
+
+void FormBase::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void FormBase::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    firstActivationSinceShow_ = !activatedSinceShow_;
+    activatedSinceShow_ = true;
+    FormActivate();
+  }
+}
+
+}  // namespace velomare

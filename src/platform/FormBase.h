@@ -1,0 +1,99 @@
+#pragma once
+// What every window shares: the texts of its controls in two languages, applied from the
+// "Sprache" setting whenever the window is shown or painted; the colour scheme for the windows
+// that paint with it; the print question; the help topic; and hooks named like the handlers of
+// the windows (FormShow, FormPaint, FormActivate, FormCloseQuery, FormClose).
+#include <QFont>
+#include <QWidget>
+#include <span>
+
+class QPainter;
+
+namespace velomare {
+
+// One text of a window: the control's object name (empty for the window caption), its German
+// and its English text, and whether the text is the control's caption or its hint (tooltip).
+struct UiText {
+  enum Role { Caption, Hint };
+  const char* control;
+  const char* german;
+  const char* english;
+  Role role = Caption;
+};
+
+class FormBase : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FormBase(QWidget* parent = nullptr);
+
+  // Makes the window visible (modeless) and brings it to the front.
+  void ShowForm();
+  // Hides the window through its close path (FormCloseQuery, FormClose).
+  bool CloseForm() { return close(); }
+
+  // Asks "Fenster drucken?" / "print window?" and prints the window's image on Yes.
+  void ConfirmAndPrintForm();
+  // Opens the window's help topic in the program's help file.
+  void ShowHelpTopic();
+
+  // Sets the texts of the table in the current language, reading the language first.
+  void ApplyLanguage();
+
+ protected:
+  // The window's text table; empty by default.
+  virtual std::span<const UiText> Texts() const { return {}; }
+  // Texts that are not captions or hints of a control (a dialog title, say).
+  virtual void ApplyCustomText(const char* /*control*/, const QString& /*text*/) {}
+
+  virtual void FormShow() {}
+  virtual void FormPaint(QPainter&) {}
+  virtual void FormActivate() {}
+  virtual bool FormCloseQuery() { return true; }
+  virtual void FormClose() {}
+
+  // The form's name and its caption in both languages (a window with one caption passes
+  // nullptr as the English one).
+  void InitForm(const char* formName, const char* germanCaption, const char* englishCaption);
+
+  // The windows that paint with the user's colour scheme say so at creation.
+  void SetUsesColorScheme(bool on) { usesColorScheme_ = on; }
+  void SetHelpTopic(const char* topic) { helpTopic_ = topic; }
+  // True at the first activation after the window became visible (restore saved values once).
+  bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }
+
+  // Creates a child control of type W with its object name, placed at (x, y, w, h).
+  template <class W>
+  W* Make(const char* name, QWidget* parent, int x, int y, int w, int h) {
+    W* widget = new W(parent ? parent : this);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(x, y, w, h);
+    return widget;
+  }
+  // The client area's size, fixed; the window cannot be resized or maximised.
+  void SetFixedClientSize(int w, int h);
+  void CentreOnScreen();
+
+  // The desktop's background colour, which the main window and colour scheme 2 use.
+  static QColor DesktopColour() { return QColor(0, 128, 128); }
+
+  // The windows' font: the system sans-serif at the given pixel height.
+  static QFont WindowFont(int pixelSize);
+
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void ApplyColorScheme();
+
+  bool usesColorScheme_ = false;
+  bool firstActivationSinceShow_ = false;
+  bool activatedSinceShow_ = false;
+  const char* helpTopic_ = nullptr;
+  const char* captionGerman_ = nullptr;
+  const char* captionEnglish_ = nullptr;
+};
+
+}  // namespace velomare

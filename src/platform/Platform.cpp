@@ -1,0 +1,186 @@
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPainter>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+
+#include "common/Settings.h"
+#include "common/Version.h"
+
+namespace velomare::platform {
+namespace {
+
+Seam* gSeam = nullptr;
+
+QPrinter& CurrentPrinter() {
+  static QPrinter printer(QPrinter::HighResolution);
+  return printer;
+}
+
+// Where a help file would be looked for: beside the program, then in the shared data folder.
+QString FindHelpFile(const QString& name) {
+  const QStringList folders = {QCoreApplication::applicationDirPath(),
+                               QCoreApplication::applicationDirPath() + "/../share/velomare",
+                               "/usr/share/velomare"};
+  for (const QString& folder : folders) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo::exists(path)) return path;
+  }
+  return {};
+}
+
+}  // namespace
+
+Seam* CurrentSeam() { return gSeam; }
+void InstallSeam(Seam* seam) { gSeam = seam; }
+
+Answer AskYesNo(QWidget* owner, const QString& text) {
+  if (gSeam) {
+    gSeam->questions << text;
+    return gSeam->answer ? gSeam->answer(text) : Answer::Yes;
+  }
+  const auto button = QMessageBox::question(owner, QString::fromUtf8(kProgramTitle), text,
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+  return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void ShowMessage(QWidget* owner, const QString& text) {
+  if (gSeam) {
+    gSeam->messages << text;
+    return;
+  }
+  QMessageBox::information(owner, QString::fromUtf8(kProgramTitle), text);
+}
+
+std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) {
+  if (gSeam) {
+    gSeam->fileDialogs << request;
+    return gSeam->fileName ? gSeam->fileName(request, false) : std::nullopt;
+  }
+  QFileDialog::Options options;
+  const QString name = QFileDialog::getOpenFileName(owner, request.title, request.defaultName, request.filter,
+                                                    nullptr, options);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request) {
+  if (gSeam) {
+    gSeam->fileDialogs << request;
+    return gSeam->fileName ? gSeam->fileName(request, true) : std::nullopt;
+  }
+  const QString name = QFileDialog::getSaveFileName(owner, request.title, request.defaultName, request.filter,
+                                                    nullptr, QFileDialog::DontConfirmOverwrite);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+bool PrinterSetup(QWidget* owner) {
+  if (gSeam) {
+    ++gSeam->printerSetups;
+    return gSeam->printerSetupAccepted;
+  }
+  QPageSetupDialog dialog(&CurrentPrinter(), owner);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintWindowImage(QWidget* window) {
+  if (!window) return;
+  if (gSeam) {
+    gSeam->printed << window;
+    return;
+  }
+  const QPixmap image = window->grab();
+  QPrinter& printer = CurrentPrinter();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ShowMessage(window, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
+    return;
+  }
+  const QRect page = painter.viewport();
+  QSize size = image.size();
+  size.scale(page.size(), Qt::KeepAspectRatio);
+  painter.drawPixmap(QRect(page.topLeft(), size), image);
+  painter.end();
+}
+
+void Help(QWidget* owner, const QString& helpFile, HelpCommand command, const QString& topic) {
+  if (gSeam) {
+    gSeam->helpRequests << Seam::HelpRequest{helpFile, command, topic};
+    return;
+  }
+  const QString path = FindHelpFile(helpFile);
+  if (!path.isEmpty()) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return;
+  }
+  QString what;
+  switch (command) {
+    case HelpCommand::Topic: what = topic; break;
+    case HelpCommand::Contents: what = QString::fromUtf8(Lang("Inhalt", "contents")); break;
+    case HelpCommand::PartialKeySearch: what = QString::fromUtf8(Lang("Suchen", "search")); break;
+    case HelpCommand::HelpOnHelp: what = QString::fromUtf8(Lang("Hilfe benutzen", "how to use help")); break;
+  }
+  ShowMessage(owner, IsEnglish()
+                         ? QString("The help file %1 is missing, so the help on \"%2\" cannot be shown.").arg(helpFile, what)
+                         : QString::fromUtf8("Die Hilfedatei %1 fehlt; die Hilfe zu \"%2\" kann nicht angezeigt werden.")
+                               .arg(helpFile, what));
+}
+
+void ShellOpen(QWidget*, const QString& target) {
+  if (gSeam) {
+    gSeam->opened << target;
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(target));
+}
+
+void HttpGet(const QString& url, int timeoutMs, qint64 maxBytes, std::function<void(const HttpResult&)> done) {
+  if (gSeam) {
+    gSeam->httpRequests << url;
+    HttpResult result = gSeam->http ? gSeam->http(url) : HttpResult{false, 0, {}, "no answer"};
+    if (result.body.size() > maxBytes) result.body.truncate(static_cast<int>(maxBytes));
+    QTimer::singleShot(0, qApp, [done, result] { done(result); });
+    return;
+  }
+  static QNetworkAccessManager* manager = new QNetworkAccessManager(qApp);
+  QNetworkRequest request{QUrl(url)};
+  request.setTransferTimeout(timeoutMs);
+  QNetworkReply* reply = manager->get(request);
+  auto body = std::make_shared<QByteArray>();
+  auto finished = std::make_shared<bool>(false);
+  QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, body, maxBytes] {
+    body->append(reply->read(maxBytes - body->size()));
+    if (body->size() >= maxBytes) reply->abort();
+  });
+  QObject::connect(reply, &QNetworkReply::finished, reply, [reply, body, finished, maxBytes, done] {
+    if (*finished) return;
+    *finished = true;
+    if (body->size() < maxBytes) body->append(reply->read(maxBytes - body->size()));
+    HttpResult result;
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool cutByLimit = body->size() >= maxBytes;
+    result.ok = (reply->error() == QNetworkReply::NoError || cutByLimit) && result.status >= 200 && result.status < 300;
+    result.body = *body;
+    if (!result.ok) result.error = reply->errorString();
+    reply->deleteLater();
+    done(result);
+  });
+}
+
+}  // namespace velomare::platform

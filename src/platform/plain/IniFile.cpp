@@ -1,0 +1,251 @@
+#include "platform/plain/IniFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/Encoding.h"
+
+namespace velomare::platform {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// The section name of a "[name]" line, or nothing for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  line = Trim(line);
+  if (line.empty() || line.front() != '[') return std::nullopt;
+  const std::size_t close = line.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(line.substr(1, close - 1));
+}
+
+// The key of a "key=value" line, or nothing.
+std::optional<std::string_view> KeyName(std::string_view line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  return Trim(line.substr(0, eq));
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  int fd = mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (ok && left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = false;
+      break;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (ok) {
+    struct stat st {};
+    const mode_t mode = (::stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
+    ::fchmod(fd, mode);
+    ok = ::fsync(fd) == 0;
+  }
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = std::rename(tmpl.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(tmpl.c_str());
+  return ok;
+}
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
+  const auto bytes = ReadWholeFile(path_);
+  if (!bytes) return;
+  loaded_ = true;
+  const std::string text = Cp1252ToUtf8(*bytes);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines_.push_back(std::move(line));
+    start = end + 1;
+  }
+}
+
+IniFile::Location IniFile::Find(std::string_view section, std::string_view key) const {
+  Location loc;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (const auto name = SectionName(lines_[i])) {
+      if (loc.sectionLine) break;  // the section ended
+      if (SameName(*name, Trim(section))) {
+        loc.sectionLine = i;
+        loc.sectionEnd = i + 1;
+      }
+      continue;
+    }
+    if (!loc.sectionLine) continue;
+    if (const auto k = KeyName(lines_[i])) {
+      loc.sectionEnd = i + 1;
+      if (!loc.keyLine && SameName(*k, Trim(key))) loc.keyLine = i;
+    }
+  }
+  return loc;
+}
+
+std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
+  const Location loc = Find(section, key);
+  if (!loc.keyLine) return std::nullopt;
+  std::string_view line = lines_[*loc.keyLine];
+  std::string_view value = Trim(line.substr(line.find('=') + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return std::string(value);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+  auto v = Lookup(section, key);
+  return v ? *v : std::string(def);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  const auto v = Lookup(section, key);
+  if (!v || v->empty()) return def;
+  std::string_view s(*v);
+  bool negative = false;
+  if (s.front() == '-' || s.front() == '+') {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  if (s.empty()) return def;
+  long long value = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return def;
+    value = value * 10 + (c - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) return def;
+  }
+  if (negative) value = -value;
+  if (value < INT_MIN || value > INT_MAX) return def;
+  return static_cast<int>(value);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool IniFile::SectionExists(std::string_view section) const {
+  return Find(section, std::string_view()).sectionLine.has_value();
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
+  return Lookup(section, key).has_value();
+}
+
+std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
+  std::vector<std::string> keys;
+  const Location loc = Find(section, std::string_view());
+  if (!loc.sectionLine) return keys;
+  for (std::size_t i = *loc.sectionLine + 1; i < loc.sectionEnd; ++i)
+    if (const auto k = KeyName(lines_[i])) keys.emplace_back(*k);
+  return keys;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  std::string line = std::string(Trim(key)) + "=" + std::string(value);
+  // A line end inside a value would split the line; the profile functions store one line.
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  const Location loc = Find(section, key);
+  if (loc.keyLine) {
+    lines_[*loc.keyLine] = line;
+  } else if (loc.sectionLine) {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(loc.sectionEnd), line);
+  } else {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(Trim(section)) + "]");
+    lines_.push_back(line);
+  }
+  return Save();
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+bool IniFile::EraseSection(std::string_view section) {
+  bool erased = false;
+  for (;;) {
+    const Location loc = Find(section, std::string_view());
+    if (!loc.sectionLine) break;
+    std::size_t end = *loc.sectionLine + 1;
+    while (end < lines_.size() && !SectionName(lines_[end])) ++end;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*loc.sectionLine),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    erased = true;
+  }
+  return erased ? Save() : true;
+}
+
+void IniFile::BeginUpdate() {
+  if (updateDepth_++ == 0) updateFailed_ = false;
+}
+
+bool IniFile::CommitUpdate() {
+  if (updateDepth_ > 0 && --updateDepth_ > 0) return true;
+  return Save() && !updateFailed_;
+}
+
+bool IniFile::Save() {
+  if (updateDepth_ > 0) return true;
+  std::string text;
+  for (const auto& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  const bool ok = WriteFileAtomically(path_, Utf8ToCp1252(text));
+  if (ok) loaded_ = true;
+  return ok;
+}
+
+}  // namespace velomare::platform

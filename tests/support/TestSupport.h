@@ -1,0 +1,48 @@
+#pragma once
+// Shared by the tests: a fresh settings folder for every test, a platform seam that answers in
+// place of a person, and the whole program started in-process.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace velomare::test {
+
+// Points the settings folder at a new empty temporary folder for the object's lifetime.
+class TempSettingsFolder {
+ public:
+  TempSettingsFolder();
+  ~TempSettingsFolder();
+  std::string Root() const;             // the XDG_CONFIG_HOME value
+  std::string SettingsPath() const;     // <root>/velomare/velomar.ini
+  void WriteSettings(const std::string& bytes) const;  // raw bytes of velomar.ini
+  std::string ReadSettings() const;     // raw bytes, empty when missing
+
+ private:
+  QTemporaryDir dir_;
+  std::string previous_;
+  bool hadPrevious_ = false;
+};
+
+// A clean program state: settings folder, committed driver, program settings, seam.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Creates the 35 windows as the program does at start.
+  void StartProgram();
+
+  std::unique_ptr<TempSettingsFolder> settings;
+  platform::Seam seam;
+  bool started = false;
+};
+
+// Reads a whole file as bytes.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace velomare::test
