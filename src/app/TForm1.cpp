@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -181,11 +181,11 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
   client_->setMouseTracking(true);
   client_->installEventFilter(this);
 
-  CheckBox1 = Make<QCheckBox>("CheckBox1", client_, 8, 1, 120, 14);
+  CheckBox1 = Make<QCheckBox>("CheckBox1", client_, 8, 0, 120, 14);
   CheckBox1->setText("Background");
 
   // Top row, then the four groups, each a bold label over rows of up to four buttons.
-  constexpr int kLeft = 9, kStep = 140, kW = 136, kH = 23, kRow = 27;
+  constexpr int kLeft = 9, kStep = 140, kW = 136, kH = 23, kRow = 27, kTopH = 21;
   const auto button = [&](const char* name, int column, int y) {
     return Make<QPushButton>(name, client_, kLeft + column * kStep, y, kW, kH);
   };
@@ -200,12 +200,13 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
     return label;
   };
 
-  int y = 16;
-  Button3 = button("Button3", 0, y);
-  SpeedButton1 = Make<QToolButton>("SpeedButton1", client_, kLeft + kStep, y, 32, kH);
+  // The top row fits in the compact window together with the check box above it.
+  int y = 14;
+  Button3 = Make<QPushButton>("Button3", client_, kLeft, y, kW, kTopH);
+  SpeedButton1 = Make<QToolButton>("SpeedButton1", client_, kLeft + kStep, y, 32, kTopH);
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-  buttonhelp = Make<QPushButton>("buttonhelp", client_, kLeft + kStep + 36, y, kW - 36, kH);
-  Button5 = button("Button5", 2, y);
+  buttonhelp = Make<QPushButton>("buttonhelp", client_, kLeft + kStep + 36, y, kW - 36, kTopH);
+  Button5 = Make<QPushButton>("Button5", client_, kLeft + 2 * kStep, y, kW, kTopH);
 
   y = 46;
   Label1 = groupLabel("Label1", y);
@@ -304,9 +305,6 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
   connect(buttonhelp, &QPushButton::clicked, this, &TForm1::buttonhelpClick);
   connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
 
-  // Esc presses the cancel button.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button5, &QPushButton::click);
 
   BuildMenu();
 
@@ -488,6 +486,15 @@ void TForm1::FormMouseMove() { StatusBar1->showMessage(QString::fromUtf8(kStatus
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
   FormMouseMove();
   FormBase::mouseMoveEvent(event);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  // Esc presses the cancel button.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Button5->click();
+    return;
+  }
+  FormBase::keyPressEvent(event);
 }
 
 void TForm1::ControlMouseMove(QObject* control) {

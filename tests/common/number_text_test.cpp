@@ -1,4 +1,160 @@
 #include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
 #include "common/NumberText.h"
+
 using namespace velomare;
-TEST(NumberText, Placeholder) { EXPECT_EQ(IsNumberText("0"), -1); }
+
+namespace {
+
+// The double nearest to a decimal text with a point, read by the standard library.
+double Nearest(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+TEST(IsNumberText, AcceptsSignDigitsAndOneSeparator) {
+  for (const char* text : {"0", "00", "05", "0,5", "0.5", "0.25", ",5", "5,", "-007", "-0,5", "1500", "12345678901234567890"})
+    EXPECT_EQ(IsNumberText(text), -1) << text;
+}
+
+TEST(IsNumberText, RejectsEverythingElse) {
+  for (const char* text : {"", "-", ",", "-,", "007", "00,5", "1,2,3", "1.000,5", " 5", "5 ", "+5", "1e3", "12-3",
+                           "--1", "abc", "1e999", "\xE4", "0x10"})
+    EXPECT_EQ(IsNumberText(text), 0) << text;
+}
+
+TEST(TextToFloat, ReadsBothSeparatorsAndTheSign) {
+  EXPECT_EQ(TextToFloat("0,410"), 0.41);
+  EXPECT_EQ(TextToFloat("0.410"), 0.41);
+  EXPECT_EQ(TextToFloat("-2,5"), -2.5);
+  EXPECT_EQ(TextToFloat("5,"), 5.0);
+  EXPECT_EQ(TextToFloat(",5"), 0.5);
+  EXPECT_EQ(TextToFloat("1500"), 1500.0);
+  EXPECT_EQ(TextToFloat(""), 0.0);
+  EXPECT_EQ(TextToFloat("-"), 0.0);
+}
+
+TEST(TextToFloat, ReadsDigitsExactlySoGuardsAtTheBoundaryHold) {
+  // Summing rounded products would give 0.30000000000000004 and pass a "> 0.3" guard.
+  EXPECT_EQ(TextToFloat("0,3"), 0.3);
+  EXPECT_FALSE(TextToFloat("0,3") > 0.3);
+  EXPECT_EQ(TextToFloat("0,1"), 0.1);
+  EXPECT_EQ(TextToFloat("5,0"), 5.0);
+  EXPECT_FALSE(TextToFloat("5,0") > 5.0);
+  EXPECT_EQ(TextToFloat("0,05"), 0.05);
+  EXPECT_EQ(TextToFloat("123456,789"), 123456.789);
+}
+
+TEST(TextToFloat, KeepsTheDocumentedQuirks) {
+  // A second separator is a zero digit that takes a place.
+  EXPECT_EQ(TextToFloat("1,234.5"), 10234.5);
+  // The 18th decimal and the 10^18 place weigh 1.
+  EXPECT_EQ(TextToFloat("0,000000000000000001"), 1.0);
+  EXPECT_EQ(TextToFloat("1000000000000000000"), 1.0);
+  EXPECT_EQ(TextToFloat("2000000000000000005"), 7.0);
+  EXPECT_EQ(TextToFloat("100000000000000000"), 1e17);
+  // Letters count as zero digits.
+  EXPECT_EQ(TextToFloat("1a5"), 105.0);
+}
+
+TEST(TextToFloat, RoundTripsEveryFormattedValue) {
+  std::mt19937_64 random(42);
+  std::uniform_real_distribution<double> magnitude(-6, 12);
+  for (int i = 0; i < 5000; ++i) {
+    const double value = std::pow(10.0, magnitude(random)) * ((i % 2) ? 1 : -1);
+    for (int decimals : {0, 1, 2, 3, 7, 15}) {
+      const std::string text = FormatFixed(value, 1, decimals);
+      const double expected = Nearest(text);
+      ASSERT_EQ(TextToFloat(DotToComma(text)), expected) << text;
+      ASSERT_EQ(ReadNumber(DotToComma(text)), expected) << text;
+    }
+  }
+}
+
+TEST(ReadNumber, IsZeroForTextsThatAreNotNumbers) {
+  EXPECT_EQ(ReadNumber("abc"), 0.0);
+  EXPECT_EQ(ReadNumber("1,234.5"), 0.0);
+  EXPECT_EQ(ReadNumber("007"), 0.0);
+  EXPECT_EQ(ReadNumber("-007"), -7.0);
+  // A digit string far beyond the double range stays finite.
+  EXPECT_TRUE(std::isfinite(ReadNumber(std::string(400, '9'))));
+}
+
+TEST(Pow10, MultipliesOnlyInsideItsRange) {
+  EXPECT_EQ(Pow10(17), 1e17);
+  EXPECT_EQ(Pow10(1), 10.0);
+  EXPECT_EQ(Pow10(18), 1.0);
+  EXPECT_EQ(Pow10(0), 1.0);
+  EXPECT_EQ(Pow10(-1), 1.0);
+  EXPECT_EQ(Pow10Neg(0), 1.0);
+  EXPECT_DOUBLE_EQ(Pow10Neg(3), 0.001);
+  EXPECT_EQ(Pow10Neg(18), 1.0);
+}
+
+TEST(DigitValue, GivesOneToNineElseZero) {
+  EXPECT_EQ(DigitValue('0'), 0);
+  EXPECT_EQ(DigitValue('7'), 7);
+  EXPECT_EQ(DigitValue('9'), 9);
+  EXPECT_EQ(DigitValue(','), 0);
+  EXPECT_EQ(DigitValue('a'), 0);
+}
+
+TEST(DotToComma, ReplacesEveryPoint) {
+  EXPECT_EQ(DotToComma("12.5"), "12,5");
+  EXPECT_EQ(DotToComma("1,5"), "1,5");
+  EXPECT_EQ(DotToComma("1.2.3"), "1,2,3");
+}
+
+TEST(PowerXY, IsExpOfYLnXAndNeverNonFinite) {
+  EXPECT_NEAR(PowerXY(10, 2), 100.0, 1e-12);
+  EXPECT_NEAR(PowerXY(10, -0.5), 0.31622776601683794, 1e-15);
+  EXPECT_EQ(PowerXY(0, 2), 0.0);
+  EXPECT_EQ(PowerXY(-10, 2), 0.0);
+  EXPECT_EQ(PowerXY(10, 400), 0.0);
+}
+
+TEST(FormatFixed, PadsToWidthAndRounds) {
+  EXPECT_EQ(FormatFixed(0.41, 2, 3), "0.410");
+  EXPECT_EQ(FormatFixed(8, 2, 0), " 8");
+  EXPECT_EQ(FormatFixed(92.5494, 3, 1), "92.5");
+  EXPECT_EQ(FormatFixed(2.68937, 2, 2), "2.69");
+  EXPECT_EQ(FormatFixed(-2.5, 6, 2), " -2.50");
+  EXPECT_EQ(FormatFixed(1234.5678, 1, 2), "1234.57");
+  EXPECT_EQ(FormatFixedComma(0.41, 2, 3), "0,410");
+  EXPECT_EQ(FormatFixed(std::nan(""), 3, 1), "?");
+  EXPECT_EQ(FormatFixed(HUGE_VAL, 3, 1), "?");
+}
+
+TEST(FormatPlain, WritesPlainDecimalWithoutExponent) {
+  EXPECT_EQ(FormatPlain(0.41, 15), "0.41");
+  EXPECT_EQ(FormatPlain(1500, 15), "1500");
+  EXPECT_EQ(FormatPlain(1e-6, 15), "0.000001");
+  EXPECT_EQ(FormatPlain(1.5e-7, 15, ','), "0,00000015");
+  EXPECT_EQ(FormatPlain(1e20, 15), "100000000000000000000");
+  EXPECT_EQ(FormatPlain(-244, 15), "-244");
+  EXPECT_EQ(FormatPlain(0, 15), "0");
+  EXPECT_EQ(FormatPlain(2.0420392015706, 7), "2.042039");
+  EXPECT_EQ(FormatPlain(502.72551, 7), "502.7255");
+  EXPECT_EQ(FormatPlain(8, 7), "8");
+  EXPECT_EQ(FormatPlain(0.68384633, 7), "0.6838463");
+  EXPECT_EQ(FormatPlain(std::nan(""), 7), "0");
+  // Read back, a stored value is the value that was written.
+  for (double v : {0.41, 0.513, 244.0, 6.8, 25.3, 1500.0, 1e-9, 123456789.125})
+    EXPECT_EQ(TextToFloat(FormatPlain(v, 15, ',')), v) << v;
+}
+
+TEST(CutDecimals, DropsDecimalsNeverIntegerDigits) {
+  EXPECT_EQ(CutDecimals("123.456", 5), "123.4");
+  EXPECT_EQ(CutDecimals("123.456", 4), "123");
+  EXPECT_EQ(CutDecimals("123456.7", 3), "123456");
+  EXPECT_EQ(CutDecimals("12.5", 15), "12.5");
+  EXPECT_EQ(CutDecimals("123456789", 3), "123456789");
+}
+
+}  // namespace

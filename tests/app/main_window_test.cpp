@@ -1,0 +1,261 @@
+// The main window driven through its controls: captions in both languages, hints, compact mode,
+// the close question, the windows it shows and hides, help and printer set-up.
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "TestSupport.h"
+#include "app/AllForms.h"
+#include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
+#include "driver/model/DisplacementCaller.h"
+
+namespace velomare::test {
+namespace {
+
+class MainWindow : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
+  }
+  void Repaint() {
+    form()->grab();
+    QCoreApplication::processEvents();
+  }
+  TForm1* form() { return forms::Form1; }
+  void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
+};
+
+TEST_F(MainWindow, CaptionsFollowTheLanguageAtEveryPaint) {
+  StartProgram();
+  Repaint();
+  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
+  EXPECT_EQ(form()->Label3->text(), "Berechnen von Gehäusebauformen");
+  EXPECT_EQ(form()->Label1->text(), "Berechnen / Simulieren  von Boxen");
+  EXPECT_EQ(form()->Gehuse2->title(), "Gehäuse");
+  EXPECT_EQ(form()->AboutVelomar1->text(), "&Über Velomare");
+
+  SetLanguage("english");
+  Repaint();
+  EXPECT_EQ(form()->Eingabe->text(), "&input of TSPs");
+  EXPECT_EQ(form()->Label3->text(), "calculating different boxes housings ");
+  EXPECT_EQ(form()->Gehuse2->title(), "housing");
+  EXPECT_EQ(form()->Dmpfungsglied1->text(), "level correction");
+  // Not re-captioned by language.
+  EXPECT_EQ(form()->CheckBox1->text(), "Background");
+  EXPECT_EQ(form()->VentBandpass1->text(), "Vent. Bandpass");
+  EXPECT_EQ(form()->Assistent1->text(), "Assistent");
+  EXPECT_EQ(form()->windowTitle(), "Velomare 3.2.5 - Freeware");
+
+  SetLanguage("English");  // only the exact word counts
+  Repaint();
+  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
+}
+
+TEST_F(MainWindow, StatusBarShowsTheHintOfTheControlUnderTheMouse) {
+  StartProgram();
+  Repaint();
+  QTest::mouseMove(form()->Eingabe);
+  QEvent enter(QEvent::Enter);
+  QCoreApplication::sendEvent(form()->Eingabe, &enter);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(),
+            "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden");
+  QCoreApplication::sendEvent(form()->Button8, &enter);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(), "Berechnung der Weiche aus den einzelnen Pässen ");
+
+  SetLanguage("english");
+  Repaint();
+  QCoreApplication::sendEvent(form()->Auswahl, &enter);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(), "depending on the speaker parameters sofware advises the usefulness ");
+  // Over an empty spot the version comes back.
+  QCoreApplication::sendEvent(form()->findChild<QWidget*>("client"), &enter);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(), "Velomare 3.2.5");
+  EXPECT_EQ(form()->vergleich->toolTip(), "Simulationsresultate vergleichen");
+}
+
+TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
+  StartProgram();
+  EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
+  form()->CheckBox1->click();
+  EXPECT_EQ(form()->OuterSize(), QSize(300, 62));
+  EXPECT_FALSE(form()->StatusBar1->isVisible());
+  EXPECT_TRUE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
+  // The check box and the top row stay in view.
+  for (QWidget* w : {static_cast<QWidget*>(form()->CheckBox1), static_cast<QWidget*>(form()->Button5)})
+    EXPECT_LE(w->mapTo(form(), QPoint(0, w->height())).y(), form()->height()) << w->objectName().toStdString();
+  form()->CheckBox1->click();
+  EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
+  EXPECT_TRUE(form()->StatusBar1->isVisible());
+  EXPECT_FALSE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(form()->isVisible());
+}
+
+TEST_F(MainWindow, CloseQuestionNoKeepsTheProgramRunning) {
+  StartProgram();
+  seam.answer = [](const QString&) { return platform::Answer::No; };
+  form()->Button5->click();
+  ASSERT_EQ(seam.questions.size(), 1);
+  EXPECT_EQ(seam.questions.back(), "Programm beenden ?");
+  EXPECT_TRUE(form()->isVisible());
+
+  SetLanguage("english");
+  form()->grab();
+  QTest::keyClick(form(), Qt::Key_Escape);
+  ASSERT_EQ(seam.questions.size(), 2);
+  EXPECT_EQ(seam.questions.back(), "end program?");
+  EXPECT_TRUE(form()->isVisible());
+
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  form()->Programmbeenden1->trigger();
+  EXPECT_FALSE(form()->isVisible());
+}
+
+TEST_F(MainWindow, NoCheckEndClosesWithoutAsking) {
+  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\nNoCheckEnd=1\r\n");
+  StartProgram();
+  QTest::keyClick(form(), Qt::Key_Escape);
+  EXPECT_TRUE(seam.questions.isEmpty());
+  EXPECT_FALSE(form()->isVisible());
+}
+
+TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
+  StartProgram();
+  const std::pair<QAbstractButton*, QWidget*> buttons[] = {
+      {form()->Button3, forms::options},   {form()->Auswahl, forms::wahl},       {form()->geschl, forms::closed},
+      {form()->Reflexbt, forms::Reflex},   {form()->Bandbox, forms::bandkiste},  {form()->Button9, forms::ventpass},
+      {form()->Button7, forms::offen},     {form()->Button6, forms::Expo},       {form()->vergleich, forms::ResultCompare},
+      {form()->quader, forms::quaderbox},  {form()->trapez, forms::trapezbox},   {form()->pyramide, forms::pyramidebox},
+      {form()->Tiefpass, forms::TP},       {form()->Bandfilter, forms::BP},      {form()->Hochpass, forms::HP},
+      {form()->Impedanz, forms::Imp},      {form()->Trimode, forms::Tri},        {form()->Button8, forms::weiche},
+      {form()->Button2, forms::Druck},     {form()->Button4, forms::Durch},      {form()->Button10, forms::unitcalc},
+      {form()->Button1, forms::tspara},    {form()->buttonQL, forms::QLmess},    {form()->Button11, forms::mehrbox},
+      {form()->SpeedButton1, forms::assistent}};
+  for (const auto& [button, window] : buttons) {
+    window->hide();
+    button->click();
+    EXPECT_TRUE(window->isVisible()) << button->objectName().toStdString();
+  }
+  const std::pair<QAction*, QWidget*> items[] = {
+      {form()->Chassis, forms::Chassisform}, {form()->Messen1, forms::tspara},   {form()->Optionen1, forms::options},
+      {form()->Gehwahl, forms::wahl},        {form()->offen1, forms::offen},     {form()->geschlossen, forms::closed},
+      {form()->Bassreflex2, forms::Reflex},  {form()->Bandpass, forms::bandkiste}, {form()->N4, forms::Expo},
+      {form()->Schalldruck1, forms::Druck},  {form()->minimalerReflexrohrdurchmesser1, forms::Durch},
+      {form()->VentBandpass1, forms::ventpass}, {form()->QuaderStandbox1, forms::quaderbox},
+      {form()->TrapezCarSub1, forms::trapezbox}, {form()->Pyramide1, forms::pyramidebox},
+      {form()->Verlustfaktormessen1, forms::QLmess}, {form()->Zusammenschaltung1, forms::mehrbox},
+      {form()->Hochpass1, forms::HP},        {form()->Tiefpass1, forms::TP},     {form()->Bandpass1, forms::BP},
+      {form()->TrimodeWeiche1, forms::Tri},  {form()->Impedanzkorrektur1, forms::Imp},
+      {form()->AboutVelomar1, forms::about}, {form()->Assistent1, forms::assistent}};
+  for (const auto& [item, window] : items) {
+    window->hide();
+    item->trigger();
+    EXPECT_TRUE(window->isVisible()) << item->objectName().toStdString();
+  }
+  EXPECT_EQ(form()->Messen1->shortcut(), QKeySequence("Ctrl+M"));
+  EXPECT_EQ(form()->Optionen1->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(form()->Helpinhalt->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(form()->Suchen1->shortcut(), QKeySequence(Qt::Key_F2));
+}
+
+TEST_F(MainWindow, PlaceholdersStayDisabledAndHidden) {
+  StartProgram();
+  EXPECT_FALSE(form()->TML->isEnabled());
+  EXPECT_FALSE(form()->Messen2->isEnabled());
+  EXPECT_FALSE(form()->Transmissionline1->isEnabled());
+  EXPECT_FALSE(form()->Gesamtweiche1->isEnabled());
+  form()->TML->click();
+  form()->Messen2->trigger();
+  EXPECT_FALSE(forms::TML->isVisible());
+  EXPECT_FALSE(forms::Messenform->isVisible());
+}
+
+TEST_F(MainWindow, AttenuatorButtonTogglesWhileTheMenuOnlyShows) {
+  StartProgram();
+  form()->daempf->click();
+  EXPECT_TRUE(forms::Dampfform->isVisible());
+  form()->daempf->click();
+  EXPECT_FALSE(forms::Dampfform->isVisible());
+  form()->Dmpfungsglied1->trigger();
+  form()->Dmpfungsglied1->trigger();
+  EXPECT_TRUE(forms::Dampfform->isVisible());
+}
+
+TEST_F(MainWindow, DriverInputHidesTheEnclosureWindowsButTheHorn) {
+  StartProgram();
+  for (QWidget* w : {static_cast<QWidget*>(forms::wahl), static_cast<QWidget*>(forms::closed),
+                     static_cast<QWidget*>(forms::Reflex), static_cast<QWidget*>(forms::bandkiste),
+                     static_cast<QWidget*>(forms::ventpass), static_cast<QWidget*>(forms::offen),
+                     static_cast<QWidget*>(forms::Expo)})
+    w->show();
+  form()->Eingabe->click();
+  EXPECT_FALSE(forms::wahl->isVisible());
+  EXPECT_FALSE(forms::closed->isVisible());
+  EXPECT_FALSE(forms::Reflex->isVisible());
+  EXPECT_FALSE(forms::bandkiste->isVisible());
+  EXPECT_FALSE(forms::ventpass->isVisible());
+  EXPECT_FALSE(forms::offen->isVisible());
+  EXPECT_TRUE(forms::Expo->isVisible());
+  EXPECT_TRUE(forms::Chassisform->isVisible());
+}
+
+TEST_F(MainWindow, DisplacementLaunchersSetTheCallerToZero) {
+  StartProgram();
+  DisplacementCaller = 1;
+  form()->Button_eigenvol->click();
+  EXPECT_EQ(DisplacementCaller, 0);
+  EXPECT_TRUE(forms::displacement->isVisible());
+  forms::displacement->hide();
+  DisplacementCaller = 1;
+  form()->Eigenvolumenberechnen1->trigger();
+  EXPECT_EQ(DisplacementCaller, 0);
+  EXPECT_TRUE(forms::displacement->isVisible());
+}
+
+TEST_F(MainWindow, HelpRequestsNameTheHelpFileAndSayItIsMissing) {
+  StartProgram();
+  form()->buttonhelp->click();
+  form()->Helpinhalt->trigger();
+  form()->Suchen1->trigger();
+  form()->Hilfebenutzen1->trigger();
+  ASSERT_EQ(seam.helpRequests.size(), 4);
+  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
+  EXPECT_EQ(seam.helpRequests[0].command, platform::HelpCommand::Topic);
+  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0001");
+  EXPECT_EQ(seam.helpRequests[1].command, platform::HelpCommand::Contents);
+  EXPECT_EQ(seam.helpRequests[2].command, platform::HelpCommand::PartialKeySearch);
+  EXPECT_EQ(seam.helpRequests[3].command, platform::HelpCommand::HelpOnHelp);
+  ASSERT_EQ(seam.messages.size(), 4);
+  EXPECT_TRUE(seam.messages[0].contains("VELO.HLP"));
+  EXPECT_TRUE(seam.messages[0].contains("QTX_contents0001"));
+}
+
+TEST_F(MainWindow, PrinterSetupOpensTheDialog) {
+  StartProgram();
+  form()->Druckereinstellung1->trigger();
+  EXPECT_EQ(seam.printerSetups, 1);
+}
+
+TEST_F(MainWindow, ClientAreaAndFontAreAsDesigned) {
+  StartProgram();
+  QWidget* client = form()->findChild<QWidget*>("client");
+  EXPECT_EQ(client->size(), QSize(574, 513));
+  EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
+  EXPECT_EQ(form()->font().pixelSize(), 10);
+  EXPECT_TRUE(form()->Label1->font().bold());
+  EXPECT_EQ(form()->Label1->font().pixelSize(), 16);
+  EXPECT_EQ(form()->pos(), QPoint(0, 0));
+  // Every button lies inside the client area, above the status bar.
+  for (QAbstractButton* b : client->findChildren<QAbstractButton*>())
+    EXPECT_LE(b->geometry().bottom(), form()->StatusBar1->geometry().top()) << b->objectName().toStdString();
+}
+
+}  // namespace
+}  // namespace velomare::test

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "common/Settings.h"
+#include "platform/plain/IniFile.h"
+#include "platform/plain/SettingsLocation.h"
+
+namespace velomare::test {
+namespace {
+
+using platform::IniFile;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  std::string Path(const char* name = "test.ini") const { return dir.path().toStdString() + "/" + name; }
+  QTemporaryDir dir;
+};
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+  IniFile missing(Path("none.ini"));
+  EXPECT_FALSE(missing.Loaded());
+  EXPECT_EQ(missing.ReadString("Info", "Sprache", "deutsch"), "deutsch");
+  EXPECT_EQ(missing.ReadInteger("Options", "color", 7), 7);
+  EXPECT_TRUE(missing.ReadBool("Options", "AboutAtStart", true));
+
+  WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadString("Options", "Sprache", "x"), "x");
+  EXPECT_EQ(ini.ReadString("Info", "Other", "y"), "y");
+}
+
+TEST_F(IniFileTest, SectionsAndKeysCompareWithoutCase) {
+  WriteFileBytes(Path(), "[CHASSIS]\r\nQTS=0,41\r\n[options]\r\nnocheckend=1\r\n");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadString("Chassis", "Qts", "0"), "0,41");
+  EXPECT_TRUE(ini.ReadBool("Options", "NoCheckEnd", false));
+  EXPECT_TRUE(ini.SectionExists("chassis"));
+  EXPECT_TRUE(ini.ValueExists("Chassis", "qts"));
+}
+
+TEST_F(IniFileTest, IntegersAndBoolsFallBackForMalformedValues) {
+  WriteFileBytes(Path(), "[O]\nA=12\nB=abc\nC=\nD=-3\nE=2\nF=0\nG=12abc\nH=99999999999\nI= 5 \n");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadInteger("O", "A", 0), 12);
+  EXPECT_EQ(ini.ReadInteger("O", "B", 4), 4);
+  EXPECT_EQ(ini.ReadInteger("O", "C", 4), 4);
+  EXPECT_EQ(ini.ReadInteger("O", "D", 0), -3);
+  EXPECT_TRUE(ini.ReadBool("O", "E", false));  // any non-zero value is true
+  EXPECT_FALSE(ini.ReadBool("O", "F", true));
+  EXPECT_TRUE(ini.ReadBool("O", "B", true));   // a word takes the default
+  EXPECT_EQ(ini.ReadInteger("O", "G", 1), 1);
+  EXPECT_EQ(ini.ReadInteger("O", "H", 1), 1);  // out of the 32-bit range
+  EXPECT_EQ(ini.ReadInteger("O", "I", 1), 5);  // blanks around a value do not count
+}
+
+TEST_F(IniFileTest, ReadsJunkLinesLoneLineFeedsAndAMissingFinalLineEnd) {
+  WriteFileBytes(Path(), "junk before\n[Info]\nno equals sign here\n  Sprache = english  \n;comment\n[Chassis]\nname=W\xE4");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadString("Info", "Sprache", ""), "english");
+  EXPECT_EQ(ini.ReadString("Chassis", "name", ""), "Wä");
+}
+
+TEST_F(IniFileTest, FirstOfDuplicateSectionsAndKeysCounts) {
+  WriteFileBytes(Path(), "[A]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFileInWindows1252WithCrLf) {
+  IniFile ini(Path());
+  ASSERT_TRUE(ini.WriteString("Info", "Version", "Velomare Freeware "));
+  ASSERT_TRUE(ini.WriteString("Chassis", "name", "Gehäuse"));
+  ASSERT_TRUE(ini.WriteBool("Options", "NoCheckEnd", true));
+  ASSERT_TRUE(ini.WriteInteger("Options", "color", -2));
+  EXPECT_EQ(ReadFileBytes(Path()),
+            "[Info]\r\nVersion=Velomare Freeware \r\n\r\n[Chassis]\r\nname=Geh\xE4use\r\n\r\n"
+            "[Options]\r\nNoCheckEnd=1\r\ncolor=-2\r\n");
+  EXPECT_EQ(IniFile(Path()).ReadString("Chassis", "NAME", ""), "Gehäuse");
+}
+
+TEST_F(IniFileTest, AWriteKeepsEveryOtherSectionKeyAndLine) {
+  const std::string before = "; my notes\r\n[Info]\r\nSprache=english\r\nodd line\r\nVersion=old\r\n\r\n"
+                             "[Chassis]\r\nname=A\r\n\r\n[Mine]\r\nx=1\r\n";
+  WriteFileBytes(Path(), before);
+  IniFile ini(Path());
+  ASSERT_TRUE(ini.WriteString("info", "VERSION", "new"));
+  ASSERT_TRUE(ini.WriteString("Chassis", "Qts", "0,41"));
+  EXPECT_EQ(ReadFileBytes(Path()),
+            "; my notes\r\n[Info]\r\nSprache=english\r\nodd line\r\nVERSION=new\r\n\r\n"
+            "[Chassis]\r\nname=A\r\nQts=0,41\r\n\r\n[Mine]\r\nx=1\r\n");
+}
+
+TEST_F(IniFileTest, BatchedWritesSaveOnceAndEraseSectionRemovesAllOfIt) {
+  WriteFileBytes(Path(), "[Keep]\r\na=1\r\n[other TSPs]\r\nQms=2\r\nZ=8\r\n[Tail]\r\nb=2\r\n");
+  IniFile ini(Path());
+  ini.BeginUpdate();
+  ini.WriteString("Keep", "c", "3");
+  EXPECT_EQ(ReadFileBytes(Path()).find("c=3"), std::string::npos);  // nothing on disk yet
+  ini.EraseSection("OTHER tsps");
+  ASSERT_TRUE(ini.CommitUpdate());
+  EXPECT_EQ(ReadFileBytes(Path()), "[Keep]\r\na=1\r\nc=3\r\n[Tail]\r\nb=2\r\n");
+}
+
+TEST_F(IniFileTest, AFailedWriteReportsFalseAndLeavesNoTrace) {
+  WriteFileBytes(Path("blocker"), "a file where a folder should be");
+  IniFile ini(Path("blocker") + "/x.ini");
+  EXPECT_FALSE(ini.WriteString("A", "b", "c"));
+
+  // The target is a folder: the rename fails, the temporary file is removed.
+  std::filesystem::create_directory(Path("folder.ini"));
+  IniFile onFolder(Path("folder.ini"));
+  EXPECT_FALSE(onFolder.WriteString("A", "b", "c"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path().toStdString())) ++entries;
+  EXPECT_EQ(entries, 2);  // blocker and folder.ini, no temporary files
+}
+
+TEST_F(IniFileTest, ValuesWithLineEndsStayOnOneLine) {
+  IniFile ini(Path());
+  ASSERT_TRUE(ini.WriteString("A", "name", "two\r\nlines"));
+  EXPECT_EQ(IniFile(Path()).ReadString("A", "name", ""), "two  lines");
+  EXPECT_FALSE(IniFile(Path()).SectionExists("lines"));
+}
+
+TEST(SettingsLocation, FollowsXdgConfigHome) {
+  TempSettingsFolder folder;
+  EXPECT_EQ(platform::WindowsDirectory(), folder.Root() + "/velomare");
+  EXPECT_EQ(SettingsFilePath(), folder.Root() + "/velomare/velomar.ini");
+  // The folder is created by the first write.
+  EXPECT_FALSE(std::filesystem::exists(folder.Root() + "/velomare"));
+  ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "english"));
+  EXPECT_EQ(folder.ReadSettings(), "[Info]\r\nSprache=english\r\n");
+
+  setenv("XDG_CONFIG_HOME", "relative/path", 1);
+  const char* home = std::getenv("HOME");
+  EXPECT_EQ(platform::WindowsDirectory(), std::string(home ? home : ".") + "/.config/velomare");
+}
+
+TEST(LanguageRule, OnlyTheExactWordEnglishSelectsEnglish) {
+  EXPECT_TRUE(IsEnglish("english"));
+  for (const char* other : {"English", "ENGLISH", "deutsch", "", " english", "englisch"})
+    EXPECT_FALSE(IsEnglish(other)) << other;
+}
+
+TEST(ColourRule, OneIsWhiteTwoDesktopEverythingElseButtonFace) {
+  EXPECT_EQ(SchemeOf(1), SchemeColour::White);
+  EXPECT_EQ(SchemeOf(2), SchemeColour::Desktop);
+  for (int v : {0, 3, 7, -1}) EXPECT_EQ(SchemeOf(v), SchemeColour::ButtonFace) << v;
+}
+
+}  // namespace
+}  // namespace velomare::test
