@@ -202,11 +202,11 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
 
   // The top row fits in the compact window together with the check box above it.
   int y = 14;
-  Button3 = Make<QPushButton>("Button3", client_, kLeft, y, kW, kTopH);
-  SpeedButton1 = Make<QToolButton>("SpeedButton1", client_, kLeft + kStep, y, 32, kTopH);
+  Button3 = Make<QPushButton>("Button3", client_, 4, y, 90, kTopH);
+  SpeedButton1 = Make<QToolButton>("SpeedButton1", client_, 96, y, 24, kTopH);
   SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-  buttonhelp = Make<QPushButton>("buttonhelp", client_, kLeft + kStep + 36, y, kW - 36, kTopH);
-  Button5 = Make<QPushButton>("Button5", client_, kLeft + 2 * kStep, y, kW, kTopH);
+  buttonhelp = Make<QPushButton>("buttonhelp", client_, 122, y, 70, kTopH);
+  Button5 = Make<QPushButton>("Button5", client_, 194, y, 94, kTopH);
 
   y = 46;
   Label1 = groupLabel("Label1", y);

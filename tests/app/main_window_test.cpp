@@ -90,7 +90,8 @@ TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
   EXPECT_TRUE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
   // The check box and the top row stay in view.
   for (QWidget* w : {static_cast<QWidget*>(form()->CheckBox1), static_cast<QWidget*>(form()->Button5)})
-    EXPECT_LE(w->mapTo(form(), QPoint(0, w->height())).y(), form()->height()) << w->objectName().toStdString();
+    EXPECT_TRUE(form()->rect().contains(QRect(w->mapTo(form(), QPoint(0, 0)), w->size())))
+        << w->objectName().toStdString();
   form()->CheckBox1->click();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
   EXPECT_TRUE(form()->StatusBar1->isVisible());

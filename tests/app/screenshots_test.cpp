@@ -2,6 +2,7 @@
 // so the windows can be looked at; skipped otherwise.
 #include <QCoreApplication>
 #include <QDir>
+#include <QAbstractButton>
 #include <QWidget>
 #include <cstdlib>
 
@@ -33,6 +34,24 @@ TEST_F(Screenshots, EveryWindowInBothLanguages) {
       if (w != forms::All().front()) w->hide();
     }
   }
+}
+
+}  // namespace
+}  // namespace velomare::test
+
+namespace velomare::test {
+namespace {
+
+TEST_F(Screenshots, CompactMainWindow) {
+  const char* folder = std::getenv("VELOMARE_SCREENSHOTS");
+  if (!folder) GTEST_SKIP() << "set VELOMARE_SCREENSHOTS to a folder to render the windows";
+  QDir().mkpath(folder);
+  StartProgram();
+  QWidget* main = forms::All().front();
+  auto* box = main->findChild<QAbstractButton*>("CheckBox1");
+  box->click();
+  QCoreApplication::processEvents();
+  main->grab().save(QString("%1/Form1-compact.png").arg(folder));
 }
 
 }  // namespace
