@@ -165,6 +165,12 @@ void Show(QWidget* form) {
   if (auto* f = qobject_cast<FormBase*>(form)) f->ShowForm();
 }
 
+// The click of a button or menu item that shows one window.
+template <auto& Form>
+void Opens() {
+  Show(Form);
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : FormBase(parent) {
@@ -270,34 +276,32 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
     b->installEventFilter(this);
   }
 
-  const auto shows = [this](QAbstractButton* b, QWidget* (*target)()) {
-    connect(b, &QAbstractButton::clicked, this, [target] { Show(target()); });
-  };
-  shows(SpeedButton1, [] { return static_cast<QWidget*>(forms::assistent); });
-  shows(Button3, [] { return static_cast<QWidget*>(forms::options); });
-  shows(Auswahl, [] { return static_cast<QWidget*>(forms::wahl); });
-  shows(geschl, [] { return static_cast<QWidget*>(forms::closed); });
-  shows(Reflexbt, [] { return static_cast<QWidget*>(forms::Reflex); });
-  shows(Bandbox, [] { return static_cast<QWidget*>(forms::bandkiste); });
-  shows(Button9, [] { return static_cast<QWidget*>(forms::ventpass); });
-  shows(Button7, [] { return static_cast<QWidget*>(forms::offen); });
-  shows(Button6, [] { return static_cast<QWidget*>(forms::Expo); });
-  shows(vergleich, [] { return static_cast<QWidget*>(forms::ResultCompare); });
-  shows(quader, [] { return static_cast<QWidget*>(forms::quaderbox); });
-  shows(trapez, [] { return static_cast<QWidget*>(forms::trapezbox); });
-  shows(pyramide, [] { return static_cast<QWidget*>(forms::pyramidebox); });
-  shows(Tiefpass, [] { return static_cast<QWidget*>(forms::TP); });
-  shows(Bandfilter, [] { return static_cast<QWidget*>(forms::BP); });
-  shows(Hochpass, [] { return static_cast<QWidget*>(forms::HP); });
-  shows(Impedanz, [] { return static_cast<QWidget*>(forms::Imp); });
-  shows(Trimode, [] { return static_cast<QWidget*>(forms::Tri); });
-  shows(Button8, [] { return static_cast<QWidget*>(forms::weiche); });
-  shows(Button2, [] { return static_cast<QWidget*>(forms::Druck); });
-  shows(Button4, [] { return static_cast<QWidget*>(forms::Durch); });
-  shows(Button10, [] { return static_cast<QWidget*>(forms::unitcalc); });
-  shows(Button1, [] { return static_cast<QWidget*>(forms::tspara); });
-  shows(buttonQL, [] { return static_cast<QWidget*>(forms::QLmess); });
-  shows(Button11, [] { return static_cast<QWidget*>(forms::mehrbox); });
+  const auto shows = [this](QAbstractButton* b, void (*action)()) { connect(b, &QAbstractButton::clicked, this, action); };
+  shows(SpeedButton1, Opens<forms::assistent>);
+  shows(Button3, Opens<forms::options>);
+  shows(Auswahl, Opens<forms::wahl>);
+  shows(geschl, Opens<forms::closed>);
+  shows(Reflexbt, Opens<forms::Reflex>);
+  shows(Bandbox, Opens<forms::bandkiste>);
+  shows(Button9, Opens<forms::ventpass>);
+  shows(Button7, Opens<forms::offen>);
+  shows(Button6, Opens<forms::Expo>);
+  shows(vergleich, Opens<forms::ResultCompare>);
+  shows(quader, Opens<forms::quaderbox>);
+  shows(trapez, Opens<forms::trapezbox>);
+  shows(pyramide, Opens<forms::pyramidebox>);
+  shows(Tiefpass, Opens<forms::TP>);
+  shows(Bandfilter, Opens<forms::BP>);
+  shows(Hochpass, Opens<forms::HP>);
+  shows(Impedanz, Opens<forms::Imp>);
+  shows(Trimode, Opens<forms::Tri>);
+  shows(Button8, Opens<forms::weiche>);
+  shows(Button2, Opens<forms::Druck>);
+  shows(Button4, Opens<forms::Durch>);
+  shows(Button10, Opens<forms::unitcalc>);
+  shows(Button1, Opens<forms::tspara>);
+  shows(buttonQL, Opens<forms::QLmess>);
+  shows(Button11, Opens<forms::mehrbox>);
   connect(Button5, &QPushButton::clicked, this, [this] { close(); });
   connect(Eingabe, &QPushButton::clicked, this, &TForm1::EingabeClick);
   connect(daempf, &QPushButton::clicked, this, &TForm1::daempfClick);
@@ -325,63 +329,63 @@ void TForm1::BuildMenu() {
     m->menuAction()->setObjectName(QString(name) + "_action");
     return m;
   };
-  const auto item = [this](QMenu* m, const char* name, QWidget* (*target)() = nullptr,
+  const auto item = [this](QMenu* m, const char* name, void (*action)() = nullptr,
                            const QKeySequence& keys = QKeySequence()) {
     QAction* a = m->addAction(QString());
     a->setParent(this);
     a->setObjectName(name);
     a->setShortcut(keys);
-    if (target) connect(a, &QAction::triggered, this, [target] { Show(target()); });
+    if (action) connect(a, &QAction::triggered, this, action);
     return a;
   };
 
   Eingabe1 = menu("Eingabe1");
-  Chassis = item(Eingabe1, "Chassis", [] { return static_cast<QWidget*>(forms::Chassisform); });
-  Messen1 = item(Eingabe1, "Messen1", [] { return static_cast<QWidget*>(forms::tspara); }, QKeySequence("Ctrl+M"));
+  Chassis = item(Eingabe1, "Chassis", Opens<forms::Chassisform>);
+  Messen1 = item(Eingabe1, "Messen1", Opens<forms::tspara>, QKeySequence("Ctrl+M"));
   Eigenvolumenberechnen1 = item(Eingabe1, "Eigenvolumenberechnen1");
   Messen2 = item(Eingabe1, "Messen2");
   Messen2->setEnabled(false);
   Eingabe1->addSeparator();
   Druckereinstellung1 = item(Eingabe1, "Druckereinstellung1");
-  Optionen1 = item(Eingabe1, "Optionen1", [] { return static_cast<QWidget*>(forms::options); }, QKeySequence("Ctrl+O"));
+  Optionen1 = item(Eingabe1, "Optionen1", Opens<forms::options>, QKeySequence("Ctrl+O"));
   Eingabe1->addSeparator();
   Programmbeenden1 = item(Eingabe1, "Programmbeenden1");
 
   Gehuse1 = menu("Gehuse1");
-  Gehwahl = item(Gehuse1, "Gehwahl", [] { return static_cast<QWidget*>(forms::wahl); });
+  Gehwahl = item(Gehuse1, "Gehwahl", Opens<forms::wahl>);
   Gehuse1->addSeparator();
-  offen1 = item(Gehuse1, "offen1", [] { return static_cast<QWidget*>(forms::offen); });
-  geschlossen = item(Gehuse1, "geschlossen", [] { return static_cast<QWidget*>(forms::closed); });
-  Bassreflex2 = item(Gehuse1, "Bassreflex2", [] { return static_cast<QWidget*>(forms::Reflex); });
-  Bandpass = item(Gehuse1, "Bandpass", [] { return static_cast<QWidget*>(forms::bandkiste); });
-  N4 = item(Gehuse1, "N4", [] { return static_cast<QWidget*>(forms::Expo); });
+  offen1 = item(Gehuse1, "offen1", Opens<forms::offen>);
+  geschlossen = item(Gehuse1, "geschlossen", Opens<forms::closed>);
+  Bassreflex2 = item(Gehuse1, "Bassreflex2", Opens<forms::Reflex>);
+  Bandpass = item(Gehuse1, "Bandpass", Opens<forms::bandkiste>);
+  N4 = item(Gehuse1, "N4", Opens<forms::Expo>);
   Transmissionline1 = item(Gehuse1, "Transmissionline1");
   Transmissionline1->setEnabled(false);
   Gehuse1->addSeparator();
-  Schalldruck1 = item(Gehuse1, "Schalldruck1", [] { return static_cast<QWidget*>(forms::Druck); });
+  Schalldruck1 = item(Gehuse1, "Schalldruck1", Opens<forms::Druck>);
   minimalerReflexrohrdurchmesser1 =
-      item(Gehuse1, "minimalerReflexrohrdurchmesser1", [] { return static_cast<QWidget*>(forms::Durch); });
+      item(Gehuse1, "minimalerReflexrohrdurchmesser1", Opens<forms::Durch>);
   Gehuse1->addSeparator();
-  VentBandpass1 = item(Gehuse1, "VentBandpass1", [] { return static_cast<QWidget*>(forms::ventpass); });
+  VentBandpass1 = item(Gehuse1, "VentBandpass1", Opens<forms::ventpass>);
   VentBandpass1->setText("Vent. Bandpass");
 
   Gehuse2 = menu("Gehuse2");
-  QuaderStandbox1 = item(Gehuse2, "QuaderStandbox1", [] { return static_cast<QWidget*>(forms::quaderbox); });
-  TrapezCarSub1 = item(Gehuse2, "TrapezCarSub1", [] { return static_cast<QWidget*>(forms::trapezbox); });
-  Pyramide1 = item(Gehuse2, "Pyramide1", [] { return static_cast<QWidget*>(forms::pyramidebox); });
+  QuaderStandbox1 = item(Gehuse2, "QuaderStandbox1", Opens<forms::quaderbox>);
+  TrapezCarSub1 = item(Gehuse2, "TrapezCarSub1", Opens<forms::trapezbox>);
+  Pyramide1 = item(Gehuse2, "Pyramide1", Opens<forms::pyramidebox>);
   Gehuse2->addSeparator();
-  Verlustfaktormessen1 = item(Gehuse2, "Verlustfaktormessen1", [] { return static_cast<QWidget*>(forms::QLmess); });
+  Verlustfaktormessen1 = item(Gehuse2, "Verlustfaktormessen1", Opens<forms::QLmess>);
   Gehuse2->addSeparator();
-  Zusammenschaltung1 = item(Gehuse2, "Zusammenschaltung1", [] { return static_cast<QWidget*>(forms::mehrbox); });
+  Zusammenschaltung1 = item(Gehuse2, "Zusammenschaltung1", Opens<forms::mehrbox>);
 
   Filter1 = menu("Filter1");
-  Hochpass1 = item(Filter1, "Hochpass1", [] { return static_cast<QWidget*>(forms::HP); });
-  Tiefpass1 = item(Filter1, "Tiefpass1", [] { return static_cast<QWidget*>(forms::TP); });
-  Bandpass1 = item(Filter1, "Bandpass1", [] { return static_cast<QWidget*>(forms::BP); });
+  Hochpass1 = item(Filter1, "Hochpass1", Opens<forms::HP>);
+  Tiefpass1 = item(Filter1, "Tiefpass1", Opens<forms::TP>);
+  Bandpass1 = item(Filter1, "Bandpass1", Opens<forms::BP>);
   Filter1->addSeparator();
-  TrimodeWeiche1 = item(Filter1, "TrimodeWeiche1", [] { return static_cast<QWidget*>(forms::Tri); });
-  Impedanzkorrektur1 = item(Filter1, "Impedanzkorrektur1", [] { return static_cast<QWidget*>(forms::Imp); });
-  Dmpfungsglied1 = item(Filter1, "Dmpfungsglied1", [] { return static_cast<QWidget*>(forms::Dampfform); });
+  TrimodeWeiche1 = item(Filter1, "TrimodeWeiche1", Opens<forms::Tri>);
+  Impedanzkorrektur1 = item(Filter1, "Impedanzkorrektur1", Opens<forms::Imp>);
+  Dmpfungsglied1 = item(Filter1, "Dmpfungsglied1", Opens<forms::Dampfform>);
   Filter1->addSeparator();
   Gesamtweiche1 = item(Filter1, "Gesamtweiche1");
   Gesamtweiche1->setEnabled(false);
@@ -391,7 +395,7 @@ void TForm1::BuildMenu() {
   Suchen1 = item(Hilfe1, "Suchen1", nullptr, QKeySequence(Qt::Key_F2));
   Hilfebenutzen1 = item(Hilfe1, "Hilfebenutzen1");
   Hilfe1->addSeparator();
-  AboutVelomar1 = item(Hilfe1, "AboutVelomar1", [] { return static_cast<QWidget*>(forms::about); });
+  AboutVelomar1 = item(Hilfe1, "AboutVelomar1", Opens<forms::about>);
 
   Assistent1 = MainMenu1->addAction("Assistent");
   Assistent1->setParent(this);
