@@ -418,6 +418,7 @@ std::span<const UiText> TForm1::Texts() const { return kTexts; }
 QSize TForm1::OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
 
 void TForm1::FormShow() {
+  if (reshowingAfterFlagChange_) return;
   StatusBar1->showMessage(QString::fromUtf8(kStatusVersionText));
   setWindowTitle(QString::fromUtf8(kMainCaption));
   LoadDriverAtStartup();
@@ -474,7 +475,13 @@ void TForm1::CheckBox1Click() {
   const bool wasVisible = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint, compact);
   setFixedSize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
-  if (wasVisible) show();
+  // Changing the stay-on-top flag hides the window; showing it again is no new show of the
+  // program's main window and must not load the driver from the settings again.
+  if (wasVisible) {
+    reshowingAfterFlagChange_ = true;
+    show();
+    reshowingAfterFlagChange_ = false;
+  }
 }
 
 bool TForm1::FormCloseQuery() {

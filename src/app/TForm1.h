@@ -67,6 +67,7 @@ class TForm1 : public FormBase {
   void BuildMenu();
   void ControlMouseMove(QObject* control);
   QWidget* client_;
+  bool reshowingAfterFlagChange_ = false;
 };
 
 }  // namespace velomare
