@@ -1,4 +1,6 @@
 #pragma once
+#include <QLineEdit>
+
 #include "platform/FormBase.h"
 
 namespace velomare {
@@ -9,7 +11,12 @@ class TDruck : public FormBase {
   explicit TDruck(QWidget* parent = nullptr) : FormBase(parent) {
     InitForm("Druck", "maximaler Schalldruck", "maximum SPL");
     resize(480, 320);
+    // The sensitivity of the first box group (dB at 1 W, 1 m); the driver-data window's OK
+    // writes the committed driver's sensitivity here.
+    Edit1 = Make<QLineEdit>("Edit1", this, 16, 16, 80, 21);
   }
+
+  QLineEdit* Edit1;
 };
 
 }  // namespace velomare

@@ -102,6 +102,13 @@ TEST_F(IniFileTest, BatchedWritesSaveOnceAndEraseSectionRemovesAllOfIt) {
   ini.EraseSection("OTHER tsps");
   ASSERT_TRUE(ini.CommitUpdate());
   EXPECT_EQ(ReadFileBytes(Path()), "[Keep]\r\na=1\r\nc=3\r\n[Tail]\r\nb=2\r\n");
+
+  // A last section takes the blank line that separated it along.
+  IniFile written(Path("new.ini"));
+  written.WriteString("A", "x", "1");
+  written.WriteString("B", "y", "2");
+  ASSERT_TRUE(written.EraseSection("B"));
+  EXPECT_EQ(ReadFileBytes(Path("new.ini")), "[A]\r\nx=1\r\n");
 }
 
 TEST_F(IniFileTest, AFailedWriteReportsFalseAndLeavesNoTrace) {

@@ -234,7 +234,11 @@ bool IniFile::EraseSection(std::string_view section) {
     if (!loc.sectionLine) break;
     std::size_t end = *loc.sectionLine + 1;
     while (end < lines_.size() && !SectionName(lines_[end])) ++end;
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*loc.sectionLine),
+    std::size_t begin = *loc.sectionLine;
+    // The blank lines that separated a last section from the one before it go with it.
+    if (end == lines_.size())
+      while (begin > 0 && Trim(lines_[begin - 1]).empty()) --begin;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
                  lines_.begin() + static_cast<std::ptrdiff_t>(end));
     erased = true;
   }

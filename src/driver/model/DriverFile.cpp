@@ -1,0 +1,230 @@
+#include "driver/model/DriverFile.h"
+
+#include <filesystem>
+
+#include "common/Encoding.h"
+#include "common/NumberText.h"
+#include "common/Settings.h"
+#include "driver/model/DriverValues.h"
+#include "platform/plain/IniFile.h"
+
+namespace velomare {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A driver file is a few hundred bytes; anything far larger is not one.
+constexpr std::uintmax_t kLargestDriverFile = 1024 * 1024;
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string Plain(double value) { return FormatPlain(value, 7, '.'); }
+
+// Looks at the bytes before the ini reader does: control characters mean a binary file, and a
+// line that is neither blank, a comment, a section nor a key=value line means a broken one
+// (a file cut off in the middle of a line, say).
+DriverFileStatus Inspect(std::string_view bytes) {
+  if (Trim(bytes).empty()) return DriverFileStatus::NotDriver;
+  for (char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) return DriverFileStatus::Damaged;
+  }
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = Trim(bytes.substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line.front() == ';') continue;
+    if (line.front() == '[') {
+      if (line.find(']') == std::string_view::npos) return DriverFileStatus::Damaged;
+      continue;
+    }
+    if (line.find('=') == std::string_view::npos) return DriverFileStatus::Damaged;
+  }
+  return DriverFileStatus::Ok;
+}
+
+std::string Joined(const char* german, std::string_view name, const char* germanEnd, const char* english,
+                   const char* englishEnd) {
+  return IsEnglish() ? std::string(english) + std::string(name) + englishEnd
+                     : std::string(german) + std::string(name) + germanEnd;
+}
+
+}  // namespace
+
+bool IsDriverFileName(std::string_view fileName) {
+  if (Utf8Length(fileName) <= 4) return false;
+  const std::string_view end = fileName.substr(fileName.size() - 4);
+  return end == ".vmx" || end == ".VMX";
+}
+
+std::string DriverFileNameFor(std::string_view chosen) {
+  return IsDriverFileName(chosen) ? std::string(chosen) : std::string(chosen) + ".vmx";
+}
+
+bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid) {
+  platform::IniFile ini(path);
+  // An existing file that cannot be read must not be replaced by our keys alone.
+  std::error_code error;
+  if (!ini.Loaded() && fs::exists(path, error)) return false;
+  if (error) return false;
+
+  ini.BeginUpdate();
+  ini.WriteString("Info", "Version", "Velomar Version 3.2.5");
+  ini.WriteString("Info", "Sprache", "deutsch");
+
+  ini.WriteString("Units", "Volumen (Vas, vol)", "l (Liter)");
+  ini.WriteString("Units", "Länge (dia)", "cm (Zentimeter)");
+  ini.WriteString("Units", "Flaeche (Sd)", "qcm (Quadratzentimeter)");
+  ini.WriteString("Units", "SPL", "dB (1W1m)");
+  ini.WriteString("Units", "eff", "Wirkungsgrad in %");
+  ini.WriteString("Units", "Mms", "g (Gramm)");
+  ini.WriteString("Units", "Cms", "mm/N (Millimeter pro Newton)");
+  ini.WriteString("Units", "Rms", "kg/s (Kilogramm pro Sekunde)");
+  ini.WriteString("Units", "Cmes", "µF (Mikrofarad)");
+  ini.WriteString("Units", "BL", "N/A (Newton pro Ampere)");
+
+  ini.WriteString("Chassis", "manufactor", texts.manufacturer);
+  ini.WriteString("Chassis", "name", texts.name);
+  ini.WriteString("Chassis", "Qts", texts.qts);
+  ini.WriteString("Chassis", "Qes", texts.qes);
+  ini.WriteString("Chassis", "Qms", texts.qms);
+  ini.WriteString("Chassis", "Vas", texts.vas);
+  ini.WriteString("Chassis", "fs", texts.fs);
+  ini.WriteString("Chassis", "Re", texts.re);
+  ini.WriteString("Chassis", "dia", texts.dia);
+  ini.WriteString("Chassis", "vol", texts.vol);
+  ini.WriteString("Chassis", "Le", texts.le);
+
+  if (valid) {
+    ini.WriteString("other TSPs", "Qms", Plain(WorkQmsCalc));
+    ini.WriteString("other TSPs", "Z", Plain(ChassisZ));
+    ini.WriteString("other TSPs", "Sd", Plain(ChassisSd));
+    ini.WriteString("other TSPs", "SPL", Plain(WorkSpl));
+    ini.WriteString("other TSPs", "eff", Plain(WorkEff));
+    ini.WriteString("other TSPs", "EBP", Plain(ChassisEbp));
+    ini.WriteString("other TSPs", "BL", Plain(ChassisBL));
+    ini.WriteString("other TSPs", "Mms", Plain(ChassisMms));
+    ini.WriteString("other TSPs", "Cms", Plain(ChassisCms));
+    ini.WriteString("other TSPs", "Rms", Plain(ChassisRms));
+    ini.WriteString("other TSPs", "Cmes", Plain(ChassisCmes));
+  } else {
+    // Values of an implausible driver are not written, and an older driver's must not remain.
+    ini.EraseSection("other TSPs");
+  }
+  return ini.CommitUpdate();
+}
+
+DriverFileRead ReadDriverFile(const std::string& path) {
+  DriverFileRead result;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (!fs::exists(status)) {
+    result.status = DriverFileStatus::Missing;
+    return result;
+  }
+  if (fs::is_directory(status)) {
+    result.status = DriverFileStatus::Unreadable;
+    return result;
+  }
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (!error && size > kLargestDriverFile) {
+    result.status = DriverFileStatus::NotDriver;
+    return result;
+  }
+  const auto bytes = platform::ReadWholeFile(path);
+  if (!bytes) {
+    result.status = DriverFileStatus::Unreadable;
+    return result;
+  }
+  result.status = Inspect(*bytes);
+  if (result.status != DriverFileStatus::Ok) return result;
+
+  const platform::IniFile ini(path);
+  if (!ini.Loaded()) {
+    result.status = DriverFileStatus::Unreadable;
+    return result;
+  }
+  if (!ini.SectionExists("Chassis")) {
+    result.status = DriverFileStatus::NotDriver;
+    return result;
+  }
+  DriverFileTexts& t = result.texts;
+  t.manufacturer = ini.ReadString("Chassis", "manufactor", "keine");
+  t.name = ini.ReadString("Chassis", "name", "keine");
+  t.qts = ini.ReadString("Chassis", "Qts", "0");
+  t.qes = ini.ReadString("Chassis", "Qes", "0");
+  t.qms = ini.ReadString("Chassis", "Qms", "0");
+  t.vas = ini.ReadString("Chassis", "Vas", "0");
+  t.fs = ini.ReadString("Chassis", "fs", "0");
+  t.re = ini.ReadString("Chassis", "Re", "0");
+  t.dia = ini.ReadString("Chassis", "dia", "0");
+  t.vol = ini.ReadString("Chassis", "vol", "0");
+  t.le = ini.ReadString("Chassis", "Le", "0");
+  return result;
+}
+
+bool DriverFileExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(path, error);
+}
+
+bool DeleteDriverFile(const std::string& path) {
+  std::error_code error;
+  // Only a file goes: a folder that happens to carry the name stays.
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (error || !fs::exists(status) || fs::is_directory(status)) return false;
+  return fs::remove(path, error) && !error;
+}
+
+namespace driver_file_text {
+
+std::string SaveTitle() { return Lang("Velomar-Datei speichern", "save Velomar file"); }
+std::string OpenTitle() { return Lang("Velomar-Datei öffnen", "open Velomar file"); }
+std::string OverwriteQuestion(std::string_view name) {
+  return Joined("Datei ", name, " überschreiben?", "overwrite ", " ?");
+}
+std::string Saved(std::string_view name) { return Joined("Datei ", name, " gespeichert", "file ", " saved"); }
+std::string Overwritten(std::string_view name) {
+  return Joined("Datei ", name, " überschrieben", "file ", " overwritten");
+}
+std::string NotSaved() { return Lang("Datei nicht gespeichert", "file not saved"); }
+std::string WriteFailed(std::string_view name) {
+  return Joined("Die Datei ", name,
+                " konnte nicht geschrieben werden. Bitte einen anderen Ordner oder Namen wählen.",
+                "The file ", " could not be written. Please choose another folder or name.");
+}
+std::string DoesNotExist(std::string_view name) {
+  return Joined("Datei ", name, " existiert nicht", "file ", " does not exist ");
+}
+std::string Opened(std::string_view name) { return Joined("Datei ", name, " geöffnet", "file ", " opened"); }
+std::string CannotOpen(std::string_view name, DriverFileStatus status) {
+  switch (status) {
+    case DriverFileStatus::Unreadable:
+      return Joined("Die Datei ", name, " kann nicht gelesen werden.", "The file ", " cannot be read.");
+    case DriverFileStatus::Damaged:
+      return Joined("Die Datei ", name, " ist beschädigt und wurde nicht geöffnet.", "The file ",
+                    " is damaged and was not opened.");
+    case DriverFileStatus::NotDriver:
+      return Joined("Die Datei ", name,
+                    " ist keine Velomar-Datei (der Abschnitt [Chassis] fehlt) und wurde nicht geöffnet.",
+                    "The file ", " is not a Velomar file (it has no [Chassis] section) and was not opened.");
+    case DriverFileStatus::Missing: return DoesNotExist(name);
+    case DriverFileStatus::Ok: break;
+  }
+  return {};
+}
+std::string DeleteQuestion(std::string_view name) { return Joined("Dateie ", name, "löschen?", "delete ", "?"); }
+std::string Deleted(std::string_view name) { return Joined("Datei ", name, " gelöscht", "file ", " deleted"); }
+std::string NotDeleted(std::string_view name) {
+  return Joined("Datei ", name, " nicht gelöscht", "file ", " not deleted");
+}
+
+}  // namespace driver_file_text
+}  // namespace velomare

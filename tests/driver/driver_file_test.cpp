@@ -1,0 +1,297 @@
+// Driver files through the driver-data window's buttons: the exact bytes, the round trip, the
+// file names, overwrite, the stale "other TSPs" section, damaged files, delete and failed writes.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "app/AllForms.h"
+#include "common/Settings.h"
+#include "driver/model/DriverFile.h"
+
+namespace velomare::test {
+namespace {
+
+const std::string kDefaultDriverFile =
+    "[Info]\r\nVersion=Velomar Version 3.2.5\r\nSprache=deutsch\r\n"
+    "\r\n[Units]\r\nVolumen (Vas, vol)=l (Liter)\r\nL\xE4nge (dia)=cm (Zentimeter)\r\n"
+    "Flaeche (Sd)=qcm (Quadratzentimeter)\r\nSPL=dB (1W1m)\r\neff=Wirkungsgrad in %\r\nMms=g (Gramm)\r\n"
+    "Cms=mm/N (Millimeter pro Newton)\r\nRms=kg/s (Kilogramm pro Sekunde)\r\nCmes=\xB5" "F (Mikrofarad)\r\n"
+    "BL=N/A (Newton pro Ampere)\r\n"
+    "\r\n[Chassis]\r\nmanufactor=VISATON\r\nname=W 300 NG (8 Ohm)\r\nQts=0,410\r\nQes=0,513\r\nQms=2,040\r\n"
+    "Vas=244,0\r\nfs=29,0\r\nRe=6,8\r\ndia=25,3\r\nvol=2,10\r\nLe=1500\r\n"
+    "\r\n[other TSPs]\r\nQms=2.042039\r\nZ=8\r\nSd=502.7255\r\nSPL=92.54944\r\neff=1.134864\r\nEBP=56.53021\r\n"
+    "BL=10.2238\r\nMms=44.0439\r\nCms=0.6838463\r\nRms=3.930064\r\nCmes=414.0288\r\n";
+
+class DriverFile : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
+    StartProgram();
+    form()->ShowForm();
+    form()->grab();
+    QCoreApplication::processEvents();
+  }
+  TChassisform* form() { return forms::Chassisform; }
+  std::string Path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
+  // The dialogs answer with this name; nothing means cancel.
+  void Choose(const std::string& path) {
+    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return std::optional<QString>(QString::fromStdString(path)); };
+  }
+  void Save(const std::string& path) {
+    Choose(path);
+    form()->Button3->click();
+  }
+  void Open(const std::string& path) {
+    Choose(path);
+    form()->Button5->click();
+  }
+  QString Status() { return form()->StatusBar1->currentMessage(); }
+  QStringList EditTexts() {
+    TChassisform* f = form();
+    QStringList texts;
+    for (QLineEdit* e : {f->Edit9, f->Edit6, f->Edit1, f->Edit2, f->Edit11, f->Edit3, f->Edit4, f->Edit5, f->Edit7,
+                         f->Edit8, f->Edit10})
+      texts << e->text();
+    return texts;
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(DriverFile, SavesTheBuiltInDriverByteForByte) {
+  const std::string path = Path("w300.vmx");
+  Save(path);
+  EXPECT_EQ(ReadFileBytes(path), kDefaultDriverFile);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " gespeichert"));
+  ASSERT_EQ(seam.fileDialogs.size(), 1);
+  EXPECT_EQ(seam.fileDialogs[0].title, "Velomar-Datei speichern");
+  EXPECT_EQ(seam.fileDialogs[0].defaultName, "Chassis.vmx");
+  EXPECT_EQ(seam.fileDialogs[0].filter, "Velomar-Datei (*.vmx)");
+  EXPECT_FALSE(form()->Button7->isEnabled());  // a save does not enable delete
+}
+
+TEST_F(DriverFile, AFileWrittenHereOpensBackToTheSameEditTexts) {
+  TChassisform* f = form();
+  f->Edit9->setText("Bässe & Co");
+  f->Edit6->setText(QString(36, 'N'));  // written whole, though only 30 characters are committed
+  f->Edit1->setText("0.38");
+  f->Edit2->setText("0,45");
+  f->Edit11->setText("6");
+  f->Edit3->setText("80,25");
+  f->Edit4->setText("33,5");
+  f->Edit5->setText("3,3");
+  f->Edit7->setText("21");
+  f->Edit8->setText("1,4");
+  f->Edit10->setText("950");
+  const QStringList saved = EditTexts();
+  const std::string path = Path("round.vmx");
+  Save(path);
+
+  f->Button2->click();  // the built-in driver again
+  ASSERT_NE(EditTexts(), saved);
+  Open(path);
+  EXPECT_EQ(EditTexts(), saved);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " geöffnet"));
+  EXPECT_TRUE(f->Button7->isEnabled());
+  EXPECT_EQ(f->Label24->text(), "neue Werte");
+  EXPECT_EQ(seam.fileDialogs.last().title, "Velomar-Datei öffnen");
+  EXPECT_TRUE(seam.fileDialogs.last().mustExist);
+}
+
+TEST_F(DriverFile, FileNamesGetTheExtensionUnlessTheyEndInItExactly) {
+  EXPECT_TRUE(IsDriverFileName("a.vmx"));
+  EXPECT_TRUE(IsDriverFileName("a.VMX"));
+  EXPECT_FALSE(IsDriverFileName(".vmx"));
+  EXPECT_FALSE(IsDriverFileName("a.Vmx"));
+  EXPECT_FALSE(IsDriverFileName("a.vmx "));
+
+  Save(Path("woofer"));
+  EXPECT_TRUE(std::filesystem::exists(Path("woofer.vmx")));
+  EXPECT_FALSE(std::filesystem::exists(Path("woofer")));
+  Save(Path("woofer.VMX"));
+  EXPECT_TRUE(std::filesystem::exists(Path("woofer.VMX")));
+  Save(Path("woofer.Vmx"));
+  EXPECT_TRUE(std::filesystem::exists(Path("woofer.Vmx.vmx")));
+  EXPECT_FALSE(std::filesystem::exists(Path("woofer.Vmx")));
+}
+
+TEST_F(DriverFile, OverwriteAsksAndNoLeavesTheFile) {
+  const std::string path = Path("keep.vmx");
+  WriteFileBytes(path, "[Chassis]\r\nQts=0,3\r\n");
+  seam.answer = [](const QString&) { return platform::Answer::No; };
+  Save(path);
+  ASSERT_EQ(seam.questions.size(), 1);
+  EXPECT_EQ(seam.questions[0], QString::fromStdString("Datei " + path + " überschreiben?"));
+  EXPECT_EQ(ReadFileBytes(path), "[Chassis]\r\nQts=0,3\r\n");
+  EXPECT_EQ(Status(), "Datei nicht gespeichert");
+
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  Save(path);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " überschrieben"));
+  EXPECT_NE(ReadFileBytes(path).find("Qts=0,410"), std::string::npos);
+
+  OpenSettings().WriteString("Info", "Sprache", "english");
+  form()->grab();
+  Save(path);
+  EXPECT_EQ(seam.questions.last(), QString::fromStdString("overwrite " + path + " ?"));
+  EXPECT_EQ(Status(), QString::fromStdString("file " + path + " overwritten"));
+  EXPECT_EQ(seam.fileDialogs.last().title, "save Velomar file");
+}
+
+TEST_F(DriverFile, StaleDerivedValuesAreRemovedAndOtherContentKept) {
+  const std::string path = Path("stale.vmx");
+  WriteFileBytes(path, "[Notes]\r\nbought=2019\r\n");
+  Save(path);
+  std::string bytes = ReadFileBytes(path);
+  EXPECT_EQ(bytes.rfind("[Notes]\r\nbought=2019\r\n\r\n[Info]", 0), 0u);
+  EXPECT_NE(bytes.find("[other TSPs]\r\nQms=2.042039"), std::string::npos);
+
+  form()->Edit1->setText("abc");  // implausible: OK disabled
+  ASSERT_FALSE(form()->BitBtn1->isEnabled());
+  Save(path);
+  bytes = ReadFileBytes(path);
+  EXPECT_EQ(bytes.find("other TSPs"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\nQts=abc\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("[Notes]\r\nbought=2019\r\n"), std::string::npos);
+  EXPECT_EQ(bytes, "[Notes]\r\nbought=2019\r\n\r\n" +
+                       kDefaultDriverFile.substr(0, kDefaultDriverFile.find("\r\n[other TSPs]"))
+                           .replace(kDefaultDriverFile.find("Qts=0,410"), 9, "Qts=abc"));
+}
+
+TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
+  const std::string good = Path("good.vmx");
+  Save(good);
+  Open(good);
+  ASSERT_TRUE(form()->Button7->isEnabled());
+  form()->Edit6->setText("typed");
+  const QStringList before = EditTexts();
+  const QString status = Status();
+
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"empty.vmx", "", "keine Velomar-Datei"},
+      {"blank.vmx", "\r\n  \r\n", "keine Velomar-Datei"},
+      {"nochassis.vmx", "[Info]\r\nVersion=Velomar Version 3.2.5\r\n", "keine Velomar-Datei"},
+      {"binary.vmx", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "beschädigt"},
+      {"cutkey.vmx", "[Chassis]\r\nmanufactor=VISATON\r\nna", "beschädigt"},
+      {"cutsection.vmx", "[Info]\r\nVersion=Velomar Version 3.2.5\r\n\r\n[Chas", "beschädigt"},
+      {"truncated.vmx", kDefaultDriverFile.substr(0, 200), "keine Velomar-Datei"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = Path(c.name);
+    WriteFileBytes(path, c.bytes);
+    seam.messages.clear();
+    Open(path);
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QString::fromUtf8(c.message))) << seam.messages[0].toStdString();
+    EXPECT_TRUE(seam.messages[0].contains(QString::fromStdString(path)));
+    EXPECT_EQ(EditTexts(), before);
+    EXPECT_EQ(Status(), status);
+    EXPECT_TRUE(form()->Button7->isEnabled());
+    EXPECT_EQ(form()->OpenedFileName(), QString::fromStdString(good));
+  }
+  // A folder of that name cannot be read.
+  std::filesystem::create_directory(Path("folder.vmx"));
+  seam.messages.clear();
+  Open(Path("folder.vmx"));
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("kann nicht gelesen werden"));
+  EXPECT_EQ(EditTexts(), before);
+
+  OpenSettings().WriteString("Info", "Sprache", "english");
+  form()->grab();
+  seam.messages.clear();
+  Open(Path("empty.vmx"));
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("is not a Velomar file"));
+}
+
+TEST_F(DriverFile, HandWrittenFilesOpenWithTheirDefaults) {
+  const std::string path = Path("hand.vmx");
+  WriteFileBytes(path, "[Chassis]\r\nQts=0,4\r\n");
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(EditTexts(), QStringList({"keine", "keine", "0,4", "0", "0", "0", "0", "0", "0", "0", "0"}));
+  EXPECT_FALSE(form()->BitBtn1->isEnabled());
+
+  // Line ends of LF alone, a decimal point, keys in any case.
+  WriteFileBytes(path, "[chassis]\nmanufactor=X\nNAME=Y\nQts=0.4\nQes=0.5\nQms=3\nVas=50\nfs=40\nRe=6\ndia=17\nvol=1\nLe=700\n");
+  Open(path);
+  EXPECT_EQ(EditTexts(), QStringList({"X", "Y", "0.4", "0.5", "3", "50", "40", "6", "17", "1", "700"}));
+  EXPECT_TRUE(form()->BitBtn1->isEnabled());
+}
+
+TEST_F(DriverFile, OpeningAFileThatIsGoneDisablesDelete) {
+  const std::string good = Path("good.vmx");
+  Save(good);
+  Open(good);
+  ASSERT_TRUE(form()->Button7->isEnabled());
+  const std::string missing = Path("gone.vmx");
+  Open(missing);
+  EXPECT_FALSE(form()->Button7->isEnabled());
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + missing + " existiert nicht"));
+  EXPECT_TRUE(seam.messages.isEmpty());
+}
+
+TEST_F(DriverFile, DeleteAsksAndReportsEvenAFailure) {
+  const std::string path = Path("old.vmx");
+  Save(path);
+  Open(path);
+  seam.answer = [](const QString&) { return platform::Answer::No; };
+  form()->Button7->click();
+  EXPECT_EQ(seam.questions.last(), QString::fromStdString("Dateie " + path + "löschen?"));
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_TRUE(form()->Button7->isEnabled());
+
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  form()->Button7->click();
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " gelöscht"));
+  EXPECT_FALSE(form()->Button7->isEnabled());
+
+  // The file went away behind the window's back: the deletion fails and says so.
+  Save(path);
+  Open(path);
+  std::filesystem::remove(path);
+  form()->Button7->click();
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " nicht gelöscht"));
+  EXPECT_FALSE(form()->Button7->isEnabled());
+
+  OpenSettings().WriteString("Info", "Sprache", "english");
+  form()->grab();
+  Save(path);
+  Open(path);
+  form()->Button7->click();
+  EXPECT_EQ(seam.questions.last(), QString::fromStdString("delete " + path + "?"));
+  EXPECT_EQ(Status(), QString::fromStdString("file " + path + " deleted"));
+}
+
+TEST_F(DriverFile, AFailedWriteSaysSoAndNeverShowsTheSuccessText) {
+  const std::string path = Path("no-such-folder/w.vmx");
+  Save(path);
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("konnte nicht geschrieben werden"));
+  EXPECT_EQ(Status(), "Datei nicht gespeichert");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  // A cancelled dialog does nothing at all.
+  seam.fileName = nullptr;
+  form()->StatusBar1->showMessage("before");
+  form()->Button3->click();
+  form()->Button5->click();
+  EXPECT_EQ(Status(), "before");
+  EXPECT_EQ(seam.messages.size(), 1);
+}
+
+}  // namespace
+}  // namespace velomare::test

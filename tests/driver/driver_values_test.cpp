@@ -1,0 +1,390 @@
+// The driver model: the worked read-outs of the built-in driver, textbook relations that must hold
+// for any driver (so a wrong constant is caught, not restated), the guards, text that is no
+// number, the Q calculators, the imperial read-outs and the commit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
+#include "driver/model/DriverValues.h"
+
+namespace velomare::test {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+struct Driver {
+  std::string qts, qes, qms, vas, fs, re, dia, vol, le, name, maker;
+};
+
+const Driver kDefault{"0,410", "0,513", "2,040", "244,0", "29,0", "6,8", "25,3", "2,10", "1500", "W 300 NG (8 Ohm)",
+                      "VISATON"};
+
+// What the window does at every edit change: names and Le by their own handlers, then the rest.
+DriverReadouts Compute(const Driver& d) {
+  WorkName = d.name;
+  WorkManufacturer = d.maker;
+  TakeInductance(d.le);
+  return ComputeDriverValues({d.qts, d.qes, d.qms, d.vas, d.fs, d.re, d.dia, d.vol});
+}
+
+std::vector<std::string> Texts(const DriverReadouts& r) {
+  return {r.qmsCalc, r.sd, r.impedance, r.spl, r.efficiency, r.ebp, r.bl, r.cms, r.mms, r.cmes, r.rms, r.indicator};
+}
+
+bool HasNonFinite(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
+
+class DriverValues : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ResetDriverValues();
+  }
+  void CommitDefault() {
+    namespace d = default_driver;
+    ChassisQts = d::kQts, ChassisQes = d::kQes, ChassisQms = d::kQms, ChassisVas = d::kVas, ChassisFs = d::kFs;
+    ChassisRe = d::kRe, ChassisDia = d::kDia, ChassisVol = d::kVol, ChassisLe = d::kLe;
+    ChassisName = d::kName, ChassisManufacturer = d::kManufacturer;
+  }
+};
+
+TEST_F(DriverValues, BuiltInDriverGivesTheWorkedReadoutsInBothLanguages) {
+  CommitDefault();
+  DriverReadouts r = Compute(kDefault);
+  EXPECT_TRUE(r.valid);
+  EXPECT_EQ(r.qmsCalc, "mechanische Güte Qms = 2.042");
+  EXPECT_EQ(r.sd, "Membranfläche Sd = 502.7 cm² ");
+  EXPECT_EQ(r.impedance, "Ohm ( Z=  8 Ohm )");
+  EXPECT_EQ(r.spl, "Kennschalldruck SPL = 92.5 dB/1m1W ");
+  EXPECT_EQ(r.efficiency, "Wirkungsgrad = 1.13 %");
+  EXPECT_EQ(r.ebp, "Bandbreiteprodukt EBP = 56.5");
+  EXPECT_EQ(r.bl, "Wandlerkonstante Bxl = 10.22 N/A=Tm ");
+  EXPECT_EQ(r.cms, "mech. Nachgiebigkeit Cms = 0.68 mm/N ");
+  EXPECT_EQ(r.mms, "Membranmasse Mms = 44.04 g ");
+  EXPECT_EQ(r.cmes, "elektr. Kapazität Cmes = 414.03 µF ");
+  // Rms from the computed Qms 2.042, not the typed 2.040.
+  EXPECT_EQ(r.rms, "mech. Verluste Rms = 3.93 kg/s ");
+  EXPECT_EQ(r.indicator, "alte Werte");
+
+  Language = "english";
+  r = Compute(kDefault);
+  EXPECT_EQ(r.qmsCalc, "mechanical quality Qms = 2.042");
+  EXPECT_EQ(r.sd, "membrane surface Sd = 502.7 cm² ");
+  EXPECT_EQ(r.spl, "efficiency SPL = 92.5 dB/1m1W ");
+  EXPECT_EQ(r.efficiency, "efficiency = 1.13 %");
+  EXPECT_EQ(r.ebp, "eff. bandwith product EBP = 56.5");
+  EXPECT_EQ(r.bl, "magnet const. Bxl = 10.22 N/A=Tm");
+  EXPECT_EQ(r.cms, "mechanical compliance Cms = 0.68 mm/N ");
+  EXPECT_EQ(r.mms, "membrane mass Mms = 44.04 g ");
+  EXPECT_EQ(r.cmes, "elektr. capacity Cmes = 414.03 µF ");
+  EXPECT_EQ(r.rms, "mech. loss resistance Rms = 3.93 kg/s ");
+  EXPECT_EQ(r.indicator, "old values");
+
+  // The stored values, worked out by hand from the same inputs.
+  EXPECT_NEAR(WorkQmsCalc, 1 / (1 / 0.41 - 1 / 0.513), 1e-12);
+  EXPECT_NEAR(ChassisSd, 502.7255, 5e-5);
+  EXPECT_NEAR(WorkSpl, 92.54944, 5e-6);
+  EXPECT_NEAR(WorkEff, 1.134864, 5e-7);
+  EXPECT_NEAR(ChassisBL, 10.2238, 5e-5);
+  EXPECT_NEAR(ChassisRms, 3.930064, 5e-7);
+}
+
+// Textbook forms with their own physical constants: air of rho = 1.2 kg/m³ and c = 343 m/s, so
+// rho c^2 = 1.41e5 Pa; SI units throughout.
+TEST_F(DriverValues, DerivedValuesObeyTheTextbookRelationsForOtherDrivers) {
+  const std::vector<Driver> drivers = {
+      {"0,35", "0,42", "2,1", "55", "38", "5,6", "17", "0,9", "800", "mid woofer", "maker"},
+      {"0,45", "0,55", "3", "4", "75", "3,4", "10", "0,2", "120", "midrange", "maker"},
+      {"0.28", "0.31", "4", "1200", "17.5", "1.9", "46", "12", "3100", "pa sub", "maker"},
+  };
+  for (const Driver& d : drivers) {
+    SCOPED_TRACE(d.name);
+    const DriverReadouts r = Compute(d);
+    ASSERT_TRUE(r.valid);
+    const double qts = WorkQts, qes = WorkQes, fs = WorkFs, vas = WorkVas * 1e-3, re = WorkRe;
+    const double sd = kPi / 4 * std::pow(WorkDia * 1e-2, 2);  // m²
+    const double qms = WorkQmsCalc;
+
+    // 1/Qts = 1/Qes + 1/Qms.
+    EXPECT_NEAR(qes * qms / (qes + qms), qts, 1e-12);
+    EXPECT_NEAR(ChassisEbp, fs / qes, 1e-9);
+    EXPECT_NEAR(ChassisSd * 1e-4, sd, 1e-12);
+
+    // Cms = Vas / (rho c^2 Sd^2); a constant off by more than half a percent shows here.
+    constexpr double kRhoCSquared = 1.2 * 343.0 * 343.0;
+    const double cms = vas / (kRhoCSquared * sd * sd);  // m/N
+    EXPECT_NEAR(ChassisCms * 1e-3 / cms, 1.0, 0.005);
+    // Mms = 1 / ((2 pi fs)^2 Cms), from the program's own Cms exactly and from the textbook's.
+    EXPECT_NEAR(ChassisMms * 1e-3, 1 / (std::pow(2 * kPi * fs, 2) * ChassisCms * 1e-3), 1e-9 * ChassisMms);
+    EXPECT_NEAR(ChassisMms * 1e-3 * std::pow(2 * kPi * fs, 2) * cms, 1.0, 0.005);
+    // Qes = 2 pi fs Re Cmes and Rms = 2 pi fs Mms / Qms.
+    EXPECT_NEAR(2 * kPi * fs * re * ChassisCmes * 1e-6, qes, 1e-9);
+    EXPECT_NEAR(ChassisRms, 2 * kPi * fs * ChassisMms * 1e-3 / qms, 1e-6 * ChassisRms);
+    // Efficiency 4 pi^2 fs^3 Vas / (c^3 Qes), the level 112 dB + 10 log10 of it.
+    const double efficiency = 4 * kPi * kPi * std::pow(fs, 3) * vas / (std::pow(343.0, 3) * qes);
+    EXPECT_NEAR(WorkEff / 100 / efficiency, 1.0, 0.005);
+    EXPECT_NEAR(WorkSpl, 112 + 10 * std::log10(WorkEff / 100), 1e-9);
+    // BL^2 = 2 pi fs Mms Re / Qes; the program's force-factor constant stays about 0.9 % below.
+    const double bl = std::sqrt(2 * kPi * fs * ChassisMms * 1e-3 * re / qes);
+    EXPECT_GT(ChassisBL / bl, 0.990);
+    EXPECT_LT(ChassisBL / bl, 0.9925);
+  }
+}
+
+TEST_F(DriverValues, NominalImpedanceFollowsTheDcResistance) {
+  struct Case {
+    const char* re;
+    const char* label;
+  };
+  for (const Case& c : {Case{"0,5", "Ohm ( Z=  2 Ohm )"}, Case{"1,7", "Ohm ( Z=  2 Ohm )"},
+                        Case{"1,71", "Ohm ( Z=  3 Ohm )"}, Case{"2,7", "Ohm ( Z=  4 Ohm )"},
+                        Case{"4,0", "Ohm ( Z=  5 Ohm )"}, Case{"4,8", "Ohm ( Z=  6 Ohm )"},
+                        Case{"5,5", "Ohm ( Z=  8 Ohm )"}, Case{"7,99", "Ohm ( Z=  8 Ohm )"},
+                        Case{"8,0", "Ohm ( Z= 10 Ohm )"}, Case{"16", "Ohm ( Z= 21 Ohm )"}}) {
+    Driver d = kDefault;
+    d.re = c.re;
+    EXPECT_EQ(Compute(d).impedance, c.label) << c.re;
+  }
+  EXPECT_DOUBLE_EQ(ChassisZ, 1.3 * 16);
+  Driver d = kDefault;
+  d.re = "0,4";
+  EXPECT_EQ(Compute(d).impedance, "Ohm ");
+  EXPECT_DOUBLE_EQ(ChassisZ, 1.3 * 16);  // left alone
+}
+
+TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
+  Compute(kDefault);
+  const double lastQms = WorkQmsCalc;
+
+  Driver d = kDefault;
+  d.qes = "0,410";  // Qes = Qts
+  DriverReadouts r = Compute(d);
+  EXPECT_EQ(r.qmsCalc, "? Qms (Qes > Qts ! )");
+  EXPECT_FALSE(r.valid);
+  EXPECT_DOUBLE_EQ(WorkQmsCalc, lastQms);
+  // Rms still uses the last computed Qms.
+  EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);
+  d.qes = "0,3";
+  EXPECT_EQ(Compute(d).qmsCalc, "? Qms (Qes > Qts ! )");
+
+  d = kDefault;
+  d.fs = "5,0";  // the guards are strict
+  r = Compute(d);
+  EXPECT_EQ(r.spl, "SPL ?");
+  EXPECT_EQ(r.efficiency, " % ?");
+  EXPECT_EQ(r.ebp, "EBP ? ");
+  EXPECT_EQ(r.bl, "Bxl ? ");
+  EXPECT_EQ(r.mms, "Mms ? ");
+  EXPECT_EQ(r.cmes, "Cmes ? ");
+  EXPECT_FALSE(r.valid);
+
+  d = kDefault;
+  d.dia = "0,5";
+  r = Compute(d);
+  EXPECT_EQ(r.sd, "Membranfläche Sd = 0.2 cm² ");
+  EXPECT_EQ(r.bl, "Bxl ? ");
+  EXPECT_EQ(r.cms, " Cms ?");
+  EXPECT_EQ(r.mms, "Mms ? ");
+  EXPECT_DOUBLE_EQ(ChassisCms, 0.0);  // the one value that falls back to 0 ...
+  EXPECT_EQ(r.rms, "Rms ? ");        // ... so Rms cannot be computed either
+  EXPECT_FALSE(r.valid);
+  d.dia = "1,0";  // OK needs more than 1 cm
+  EXPECT_FALSE(Compute(d).valid);
+  d.dia = "0";
+  EXPECT_EQ(Compute(d).sd, "Sd ?");
+}
+
+TEST_F(DriverValues, ValidityNeedsEveryValueInItsRange) {
+  EXPECT_TRUE(Compute(kDefault).valid);
+  struct Case {
+    std::string Driver::*field;
+    const char* text;
+  };
+  for (const Case& c : {Case{&Driver::qts, "0,05"}, Case{&Driver::qes, "0,05"}, Case{&Driver::qms, "0,5"},
+                        Case{&Driver::vas, "0,1"}, Case{&Driver::fs, "5"}, Case{&Driver::re, "0,1"},
+                        Case{&Driver::dia, "1"}, Case{&Driver::vol, "0"}, Case{&Driver::le, "0"},
+                        Case{&Driver::le, "-5"}, Case{&Driver::name, ""}, Case{&Driver::maker, ""}}) {
+    Driver d = kDefault;
+    d.*c.field = c.text;
+    EXPECT_FALSE(Compute(d).valid) << c.text;
+  }
+  // A typed Qms is checked, not the computed one.
+  Driver d = kDefault;
+  d.qms = "0,6";
+  EXPECT_TRUE(Compute(d).valid);
+}
+
+TEST_F(DriverValues, IndicatorComparesWithTheCommittedDriverButNotQms) {
+  CommitDefault();
+  Driver d = kDefault;
+  d.qms = "7";
+  EXPECT_EQ(Compute(d).indicator, "alte Werte");
+  d = kDefault;
+  d.le = "1501";
+  EXPECT_EQ(Compute(d).indicator, "neue Werte");
+  d = kDefault;
+  d.name = "W 300 NG (8 ohm)";
+  EXPECT_EQ(Compute(d).indicator, "neue Werte");
+  // A committed value with more decimals than its edit shows counts as new.
+  ChassisQts = 0.4101;
+  EXPECT_EQ(Compute(kDefault).indicator, "neue Werte");
+}
+
+TEST_F(DriverValues, NamesAreCutToThirtyCharacters) {
+  Driver d = kDefault;
+  d.name = std::string(35, 'N');
+  d.maker = "Größenwahn-Lautsprecherfabrik Süd";  // 33 characters, several of two bytes
+  Compute(d);
+  EXPECT_EQ(WorkName, std::string(30, 'N'));
+  EXPECT_EQ(WorkManufacturer, "Größenwahn-Lautsprecherfabrik ");
+  CommitWorkingSet();
+  EXPECT_EQ(ChassisName, std::string(30, 'N'));
+}
+
+TEST_F(DriverValues, NoTextEverMakesANonFiniteReadout) {
+  // Texts that read as 0 or below: every field refuses them.
+  const std::vector<std::string> refused = {"abc", "", "-", "1e999", ",", "-0", "-5", std::string(40, 'x'),
+                                            "1,2,3", " 5", "+5", "1e3", "--1"};
+  // Texts that are numbers at the edges of what a text can hold.
+  const std::vector<std::string> extreme = {"0,0000000000000000000001", std::string(400, '9'),
+                                            "9" + std::string(30, '0'), "0," + std::string(300, '9')};
+  std::string Driver::*fields[] = {&Driver::qts, &Driver::qes, &Driver::qms, &Driver::vas, &Driver::fs,
+                                   &Driver::re,  &Driver::dia, &Driver::vol, &Driver::le};
+  for (auto field : fields) {
+    for (const std::string& text : refused) {
+      Driver d = kDefault;
+      d.*field = text;
+      const DriverReadouts r = Compute(d);
+      for (const std::string& t : Texts(r)) EXPECT_FALSE(HasNonFinite(t)) << text << " -> " << t;
+      EXPECT_FALSE(r.valid) << text;
+    }
+    for (const std::string& text : extreme) {
+      Driver d = kDefault;
+      d.*field = text;
+      for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << text << " -> " << t;
+    }
+  }
+  // Every field huge at once, and every field tiny.
+  for (const std::string& text : {std::string(400, '9'), std::string("0,0000000000000001")}) {
+    const Driver d{text, text, text, text, text, text, text, text, text, "n", "m"};
+    for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << t;
+    for (const std::string& t : {VasUnitText(text), VolumeUnitText(text), DiameterUnitText(WorkDia),
+                                 TakeInductance(text)})
+      EXPECT_FALSE(HasNonFinite(t)) << t;
+  }
+  // Nearly equal Qs, whose reciprocals differ in the last bit or not at all.
+  Driver d = kDefault;
+  d.qts = "100000000000000000";
+  d.qes = "100000000000000016";
+  for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << t;
+}
+
+TEST_F(DriverValues, ReadoutNumbersAreCutByTheirDecimalsOnly) {
+  Driver d = kDefault;
+  d.dia = "100000000";  // Sd = 7.85e15 cm²: 16 integer digits, more than the cut allows
+  const std::string sd = Compute(d).sd;
+  const std::string prefix = "Membranfläche Sd = 785398163397448";
+  ASSERT_EQ(sd.substr(0, prefix.size()), prefix);
+  // The 16th digit stays, the decimals go.
+  EXPECT_EQ(sd.size(), prefix.size() + std::string("3 cm² ").size()) << sd;
+  EXPECT_EQ(sd.find('.'), std::string::npos) << sd;
+  d.dia = "1000";  // Sd = 785398.16...: 785398.2 fits in 15 characters whole
+  EXPECT_EQ(Compute(d).sd, "Membranfläche Sd = 785398.2 cm² ");
+  // Imperial read-outs are cut to 7 characters, again by decimals: 1e6 l = 35314.47 ft³.
+  EXPECT_EQ(VasUnitText("1000000"), "Liter = 35314.4 Cubic Foot");
+  EXPECT_EQ(VasUnitText("1000000000000"), "Liter = 35314475403 Cubic Foot");
+}
+
+TEST_F(DriverValues, ImperialReadouts) {
+  EXPECT_EQ(VasUnitText("244"), "Liter = 8.62 Cubic Foot");  // 244 / 28.317 = 8.617
+  EXPECT_EQ(VasUnitText("0"), "Liter");
+  EXPECT_EQ(VasUnitText("abc"), "Liter");
+  EXPECT_EQ(VolumeUnitText("2,10"), "Liter = 128.2 Cubic Inches");  // 2.1 / 0.016387 = 128.15
+  EXPECT_EQ(VolumeUnitText("-1"), "Liter");
+  EXPECT_EQ(DiameterUnitText(25.3), "cm = 10.0 Inches");  // 9.96 to one decimal
+  EXPECT_EQ(DiameterUnitText(0), "cm");
+  EXPECT_EQ(TakeInductance("1500"), "uH = 1.50 mH");
+  EXPECT_DOUBLE_EQ(WorkLe, 1500);
+  EXPECT_EQ(TakeInductance("-5"), "uH");
+  EXPECT_DOUBLE_EQ(WorkLe, 0);
+  EXPECT_EQ(TakeInductance("abc"), "uH");
+}
+
+TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
+  // Qes from Qts and Qms: 1 / (1/0.41 - 1/2.04) = 0.5132.
+  EXPECT_EQ(QesFromQtsAndQms("0,41", "2,04", 0.41, 2.04), "0,513");
+  EXPECT_EQ(QesFromQtsAndQms("0,41", "25", 0.41, 25), "0");  // Qms above 20
+  EXPECT_EQ(QesFromQtsAndQms("0,1", "2", 0.1, 2), "0");      // Qts not above 0.1
+  EXPECT_EQ(QesFromQtsAndQms("abc", "2", 0, 2), std::nullopt);
+  EXPECT_EQ(QesFromQtsAndQms("1,5", "1,5", 1.5, 1.5), std::nullopt);  // Qms = Qts: division by zero
+  EXPECT_EQ(QesFromQtsAndQms("2", "1", 2, 1), std::nullopt);          // Qms < Qts: a negative Q
+
+  // Qts from Qes and Qms: 1 / (1/0.513 + 1/2.04) = 0.4099.
+  EXPECT_EQ(QtsFromQesAndQms("0,513", "2,04", 0.513, 2.04), "0,410");
+  EXPECT_EQ(QtsFromQesAndQms("3,0", "2,04", 3.0, 2.04), "0");
+  EXPECT_EQ(QtsFromQesAndQms("0,5", "0,5", 0.5, 0.5), "0");
+  EXPECT_EQ(QtsFromQesAndQms("0,5", "", 0.5, 0), std::nullopt);
+
+  // Qms from Qts and Qes, no range check: 1 / (1/0.41 - 1/0.513) = 2.042.
+  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0,513", 0.41, 0.513), "2,042");
+  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0,41", 0.41, 0.41), std::nullopt);
+  EXPECT_EQ(QmsFromQtsAndQes("0,5", "0,41", 0.5, 0.41), std::nullopt);
+  EXPECT_EQ(QmsFromQtsAndQes("0", "0,41", 0, 0.41), std::nullopt);
+  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0", 0.41, 0), std::nullopt);
+  EXPECT_EQ(QmsFromQtsAndQes("-2", "-1", -2, -1), std::nullopt);
+
+  // The estimate assumes Qms = 5: 1 / (1/0.41 - 0.2) = 0.4466.
+  const auto estimate = EstimateFromQts("0,41", 0.41);
+  ASSERT_TRUE(estimate);
+  EXPECT_EQ(estimate->qesText, "0,447");
+  EXPECT_EQ(estimate->qmsText, "5.0");
+  EXPECT_FALSE(EstimateFromQts("5", 5));
+  EXPECT_FALSE(EstimateFromQts("6", 6));
+  EXPECT_FALSE(EstimateFromQts("0", 0));
+  EXPECT_FALSE(EstimateFromQts("x", 0.41));
+}
+
+TEST_F(DriverValues, CommittedEditTextsAndTheCommit) {
+  CommitDefault();
+  const char* expected[] = {"0,410", "0,513", "2,040", "244,0", "29,0", "6,8", "W 300 NG (8 Ohm)", "25,3", "2,10",
+                            "1500", "VISATON"};
+  int i = 0;
+  for (DriverField f : kShowOrder) EXPECT_EQ(CommittedEditText(f), expected[i++]);
+
+  Compute({"0,38", "0,45", "6", "80", "33,5", "5,9", "21", "1,4", "950", "TestWoofer", "Maker"});
+  const std::string sensitivity = CommitWorkingSet();
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.38);
+  EXPECT_DOUBLE_EQ(ChassisQms, 6);  // the typed one
+  EXPECT_DOUBLE_EQ(ChassisLe, 950);
+  EXPECT_EQ(ChassisName, "TestWoofer");
+  // 112 + 10 log10(pi^2 33.5^3 0.08 / (0.45 10088402)) = 90.15 dB.
+  const double spl = 112 + 10 * std::log10(kPi * kPi * std::pow(33.5, 3) * 0.08 / (0.45 * 10088402));
+  EXPECT_NEAR(ChassisSpl, spl, 1e-9);
+  EXPECT_DOUBLE_EQ(WorkSpl, ChassisSpl);
+  EXPECT_EQ(sensitivity, "90,2");
+}
+
+TEST_F(DriverValues, SavedDriverKeepsTheRestOfTheSettingsFile) {
+  settings->WriteSettings("[Info]\r\nSprache=english\r\n\r\n[Options]\r\ncolor=1\r\n");
+  Compute({"0,41", "0,513", "2,04", "244", "29", "6,8", "25,3", "0,000001", "1500", "Name", "Maker"});
+  CommitWorkingSet();
+  ASSERT_TRUE(SaveCommittedDriver());
+  EXPECT_EQ(settings->ReadSettings(),
+            "[Info]\r\nSprache=english\r\nVersion=Velomare Freeware Version\r\nUnits=Standard International\r\n"
+            "\r\n[Options]\r\ncolor=1\r\n"
+            "\r\n[Chassis]\r\nmanufactor=Maker\r\nname=Name\r\nQts=0,41\r\nQes=0,513\r\nQms=2,04\r\nVas=244\r\n"
+            "fs=29\r\nRe=6,8\r\ndia=25,3\r\nvol=0,000001\r\nLe=1500\r\n");
+}
+
+}  // namespace
+}  // namespace velomare::test
