@@ -1,5 +1,8 @@
 #include "common/Settings.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "platform/plain/SettingsLocation.h"
 
 namespace velomare {
@@ -32,6 +35,8 @@ SchemeColour SchemeOf(int colorScheme) {
   if (colorScheme == 2) return SchemeColour::Desktop;
   return SchemeColour::ButtonFace;
 }
+
+bool DeleteSettingsFile() { return std::remove(SettingsFilePath().c_str()) == 0 || errno == ENOENT; }
 
 void ResetProgramSettings() {
   Language = "deutsch";

@@ -35,6 +35,11 @@ enum class SchemeColour { ButtonFace, White, Desktop };
 // 1 is white, 2 the desktop colour, every other value the button-face colour.
 SchemeColour SchemeOf(int colorScheme);
 
+// Deletes the settings file, the one every read and write uses; from then on every reader gets
+// its defaults and the next write creates the file anew. False when the file could not be
+// deleted (a missing file counts as deleted).
+bool DeleteSettingsFile();
+
 // Back to the values before the first read (for a fresh start inside one process).
 void ResetProgramSettings();
 

@@ -163,11 +163,17 @@ void HttpGet(const QString& url, int timeoutMs, qint64 maxBytes, std::function<v
   QNetworkReply* reply = manager->get(request);
   auto body = std::make_shared<QByteArray>();
   auto finished = std::make_shared<bool>(false);
+  // The transfer time-out restarts with every byte; this bounds the whole request.
+  auto timedOut = std::make_shared<bool>(false);
+  QTimer::singleShot(timeoutMs, reply, [reply, timedOut] {
+    *timedOut = true;
+    reply->abort();
+  });
   QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, body, maxBytes] {
     body->append(reply->read(maxBytes - body->size()));
     if (body->size() >= maxBytes) reply->abort();
   });
-  QObject::connect(reply, &QNetworkReply::finished, reply, [reply, body, finished, maxBytes, done] {
+  QObject::connect(reply, &QNetworkReply::finished, reply, [reply, body, finished, timedOut, maxBytes, done] {
     if (*finished) return;
     *finished = true;
     if (body->size() < maxBytes) body->append(reply->read(maxBytes - body->size()));
@@ -176,7 +182,7 @@ void HttpGet(const QString& url, int timeoutMs, qint64 maxBytes, std::function<v
     const bool cutByLimit = body->size() >= maxBytes;
     result.ok = (reply->error() == QNetworkReply::NoError || cutByLimit) && result.status >= 200 && result.status < 300;
     result.body = *body;
-    if (!result.ok) result.error = reply->errorString();
+    if (!result.ok) result.error = *timedOut ? QStringLiteral("timed out") : reply->errorString();
     reply->deleteLater();
     done(result);
   });

@@ -146,6 +146,17 @@ TEST(SettingsLocation, FollowsXdgConfigHome) {
   EXPECT_EQ(platform::WindowsDirectory(), std::string(home ? home : ".") + "/.config/velomare");
 }
 
+TEST(SettingsLocation, ResetDeletesTheSameFileTheReadsUse) {
+  TempSettingsFolder folder;
+  ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "english"));
+  EXPECT_EQ(RefreshLanguage(), "english");
+  EXPECT_TRUE(DeleteSettingsFile());
+  EXPECT_EQ(RefreshLanguage(), "deutsch");
+  EXPECT_TRUE(DeleteSettingsFile());  // nothing left to delete
+  ASSERT_TRUE(OpenSettings().WriteString("Options", "color", "1"));
+  EXPECT_EQ(folder.ReadSettings(), "[Options]\r\ncolor=1\r\n");
+}
+
 TEST(LanguageRule, OnlyTheExactWordEnglishSelectsEnglish) {
   EXPECT_TRUE(IsEnglish("english"));
   for (const char* other : {"English", "ENGLISH", "deutsch", "", " english", "englisch"})
