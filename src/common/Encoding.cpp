@@ -101,6 +101,13 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
   return out;
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
 std::size_t Utf8Length(std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size(); ++n) NextCodePoint(utf8, i);

@@ -14,4 +14,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 std::size_t Utf8Length(std::string_view utf8);
 std::string Utf8Left(std::string_view utf8, std::size_t n);
 
+// The text without the blanks, tabs and line ends around it.
+std::string_view TrimBlanks(std::string_view text);
+
 }  // namespace velomare

@@ -16,20 +16,13 @@ namespace fs = std::filesystem;
 // A driver file is a few hundred bytes; anything far larger is not one.
 constexpr std::uintmax_t kLargestDriverFile = 1024 * 1024;
 
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 std::string Plain(double value) { return FormatPlain(value, 7, '.'); }
 
 // Looks at the bytes before the ini reader does: control characters mean a binary file, and a
 // line that is neither blank, a comment, a section nor a key=value line means a broken one
 // (a file cut off in the middle of a line, say).
 DriverFileStatus Inspect(std::string_view bytes) {
-  if (Trim(bytes).empty()) return DriverFileStatus::NotDriver;
+  if (TrimBlanks(bytes).empty()) return DriverFileStatus::NotDriver;
   for (char c : bytes) {
     const auto u = static_cast<unsigned char>(c);
     if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) return DriverFileStatus::Damaged;
@@ -38,7 +31,7 @@ DriverFileStatus Inspect(std::string_view bytes) {
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);
     if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view line = Trim(bytes.substr(start, end - start));
+    const std::string_view line = TrimBlanks(bytes.substr(start, end - start));
     start = end + 1;
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {

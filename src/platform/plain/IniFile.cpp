@@ -15,13 +15,6 @@
 namespace velomare::platform {
 namespace {
 
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -35,18 +28,18 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // The section name of a "[name]" line, or nothing for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
-  line = Trim(line);
+  line = TrimBlanks(line);
   if (line.empty() || line.front() != '[') return std::nullopt;
   const std::size_t close = line.find(']');
   if (close == std::string_view::npos) return std::nullopt;
-  return Trim(line.substr(1, close - 1));
+  return TrimBlanks(line.substr(1, close - 1));
 }
 
 // The key of a "key=value" line, or nothing.
 std::optional<std::string_view> KeyName(std::string_view line) {
   const std::size_t eq = line.find('=');
   if (eq == std::string_view::npos) return std::nullopt;
-  return Trim(line.substr(0, eq));
+  return TrimBlanks(line.substr(0, eq));
 }
 
 }  // namespace
@@ -129,7 +122,7 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (const auto name = SectionName(lines_[i])) {
       if (loc.sectionLine) break;  // the section ended
-      if (SameName(*name, Trim(section))) {
+      if (SameName(*name, TrimBlanks(section))) {
         loc.sectionLine = i;
         loc.sectionEnd = i + 1;
       }
@@ -138,7 +131,7 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
     if (!loc.sectionLine) continue;
     if (const auto k = KeyName(lines_[i])) {
       loc.sectionEnd = i + 1;
-      if (!loc.keyLine && SameName(*k, Trim(key))) loc.keyLine = i;
+      if (!loc.keyLine && SameName(*k, TrimBlanks(key))) loc.keyLine = i;
     }
   }
   return loc;
@@ -148,7 +141,7 @@ std::optional<std::string> IniFile::Lookup(std::string_view section, std::string
   const Location loc = Find(section, key);
   if (!loc.keyLine) return std::nullopt;
   std::string_view line = lines_[*loc.keyLine];
-  std::string_view value = Trim(line.substr(line.find('=') + 1));
+  std::string_view value = TrimBlanks(line.substr(line.find('=') + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
   return std::string(value);
@@ -202,7 +195,7 @@ std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) cons
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  std::string line = std::string(Trim(key)) + "=" + std::string(value);
+  std::string line = std::string(TrimBlanks(key)) + "=" + std::string(value);
   // A line end inside a value would split the line; the profile functions store one line.
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';
@@ -212,8 +205,8 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
   } else if (loc.sectionLine) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(loc.sectionEnd), line);
   } else {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(Trim(section)) + "]");
+    if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(TrimBlanks(section)) + "]");
     lines_.push_back(line);
   }
   return Save();
@@ -237,7 +230,7 @@ bool IniFile::EraseSection(std::string_view section) {
     std::size_t begin = *loc.sectionLine;
     // The blank lines that separated a last section from the one before it go with it.
     if (end == lines_.size())
-      while (begin > 0 && Trim(lines_[begin - 1]).empty()) --begin;
+      while (begin > 0 && TrimBlanks(lines_[begin - 1]).empty()) --begin;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
                  lines_.begin() + static_cast<std::ptrdiff_t>(end));
     erased = true;
