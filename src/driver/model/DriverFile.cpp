@@ -1,6 +1,7 @@
 #include "driver/model/DriverFile.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "common/Encoding.h"
 #include "common/NumberText.h"
@@ -15,6 +16,20 @@ namespace fs = std::filesystem;
 
 // A driver file is a few hundred bytes; anything far larger is not one.
 constexpr std::uintmax_t kLargestDriverFile = 1024 * 1024;
+
+// The units the file's numbers are given in, for a reader of the file.
+constexpr std::pair<const char*, const char*> kUnits[] = {
+    {"Volumen (Vas, vol)", "l (Liter)"},
+    {"Länge (dia)", "cm (Zentimeter)"},
+    {"Flaeche (Sd)", "qcm (Quadratzentimeter)"},
+    {"SPL", "dB (1W1m)"},
+    {"eff", "Wirkungsgrad in %"},
+    {"Mms", "g (Gramm)"},
+    {"Cms", "mm/N (Millimeter pro Newton)"},
+    {"Rms", "kg/s (Kilogramm pro Sekunde)"},
+    {"Cmes", "µF (Mikrofarad)"},
+    {"BL", "N/A (Newton pro Ampere)"},
+};
 
 std::string Plain(double value) { return FormatPlain(value, 7, '.'); }
 
@@ -72,16 +87,7 @@ bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool
   ini.WriteString("Info", "Version", "Velomar Version 3.2.5");
   ini.WriteString("Info", "Sprache", "deutsch");
 
-  ini.WriteString("Units", "Volumen (Vas, vol)", "l (Liter)");
-  ini.WriteString("Units", "Länge (dia)", "cm (Zentimeter)");
-  ini.WriteString("Units", "Flaeche (Sd)", "qcm (Quadratzentimeter)");
-  ini.WriteString("Units", "SPL", "dB (1W1m)");
-  ini.WriteString("Units", "eff", "Wirkungsgrad in %");
-  ini.WriteString("Units", "Mms", "g (Gramm)");
-  ini.WriteString("Units", "Cms", "mm/N (Millimeter pro Newton)");
-  ini.WriteString("Units", "Rms", "kg/s (Kilogramm pro Sekunde)");
-  ini.WriteString("Units", "Cmes", "µF (Mikrofarad)");
-  ini.WriteString("Units", "BL", "N/A (Newton pro Ampere)");
+  for (const auto& [key, value] : kUnits) ini.WriteString("Units", key, value);
 
   ini.WriteString("Chassis", "manufactor", texts.manufacturer);
   ini.WriteString("Chassis", "name", texts.name);
@@ -96,17 +102,11 @@ bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool
   ini.WriteString("Chassis", "Le", texts.le);
 
   if (valid) {
-    ini.WriteString("other TSPs", "Qms", Plain(WorkQmsCalc));
-    ini.WriteString("other TSPs", "Z", Plain(ChassisZ));
-    ini.WriteString("other TSPs", "Sd", Plain(ChassisSd));
-    ini.WriteString("other TSPs", "SPL", Plain(WorkSpl));
-    ini.WriteString("other TSPs", "eff", Plain(WorkEff));
-    ini.WriteString("other TSPs", "EBP", Plain(ChassisEbp));
-    ini.WriteString("other TSPs", "BL", Plain(ChassisBL));
-    ini.WriteString("other TSPs", "Mms", Plain(ChassisMms));
-    ini.WriteString("other TSPs", "Cms", Plain(ChassisCms));
-    ini.WriteString("other TSPs", "Rms", Plain(ChassisRms));
-    ini.WriteString("other TSPs", "Cmes", Plain(ChassisCmes));
+    const std::pair<const char*, double> derived[] = {
+        {"Qms", WorkQmsCalc}, {"Z", ChassisZ},     {"Sd", ChassisSd},   {"SPL", WorkSpl},
+        {"eff", WorkEff},     {"EBP", ChassisEbp}, {"BL", ChassisBL},   {"Mms", ChassisMms},
+        {"Cms", ChassisCms},  {"Rms", ChassisRms}, {"Cmes", ChassisCmes}};
+    for (const auto& [key, value] : derived) ini.WriteString("other TSPs", key, Plain(value));
   } else {
     // Values of an implausible driver are not written, and an older driver's must not remain.
     ini.EraseSection("other TSPs");
