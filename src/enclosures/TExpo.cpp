@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <utility>
 
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -178,38 +179,27 @@ void TExpo::ComputeHorn() {
   const HornTexts texts = HornResultTexts(design, IsEnglish());
   // The values are kept before the scroll bar moves, whose handler reads them.
   horn_ = design.values;
+  const std::pair<QLabel*, const std::string&> results[] = {
+      {Label2, texts.Label2}, {Label11, texts.Label11}, {Label6, texts.Label6},
+      {Label10, texts.Label10}, {Label9, texts.Label9}, {Labelboxvol, texts.Labelboxvol}};
+  for (const auto& [label, text] : results) SetLabel(label, text);
+  ScrollBar1->setEnabled(design.hornValid);
   if (design.hornValid) {
-    SetLabel(Label2, texts.Label2);
-    SetLabel(Label11, texts.Label11);
-    SetLabel(Label6, texts.Label6);
-    SetLabel(Label10, texts.Label10);
-    SetLabel(Label9, texts.Label9);
-    SetLabel(Labelboxvol, texts.Labelboxvol);
-    ScrollBar1->setEnabled(true);
     // Back to the first centimetre before the range shrinks below the position.
     if (ScrollBar1->value() > horn_.length) ScrollBar1->setValue(1);
     ScrollBar1->setMaximum(design.cursorMaximum);
-    SetLabel(Label14, texts.Label14);
-  } else {
-    ScrollBar1->setEnabled(false);
-    SetLabel(Label14, texts.Label14);
-    SetLabel(Label11, texts.Label11);
-    SetLabel(Label2, texts.Label2);
-    SetLabel(Label6, texts.Label6);
-    SetLabel(Label10, texts.Label10);
-    SetLabel(Label9, texts.Label9);
-    SetLabel(Labelboxvol, texts.Labelboxvol);
   }
+  SetLabel(Label14, texts.Label14);
   SetLabel(Label12, texts.Label12);
-  contourShown_ = false;
-  if (autoSimulate_)
-    DrawHornContour();
-  else
-    update();
+  EraseAndRedraw();
 }
 
 void TExpo::ShowHornCursorArea() {
   SetLabel(Label14, HornCursorAreaText(horn_, ScrollBar1->value(), IsEnglish()));
+  EraseAndRedraw();
+}
+
+void TExpo::EraseAndRedraw() {
   contourShown_ = false;
   if (autoSimulate_)
     DrawHornContour();
@@ -254,10 +244,7 @@ void TExpo::FormActivate() {
   SetCaption(Q(HornCaption(IsEnglish())));
   ComputeHorn();
   ShowHornCursorArea();
-  if (autoSimulate_)
-    DrawHornContour();
-  else
-    update();
+  EraseAndRedraw();
 }
 
 void TExpo::FormPaint(QPainter& painter) {

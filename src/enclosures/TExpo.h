@@ -71,6 +71,9 @@ class TExpo : public FormBase {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // The window is erased and repainted; the contour comes back only while the automatic
+  // simulation is on.
+  void EraseAndRedraw();
   void SelectPlacement(HornPlacement placement);
   void SetLabel(QLabel* label, const std::string& text);
   void SetCaption(const QString& caption);

@@ -230,49 +230,29 @@ class ExpoSection : public ::testing::Test {
  protected:
   TempSettingsFolder folder;
   platform::IniFile Ini() { return OpenSettings(); }
+  // The section as stored, read back as it would be restored.
+  static void ExpectRestored(const std::string& stored, const HornSavedInputs& expected) {
+    TempSettingsFolder folder;
+    folder.WriteSettings("[Expo]\r\n" + stored);
+    const HornSavedInputs s = ReadHornSection(OpenSettings());
+    EXPECT_EQ(s.fu, expected.fu) << stored;
+    EXPECT_EQ(s.ah, expected.ah) << stored;
+    EXPECT_EQ(s.fo, expected.fo) << stored;
+    EXPECT_EQ(s.cursor, expected.cursor) << stored;
+    EXPECT_EQ(s.placement, expected.placement) << stored;
+  }
 };
 
-TEST_F(ExpoSection, MissingSectionRestoresTheDesignValues) {
-  const HornSavedInputs s = ReadHornSection(Ini());
-  EXPECT_EQ(s.fu, "100");
-  EXPECT_EQ(s.ah, "500");
-  EXPECT_EQ(s.fo, "500");
-  EXPECT_EQ(s.cursor, 1);
-  EXPECT_EQ(s.placement, HornPlacement::Floor);
-}
-
-TEST_F(ExpoSection, ValuesInsideTheirRangesRestoreAndOthersFallBack) {
-  folder.WriteSettings("[Expo]\r\nfu=62,5\r\nfo=200\r\nHals=5000\r\nCursor=0\r\nAufstellung=4\r\n");
-  HornSavedInputs s = ReadHornSection(Ini());
-  EXPECT_EQ(s.fu, "62.5");
-  EXPECT_EQ(s.fo, "200");
-  EXPECT_EQ(s.ah, "5000");
-  EXPECT_EQ(s.cursor, 0);
-  EXPECT_EQ(s.placement, HornPlacement::Corner);
-
-  folder.WriteSettings("[Expo]\r\nfu=1000\r\nfo=600\r\nHals=1\r\nCursor=1001\r\nAufstellung=0\r\n");
-  s = ReadHornSection(Ini());
-  EXPECT_EQ(s.fu, "100");
-  EXPECT_EQ(s.fo, "500");
-  EXPECT_EQ(s.ah, "500");
-  EXPECT_EQ(s.cursor, 1);
-  EXPECT_EQ(s.placement, HornPlacement::Floor);
-
-  folder.WriteSettings("[Expo]\r\nfu=1e2\r\nfo=nan\r\nHals=-300\r\nCursor=abc\r\nAufstellung=5\r\n");
-  s = ReadHornSection(Ini());
-  EXPECT_EQ(s.fu, "100");
-  EXPECT_EQ(s.fo, "500");
-  EXPECT_EQ(s.ah, "500");
-  EXPECT_EQ(s.cursor, 1);
-  EXPECT_EQ(s.placement, HornPlacement::Floor);
-
-  folder.WriteSettings("[Expo]\r\nfu=999.999\r\nfo=499.5\r\nHals=1.25\r\nCursor=1000\r\nAufstellung=1\r\n");
-  s = ReadHornSection(Ini());
-  EXPECT_EQ(s.fu, "999.999");
-  EXPECT_EQ(s.fo, "499.5");
-  EXPECT_EQ(s.ah, "1.25");
-  EXPECT_EQ(s.cursor, 1000);
-  EXPECT_EQ(s.placement, HornPlacement::Free);
+TEST_F(ExpoSection, ValuesInsideTheirRangesRestoreAndMissingOrOtherValuesFallBack) {
+  const HornSavedInputs design;
+  ExpectRestored("", design);
+  ExpectRestored("fu=62,5\r\nfo=200\r\nHals=5000\r\nCursor=0\r\nAufstellung=4\r\n",
+                 {"62.5", "5000", "200", 0, HornPlacement::Corner});
+  ExpectRestored("fu=999.999\r\nfo=499.5\r\nHals=1.25\r\nCursor=1000\r\nAufstellung=1\r\n",
+                 {"999.999", "1.25", "499.5", 1000, HornPlacement::Free});
+  ExpectRestored("fu=1000\r\nfo=600\r\nHals=1\r\nCursor=1001\r\nAufstellung=0\r\n", design);
+  ExpectRestored("fu=1\r\nfo=199.9\r\nHals=5000.1\r\nCursor=-1\r\nAufstellung=5\r\n", design);
+  ExpectRestored("fu=1e2\r\nfo=nan\r\nHals=-300\r\nCursor=abc\r\nAufstellung=x\r\n", design);
 }
 
 TEST_F(ExpoSection, WritesTheFiveKeysInOrderWithADecimalPointAndKeepsTheRest) {
