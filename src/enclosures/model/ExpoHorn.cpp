@@ -29,13 +29,6 @@ std::string Str(double value, int width, int decimals) { return FormatFixed(valu
 
 bool ThroatInRange(double ah) { return ah > kSmallestThroat && ah < kLargestThroat; }
 
-int TruncToInt(double value) {
-  if (!std::isfinite(value)) return 0;
-  if (value > 1e9) return 1000000000;
-  if (value < -1e9) return -1000000000;
-  return static_cast<int>(value);
-}
-
 }  // namespace
 
 int PlacementDivisor(HornPlacement placement) {

@@ -18,13 +18,6 @@ constexpr int kTickOverhang = 2;                        // frame lines reach 2 p
 constexpr int kMarkerLeanLimit = 70;                    // a marker left of this leans right
 constexpr int kLeaderLength = 25;
 
-int Trunc(double value) {
-  if (!std::isfinite(value)) return 0;
-  if (value > 1e9) return 1000000000;
-  if (value < -1e9) return -1000000000;
-  return static_cast<int>(value);
-}
-
 std::string Whole(double value) { return FormatFixed(value, 1, 0); }
 
 }  // namespace
@@ -78,13 +71,13 @@ std::optional<HornContourPlot> PlanHornContour(const HornValues& v, int cursor, 
 
   const double columnWidth = static_cast<double>(across) / (plot.length.divisions + 1);
   for (int i = 1; i <= plot.length.divisions; ++i) {
-    const int x = Trunc(i * columnWidth) + kLeft;
+    const int x = TruncToInt(i * columnWidth) + kLeft;
     lines.push_back({{x, kTop}, {x, bottom + kTickOverhang}});
     texts.push_back({{x - 7, H - 40}, Whole(i * plot.length.step)});
   }
   const double rowHeight = static_cast<double>(up) / (plot.area.divisions + 1);
   for (int i = 1; i <= plot.area.divisions; ++i) {
-    const int offset = Trunc(i * rowHeight);
+    const int offset = TruncToInt(i * rowHeight);
     lines.push_back({{kLeft - kTickOverhang, bottom - offset}, {right, bottom - offset}});
     texts.push_back({{1, (H - 50) - offset}, Whole(i * plot.area.step)});
   }
@@ -92,12 +85,12 @@ std::optional<HornContourPlot> PlanHornContour(const HornValues& v, int cursor, 
   const double pixelsPerArea = up / plot.area.end;
   const double pixelsPerLength = across / plot.length.end;
   const auto at = [&](double xCm) {
-    return PlotPoint{Trunc(xCm * pixelsPerLength) + kLeft,
-                     bottom - Trunc(std::exp(xCm * v.flareConstant / 100.0) * pixelsPerArea * v.throatArea)};
+    return PlotPoint{TruncToInt(xCm * pixelsPerLength) + kLeft,
+                     bottom - TruncToInt(std::exp(xCm * v.flareConstant / 100.0) * pixelsPerArea * v.throatArea)};
   };
-  const int wholeCentimetres = Trunc(v.length);
+  const int wholeCentimetres = TruncToInt(v.length);
   plot.contour.reserve(static_cast<std::size_t>(wholeCentimetres) + 1);
-  plot.contour.push_back({kLeft, bottom - Trunc(pixelsPerArea * v.throatArea)});
+  plot.contour.push_back({kLeft, bottom - TruncToInt(pixelsPerArea * v.throatArea)});
   for (int i = 1; i <= wholeCentimetres; ++i) plot.contour.push_back(at(i));
 
   plot.marker = at(cursor);
