@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "platform/plain/IniFile.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -337,6 +338,22 @@ TEST_F(ChassisWindow, FailedSettingsWriteIsReportedAndTheDriverStillCommitted) {
   f->BitBtn1->click();
   ASSERT_EQ(seam.messages.size(), 2);
   EXPECT_TRUE(seam.messages[1].startsWith("The driver was accepted, but it could not be saved")) << seam.messages[1].toStdString();
+
+  // Settings that exist but cannot be read are kept, not replaced by the driver's keys alone.
+  std::filesystem::remove(settings->SettingsPath());
+  const std::string old = "[Info]\r\nSprache=deutsch\r\n\r\n[Mine]\r\nkeep=1\r\n";
+  settings->WriteSettings(old);
+  Show();
+  Type(f->Edit1, "0,36");
+  platform::FileSeam files;
+  files.failRead = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&files);
+  f->BitBtn1->click();
+  platform::InstallFileSeam(nullptr);
+  ASSERT_EQ(seam.messages.size(), 3);
+  EXPECT_TRUE(seam.messages[2].startsWith("Das Chassis wurde übernommen, konnte aber nicht")) << seam.messages[2].toStdString();
+  EXPECT_EQ(settings->ReadSettings(), old);
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.36);
 }
 
 TEST_F(ChassisWindow, TextsHintsAndReadoutsInEnglish) {
