@@ -42,6 +42,11 @@ TEST(Encoding, ASequenceCutAtTheEndOfTheInputIsNotReadPastIt) {
     EXPECT_EQ(Utf8Length(text), converted.size());
     EXPECT_EQ(Utf8Left(text, 100), cut);
   }
+  // A view that ends inside a sequence whose rest follows in memory: the rest is not the text's.
+  const std::string whole = "Geh\xC3\xA4use \xE2\x82\xAC";
+  EXPECT_EQ(Utf8ToCp1252(std::string_view(whole.data(), 4)), "Geh?");
+  EXPECT_EQ(Utf8ToCp1252(std::string_view(whole.data(), whole.size() - 1)), "Geh\xE4use ??");
+  EXPECT_EQ(Utf8Length(std::string_view(whole.data(), 4)), 4u);
 }
 
 TEST(Encoding, TabsAndLineEndsAreTrimmedLikeBlanks) {
