@@ -65,7 +65,11 @@ void FormBase::ApplyLanguage() {
     const QString caption = QString::fromUtf8(english ? captionEnglish_ : captionGerman_);
     if (windowTitle() != caption) setWindowTitle(caption);
   }
-  for (const UiText& entry : Texts()) {
+  ApplyTextTable(Texts(), english);
+}
+
+void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
+  for (const UiText& entry : table) {
     const QString text = QString::fromUtf8(english ? entry.english : entry.german);
     const QString name = QString::fromLatin1(entry.control);
     if (name.isEmpty()) {

@@ -44,6 +44,9 @@ class FormBase : public QWidget {
   virtual std::span<const UiText> Texts() const { return {}; }
   // Texts that are not captions or hints of a control (a dialog title, say).
   virtual void ApplyCustomText(const char* /*control*/, const QString& /*text*/) {}
+  // Sets the texts of a table of the window's own in one language, for texts that change only at
+  // certain moments rather than at every paint; an empty control names the window caption.
+  void ApplyTextTable(std::span<const UiText> table, bool english);
 
   virtual void FormShow() {}
   virtual void FormPaint(QPainter&) {}
