@@ -58,11 +58,6 @@ constexpr int kResultsLeft = kColumnWidth + 2 * kColumnGap, kResultsWidth = kCli
 constexpr int kBottomTop = kColumnTop + kColumnHeight + 10;
 constexpr int kPanelHeight = 70, kGaugeHeight = 22;
 
-void SetText(QLabel* label, const std::string& text) {
-  const QString q = QString::fromStdString(text);
-  if (label->text() != q) label->setText(q);
-}
-
 // The controls of one group, made inside `frame` at the column's inner positions.
 struct GroupControls {
   QLabel *sensitivityCaption, *efficiency, *powerCaption, *power, *countCaption, *count, *distanceCaption, *distance;
@@ -331,7 +326,7 @@ void TDruck::Button2Click() { ShowHelpTopic(); }
 void TDruck::ShowGatedState() {
   Label4->setVisible(false);
   Gauge->SetValue(MaxSplResult::kBarEmpty);
-  SetText(Label10, "-");
+  SetTextIfChanged(Label10, "-");
 }
 
 void TDruck::ComputeMaxSpl() {
@@ -353,25 +348,25 @@ void TDruck::ComputeMaxSpl() {
   in.english = IsEnglish();
   const MaxSplResult r = velomare::ComputeMaxSpl(in);
 
-  SetText(Label11, r.groups[0].efficiency);
-  SetText(Label3, r.groups[0].power);
+  SetTextIfChanged(Label11, r.groups[0].efficiency);
+  SetTextIfChanged(Label3, r.groups[0].power);
   if (!r.groupsComputed) return ShowGatedState();
   QLabel* readouts[3][4] = {{Label11, Label3, Label6, Label9},
                             {Label21, Label23, Label25, Label27},
                             {Label29, Label31, Label33, Label35}};
   for (int i = 0; i < 3; ++i) {
-    SetText(readouts[i][0], r.groups[i].efficiency);
-    SetText(readouts[i][1], r.groups[i].power);
-    SetText(readouts[i][2], r.groups[i].count);
-    SetText(readouts[i][3], r.groups[i].distance);
+    SetTextIfChanged(readouts[i][0], r.groups[i].efficiency);
+    SetTextIfChanged(readouts[i][1], r.groups[i].power);
+    SetTextIfChanged(readouts[i][2], r.groups[i].count);
+    SetTextIfChanged(readouts[i][3], r.groups[i].distance);
   }
   if (!r.levelShown) return ShowGatedState();
   Gauge->SetValue(r.barValue);
   Gauge->SetBarColour(QColor(r.barColour.red, r.barColour.green, r.barColour.blue));
-  SetText(Label4, r.totalText);
-  SetText(Label7, r.powerText);
+  SetTextIfChanged(Label4, r.totalText);
+  SetTextIfChanged(Label7, r.powerText);
   Label4->setVisible(true);
-  SetText(Label10, r.pressureText);
+  SetTextIfChanged(Label10, r.pressureText);
 }
 
 }  // namespace velomare

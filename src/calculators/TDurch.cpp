@@ -78,18 +78,6 @@ constexpr int kClientWidth = 592, kClientHeight = 527;
 constexpr int kMargin = 8, kBoxWidth = kClientWidth - 2 * kMargin, kInner = 10;
 constexpr int kRow = 24, kEditHeight = 21, kTextHeight = 17, kEditWidth = 48;
 
-void SetText(QLabel* label, const std::string& text) {
-  const QString q = QString::fromStdString(text);
-  if (label->text() != q) label->setText(q);
-}
-
-// Computed numbers go into an edit only when the text changes, so that the change handlers they
-// fire come to rest after one round.
-void SetText(QLineEdit* edit, const std::string& text) {
-  const QString q = QString::fromStdString(text);
-  if (edit->text() != q) edit->setText(q);
-}
-
 double Read(const QLineEdit* edit) { return ReadNumber(edit->text().toStdString()); }
 
 }  // namespace
@@ -286,26 +274,26 @@ void TDurch::ComputePortDiameter() {
   if (r.valid) {
     ApplyTextTable(kDiameterTexts, english);
   } else {
-    SetText(Label4, "fb ");
+    SetTextIfChanged(Label4, "fb ");
   }
-  SetText(Label2, t.minimum);
-  SetText(Label3, t.recommended);
-  SetText(Label5, t.displacement);
-  SetText(Label7, t.fifth);
-  SetText(Label8, t.tenth);
+  SetTextIfChanged(Label2, t.minimum);
+  SetTextIfChanged(Label3, t.recommended);
+  SetTextIfChanged(Label5, t.displacement);
+  SetTextIfChanged(Label7, t.fifth);
+  SetTextIfChanged(Label8, t.tenth);
 }
 
 void TDurch::TransformPortLength() {
   const PortLengthTexts t = velomare::TransformPortLength(Read(Edit3), Read(Edit4), IsEnglish());
-  SetText(Label11, t.bothFlush);
-  SetText(Label12, t.bothFree);
+  SetTextIfChanged(Label11, t.bothFlush);
+  SetTextIfChanged(Label12, t.bothFree);
 }
 
 void TDurch::ConvertPortLength() {
   ApplyTextTable(kLengthTexts, IsEnglish());
   const std::optional<double> length = velomare::ConvertPortLength(
       Read(VorgabeD), Read(VorgabeL), ScrollBar2->value(), Read(Edit8), ScrollBar3->value(), CheckBox1->isChecked());
-  SetText(Label20, ConvertPortLengthText(length, IsEnglish()));
+  SetTextIfChanged(Label20, ConvertPortLengthText(length, IsEnglish()));
 }
 
 void TDurch::ConvertTubeTunnel() {
@@ -320,40 +308,40 @@ void TDurch::ConvertTubeTunnel() {
   in.area = Read(Edit9);
   in.tunnels = ScrollBar4->value();
   in.tubes = ScrollBar5->value();
-  SetText(Label28, std::to_string(in.tunnels));
-  SetText(Label29, std::to_string(in.tubes));
+  SetTextIfChanged(Label28, std::to_string(in.tunnels));
+  SetTextIfChanged(Label29, std::to_string(in.tubes));
   const TubeTunnelResult r = velomare::ConvertTubeTunnel(in);
   // Each write may run this routine again, nested; the nested run writes the same texts.
   switch (in.given) {
     case TubeTunnelGiven::Tube:
-      SetText(Edit7, PortNumberText(r.tunnelHeight, english));
-      SetText(Edit9, PortNumberText(r.area, english));
+      SetTextIfChanged(Edit7, PortNumberText(r.tunnelHeight, english));
+      SetTextIfChanged(Edit9, PortNumberText(r.area, english));
       break;
     case TubeTunnelGiven::Tunnel:
-      SetText(Edit5, PortNumberText(r.tubeDiameter, english));
-      SetText(Edit9, PortNumberText(r.area, english));
+      SetTextIfChanged(Edit5, PortNumberText(r.tubeDiameter, english));
+      SetTextIfChanged(Edit9, PortNumberText(r.area, english));
       break;
     case TubeTunnelGiven::CrossSection:
-      SetText(Edit5, PortNumberText(r.tubeDiameter, english));
-      SetText(Edit7, PortNumberText(r.tunnelHeight, english));
+      SetTextIfChanged(Edit5, PortNumberText(r.tubeDiameter, english));
+      SetTextIfChanged(Edit7, PortNumberText(r.tunnelHeight, english));
       break;
   }
 }
 
-void TDurch::TakeReflexTuning() { SetText(Edit2, TakenTuningText(ReflexTuningFrequency(), IsEnglish())); }
+void TDurch::TakeReflexTuning() { SetTextIfChanged(Edit2, TakenTuningText(ReflexTuningFrequency(), IsEnglish())); }
 
 void TDurch::ScrollBar1Change() {
-  SetText(Label26, std::to_string(ScrollBar1->value()));
+  SetTextIfChanged(Label26, std::to_string(ScrollBar1->value()));
   ComputePortDiameter();
 }
 
 void TDurch::ScrollBar2Change() {
-  SetText(Label24, std::to_string(ScrollBar2->value()));
+  SetTextIfChanged(Label24, std::to_string(ScrollBar2->value()));
   ConvertPortLength();
 }
 
 void TDurch::ScrollBar3Change() {
-  SetText(Label25, std::to_string(ScrollBar3->value()));
+  SetTextIfChanged(Label25, std::to_string(ScrollBar3->value()));
   ConvertPortLength();
 }
 

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
@@ -103,6 +104,16 @@ void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
       ApplyCustomText(entry.control, text);
     }
   }
+}
+
+void FormBase::SetTextIfChanged(QLabel* label, const std::string& text) {
+  const QString q = QString::fromStdString(text);
+  if (label->text() != q) label->setText(q);
+}
+
+void FormBase::SetTextIfChanged(QLineEdit* edit, const std::string& text) {
+  const QString q = QString::fromStdString(text);
+  if (edit->text() != q) edit->setText(q);
 }
 
 void FormBase::ApplyColorScheme() {

@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QWidget>
 #include <span>
+#include <string>
 
+class QLabel;
+class QLineEdit;
 class QPainter;
 
 namespace velomare {
@@ -63,6 +66,11 @@ class FormBase : public QWidget {
   void SetHelpTopic(const char* topic) { helpTopic_ = topic; }
   // True at the first activation after the window became visible (restore saved values once).
   bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }
+
+  // Writes a text only when it differs from the one shown, so that an edit's change handler runs
+  // only for a real change and a chain of handlers that write each other comes to rest.
+  static void SetTextIfChanged(QLabel* label, const std::string& text);
+  static void SetTextIfChanged(QLineEdit* edit, const std::string& text);
 
   // Creates a child control of type W with its object name, placed at (x, y, w, h).
   template <class W>

@@ -204,7 +204,9 @@ TEST(MaxSplModel, BadSensitivityTextsNeverShowNanOrInf) {
       in.group2Used = in.group3Used = true;
       const MaxSplResult r = ComputeMaxSpl(in);
       ExpectNoNonFinite(r);
-      if (group == 0) EXPECT_FALSE(r.levelShown) << text;
+      if (group == 0) {
+        EXPECT_FALSE(r.levelShown) << text;
+      }
     }
   }
 }

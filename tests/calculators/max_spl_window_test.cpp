@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -33,10 +32,7 @@ class MaxSplWindow : public ProgramTest {
     form()->ShowForm();
     Repaint();
   }
-  void Repaint() {
-    form()->grab();
-    QCoreApplication::processEvents();
-  }
+  void Repaint() { test::Repaint(form()); }
   static void Type(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     if (text.isEmpty())
@@ -44,18 +40,8 @@ class MaxSplWindow : public ProgramTest {
     else
       QTest::keyClicks(edit, text);
   }
-  void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
-  // Every text the window shows.
-  QStringList AllTexts() {
-    QStringList texts{form()->windowTitle()};
-    for (QLabel* l : form()->findChildren<QLabel*>()) texts << l->text();
-    for (QLineEdit* e : form()->findChildren<QLineEdit*>()) texts << e->text();
-    return texts;
-  }
-  void ExpectNoNonFinite() {
-    static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
-    for (const QString& t : AllTexts()) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
-  }
+  void SetLanguage(const char* language) { SetLanguageSetting(language); }
+  void ExpectNoNonFinite() { ExpectNoNonFiniteTexts(form()); }
   bool Gated() {
     return form()->Label4->isHidden() && form()->Gauge->FilledShare() == 0.0 && form()->Label10->text() == "-";
   }
@@ -212,7 +198,9 @@ TEST_F(MaxSplWindow, BadTextsInEveryEditNeverCrashOrShowNanOrInf) {
       Type(edit, text);
       Repaint();
       ExpectNoNonFinite();
-      if (edit == f->Edit1) EXPECT_TRUE(Gated()) << text;
+      if (edit == f->Edit1) {
+        EXPECT_TRUE(Gated()) << text;
+      }
     }
     Type(edit, "90");
   }

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -40,10 +39,7 @@ class PortWindow : public ProgramTest {
     form()->ShowForm();
     Repaint();
   }
-  void Repaint() {
-    form()->grab();
-    QCoreApplication::processEvents();
-  }
+  void Repaint() { test::Repaint(form()); }
   // Makes the window the active one, as a click into it does.
   bool Activate(QWidget* w) {
     w->activateWindow();
@@ -57,14 +53,8 @@ class PortWindow : public ProgramTest {
       edit->insert(text);
   }
   static void Click(QLabel* label) { QTest::mouseClick(label, Qt::LeftButton); }
-  void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
-  void ExpectNoNonFinite() {
-    static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
-    QStringList texts{form()->windowTitle()};
-    for (QLabel* l : form()->findChildren<QLabel*>()) texts << l->text();
-    for (QLineEdit* e : form()->findChildren<QLineEdit*>()) texts << e->text();
-    for (const QString& t : texts) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
-  }
+  void SetLanguage(const char* language) { SetLanguageSetting(language); }
+  void ExpectNoNonFinite() { ExpectNoNonFiniteTexts(form()); }
 };
 
 TEST_F(PortWindow, CreatedWithTheFormsTextsAndTheFirstPaintComputesEverything) {
