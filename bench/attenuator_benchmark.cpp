@@ -46,48 +46,33 @@ velomare::TDampfform* ShownAttenuator() {
   return form;
 }
 
-void BM_AttenuatorKeystroke(benchmark::State& state) {
+// Alternates between two states of one control, each step followed by a repaint.
+template <class Step>
+void Alternate(benchmark::State& state, Step step) {
   Program program;
   velomare::TDampfform* form = ShownAttenuator();
   bool flip = false;
   for (auto _ : state) {
-    form->Edit3->setText(flip ? "80" : "120");
+    step(form, flip);
     flip = !flip;
     form->repaint();
   }
+}
+
+void BM_AttenuatorKeystroke(benchmark::State& state) {
+  Alternate(state, [](velomare::TDampfform* f, bool flip) { f->Edit3->setText(flip ? "80" : "120"); });
 }
 
 void BM_AttenuatorCutoffScrollStep(benchmark::State& state) {
-  Program program;
-  velomare::TDampfform* form = ShownAttenuator();
-  bool flip = false;
-  for (auto _ : state) {
-    form->ScrollBar3->setValue(flip ? 11 : 12);
-    flip = !flip;
-    form->repaint();
-  }
+  Alternate(state, [](velomare::TDampfform* f, bool flip) { f->ScrollBar3->setValue(flip ? 11 : 12); });
 }
 
 void BM_AttenuatorPadScrollStep(benchmark::State& state) {
-  Program program;
-  velomare::TDampfform* form = ShownAttenuator();
-  bool flip = false;
-  for (auto _ : state) {
-    form->ScrollBar1->setValue(flip ? 10 : 11);
-    flip = !flip;
-    form->repaint();
-  }
+  Alternate(state, [](velomare::TDampfform* f, bool flip) { f->ScrollBar1->setValue(flip ? 10 : 11); });
 }
 
 void BM_AttenuatorRadioClick(benchmark::State& state) {
-  Program program;
-  velomare::TDampfform* form = ShownAttenuator();
-  bool flip = false;
-  for (auto _ : state) {
-    (flip ? form->RadioHP3 : form->RadioHP5)->setChecked(true);
-    flip = !flip;
-    form->repaint();
-  }
+  Alternate(state, [](velomare::TDampfform* f, bool flip) { (flip ? f->RadioHP3 : f->RadioHP5)->setChecked(true); });
 }
 
 }  // namespace

@@ -450,28 +450,12 @@ bool TDampfform::eventFilter(QObject* watched, QEvent* event) {
   return FormBase::eventFilter(watched, event);
 }
 
-void TDampfform::Edit1Change() {
+void TDampfform::PadInputChange() {
   ComputeLPad();
   RefreshFromSettings();
 }
 
-void TDampfform::Edit2Change() {
-  ComputeLPad();
-  RefreshFromSettings();
-}
-
-void TDampfform::ScrollBar1Change() {
-  ComputeLPad();
-  RefreshFromSettings();
-}
-
-void TDampfform::Edit3Change() {
-  EstimatePower();
-  ShowSpectrumBars();
-  RefreshFromSettings();
-}
-
-void TDampfform::FilterClick() {
+void TDampfform::EstimateInputChange() {
   EstimatePower();
   ShowSpectrumBars();
   RefreshFromSettings();
@@ -479,12 +463,12 @@ void TDampfform::FilterClick() {
 
 void TDampfform::ScrollBar3Change() {
   SetTextIfChanged(fgu, BandLabel(CutoffBandOfPosition(ScrollBar3->value())));
-  FilterClick();
+  EstimateInputChange();
 }
 
 void TDampfform::ScrollBar2Change() {
   SetTextIfChanged(fgo, BandLabel(CutoffBandOfPosition(ScrollBar2->value())));
-  FilterClick();
+  EstimateInputChange();
 }
 
 void TDampfform::CheckBox1Click() {

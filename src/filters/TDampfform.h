@@ -81,13 +81,14 @@ class TDampfform : public FormBase {
   // entry written. It never applies a spectrum.
   void RefreshFromSettings();
 
-  void Edit1Change();
-  void Edit2Change();
-  void ScrollBar1Change();
-  void Edit3Change();
+  void Edit1Change() { PadInputChange(); }
+  void Edit2Change() { PadInputChange(); }
+  void ScrollBar1Change() { PadInputChange(); }
+  void Edit3Change() { EstimateInputChange(); }
+  // The radio buttons of both filter groups.
+  void FilterClick() { EstimateInputChange(); }
   void ScrollBar3Change();
   void ScrollBar2Change();
-  void FilterClick();
   void CheckBox1Click();
   // The user's choice in the spectrum list, also of the entry already shown.
   void ComboBox1Change(int entry);
@@ -106,6 +107,8 @@ class TDampfform : public FormBase {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PadInputChange();
+  void EstimateInputChange();
   void InitSpectrum();
   void SelectSpectrumChoice();
   void SetComboItem(int entry, const QString& text);

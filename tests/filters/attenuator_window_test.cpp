@@ -248,9 +248,10 @@ TEST_F(AttenuatorWindow, ClosingStoresTheSpectrumNormalisedAndTheToggleDoesNot) 
 
   OpenSettings().WriteString("spectrum", "2k", "3");
   OpenSettings().WriteString("spectrum", "45", "-6,5");
-  for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+  for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     Show();
-    QTest::keyClick(f, Qt::Key(key));
+    f->Edit1->setFocus();
+    QTest::keyClick(f->Edit1, Qt::Key(key));
     QCoreApplication::processEvents();
     EXPECT_FALSE(f->isVisible()) << key;
   }
