@@ -39,6 +39,14 @@ class FormBase : public QWidget {
   // Sets the texts of the table in the current language, reading the language first.
   void ApplyLanguage();
 
+  // The frame and caption that the desktop puts around the client area. Designed window sizes
+  // and the diagrams' pixel geometry count the outer size: the client size plus these.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 27;
+  QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
+  // Sizes the client area so that the outer size is w x h.
+  void ResizeOuter(int w, int h) { resize(w - kFrameWidth, h - kFrameHeight); }
+
  protected:
   // The window's text table; empty by default.
   virtual std::span<const UiText> Texts() const { return {}; }
