@@ -321,6 +321,13 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   for (auto [x, y] : d.curve) EXPECT_GE(y, 210);
 }
 
+TEST(ImpDiagram, ImpedanceDecadeIsPoint333NotAThird) {
+  // At a height of 1755 a decade is 0.333 * 1500 = 499.5 pixels: 1000 ohms lie at 1710 - 1498.5.
+  EXPECT_EQ(ImpDiagramY(1000, 1755), 211);
+  // The labels stand at exact thirds: "100" at 197 + 1500 / 3.
+  EXPECT_EQ(LayOutImpDiagram(ComputeImpCurve(Compute(kExample)), 700, 1755).labels[1].y, 697);
+}
+
 TEST(ImpDiagram, CurveIsCappedAtOneThousandOhms) {
   // A high peak and a coil that puts the series resonance where the Zobel branch is high.
   const ImpNetworks n = Compute({"6", "100", "5", "11", "100000", "4,7"});
@@ -339,6 +346,12 @@ TEST(ImpCursor, ReadOutInThePlotArea) {
   EXPECT_EQ(english.caption, "impedance correction (cursor 100,0 Hz / 101,5 ohms)");
   // Below the plot area the read-out goes on.
   EXPECT_EQ(ImpCursorCaption(15, 440, 700, 475, false).caption, "Impedanzkorrektur (Cursor 10,0 Hz / 0,7 Ohm)");
+}
+
+TEST(ImpCursor, ReadOutUsesItsOwnConstant) {
+  // Two decades of 1 / 0.333 above 1 ohm: exp(2 * 6.9147) = 1013986.3, where ln 10 / 0.333 would
+  // give 1013925.4.
+  EXPECT_EQ(ImpCursorCaption(15, 206, 700, 259, false).caption, "Impedanzkorrektur (Cursor 10,0 Hz / 1013986,3 Ohm)");
 }
 
 TEST(ImpCursor, PlainCaptionAboveThePlotAndInATinyWindow) {
