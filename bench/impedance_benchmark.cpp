@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "OffscreenBenchmarks.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -51,11 +52,4 @@ BENCHMARK(BM_ImpModel)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }
