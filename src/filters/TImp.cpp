@@ -180,11 +180,12 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
   Button5 = Make<QPushButton>("Button5", this, 249, 141, 25, 25);
   Button5->setText(QStringLiteral("&?"));
 
-  constexpr int kLeftColumn = 328, kRightColumn = 505, kClientWidth = 700 - kFrameWidth;
+  // The right column ends where the diagram's grid does (x = W - 20).
+  constexpr int kLeftColumn = 328, kRightColumn = 505, kRightEdge = 680;
   Label13 = label("Label13", kLeftColumn, 160, kRightColumn - kLeftColumn - 4, "Widerstand R1 ");
   Label14 = label("Label14", kLeftColumn, 184, kRightColumn - kLeftColumn - 4, "Kondensator C1 ");
-  Label15 = label("Label15", kRightColumn, 160, kClientWidth - kRightColumn - 4, "Widerstand R2 ");
-  Label16 = label("Label16", kRightColumn, 184, kClientWidth - kRightColumn - 4, "Kondensator C2 ");
+  Label15 = label("Label15", kRightColumn, 160, kRightEdge - kRightColumn, "Widerstand R2 ");
+  Label16 = label("Label16", kRightColumn, 184, kRightEdge - kRightColumn, "Kondensator C2 ");
 
   const auto button = [this](const char* name, int x, const char* text) {
     QPushButton* b = Make<QPushButton>(name, this, x, 173, 73, 25);
@@ -227,7 +228,9 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
   setMouseTracking(true);
-  ResizeOuter(kDesignedOuterSize.width(), kDesignedOuterSize.height());
+  // The diagram scales with the outer size, so the designed positions hold when the outer size
+  // is 700 x 475; the client area gets that size, as the frame is known only once shown.
+  resize(kDesignedOuterSize);
   CentreOnScreen();
 }
 

@@ -42,14 +42,6 @@ class FormBase : public QWidget {
   // Sets the texts of the table in the current language, reading the language first.
   void ApplyLanguage();
 
-  // The frame and caption that the desktop puts around the client area. Designed window sizes
-  // and the diagrams' pixel geometry count the outer size: the client size plus these.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 27;
-  QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
-  // Sizes the client area so that the outer size is w x h.
-  void ResizeOuter(int w, int h) { resize(w - kFrameWidth, h - kFrameHeight); }
-
   // Controls that overlap on purpose, such as a diagram area under the labels drawn on it or a
   // bevel behind a row of edits, say so once at creation; the layout test then accepts the
   // pair. With `over` left out, every sibling may lie on `under`.

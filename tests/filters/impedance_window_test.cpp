@@ -26,8 +26,10 @@ class ImpWindow : public ProgramTest {
     StartProgram();
   }
   TImp* form() { return forms::Imp; }
+  // Shows the window at the designed outer size of 700 x 475, whatever frame the platform adds.
   void Show() {
     form()->ShowForm();
+    ResizeOuter(TImp::kDesignedOuterSize);
     Activate();
     Repaint();
   }
@@ -62,6 +64,8 @@ class ImpWindow : public ProgramTest {
     QLineEdit* edits[] = {form()->Edit1, form()->Edit2, form()->Edit3, form()->Edit4, form()->Edit5, form()->Edit6};
     for (int i = 0; i < 6; ++i) Type(edits[i], QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
   }
+  // Sizes the window so that its outer size, frame included, is `outer`.
+  void ResizeOuter(QSize outer) { form()->resize(outer - (form()->frameGeometry().size() - form()->size())); }
   void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
   void MoveMouse(int x, int y) {
     QMouseEvent move(QEvent::MouseMove, QPointF(x, y), form()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
@@ -84,7 +88,7 @@ class ImpWindow : public ProgramTest {
 const std::array<const char*, 6> kExample = {"6", "100", "500", "60", "40", "4,7"};
 
 TEST_F(ImpWindow, IsBuiltAtTheDesignedOuterSizeWithTheDesignedTexts) {
-  EXPECT_EQ(form()->OuterSize(), QSize(700, 475));
+  EXPECT_EQ(form()->frameGeometry().size(), QSize(700, 475));
   EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur");
   EXPECT_EQ(form()->Edit6->text(), "4,7");
   EXPECT_EQ(form()->Label8->text(), "Watt (8 Ohm)");
@@ -249,7 +253,7 @@ TEST_F(ImpWindow, CaptionReadsOutTheCursorInThePlotArea) {
 TEST_F(ImpWindow, TinyWindowShowsThePlainCaption) {
   Show();
   for (QSize outer : {QSize(700, 255), QSize(700, 200), QSize(30, 475), QSize(120, 120)}) {
-    form()->ResizeOuter(outer.width(), outer.height());
+    ResizeOuter(outer);
     MoveMouse(20, 240);
     EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur") << outer.width() << "x" << outer.height();
     Repaint();
