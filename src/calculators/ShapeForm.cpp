@@ -84,7 +84,7 @@ void ShapeForm::DrawBox() {
 void ShapeForm::FormPaint(QPainter& painter) {
   lastFigure_.reset();
   if (!hasDrawing_) return;
-  automatic_ = platform::IniFile(SettingsFilePath()).ReadBool("Options", "AutohousingSim", true);
+  automatic_ = ReadSettingsBoolCached("Options", "AutohousingSim", true);
   if (!DrawingShown()) return;
   // The outer size of the form: the drawing fills the window below the controls and scales with it.
   lastFigure_ = DrawObliqueBox(*box_, width(), height(), ChassisDia, IsEnglish());

@@ -283,6 +283,24 @@ TEST_F(BoxShapeWindows, HelpTopicsAndPrintQuestion) {
   EXPECT_EQ(seam.printed, QList<QWidget*>({forms::quaderbox, forms::pyramidebox}));
 }
 
+TEST_F(BoxShapeWindows, DraggingABarReadsTheSettingsOnlyWhenTheyChanged) {
+  Tquaderbox* f = forms::quaderbox;
+  Show(f);
+  platform::FileSeam files;
+  platform::InstallFileSeam(&files);
+  for (int width = 400; width < 500; ++width) {
+    f->breite->setValue(width);
+    f->repaint();
+  }
+  EXPECT_LE(files.reads, 1);
+  EXPECT_TRUE(f->LastFigure().has_value());
+  // Switched off by another window: the next paint knows it.
+  SetOption("AutohousingSim", "0");
+  f->repaint();
+  EXPECT_FALSE(f->LastFigure().has_value());
+  platform::InstallFileSeam(nullptr);
+}
+
 TEST_F(BoxShapeWindows, ColourSchemeSetsTheWindowBackground) {
   SetOption("color", "1");
   Show(forms::quaderbox);
