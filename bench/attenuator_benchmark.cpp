@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "OffscreenBenchmarks.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/BandSpectrum.h"
@@ -23,6 +24,7 @@ struct Program {
   Program() {
     setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
     velomare::platform::InstallSeam(&seam);
+    velomare::OpenSettings().WriteBool("Options", "AboutAtStart", false);
     velomare::ResetCommittedDriver();
     velomare::CreateForms();
   }
@@ -82,11 +84,4 @@ BENCHMARK(BM_AttenuatorCutoffScrollStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AttenuatorPadScrollStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AttenuatorRadioClick)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }

@@ -22,7 +22,6 @@ namespace velomare {
 namespace {
 
 constexpr UiText kTexts[] = {
-    {"", "Dämpfungsglied", "attenuator (pad)"},
     {"Button1", "S&chliessen", "&close"},
     {"Button2", "&Hilfe", "&help"},
     {"Button3", "&Drucken", "&print"},
