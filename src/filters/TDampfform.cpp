@@ -151,22 +151,22 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   Edit3 = Make<QLineEdit>("Edit3", GroupBox1, kLeft + 140, 18, 70, 22);
   Edit3->setText("80");
 
-  GroupHP = Make<QGroupBox>("GroupHP", GroupBox1, kLeft, kFilterTop, kFilterWidth, kFilterHeight);
-  GroupHP->setTitle("Hochpass");
-  RadioHP1 = MakeRadio("RadioHP1", GroupHP, 0);
-  RadioHP2 = MakeRadio("RadioHP2", GroupHP, 1);
-  RadioHP3 = MakeRadio("RadioHP3", GroupHP, 2);
-  RadioHP4 = MakeRadio("RadioHP4", GroupHP, 3);
-  RadioHP5 = MakeRadio("RadioHP5", GroupHP, 4);
-  RadioHP3->setChecked(true);
-  GroupTP = Make<QGroupBox>("GroupTP", GroupBox1, kLeft + kFilterWidth + 6, kFilterTop, kFilterWidth, kFilterHeight);
-  GroupTP->setTitle("Tiefpass");
-  RadioTP1 = MakeRadio("RadioTP1", GroupTP, 0);
-  RadioTP2 = MakeRadio("RadioTP2", GroupTP, 1);
-  RadioTP3 = MakeRadio("RadioTP3", GroupTP, 2);
-  RadioTP4 = MakeRadio("RadioTP4", GroupTP, 3);
-  RadioTP5 = MakeRadio("RadioTP5", GroupTP, 4);
-  RadioTP1->setChecked(true);
+  // A filter group: its title and the five orders, "kein" to the fourth order.
+  const auto filterGroup = [this](const char* name, int x, const char* title, const char* const radioNames[5],
+                                  QRadioButton** radios[5], int checked) {
+    QGroupBox* group = Make<QGroupBox>(name, GroupBox1, x, kFilterTop, kFilterWidth, kFilterHeight);
+    group->setTitle(title);
+    for (int row = 0; row < 5; ++row)
+      *radios[row] = Make<QRadioButton>(radioNames[row], group, 6, kRadioTop + row * kRadioPitch, kRadioWidth, 18);
+    (*radios[checked])->setChecked(true);
+    return group;
+  };
+  static const char* const kHighPassNames[5] = {"RadioHP1", "RadioHP2", "RadioHP3", "RadioHP4", "RadioHP5"};
+  QRadioButton** highPass[5] = {&RadioHP1, &RadioHP2, &RadioHP3, &RadioHP4, &RadioHP5};
+  GroupHP = filterGroup("GroupHP", kLeft, "Hochpass", kHighPassNames, highPass, 2);
+  static const char* const kLowPassNames[5] = {"RadioTP1", "RadioTP2", "RadioTP3", "RadioTP4", "RadioTP5"};
+  QRadioButton** lowPass[5] = {&RadioTP1, &RadioTP2, &RadioTP3, &RadioTP4, &RadioTP5};
+  GroupTP = filterGroup("GroupTP", kLeft + kFilterWidth + 6, "Tiefpass", kLowPassNames, lowPass, 0);
 
   const auto cutoffBar = [this](const char* name, QGroupBox* group, int position) {
     QScrollBar* b = Make<QScrollBar>(name, group, kFilterWidth - 22, 18, 16, 104);
@@ -325,10 +325,6 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   InitSpectrum();
   EstimatePower();
   ShowSpectrumBars();
-}
-
-QRadioButton* TDampfform::MakeRadio(const char* name, QGroupBox* group, int row) {
-  return Make<QRadioButton>(name, group, 6, kRadioTop + row * kRadioPitch, kRadioWidth, 18);
 }
 
 std::span<const UiText> TDampfform::Texts() const { return kTexts; }

@@ -114,7 +114,6 @@ class TDampfform : public FormBase {
   void SetComboItem(int entry, const QString& text);
   int HighPassOrder() const;
   int LowPassOrder() const;
-  QRadioButton* MakeRadio(const char* name, QGroupBox* group, int row);
 
   int spectrumChoice_ = kDefaultSpectrumEntry;
   BandValues spectrumPower_{};
