@@ -61,7 +61,8 @@ void ImpedanceSketch::paintEvent(QPaintEvent*) {
   p.setPen(QColor(160, 160, 160));
   p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
 
-  constexpr double left = 26, right = 300, axisY = 156, reY = 140, top = 10;
+  // Half-pixel positions keep the one-pixel lines crisp.
+  constexpr double left = 26.5, right = 300.5, axisY = 156.5, reY = 140.5, top = 10;
   const auto x = [](double t) { return left + t * (right - left); };
   const auto y = [](double t) { return reY - SketchLevel(t); };
   QFont font = p.font();

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -37,6 +39,23 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  bool ascii = true;
+  for (QChar c : text) ascii = ascii && c.unicode() < 128;
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Delete);
+  else if (ascii)
+    QTest::keyClicks(edit, text);
+  else
+    edit->insert(text);
+}
+
+void PaintNow(QWidget* window) {
+  window->grab();
+  QCoreApplication::processEvents();
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -10,6 +10,9 @@
 
 #include "platform/Platform.h"
 
+class QLineEdit;
+class QWidget;
+
 namespace velomare::test {
 
 // Points the settings folder at a new empty temporary folder for the object's lifetime.
@@ -40,6 +43,12 @@ class ProgramTest : public ::testing::Test {
   platform::Seam seam;
   bool started = false;
 };
+
+// Replaces an edit's text the way a user does: select all, then type. Characters that a test key
+// cannot carry are inserted, as pasting does.
+void TypeInto(QLineEdit* edit, const QString& text);
+// Paints the window once, as the screen would, and runs what the paint posted.
+void PaintNow(QWidget* window);
 
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
