@@ -28,7 +28,7 @@ constexpr int kGroupH = 5 * kRowStep + 28;
 constexpr int kCaptionX = 10, kCaptionW = 70, kEditX = 80, kEditW = 60;
 constexpr int kSketchX = 170, kSketchY = 14;
 constexpr int kResultsX = kSketchX, kResultsY = kSketchY + ImpedanceSketch::kHeight + 8;
-constexpr int kResultsW = 160, kResultStep = 20;
+constexpr int kResultsW = 160, kResultStep = 20, kResultH = 19;
 constexpr int kResultsH = 7 * kResultStep + 44;
 constexpr int kQlX = kResultsX + kResultsW + 12, kQlW = 248;
 constexpr int kClientWidth = kQlX + kQlW + 8;
@@ -80,7 +80,7 @@ void ImpedanceSketch::paintEvent(QPaintEvent*) {
   p.setPen(QPen(Qt::black, 1, Qt::DashLine));
   p.drawLine(QPointF(left, reY), QPointF(right, reY));
   p.setPen(Qt::black);
-  p.drawText(QRectF(left + 4, reY - 17, 24, 16), Qt::AlignCenter, "Re");
+  p.drawText(QRectF(right - 70, reY + 1, 24, 14), Qt::AlignCenter, "Re");
 
   // The minimum between the peaks, found on the curve itself.
   double minimumT = kLowPeak;
@@ -160,7 +160,7 @@ TQLmess::TQLmess(QWidget* parent) : FormBase(parent) {
   GroupBox3->setTitle(QString::fromUtf8("Einzelwerte"));
   int line = 0;
   const auto result = [this, &line](const char* name) {
-    return Make<QLabel>(name, GroupBox3, 10, 20 + kResultStep * line++, kResultsW - 16, kRowH);
+    return Make<QLabel>(name, GroupBox3, 10, 20 + kResultStep * line++, kResultsW - 16, kResultH);
   };
   Label13 = result("Label13");
   Label14 = result("Label14");
@@ -169,12 +169,12 @@ TQLmess::TQLmess(QWidget* parent) : FormBase(parent) {
   Label17 = result("Label17");
   Label18 = result("Label18");
   Label19 = result("Label19");
-  Label20 = Make<QLabel>("Label20", GroupBox3, 10, 20 + kResultStep * line, 34, kRowH);
+  Label20 = Make<QLabel>("Label20", GroupBox3, 10, 20 + kResultStep * line, 34, kResultH);
   Label20->setText(QString::fromUtf8("a' ="));
   QFont italic = Label20->font();
   italic.setItalic(true);
   Label20->setFont(italic);
-  Label21 = Make<QLabel>("Label21", GroupBox3, 46, 20 + kResultStep * line, kResultsW - 52, kRowH);
+  Label21 = Make<QLabel>("Label21", GroupBox3, 46, 20 + kResultStep * line, kResultsW - 52, kResultH);
 
   const int qlY = kResultsY + 10;
   Label11 = Make<QLabel>("Label11", this, kQlX, qlY, kQlW, 24);
