@@ -139,11 +139,16 @@ TQLmess::TQLmess(QWidget* parent) : FormBase(parent) {
     const char* text;
   };
   const Input inputs[] = {
-      {&Label1, &Edit1, "Label1", "Edit1", "Re (Ohm)", "3,5"},   {&Label2, &Edit2, "Label2", "Edit2", "Qts", "0,30"},
-      {&Label3, &Edit3, "Label3", "Edit3", "Qms", "5,0"},        {&Label4, &Edit4, "Label4", "Edit4", "Qes", "0,38"},
-      {&Label5, &Edit5, "Label5", "Edit5", "fs (Hz)", "30"},     {&Label6, &Edit6, "Label6", "Edit6", "fl (Hz)", "25,0"},
-      {&Label7, &Edit7, "Label7", "Edit7", "fm (Hz)", "30,0"},   {&Label8, &Edit8, "Label8", "Edit8", "Rm (Ohm)", "10,0"},
-      {&Label9, &Edit9, "Label9", "Edit9", "fh (Hz)", "40,0"},   {&Label10, &Edit10, "Label10", "Edit10", "fc (Hz)", "38,0"},
+      {&Label1, &Edit1, "Label1", "Edit1", "Re (Ohm)", "3,5"},
+      {&Label2, &Edit2, "Label2", "Edit2", "Qts", "0,30"},
+      {&Label3, &Edit3, "Label3", "Edit3", "Qms", "5,0"},
+      {&Label4, &Edit4, "Label4", "Edit4", "Qes", "0,38"},
+      {&Label5, &Edit5, "Label5", "Edit5", "fs (Hz)", "30"},
+      {&Label6, &Edit6, "Label6", "Edit6", "fl (Hz)", "25,0"},
+      {&Label7, &Edit7, "Label7", "Edit7", "fm (Hz)", "30,0"},
+      {&Label8, &Edit8, "Label8", "Edit8", "Rm (Ohm)", "10,0"},
+      {&Label9, &Edit9, "Label9", "Edit9", "fh (Hz)", "40,0"},
+      {&Label10, &Edit10, "Label10", "Edit10", "fc (Hz)", "38,0"},
   };
   for (int i = 0; i < 10; ++i) {
     QGroupBox* owner = i < 5 ? GroupBox1 : GroupBox2;

@@ -86,7 +86,9 @@ Ttspara::Ttspara(QWidget* parent) : FormBase(parent) {
   InitForm("tspara", "Ermittlung der Thiele-Small-Parameter", "Determination of the Thiele-Small parameters");
   SetHelpTopic("QTX_contents0019");
 
-  const auto caption = [this](const char* name, int x, int y, int w) { return Make<QLabel>(name, this, x, y, w, kRowH); };
+  const auto caption = [this](const char* name, int x, int y, int w) {
+    return Make<QLabel>(name, this, x, y, w, kRowH);
+  };
   const auto edit = [this](const char* name, int x, int y, int w, const char* text) {
     QLineEdit* e = Make<QLineEdit>(name, this, x, y, w, kRowH);
     e->setText(QString::fromUtf8(text));
@@ -182,7 +184,8 @@ Ttspara::Ttspara(QWidget* parent) : FormBase(parent) {
   Button2->setEnabled(false);
 
   for (const Hint& hint : kHints)
-    if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(hint.control))) w->setToolTip(QString::fromUtf8(hint.text));
+    if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(hint.control)))
+      w->setToolTip(QString::fromUtf8(hint.text));
 
   connect(Edit1, &QLineEdit::textChanged, this, &Ttspara::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &Ttspara::Edit2Change);
@@ -224,9 +227,10 @@ std::span<const UiText> Ttspara::Texts() const { return kTexts; }
 
 void Ttspara::ApplyCustomText(const char* control, const QString& text) {
   const QLatin1String name(control);
-  QLabel* label = name == QLatin1String("Label14Plain") ? Label14 : name == QLatin1String("Label16Plain") ? Label16 : nullptr;
-  if (!label) return;
-  QString& plain = label == Label14 ? plainF1cCaption_ : plainF2cCaption_;
+  const bool f1c = name == QLatin1String("Label14Plain");
+  if (!f1c && name != QLatin1String("Label16Plain")) return;
+  QLabel* label = f1c ? Label14 : Label16;
+  QString& plain = f1c ? plainF1cCaption_ : plainF2cCaption_;
   if (plain == text) return;
   plain = text;
   label->setText(text);

@@ -16,7 +16,9 @@ namespace velomare::test {
 namespace {
 
 QlEditTexts Example() { return {"3,5", "0,30", "5,0", "0,38", "30", "25,0", "30,0", "10,0", "40,0", "38,0"}; }
-QlEditTexts DefaultDriver() { return {"6.80", "0.410", "2.040", "0.513", "29.0", "25,0", "30,0", "10,0", "40,0", "38,0"}; }
+QlEditTexts DefaultDriver() {
+  return {"6.80", "0.410", "2.040", "0.513", "29.0", "25,0", "30,0", "10,0", "40,0", "38,0"};
+}
 
 std::vector<std::string> All(const QlReadouts& r) {
   return {r.fb, r.fsb, r.rm, r.qmsb, r.qesb, r.qtsb, r.h, r.alpha, r.ql, r.ratio, r.deviation};
