@@ -120,6 +120,14 @@ TEST_F(QLmessWindow, EnglishTexts) {
   EXPECT_EQ(f->Button1->text(), "S&chliessen");
 }
 
+TEST_F(QLmessWindow, EveryTextFitsInBothLanguages) {
+  for (const char* language : {"deutsch", "english"}) {
+    OpenSettings().WriteString("Info", "Sprache", language);
+    Show();
+    EXPECT_EQ(LayoutProblems(form(), language), QStringList());
+  }
+}
+
 TEST_F(QLmessWindow, HelpAndCloseButNoPrint) {
   Show();
   TQLmess* f = form();

@@ -152,6 +152,21 @@ TEST_F(TsparaWindow, ClosedBoxMethodWithItsWorkedReadings) {
   EXPECT_EQ(f->Label25->text(), "Vas = 494.4 l");
 }
 
+TEST_F(TsparaWindow, EveryTextFitsWithTheWorkedReadingsOfBothMethodsInBothLanguages) {
+  Show();
+  TypeWorkedReadings();
+  for (const char* language : {"deutsch", "english"}) {
+    SetLanguage(language);
+    form()->RadioButton1->click();
+    Type(form()->Edit9, "24");
+    Repaint();
+    EXPECT_EQ(LayoutProblems(form(), language), QStringList());
+    TypeClosedBoxReadings();
+    Repaint();
+    EXPECT_EQ(LayoutProblems(form(), language), QStringList());
+  }
+}
+
 TEST_F(TsparaWindow, MethodButtonsDisableTheOtherMethodsControlsWithoutHidingThem) {
   Show();
   Ttspara* f = form();
