@@ -1,5 +1,6 @@
 // The two measurement windows recompute at every keystroke: one edit change (the computation and
-// the label writes it makes), and the same followed by a repaint of the whole window offscreen.
+// the label writes it makes), and the same followed by an immediate repaint of the whole window,
+// offscreen, as the driver-data window's keystroke benchmark measures it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -29,7 +30,7 @@ void Keystroke(benchmark::State& state, Form* form, QLineEdit* edit, const char*
   bool flip = false;
   for (auto _ : state) {
     edit->setText((flip = !flip) ? a : b);
-    if (repaint) benchmark::DoNotOptimize(form->grab());
+    if (repaint) form->repaint();
   }
 }
 
