@@ -9,6 +9,7 @@
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
+#include "enclosures/model/ComparisonStore.h"
 
 namespace velomare::test {
 
@@ -53,6 +54,7 @@ void ProgramTest::SetUp() {
   ResetCommittedDriver();
   ResetProgramSettings();
   DisplacementCaller = 0;
+  ResetComparisonStore();
   platform::InstallSeam(&seam);
 }
 
