@@ -106,7 +106,7 @@ void ReferenceChart::paintEvent(QPaintEvent*) {
   const int panelHeight = (height() - top - gap * static_cast<int>(panels_.size())) / static_cast<int>(panels_.size());
   for (std::size_t k = 0; k < panels_.size(); ++k) {
     const ChartPanel& panel = panels_[k];
-    const QRect area(36, top + static_cast<int>(k) * (panelHeight + gap) + (panel.title.isEmpty() ? 0 : 14), width() - 50,
+    const QRect area(36, top + static_cast<int>(k) * (panelHeight + gap) + (panel.title.isEmpty() ? 0 : 14), width() - 58,
                      panelHeight - 34 - (panel.title.isEmpty() ? 0 : 14));
     const auto xOf = [&](double x) {
       return area.left() + area.width() * std::log(x / panel.minX) / std::log(panel.maxX / panel.minX);
@@ -163,7 +163,7 @@ void ReferenceChart::paintEvent(QPaintEvent*) {
 Tgueten::Tgueten(QWidget* parent) : FormBase(parent) {
   InitForm("gueten", "Frequenzverlauf bei verschiedenen Güten", nullptr);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  Image1 = new ReferenceChart(this, QString::fromUtf8("Verhalten um die Resonanzfrequenz abhängig von der Güte"),
+  Image1 = new ReferenceChart(this, QString::fromUtf8("Verlauf um die Resonanz fc je nach Güte"),
                               {QualityChartPanel()});
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(0, 0, 347, 282);

@@ -86,13 +86,13 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
   Label20 = Make<QLabel>("Label20", this, 170, 8, 84, kLabelH);
   Edit3 = Make<QLineEdit>("Edit3", this, 256, 4, 35, kRowH);
   Edit3->setText(QStringLiteral("0"));
-  Label2 = Make<QLabel>("Label2", this, 294, 8, 115, kLabelH);
-  ComboBox1 = Make<QComboBox>("ComboBox1", this, 411, 4, 42, kRowH);
+  Label2 = Make<QLabel>("Label2", this, 294, 8, 121, kLabelH);
+  ComboBox1 = Make<QComboBox>("ComboBox1", this, 416, 4, 40, kRowH);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   for (int n = 1; n <= 8; ++n) ComboBox1->addItem(QString::number(n));
   ComboBox1->setCurrentIndex(0);
-  Label6 = Make<QLabel>("Label6", this, 456, 8, 46, kLabelH);
+  Label6 = Make<QLabel>("Label6", this, 458, 8, 45, kLabelH);
   Edit2 = Make<QLineEdit>("Edit2", this, 504, 4, 54, kRowH);
   Edit2->setText(QStringLiteral("10"));
   Label11 = Make<QLabel>("Label11", this, 560, 8, 138, kLabelH);
