@@ -50,13 +50,10 @@ void PaintResponsePlot(QPainter& painter, const ResponsePlot& plot) {
       case PlotItem::Line:
         painter.drawLine(item.x1, item.y1, item.x2, item.y2);
         break;
-      case PlotItem::Text: {
-        const QString text = QString::fromStdString(item.text);
-        const QRect box(item.x1, item.y1, metrics.horizontalAdvance(text) + 1, metrics.height());
-        painter.fillRect(box, Qt::white);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+      case PlotItem::Text:
+        // The position is the text's top-left corner; the opaque background mode puts it on white.
+        painter.drawText(item.x1, item.y1 + metrics.ascent(), QString::fromStdString(item.text));
         break;
-      }
       case PlotItem::Curve: {
         QPolygon line;
         line.reserve(static_cast<int>(plot.curve.size()));
