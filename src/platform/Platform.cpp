@@ -48,6 +48,10 @@ QString FindHelpFile(const QString& name) {
 
 }  // namespace
 
+static void PrinterUnusable(QWidget* owner) {
+  ShowMessage(owner, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
+}
+
 Seam* CurrentSeam() { return gSeam; }
 void InstallSeam(Seam* seam) { gSeam = seam; }
 
@@ -111,7 +115,7 @@ void PrintWindowImage(QWidget* window) {
   QPrinter& printer = CurrentPrinter();
   QPainter painter;
   if (!painter.begin(&printer)) {
-    ShowMessage(window, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
+    PrinterUnusable(window);
     return;
   }
   const QRect page = painter.viewport();
@@ -122,10 +126,6 @@ void PrintWindowImage(QWidget* window) {
 }
 
 namespace {
-
-void PrinterUnusable(QWidget* owner) {
-  ShowMessage(owner, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
-}
 
 bool ComposeForSeam(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose) {
   if (!gSeam->printerUsable) {
