@@ -37,8 +37,6 @@ void ResponseDiagram::paintEvent(QPaintEvent*) {
   PaintResponsePlot(painter, *plot_);
 }
 
-QSize OuterSize(const QWidget* window) { return window->frameGeometry().size(); }
-
 void PaintResponsePlot(QPainter& painter, const ResponsePlot& plot) {
   painter.save();
   painter.setBrush(Qt::white);

@@ -10,11 +10,10 @@
 // handler does the caption read-out (ReadPointer) and the cursors:
 //
 //   Diagram = new ResponseDiagram(this, 90);            // in the constructor, before the controls
-//   Diagram->ShowPlot(ComputeResponsePlot(style, OuterWidth(), OuterHeight(), level));
+//   Diagram->ShowPlot(ComputeResponsePlot(style, OuterSize().width(), OuterSize().height(), level));
 //
 // The plot's coordinates are the window's client coordinates; W and H are the window's outer size
-// (OuterSize below), as the diagram's geometry wants them.
-#include <QSize>
+// (FormBase::OuterSize), as the diagram's geometry wants them.
 #include <QWidget>
 #include <optional>
 
@@ -43,9 +42,6 @@ class ResponseDiagram : public QWidget {
   int top_;
   std::optional<ResponsePlot> plot_;
 };
-
-// The window's outer size (frame included) that the diagram geometry is computed from.
-QSize OuterSize(const QWidget* window);
 
 // Paints a diagram with the painter's pen and font: lines, the curve, texts on a white ground,
 // white squares around the marked points. The painter's coordinates are the plot's.

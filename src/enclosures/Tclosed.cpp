@@ -70,8 +70,8 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
 
   Diagram = new ResponseDiagram(this, kDiagramTop);
 
-  CheckBox1 = Make<QCheckBox>("CheckBox1", this, 8, 8, 94, kLabelH);
-  Edit1 = Make<QLineEdit>("Edit1", this, 103, 4, 40, kRowH);
+  CheckBox1 = Make<QCheckBox>("CheckBox1", this, 8, 8, 97, kLabelH);
+  Edit1 = Make<QLineEdit>("Edit1", this, 106, 4, 38, kRowH);
   Edit1->setText(QStringLiteral("0,707"));
   Label1 = Make<QLabel>("Label1", this, 146, 5, 20, 19);
   Label1->setText(QStringLiteral(" ? "));
@@ -83,19 +83,19 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
   bold16.setBold(true);
   Label1->setFont(bold16);
   Label1->setCursor(Qt::WhatsThisCursor);
-  Label20 = Make<QLabel>("Label20", this, 170, 8, 84, kLabelH);
+  Label20 = Make<QLabel>("Label20", this, 168, 8, 87, kLabelH);
   Edit3 = Make<QLineEdit>("Edit3", this, 256, 4, 35, kRowH);
   Edit3->setText(QStringLiteral("0"));
-  Label2 = Make<QLabel>("Label2", this, 294, 8, 121, kLabelH);
-  ComboBox1 = Make<QComboBox>("ComboBox1", this, 416, 4, 40, kRowH);
+  Label2 = Make<QLabel>("Label2", this, 293, 8, 125, kLabelH);
+  ComboBox1 = Make<QComboBox>("ComboBox1", this, 419, 4, 38, kRowH);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   for (int n = 1; n <= 8; ++n) ComboBox1->addItem(QString::number(n));
   ComboBox1->setCurrentIndex(0);
-  Label6 = Make<QLabel>("Label6", this, 458, 8, 45, kLabelH);
-  Edit2 = Make<QLineEdit>("Edit2", this, 504, 4, 54, kRowH);
+  Label6 = Make<QLabel>("Label6", this, 459, 8, 45, kLabelH);
+  Edit2 = Make<QLineEdit>("Edit2", this, 505, 4, 53, kRowH);
   Edit2->setText(QStringLiteral("10"));
-  Label11 = Make<QLabel>("Label11", this, 560, 8, 138, kLabelH);
+  Label11 = Make<QLabel>("Label11", this, 560, 8, 136, kLabelH);
   Label11->setText(QStringLiteral("l netto"));
 
   QFont boldUnderlined = font();
@@ -117,9 +117,9 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
 
   Label4 = Make<QLabel>("Label4", this, 320, 35, 182, kLabelH);
   Label4->setText(QStringLiteral("Untere Grenzfrequenz fg "));
-  Label5 = Make<QLabel>("Label5", this, 504, 35, 194, kLabelH);
+  Label5 = Make<QLabel>("Label5", this, 504, 35, 192, kLabelH);
   Label5->setText(QStringLiteral("Resonanzfrequenz fc "));
-  labelfxmax = Make<QLabel>("labelfxmax", this, 504, 53, 194, kLabelH);
+  labelfxmax = Make<QLabel>("labelfxmax", this, 504, 53, 192, kLabelH);
   labelfxmax->setText(QStringLiteral("labelfxmax"));
 
   const auto button = [&](const char* name, int x, const char* text) {
@@ -239,7 +239,7 @@ void Tclosed::UpdateDiagram() {
     return;
   }
   const ClosedResponse response = Response();
-  const QSize outer = OuterSize(this);
+  const QSize outer = OuterSize();
   Diagram->ShowPlot(ComputeResponsePlot(
       ClosedBoxPlotStyle(logarithmic ? FrequencyAxis::Logarithmic : FrequencyAxis::Linear), outer.width(),
       outer.height(), [&](double f) { return ClosedResponseLevel(response, f).value_or(std::nan("")); }));
@@ -356,7 +356,7 @@ void Tclosed::FormMouseMove(Qt::MouseButtons buttons, int x, int y) {
   for (QLabel* label : {linkwitz, bessel, butterw}) SetPresetColour(label, text);
 
   const bool logarithmic = log->isChecked();
-  const QSize outer = OuterSize(this);
+  const QSize outer = OuterSize();
   const ResponsePlotStyle style = ClosedBoxPlotStyle(logarithmic ? FrequencyAxis::Logarithmic : FrequencyAxis::Linear);
   const PointerReading reading = ReadPointer(style, outer.width(), outer.height(), x, y);
   const bool curveMode = buttons & Qt::LeftButton;
