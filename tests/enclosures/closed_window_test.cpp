@@ -47,13 +47,7 @@ class ClosedWindow : public ProgramTest {
     form()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
   }
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else
-      QTest::keyClicks(edit, text);
-  }
+  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   void MoveMouse(QWidget* target, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -48,6 +50,14 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Delete);
+  else
+    QTest::keyClicks(edit, text);
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
