@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QWidget>
 #include <span>
+#include <string>
 
+class QLabel;
+class QLineEdit;
 class QPainter;
 
 namespace velomare {
@@ -50,6 +53,9 @@ class FormBase : public QWidget {
   virtual std::span<const UiText> Texts() const { return {}; }
   // Texts that are not captions or hints of a control (a dialog title, say).
   virtual void ApplyCustomText(const char* /*control*/, const QString& /*text*/) {}
+  // Sets the texts of a table of the window's own in one language, for texts that change only at
+  // certain moments rather than at every paint; an empty control names the window caption.
+  void ApplyTextTable(std::span<const UiText> table, bool english);
 
   virtual void FormShow() {}
   virtual void FormPaint(QPainter&) {}
@@ -66,6 +72,11 @@ class FormBase : public QWidget {
   void SetHelpTopic(const char* topic) { helpTopic_ = topic; }
   // True at the first activation after the window became visible (restore saved values once).
   bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }
+
+  // Writes a text only when it differs from the one shown, so that an edit's change handler runs
+  // only for a real change and a chain of handlers that write each other comes to rest.
+  static void SetTextIfChanged(QLabel* label, const std::string& text);
+  static void SetTextIfChanged(QLineEdit* edit, const std::string& text);
 
   // Creates a child control of type W with its object name, placed at (x, y, w, h).
   template <class W>

@@ -8,6 +8,7 @@
 class QLineEdit;
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -65,5 +66,12 @@ void TypeInto(QLineEdit* edit, const QString& text);
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Paints the window (which applies its texts) and lets the events settle.
+void Repaint(QWidget* window);
+// Writes "Sprache" to the settings file; the windows take it at their next paint.
+void SetLanguageSetting(const char* language);
+// Fails for every title, label and edit text of the window that shows "nan" or "inf".
+void ExpectNoNonFiniteTexts(QWidget* window);
 
 }  // namespace velomare::test
