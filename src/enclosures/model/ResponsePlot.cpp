@@ -143,11 +143,6 @@ class Builder {
 
 }  // namespace
 
-int TruncPixel(double value) {
-  if (!std::isfinite(value)) return 0;
-  return static_cast<int>(std::trunc(std::clamp(value, -1.0e7, 1.0e7)));
-}
-
 int PlotGeometry::GridY(double fraction) const { return top + TruncPixel(fraction * PlotHeight()); }
 
 int PlotGeometry::Y(double level) const {

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Pixel.h"
+
 namespace velomare {
 
 enum class FrequencyAxis { Logarithmic, Linear };
@@ -112,8 +114,5 @@ PointerReading ReadPointer(const ResponsePlotStyle& style, int width, int height
 
 // The printed page's diagram height: the page height in landscape, the upper half in portrait.
 int PrintedDiagramHeight(int pageHeight, bool landscape);
-
-// Truncates toward zero after clamping into a range that any surface can hold.
-int TruncPixel(double value);
 
 }  // namespace velomare
