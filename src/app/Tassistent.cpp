@@ -127,6 +127,8 @@ void Tassistent::Timer1Timer() {
   // A window shown by this tick may open a modal dialog whose event loop runs further ticks; the
   // step has moved on by then, and those nested ticks wait for the next one.
   if (busy_ || !state_.AssistantActive || !isVisible()) return;
+  // Also here: a dialog that closes does not always move the focus to one of our windows.
+  KeepOnTopUnlessModal();
   Apply(AssistantTick(state_, Snapshot()));
 }
 
@@ -171,6 +173,8 @@ bool Tassistent::eventFilter(QObject* watched, QEvent* event) {
     const int line = i + 3;
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
       if (AssistantLineLightsUp(state_.AssistantStep, line)) ColourLine(lines[i], HoverColour());
+      // Kept from the window behind, whose own movement handler would set the lines white again.
+      return event->type() == QEvent::MouseMove;
     } else if (event->type() == QEvent::MouseButtonRelease) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton && lines[i]->rect().contains(mouse->position().toPoint())) {
