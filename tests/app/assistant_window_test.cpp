@@ -42,6 +42,14 @@ class AssistantWindow : public ProgramTest {
     forms::Form1->SpeedButton1->click();
     ASSERT_TRUE(a()->isVisible());
   }
+  // Subwoofer, driver window and advisor closed without a choice: the three types are offered.
+  void WalkToTheTypeChoice() {
+    QTest::mouseClick(a()->Label3, Qt::LeftButton);
+    forms::Chassisform->hide();
+    a()->Timer1Timer();
+    forms::wahl->hide();
+    a()->Timer1Timer();
+  }
   // The lines 1 to 5 as shown.
   QStringList Lines() {
     return {a()->Label1->text(), a()->Label2->text(), a()->Label3->text(), a()->Label4->text(), a()->Label5->text()};
@@ -183,11 +191,7 @@ TEST_F(AssistantWindow, ClicksAndTicksWhileHiddenDoNothing) {
 
 TEST_F(AssistantWindow, ADoubleClickShowsTheWindowAndMovesOnOnce) {
   Open();
-  QTest::mouseClick(a()->Label3, Qt::LeftButton);
-  forms::Chassisform->hide();
-  a()->Timer1Timer();
-  forms::wahl->hide();
-  a()->Timer1Timer();
+  WalkToTheTypeChoice();
   ASSERT_EQ(Step(), 14);
   QTest::mouseDClick(a()->Label5, Qt::LeftButton);
   QTest::mouseClick(a()->Label5, Qt::LeftButton);
@@ -281,11 +285,7 @@ TEST_F(AssistantWindow, LongestLinesFitAndPicturesShowThem) {
   render("step0");
   MoveOver(a()->Label4);
   render("hover");
-  QTest::mouseClick(a()->Label3, Qt::LeftButton);
-  forms::Chassisform->hide();
-  a()->Timer1Timer();
-  forms::wahl->hide();
-  a()->Timer1Timer();
+  WalkToTheTypeChoice();
   ASSERT_EQ(Step(), 14);
   render("step14");
   a()->close();
