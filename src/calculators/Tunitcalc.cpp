@@ -1,0 +1,282 @@
+#include "calculators/Tunitcalc.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calculators/model/UnitConverter.h"
+#include "common/NumberText.h"
+
+namespace velomare {
+namespace {
+
+constexpr UiText kTexts[] = {
+    {"Button1", "S&chliessen", "&close"},
+    {"Button2", "&Hilfe", "&Help"},
+    {"Button3", "&Drucken", "&print"},
+    {"GroupBox1", "Länge", "length"},
+    {"GroupBox2", "Fläche", "area"},
+    {"GroupBox3", "Volumen", "volume / capacity"},
+    {"GroupBox4", "Masse", "mass / weigth"},
+    // The same in both languages.
+    {"Edit2", "Die optionale Eingabe der Inches zum Foot-Wert", "Die optionale Eingabe der Inches zum Foot-Wert",
+     UiText::Hint},
+    {"flaeche1", "Quadratmillimeter /square-millimeter", "Quadratmillimeter /square-millimeter", UiText::Hint},
+    {"flaeche2", "Quadratzentimeter /square-centimeter", "Quadratzentimeter /square-centimeter", UiText::Hint},
+    {"flaeche3", "Quadratmeter /square-meter", "Quadratmeter /square-meter", UiText::Hint},
+    {"masse1", "Gramm / gramm", "Gramm / gramm", UiText::Hint},
+    {"masse2", "Kilogramm /kilo gramm", "Kilogramm /kilo gramm", UiText::Hint},
+    {"masse3", "Unze / Ounce", "Unze / Ounce", UiText::Hint},
+    {"masse4", "Pfund / Pound", "Pfund / Pound", UiText::Hint},
+};
+
+// Layout: the three buttons at the top left with the volume box below them; the mass, length
+// and area boxes stacked on the right. In each box the input edit at the left, the source units
+// in a column beside it and the results in a column at the right, one row each.
+constexpr int kClientWidth = 556, kClientHeight = 298;
+constexpr int kLeftX = 4, kLeftW = 300, kRightX = 308, kRightW = 244;
+constexpr int kEditX = 8, kEditW = 48, kEditH = 21;
+constexpr int kRadioX = 62, kRadioW = 94, kVolumeRadioW = 100;
+constexpr int kGap = 4;
+constexpr int kFirstRow = 18;
+constexpr int kRowH = 16;
+constexpr int kVolumeRowStep = 18;
+constexpr int kRightRowStep = 16;
+
+}  // namespace
+
+Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
+  InitForm("unitcalc", "Einheitenumrechner", "unit converter");
+  SetHelpTopic("QTX_contents0024");
+
+  Button1 = Make<QPushButton>("Button1", this, 4, 4, 80, 25);
+  Button2 = Make<QPushButton>("Button2", this, 88, 4, 80, 25);
+  Button3 = Make<QPushButton>("Button3", this, 172, 4, 80, 25);
+
+  const auto box = [this](const char* name, int x, int y, int w, int h) { return Make<QGroupBox>(name, this, x, y, w, h); };
+  const auto edit = [this](const char* name, QGroupBox* parent, int y, const char* text) {
+    QLineEdit* e = Make<QLineEdit>(name, parent, kEditX, y, kEditW, kEditH);
+    e->setText(QString::fromLatin1(text));
+    return e;
+  };
+  const auto radio = [this](const char* name, QGroupBox* parent, int row, int step, int w, const char* caption) {
+    QRadioButton* r = Make<QRadioButton>(name, parent, kRadioX, kFirstRow + row * step, w, kRowH);
+    r->setText(QString::fromUtf8(caption));
+    return r;
+  };
+  const auto result = [this](const char* name, QGroupBox* parent, int x, int row, int step) {
+    return Make<QLabel>(name, parent, x, kFirstRow + row * step, parent->width() - x - kGap, kRowH);
+  };
+  constexpr int kResultX = kRadioX + kRadioW + kGap, kVolumeResultX = kRadioX + kVolumeRadioW + kGap;
+
+  // Mass.
+  GroupBox4 = box("GroupBox4", kRightX, 0, kRightW, 86);
+  Edit4 = edit("Edit4", GroupBox4, kFirstRow, "2");
+  masse1 = radio("masse1", GroupBox4, 0, kRightRowStep, kRadioW, "g ");
+  masse2 = radio("masse2", GroupBox4, 1, kRightRowStep, kRadioW, "kg");
+  masse3 = radio("masse3", GroupBox4, 2, kRightRowStep, kRadioW, "oz av.");
+  masse4 = radio("masse4", GroupBox4, 3, kRightRowStep, kRadioW, "lb av.");
+  Label9 = result("Label9", GroupBox4, kResultX, 0, kRightRowStep);
+  Label10 = result("Label10", GroupBox4, kResultX, 1, kRightRowStep);
+  Label11 = result("Label11", GroupBox4, kResultX, 2, kRightRowStep);
+
+  // Length, with the optional inches under the feet.
+  GroupBox1 = box("GroupBox1", kRightX, 89, kRightW, 103);
+  Edit1 = edit("Edit1", GroupBox1, kFirstRow, "10");
+  Edit2 = edit("Edit2", GroupBox1, kFirstRow + kEditH + 6, "0");
+  Edit2->setEnabled(false);
+  laenge1 = radio("laenge1", GroupBox1, 0, kRightRowStep, kRadioW, "mm");
+  laenge2 = radio("laenge2", GroupBox1, 1, kRightRowStep, kRadioW, "cm");
+  laenge3 = radio("laenge3", GroupBox1, 2, kRightRowStep, kRadioW, "m");
+  laenge4 = radio("laenge4", GroupBox1, 3, kRightRowStep, kRadioW, "inch");
+  laenge5 = radio("laenge5", GroupBox1, 4, kRightRowStep, kRadioW, "foot / inch");
+  Label1 = result("Label1", GroupBox1, kResultX, 0, kRightRowStep);
+  Label2 = result("Label2", GroupBox1, kResultX, 1, kRightRowStep);
+  Label3 = result("Label3", GroupBox1, kResultX, 2, kRightRowStep);
+  Label4 = result("Label4", GroupBox1, kResultX, 3, kRightRowStep);
+  Labelftin = result("Labelftin", GroupBox1, kResultX, 4, kRightRowStep);
+  Labelftin->hide();
+
+  // Area.
+  GroupBox2 = box("GroupBox2", kRightX, 195, kRightW, 103);
+  Edit3 = edit("Edit3", GroupBox2, kFirstRow, "50");
+  flaeche1 = radio("flaeche1", GroupBox2, 0, kRightRowStep, kRadioW, "mm² (sqmm)");
+  flaeche2 = radio("flaeche2", GroupBox2, 1, kRightRowStep, kRadioW, "cm² (sqcm)");
+  flaeche3 = radio("flaeche3", GroupBox2, 2, kRightRowStep, kRadioW, "m² (sqm)");
+  flaeche4 = radio("flaeche4", GroupBox2, 3, kRightRowStep, kRadioW, "sq. in.");
+  flaeche5 = radio("flaeche5", GroupBox2, 4, kRightRowStep, kRadioW, "sq. ft.");
+  Label5 = result("Label5", GroupBox2, kResultX, 0, kRightRowStep);
+  Label6 = result("Label6", GroupBox2, kResultX, 1, kRightRowStep);
+  Label7 = result("Label7", GroupBox2, kResultX, 2, kRightRowStep);
+  Label8 = result("Label8", GroupBox2, kResultX, 3, kRightRowStep);
+
+  // Volume: the metric and imperial results beside the first five units, the US measures beside
+  // the seven US units, which are shown for reading only and are never a source.
+  GroupBox3 = box("GroupBox3", kLeftX, 34, kLeftW, kClientHeight - 34);
+  Edit5 = edit("Edit5", GroupBox3, kFirstRow, "10");
+  const char* volumeNames[13] = {"volu1", "volu2", "volu3",  "volu4",  "volu5",  "volu6", "volu7",
+                                 "volu8", "volu9", "volu10", "volu11", "volu12", "volu13"};
+  const char* volumeCaptions[13] = {"cmm (mm³)",     "ccm (cm³)",      "l (liter)",     "cu. m (m³)",
+                                    "cu. in.",       "cu. ft",         "US dry pint",   "US dry quart",
+                                    "US peck",       "US liqu. gill",  "US liqu. pint", "US liqu. quart",
+                                    "US gallon"};
+  QRadioButton** volumes[13] = {&volu1, &volu2, &volu3,  &volu4,  &volu5,  &volu6, &volu7,
+                                &volu8, &volu9, &volu10, &volu11, &volu12, &volu13};
+  for (int i = 0; i < 13; ++i) {
+    *volumes[i] = radio(volumeNames[i], GroupBox3, i, kVolumeRowStep, kVolumeRadioW, volumeCaptions[i]);
+    if (i >= 6) (*volumes[i])->setEnabled(false);
+  }
+  const char* resultNames[12] = {"Label12", "Label13", "Label14", "Label15", "Label16", "Label17",
+                                 "Label18", "Label19", "Label20", "Label21", "Label22", "Label23"};
+  QLabel** results[12] = {&Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
+                          &Label18, &Label19, &Label20, &Label21, &Label22, &Label23};
+  for (int i = 0; i < 12; ++i) *results[i] = result(resultNames[i], GroupBox3, kVolumeResultX, i < 5 ? i : i + 1, kVolumeRowStep);
+
+  laenge2->setChecked(true);
+  flaeche2->setChecked(true);
+  volu3->setChecked(true);
+  masse2->setChecked(true);
+
+  // Edits run their handler on every text change, typed or assigned; a radio button runs its
+  // handler when it becomes the chosen one, by the user or from code.
+  connect(Edit1, &QLineEdit::textChanged, this, &Tunitcalc::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &Tunitcalc::Edit2Change);
+  connect(Edit3, &QLineEdit::textChanged, this, &Tunitcalc::Edit3Change);
+  connect(Edit4, &QLineEdit::textChanged, this, &Tunitcalc::Edit4Change);
+  connect(Edit5, &QLineEdit::textChanged, this, &Tunitcalc::Edit5Change);
+  const auto onChosen = [this](QRadioButton* button, void (Tunitcalc::*handler)()) {
+    connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+      if (checked) (this->*handler)();
+    });
+  };
+  onChosen(laenge1, &Tunitcalc::laenge1Click);
+  onChosen(laenge2, &Tunitcalc::laenge2Click);
+  onChosen(laenge3, &Tunitcalc::laenge3Click);
+  onChosen(laenge4, &Tunitcalc::laenge4Click);
+  onChosen(laenge5, &Tunitcalc::laenge5Click);
+  for (QRadioButton* r : {flaeche1, flaeche2, flaeche3, flaeche4, flaeche5}) onChosen(r, &Tunitcalc::ConvertArea);
+  for (QRadioButton* r : {volu1, volu2, volu3, volu4, volu5, volu6}) onChosen(r, &Tunitcalc::ConvertVolume);
+  for (QRadioButton* r : {masse1, masse2, masse3, masse4}) onChosen(r, &Tunitcalc::ConvertMass);
+  connect(Button1, &QPushButton::clicked, this, &Tunitcalc::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tunitcalc::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &Tunitcalc::Button3Click);
+
+  SetFixedClientSize(kClientWidth, kClientHeight);
+  CentreOnScreen();
+}
+
+std::span<const UiText> Tunitcalc::Texts() const { return kTexts; }
+
+void Tunitcalc::SetLabel(QLabel* label, const std::string& text) {
+  // Every paint rewrites the results; an unchanged text must not ask for another paint.
+  const QString value = QString::fromStdString(text);
+  if (label->text() != value) label->setText(value);
+}
+
+void Tunitcalc::ConvertLength() {
+  LengthUnit source;
+  if (laenge1->isChecked())
+    source = LengthUnit::Millimetre;
+  else if (laenge2->isChecked())
+    source = LengthUnit::Centimetre;
+  else if (laenge3->isChecked())
+    source = LengthUnit::Metre;
+  else if (laenge4->isChecked())
+    source = LengthUnit::Inch;
+  else if (laenge5->isChecked())
+    source = LengthUnit::FootInch;
+  else
+    return;
+  const LengthTexts out = velomare::ConvertLength(ReadNumber(Edit1->text().toStdString()),
+                                                  ReadNumber(Edit2->text().toStdString()), source);
+  QLabel* labels[] = {Label1, Label2, Label3, Label4};
+  for (int i = 0; i < 4; ++i) SetLabel(labels[i], out.labels[i]);
+  if (out.feetInches) SetLabel(Labelftin, *out.feetInches);
+  if (Labelftin->isHidden() == out.feetInchesVisible) Labelftin->setVisible(out.feetInchesVisible);
+}
+
+void Tunitcalc::ConvertArea() {
+  AreaUnit source;
+  if (flaeche1->isChecked())
+    source = AreaUnit::SquareMillimetre;
+  else if (flaeche2->isChecked())
+    source = AreaUnit::SquareCentimetre;
+  else if (flaeche3->isChecked())
+    source = AreaUnit::SquareMetre;
+  else if (flaeche4->isChecked())
+    source = AreaUnit::SquareInch;
+  else if (flaeche5->isChecked())
+    source = AreaUnit::SquareFoot;
+  else
+    return;
+  const AreaTexts out = velomare::ConvertArea(ReadNumber(Edit3->text().toStdString()), source);
+  QLabel* labels[] = {Label5, Label6, Label7, Label8};
+  for (int i = 0; i < 4; ++i) SetLabel(labels[i], out.labels[i]);
+}
+
+void Tunitcalc::ConvertVolume() {
+  VolumeUnit source;
+  if (volu1->isChecked())
+    source = VolumeUnit::CubicMillimetre;
+  else if (volu2->isChecked())
+    source = VolumeUnit::CubicCentimetre;
+  else if (volu3->isChecked())
+    source = VolumeUnit::Litre;
+  else if (volu4->isChecked())
+    source = VolumeUnit::CubicMetre;
+  else if (volu5->isChecked())
+    source = VolumeUnit::CubicInch;
+  else if (volu6->isChecked())
+    source = VolumeUnit::CubicFoot;
+  else
+    return;
+  const VolumeTexts out = velomare::ConvertVolume(ReadNumber(Edit5->text().toStdString()), source);
+  QLabel* labels[] = {Label12, Label13, Label14, Label15, Label16, Label17,
+                      Label18, Label19, Label20, Label21, Label22, Label23};
+  for (int i = 0; i < 12; ++i) SetLabel(labels[i], out.labels[i]);
+}
+
+void Tunitcalc::ConvertMass() {
+  MassUnit source;
+  if (masse1->isChecked())
+    source = MassUnit::Gram;
+  else if (masse2->isChecked())
+    source = MassUnit::Kilogram;
+  else if (masse3->isChecked())
+    source = MassUnit::Ounce;
+  else if (masse4->isChecked())
+    source = MassUnit::Pound;
+  else
+    return;
+  const MassTexts out = velomare::ConvertMass(ReadNumber(Edit4->text().toStdString()), source);
+  QLabel* labels[] = {Label9, Label10, Label11};
+  for (int i = 0; i < 3; ++i) SetLabel(labels[i], out.labels[i]);
+}
+
+void Tunitcalc::DropInches() {
+  Edit2->setEnabled(false);
+  // Assigning the text runs Edit2Change, which converts; the conversion below covers the case
+  // where the inches already read "0".
+  Edit2->setText(QStringLiteral("0"));
+  ConvertLength();
+}
+
+void Tunitcalc::laenge5Click() {
+  Edit2->setEnabled(true);
+  ConvertLength();
+}
+
+void Tunitcalc::FormPaint(QPainter&) {
+  ConvertMass();
+  ConvertLength();
+  ConvertArea();
+  ConvertVolume();
+}
+
+void Tunitcalc::Button1Click() { CloseForm(); }
+void Tunitcalc::Button2Click() { ShowHelpTopic(); }
+void Tunitcalc::Button3Click() { ConfirmAndPrintForm(); }
+
+}  // namespace velomare
