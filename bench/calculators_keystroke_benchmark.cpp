@@ -2,45 +2,16 @@
 // as the user feels them: the group (or the grouping) is computed again and its labels are
 // written. The "Repaint" variants add the repaint of the whole window, offscreen, which also
 // converts all four groups again.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <cstdlib>
-#include <memory>
 
+#include "BenchSupport.h"
 #include "app/AllForms.h"
-#include "app/Startup.h"
-#include "common/Settings.h"
-#include "driver/model/CommittedDriver.h"
-#include "platform/Platform.h"
 
 namespace {
 
-// The program started offscreen in a fresh settings folder, for the lifetime of one benchmark.
-class Program {
- public:
-  Program() {
-    setenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit().constData(), 1);
-    velomare::platform::InstallSeam(&seam_);
-    velomare::OpenSettings().WriteBool("Options", "AboutAtStart", false);
-    velomare::ResetCommittedDriver();
-    velomare::CreateForms();
-  }
-  ~Program() {
-    velomare::DestroyForms();
-    velomare::platform::InstallSeam(nullptr);
-  }
-
- private:
-  QTemporaryDir dir_;
-  velomare::platform::Seam seam_;
-};
-
 void UnitConverterKeystroke(benchmark::State& state, bool repaint) {
-  Program program;
+  velomare::bench::StartedProgram program;
   velomare::Tunitcalc* form = velomare::forms::unitcalc;
   form->ShowForm();
   QCoreApplication::processEvents();
@@ -54,7 +25,7 @@ void UnitConverterKeystroke(benchmark::State& state, bool repaint) {
 }
 
 void SpeakerGroupingStep(benchmark::State& state, bool repaint) {
-  Program program;
+  velomare::bench::StartedProgram program;
   velomare::Tmehrbox* form = velomare::forms::mehrbox;
   form->ShowForm();
   QCoreApplication::processEvents();
@@ -78,11 +49,4 @@ BENCHMARK(BM_SpeakerGroupingStepRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+VELOMARE_BENCHMARK_MAIN()

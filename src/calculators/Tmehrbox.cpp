@@ -166,11 +166,6 @@ Tmehrbox::Tmehrbox(QWidget* parent) : FormBase(parent) {
 
 std::span<const UiText> Tmehrbox::Texts() const { return kTexts; }
 
-void Tmehrbox::SetLabel(QLabel* label, const std::string& text) {
-  const QString value = QString::fromStdString(text);
-  if (label->text() != value) label->setText(value);
-}
-
 void Tmehrbox::SetGroupingRange() {
   N = ScrollBar1->value();
   // The position first, so that the old position never lies beyond the new maximum.
@@ -187,11 +182,11 @@ void Tmehrbox::ComputeSpeakerGrouping() {
   s = p >= 1 ? N / p : 0;
   if (!out) return;
   Zt = out->totalImpedance;
-  SetLabel(Label2, out->count);
-  SetLabel(Label3, out->option);
-  SetLabel(Label4, out->wiring);
-  SetLabel(Label6, out->grouping);
-  SetLabel(Label5, out->total);
+  SetLabelText(Label2, out->count);
+  SetLabelText(Label3, out->option);
+  SetLabelText(Label4, out->wiring);
+  SetLabelText(Label6, out->grouping);
+  SetLabelText(Label5, out->total);
 }
 
 void Tmehrbox::ScrollBar1Change() {

@@ -68,9 +68,6 @@ class Tmehrbox : public FormBase {
  protected:
   std::span<const UiText> Texts() const override;
   void FormPaint(QPainter& painter) override;
-
- private:
-  void SetLabel(QLabel* label, const std::string& text);
 };
 
 }  // namespace velomare

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <initializer_list>
+#include <optional>
 
 #include "calculators/model/UnitConverter.h"
 #include "common/NumberText.h"
@@ -55,7 +57,9 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
   Button2 = Make<QPushButton>("Button2", this, 88, 4, 80, 25);
   Button3 = Make<QPushButton>("Button3", this, 172, 4, 80, 25);
 
-  const auto box = [this](const char* name, int x, int y, int w, int h) { return Make<QGroupBox>(name, this, x, y, w, h); };
+  const auto box = [this](const char* name, int x, int y, int w, int h) {
+    return Make<QGroupBox>(name, this, x, y, w, h);
+  };
   const auto edit = [this](const char* name, QGroupBox* parent, int y, const char* text) {
     QLineEdit* e = Make<QLineEdit>(name, parent, kEditX, y, kEditW, kEditH);
     e->setText(QString::fromLatin1(text));
@@ -132,7 +136,8 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
                                  "Label18", "Label19", "Label20", "Label21", "Label22", "Label23"};
   QLabel** results[12] = {&Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
                           &Label18, &Label19, &Label20, &Label21, &Label22, &Label23};
-  for (int i = 0; i < 12; ++i) *results[i] = result(resultNames[i], GroupBox3, kVolumeResultX, i < 5 ? i : i + 1, kVolumeRowStep);
+  for (int i = 0; i < 12; ++i)
+    *results[i] = result(resultNames[i], GroupBox3, kVolumeResultX, i < 5 ? i : i + 1, kVolumeRowStep);
 
   laenge2->setChecked(true);
   flaeche2->setChecked(true);
@@ -169,90 +174,57 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
 
 std::span<const UiText> Tunitcalc::Texts() const { return kTexts; }
 
-void Tunitcalc::SetLabel(QLabel* label, const std::string& text) {
-  // Every paint rewrites the results; an unchanged text must not ask for another paint.
-  const QString value = QString::fromStdString(text);
-  if (label->text() != value) label->setText(value);
+namespace {
+
+// The place of the chosen button in the group's testing order, which is the order of the
+// model's units; nothing when none is chosen.
+template <class Unit>
+std::optional<Unit> ChosenUnit(std::initializer_list<const QRadioButton*> buttons) {
+  int place = 0;
+  for (const QRadioButton* button : buttons) {
+    if (button->isChecked()) return static_cast<Unit>(place);
+    ++place;
+  }
+  return std::nullopt;
 }
 
+double Number(const QLineEdit* edit) { return ReadNumber(edit->text().toStdString()); }
+
+template <std::size_t N>
+void ShowTexts(std::initializer_list<QLabel*> labels, const std::array<std::string, N>& texts) {
+  std::size_t i = 0;
+  for (QLabel* label : labels) FormBase::SetLabelText(label, texts[i++]);
+}
+
+}  // namespace
+
 void Tunitcalc::ConvertLength() {
-  LengthUnit source;
-  if (laenge1->isChecked())
-    source = LengthUnit::Millimetre;
-  else if (laenge2->isChecked())
-    source = LengthUnit::Centimetre;
-  else if (laenge3->isChecked())
-    source = LengthUnit::Metre;
-  else if (laenge4->isChecked())
-    source = LengthUnit::Inch;
-  else if (laenge5->isChecked())
-    source = LengthUnit::FootInch;
-  else
-    return;
-  const LengthTexts out = velomare::ConvertLength(ReadNumber(Edit1->text().toStdString()),
-                                                  ReadNumber(Edit2->text().toStdString()), source);
-  QLabel* labels[] = {Label1, Label2, Label3, Label4};
-  for (int i = 0; i < 4; ++i) SetLabel(labels[i], out.labels[i]);
-  if (out.feetInches) SetLabel(Labelftin, *out.feetInches);
+  const auto source = ChosenUnit<LengthUnit>({laenge1, laenge2, laenge3, laenge4, laenge5});
+  if (!source) return;
+  const LengthTexts out = velomare::ConvertLength(Number(Edit1), Number(Edit2), *source);
+  ShowTexts({Label1, Label2, Label3, Label4}, out.labels);
+  if (out.feetInches) SetLabelText(Labelftin, *out.feetInches);
   if (Labelftin->isHidden() == out.feetInchesVisible) Labelftin->setVisible(out.feetInchesVisible);
 }
 
 void Tunitcalc::ConvertArea() {
-  AreaUnit source;
-  if (flaeche1->isChecked())
-    source = AreaUnit::SquareMillimetre;
-  else if (flaeche2->isChecked())
-    source = AreaUnit::SquareCentimetre;
-  else if (flaeche3->isChecked())
-    source = AreaUnit::SquareMetre;
-  else if (flaeche4->isChecked())
-    source = AreaUnit::SquareInch;
-  else if (flaeche5->isChecked())
-    source = AreaUnit::SquareFoot;
-  else
-    return;
-  const AreaTexts out = velomare::ConvertArea(ReadNumber(Edit3->text().toStdString()), source);
-  QLabel* labels[] = {Label5, Label6, Label7, Label8};
-  for (int i = 0; i < 4; ++i) SetLabel(labels[i], out.labels[i]);
+  const auto source = ChosenUnit<AreaUnit>({flaeche1, flaeche2, flaeche3, flaeche4, flaeche5});
+  if (!source) return;
+  ShowTexts({Label5, Label6, Label7, Label8}, velomare::ConvertArea(Number(Edit3), *source).labels);
 }
 
 void Tunitcalc::ConvertVolume() {
-  VolumeUnit source;
-  if (volu1->isChecked())
-    source = VolumeUnit::CubicMillimetre;
-  else if (volu2->isChecked())
-    source = VolumeUnit::CubicCentimetre;
-  else if (volu3->isChecked())
-    source = VolumeUnit::Litre;
-  else if (volu4->isChecked())
-    source = VolumeUnit::CubicMetre;
-  else if (volu5->isChecked())
-    source = VolumeUnit::CubicInch;
-  else if (volu6->isChecked())
-    source = VolumeUnit::CubicFoot;
-  else
-    return;
-  const VolumeTexts out = velomare::ConvertVolume(ReadNumber(Edit5->text().toStdString()), source);
-  QLabel* labels[] = {Label12, Label13, Label14, Label15, Label16, Label17,
-                      Label18, Label19, Label20, Label21, Label22, Label23};
-  for (int i = 0; i < 12; ++i) SetLabel(labels[i], out.labels[i]);
+  const auto source = ChosenUnit<VolumeUnit>({volu1, volu2, volu3, volu4, volu5, volu6});
+  if (!source) return;
+  ShowTexts(
+      {Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19, Label20, Label21, Label22, Label23},
+      velomare::ConvertVolume(Number(Edit5), *source).labels);
 }
 
 void Tunitcalc::ConvertMass() {
-  MassUnit source;
-  if (masse1->isChecked())
-    source = MassUnit::Gram;
-  else if (masse2->isChecked())
-    source = MassUnit::Kilogram;
-  else if (masse3->isChecked())
-    source = MassUnit::Ounce;
-  else if (masse4->isChecked())
-    source = MassUnit::Pound;
-  else
-    return;
-  const MassTexts out = velomare::ConvertMass(ReadNumber(Edit4->text().toStdString()), source);
-  QLabel* labels[] = {Label9, Label10, Label11};
-  for (int i = 0; i < 3; ++i) SetLabel(labels[i], out.labels[i]);
+  const auto source = ChosenUnit<MassUnit>({masse1, masse2, masse3, masse4});
+  if (!source) return;
+  ShowTexts({Label9, Label10, Label11}, velomare::ConvertMass(Number(Edit4), *source).labels);
 }
 
 void Tunitcalc::DropInches() {

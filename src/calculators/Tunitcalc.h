@@ -2,9 +2,6 @@
 // The unit converter: a length, an area, a volume and a mass, each typed in a chosen source
 // unit, shown in every other unit of its group. A group recomputes when its input or its source
 // changes, and all four at every paint. The conversions are the model's (UnitConverter).
-#include <array>
-#include <string>
-
 #include "platform/FormBase.h"
 
 class QGroupBox;
@@ -60,7 +57,6 @@ class Tunitcalc : public FormBase {
 
  private:
   void DropInches();
-  void SetLabel(QLabel* label, const std::string& text);
 };
 
 }  // namespace velomare

@@ -51,6 +51,11 @@ void FormBase::SetFixedClientSize(int w, int h) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
+void FormBase::SetLabelText(QLabel* label, const std::string& text) {
+  const QString value = QString::fromStdString(text);
+  if (label->text() != value) label->setText(value);
+}
+
 void FormBase::CentreOnScreen() {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QWidget>
 #include <span>
+#include <string>
 
+class QLabel;
 class QPainter;
 
 namespace velomare {
@@ -35,6 +37,9 @@ class FormBase : public QWidget {
   void ConfirmAndPrintForm();
   // Opens the window's help topic in the program's help file.
   void ShowHelpTopic();
+  // Writes a result text only when it differs, so that a paint that recomputes its read-outs
+  // does not ask for another paint.
+  static void SetLabelText(QLabel* label, const std::string& text);
 
   // Sets the texts of the table in the current language, reading the language first.
   void ApplyLanguage();

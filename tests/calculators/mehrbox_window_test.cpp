@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/Forms.h"
 #include "calculators/Tmehrbox.h"
 #include "common/Settings.h"
@@ -16,30 +16,8 @@
 namespace velomare::test {
 namespace {
 
-class MehrboxWindow : public ProgramTest {
+class MehrboxWindow : public WindowTest<Tmehrbox, &forms::mehrbox> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  Tmehrbox* form() { return forms::mehrbox; }
-  void Show(const char* language = "deutsch") {
-    OpenSettings().WriteString("Info", "Sprache", language);
-    form()->ShowForm();
-    Repaint();
-  }
-  void Repaint() {
-    form()->grab();
-    QCoreApplication::processEvents();
-  }
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else
-      QTest::keyClicks(edit, text);
-  }
   QStringList Results() {
     Tmehrbox* f = form();
     return {f->Label2->text(), f->Label3->text(), f->Label4->text(), f->Label6->text(), f->Label5->text()};
@@ -192,7 +170,7 @@ TEST_F(MehrboxWindow, OnlyThePictureAndTheAdviceButtonsShowHints) {
   for (QWidget* w : std::initializer_list<QWidget*>{f->Edit1, f->ScrollBar1, f->ScrollBar2, f->Label1, f->Label2,
                                                     f->Label3, f->Label4, f->Label5, f->Label6, f->Button1, f->Button2})
     EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
-  OpenSettings().WriteString("Info", "Sprache", "english");
+  SetLanguage("english");
   Repaint();
   EXPECT_EQ(f->Image1->toolTip(), "this image illustrate 3 parallel groups of 2 serial speakers (3 x 2)");
   EXPECT_EQ(f->Button3->toolTip(), "gives an advice depending on speaker number");

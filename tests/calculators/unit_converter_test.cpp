@@ -25,11 +25,10 @@ TEST(UnitConverter, DefaultsGiveTheReadOutsOfTheFirstPaint) {
   EXPECT_EQ(area.labels, (std::array<std::string, 4>{"=5000.0 qmm", "=0.005 qm", "=7.75 sq.in.", "=0.054 sq.ft"}));
 
   const VolumeTexts volume = ConvertVolume(10, VolumeUnit::Litre);
-  EXPECT_EQ(volume.labels,
-            (std::array<std::string, 12>{"=10000000 mm³", "=10000 cm³", "=0.010 m³", "=610.24 cu.in.", "=0.353 cu.ft",
-                                         "=18.16 US dry pint", "=9.08 US dry quart", "=1.14 US peck",
-                                         "=84.544 US li. gill", "=21.136 US li. pint", "=10.568 US li. quart",
-                                         "=2.642 US gallon"}));
+  EXPECT_EQ(volume.labels, (std::array<std::string, 12>{"=10000000 mm³", "=10000 cm³", "=0.010 m³", "=610.24 cu.in.",
+                                                        "=0.353 cu.ft", "=18.16 US dry pint", "=9.08 US dry quart",
+                                                        "=1.14 US peck", "=84.544 US li. gill", "=21.136 US li. pint",
+                                                        "=10.568 US li. quart", "=2.642 US gallon"}));
 
   const LengthTexts length = ConvertLength(10, 0, LengthUnit::Centimetre);
   EXPECT_EQ(length.labels, (std::array<std::string, 4>{"=100.0 mm", "=0.100 m", "=3.94 in.", "=0.328 ft"}));

@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/Forms.h"
 #include "calculators/Tunitcalc.h"
 #include "common/Settings.h"
@@ -18,30 +18,8 @@
 namespace velomare::test {
 namespace {
 
-class UnitcalcWindow : public ProgramTest {
+class UnitcalcWindow : public WindowTest<Tunitcalc, &forms::unitcalc> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  Tunitcalc* form() { return forms::unitcalc; }
-  void Show(const char* language = "deutsch") {
-    OpenSettings().WriteString("Info", "Sprache", language);
-    form()->ShowForm();
-    Repaint();
-  }
-  void Repaint() {
-    form()->grab();
-    QCoreApplication::processEvents();
-  }
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else
-      QTest::keyClicks(edit, text);
-  }
   QStringList Texts(std::initializer_list<QLabel*> labels) {
     QStringList out;
     for (QLabel* l : labels) out << l->text();
@@ -92,7 +70,7 @@ TEST_F(UnitcalcWindow, TextsFollowTheLanguageAtEveryPaint) {
   const QString germanHint = f->masse3->toolTip();
   EXPECT_EQ(germanHint, "Unze / Ounce");
 
-  OpenSettings().WriteString("Info", "Sprache", "english");
+  SetLanguage("english");
   Repaint();
   EXPECT_EQ(f->windowTitle(), "unit converter");
   EXPECT_EQ(f->Button1->text(), "&close");
@@ -230,7 +208,7 @@ TEST_F(UnitcalcWindow, HelpPrintAndClose) {
   EXPECT_EQ(seam.questions, QStringList({"print window?"}));
   EXPECT_TRUE(seam.printed.isEmpty());
   seam.answer = [](const QString&) { return platform::Answer::Yes; };
-  OpenSettings().WriteString("Info", "Sprache", "deutsch");
+  SetLanguage("deutsch");
   Repaint();
   f->Button3->click();
   EXPECT_EQ(seam.questions.last(), "Fenster drucken?");

@@ -70,29 +70,18 @@ std::optional<SpeakerGroupingTexts> ComputeSpeakerGrouping(double z, int n, int 
   const std::string N = std::to_string(n), K = std::to_string(k), M = std::to_string(optionCount);
   const std::string P = std::to_string(p), S = std::to_string(s);
   const std::string Zt = FixedText(out.totalImpedance, 2);
-  if (english) {
-    out.count = "numbers of speakers: " + N;
-    out.option = "option " + K + " of " + M;
-    if (s >= 2 && p >= 2)
-      out.wiring = "series connection of every " + S + " speakers, then these " + P + " groups parallel connected";
-    else if (p >= 2)
-      out.wiring = "parallel connection of " + P + " speakers";
-    else
-      out.wiring = "series connection of " + S + " speakers";
-    out.grouping = P + " x " + S + " (parallel x serial)";
-    out.total = "new total impedance Z= " + Zt + " ohms";
-  } else {
-    out.count = "Anzahl: " + N + " LS";
-    out.option = "Variante " + K + " von " + M;
-    if (s >= 2 && p >= 2)
-      out.wiring = "Reihenschaltung von je " + S + " Lautsprechern, dann diese " + P + " Gruppen parallel";
-    else if (p >= 2)
-      out.wiring = "Parallelschaltung von " + P + " Lautsprechern";
-    else
-      out.wiring = "Reihenschaltung von " + S + " Lautsprechern";
-    out.grouping = P + " x " + S + " (parallel x Reihe)";
-    out.total = "neue Gesamt-Impedanz dann Z= " + Zt + " Ohm";
-  }
+  const auto pick = [english](std::string german, std::string inEnglish) { return english ? inEnglish : german; };
+  out.count = pick("Anzahl: " + N + " LS", "numbers of speakers: " + N);
+  out.option = pick("Variante " + K + " von " + M, "option " + K + " of " + M);
+  if (s >= 2 && p >= 2)
+    out.wiring = pick("Reihenschaltung von je " + S + " Lautsprechern, dann diese " + P + " Gruppen parallel",
+                      "series connection of every " + S + " speakers, then these " + P + " groups parallel connected");
+  else if (p >= 2)
+    out.wiring = pick("Parallelschaltung von " + P + " Lautsprechern", "parallel connection of " + P + " speakers");
+  else
+    out.wiring = pick("Reihenschaltung von " + S + " Lautsprechern", "series connection of " + S + " speakers");
+  out.grouping = P + " x " + S + pick(" (parallel x Reihe)", " (parallel x serial)");
+  out.total = pick("neue Gesamt-Impedanz dann Z= " + Zt + " Ohm", "new total impedance Z= " + Zt + " ohms");
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "calculators/model/UnitConverter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -201,6 +202,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
   }
   out.valid = true;
   auto& l = out.labels;
+  // Label12 to Label16 by the source; the US measures follow from the litres.
+  std::array<std::string, 5> metric;
   double litres = 0;
   switch (source) {
     case VolumeUnit::CubicMillimetre: {
@@ -209,11 +212,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       const double m3 = litres / 1000;
       const double cuin = x / kCubicMillimetresPerCubicInch;
       const double cuft = cuin / kCubicInchesPerCubicFoot;
-      l[0] = Shown(cm3, 3, " cm³");
-      l[1] = Shown(litres, 3, " liter");
-      l[2] = Shown(m3, 3, " m³");
-      l[3] = Shown(cuin, 3, " cu.in.");
-      l[4] = Shown(cuft, 3, " cu.ft");
+      metric = {Shown(cm3, 3, " cm³"), Shown(litres, 3, " liter"), Shown(m3, 3, " m³"), Shown(cuin, 3, " cu.in."),
+                Shown(cuft, 3, " cu.ft")};
       break;
     }
     case VolumeUnit::CubicCentimetre: {
@@ -222,11 +222,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       const double m3 = litres / 1000;
       const double cuin = mm3 / kCubicMillimetresPerCubicInch;
       const double cuft = cuin / kCubicInchesPerCubicFoot;
-      l[0] = Shown(mm3, 0, " mm³");
-      l[1] = Shown(litres, 3, " liter");
-      l[2] = Shown(m3, 3, " m³");
-      l[3] = Shown(cuin, 2, " cu.in.");
-      l[4] = Shown(cuft, 3, " cu.ft");
+      metric = {Shown(mm3, 0, " mm³"), Shown(litres, 3, " liter"), Shown(m3, 3, " m³"), Shown(cuin, 2, " cu.in."),
+                Shown(cuft, 3, " cu.ft")};
       break;
     }
     case VolumeUnit::Litre: {
@@ -236,11 +233,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       const double cuin = mm3 / kCubicMillimetresPerCubicInch;
       const double cuft = cuin / kCubicInchesPerCubicFoot;
       litres = x;
-      l[0] = Shown(mm3, 0, " mm³");
-      l[1] = Shown(cm3, 0, " cm³");
-      l[2] = Shown(m3, 3, " m³");
-      l[3] = Shown(cuin, 2, " cu.in.");
-      l[4] = Shown(cuft, 3, " cu.ft");
+      metric = {Shown(mm3, 0, " mm³"), Shown(cm3, 0, " cm³"), Shown(m3, 3, " m³"), Shown(cuin, 2, " cu.in."),
+                Shown(cuft, 3, " cu.ft")};
       break;
     }
     case VolumeUnit::CubicMetre: {
@@ -249,11 +243,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       const double mm3 = cm3 * 1000;
       const double cuin = mm3 / kCubicMillimetresPerCubicInch;
       const double cuft = cuin / kCubicInchesPerCubicFoot;
-      l[0] = Shown(mm3, 0, " mm³");
-      l[1] = Shown(cm3, 1, " cm³");
-      l[2] = Shown(litres, 2, " l");
-      l[3] = Shown(cuin, 2, " cu.in.");
-      l[4] = Shown(cuft, 3, " cu.ft");
+      metric = {Shown(mm3, 0, " mm³"), Shown(cm3, 1, " cm³"), Shown(litres, 2, " l"), Shown(cuin, 2, " cu.in."),
+                Shown(cuft, 3, " cu.ft")};
       break;
     }
     case VolumeUnit::CubicInch: {
@@ -262,11 +253,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       litres = cm3 / 1000;
       const double m3 = litres / 1000;
       const double cuft = x / kCubicInchesPerCubicFoot;
-      l[0] = Shown(mm3, 0, " mm³");
-      l[1] = Shown(cm3, 1, " cm³");
-      l[2] = Shown(litres, 3, " l");
-      l[3] = Shown(m3, 3, " m³");
-      l[4] = Shown(cuft, 3, " cu.ft");
+      metric = {Shown(mm3, 0, " mm³"), Shown(cm3, 1, " cm³"), Shown(litres, 3, " l"), Shown(m3, 3, " m³"),
+                Shown(cuft, 3, " cu.ft")};
       break;
     }
     case VolumeUnit::CubicFoot: {
@@ -276,14 +264,13 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
       const double cm3 = mm3 / 1000;
       litres = cm3 / 1000;
       const double m3 = litres / 1000;
-      l[0] = Shown(mm3, 0, " mm³");
-      l[1] = Shown(cm3, 1, " cm³");
-      l[2] = Shown(litres, 3, " l");
-      l[3] = Shown(m3, 3, " m³");
-      l[4] = Shown(cuin, 3, " cu.in");
+      metric = {Shown(mm3, 0, " mm³"), Shown(cm3, 1, " cm³"), Shown(litres, 3, " l"), Shown(m3, 3, " m³"),
+                Shown(cuin, 3, " cu.in")};
       break;
     }
   }
+
+  std::copy(metric.begin(), metric.end(), l.begin());
 
   // The US measures follow from the litres by one chain whatever the source; the dry measures
   // show a third decimal only for the smallest source.

@@ -1,0 +1,46 @@
+#pragma once
+// A fixture for driving one window through its controls: the program started with a fresh
+// settings folder (no about box), the window shown in a language and painted, and text typed
+// into an edit the way a user types it.
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "TestSupport.h"
+#include "common/Settings.h"
+
+namespace velomare::test {
+
+// `Window` is the address of the window's pointer in `forms`, e.g. WindowTest<Tunitcalc, &forms::unitcalc>.
+template <class Form, Form** Window>
+class WindowTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
+    StartProgram();
+  }
+  Form* form() { return *Window; }
+  void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
+  // Shows the window as the main window does and paints it once, which sets its texts.
+  void Show(const char* language = "deutsch") {
+    SetLanguage(language);
+    form()->ShowForm();
+    Repaint();
+  }
+  void Repaint() {
+    form()->grab();
+    QCoreApplication::processEvents();
+  }
+  // Replaces the edit's text key by key, as a user does after selecting all: every intermediate
+  // text runs the edit's handler.
+  static void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Delete);
+    else
+      QTest::keyClicks(edit, text);
+  }
+};
+
+}  // namespace velomare::test
