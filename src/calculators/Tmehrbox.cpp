@@ -182,11 +182,11 @@ void Tmehrbox::ComputeSpeakerGrouping() {
   s = p >= 1 ? N / p : 0;
   if (!out) return;
   Zt = out->totalImpedance;
-  SetLabelText(Label2, out->count);
-  SetLabelText(Label3, out->option);
-  SetLabelText(Label4, out->wiring);
-  SetLabelText(Label6, out->grouping);
-  SetLabelText(Label5, out->total);
+  SetTextIfChanged(Label2, out->count);
+  SetTextIfChanged(Label3, out->option);
+  SetTextIfChanged(Label4, out->wiring);
+  SetTextIfChanged(Label6, out->grouping);
+  SetTextIfChanged(Label5, out->total);
 }
 
 void Tmehrbox::ScrollBar1Change() {

@@ -190,20 +190,19 @@ std::optional<Unit> ChosenUnit(std::initializer_list<const QRadioButton*> button
 
 double Number(const QLineEdit* edit) { return ReadNumber(edit->text().toStdString()); }
 
-template <std::size_t N>
-void ShowTexts(std::initializer_list<QLabel*> labels, const std::array<std::string, N>& texts) {
-  std::size_t i = 0;
-  for (QLabel* label : labels) FormBase::SetLabelText(label, texts[i++]);
-}
-
 }  // namespace
+
+void Tunitcalc::ShowTexts(std::initializer_list<QLabel*> labels, std::span<const std::string> texts) {
+  std::size_t i = 0;
+  for (QLabel* label : labels) SetTextIfChanged(label, texts[i++]);
+}
 
 void Tunitcalc::ConvertLength() {
   const auto source = ChosenUnit<LengthUnit>({laenge1, laenge2, laenge3, laenge4, laenge5});
   if (!source) return;
   const LengthTexts out = velomare::ConvertLength(Number(Edit1), Number(Edit2), *source);
   ShowTexts({Label1, Label2, Label3, Label4}, out.labels);
-  if (out.feetInches) SetLabelText(Labelftin, *out.feetInches);
+  if (out.feetInches) SetTextIfChanged(Labelftin, *out.feetInches);
   if (Labelftin->isHidden() == out.feetInchesVisible) Labelftin->setVisible(out.feetInchesVisible);
 }
 

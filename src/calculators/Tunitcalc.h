@@ -2,6 +2,10 @@
 // The unit converter: a length, an area, a volume and a mass, each typed in a chosen source
 // unit, shown in every other unit of its group. A group recomputes when its input or its source
 // changes, and all four at every paint. The conversions are the model's (UnitConverter).
+#include <initializer_list>
+#include <span>
+#include <string>
+
 #include "platform/FormBase.h"
 
 class QGroupBox;
@@ -57,6 +61,7 @@ class Tunitcalc : public FormBase {
 
  private:
   void DropInches();
+  void ShowTexts(std::initializer_list<QLabel*> labels, std::span<const std::string> texts);
 };
 
 }  // namespace velomare

@@ -2,12 +2,10 @@
 // A fixture for driving one window through its controls: the program started with a fresh
 // settings folder (no about box), the window shown in a language and painted, and text typed
 // into an edit the way a user types it.
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include "TestSupport.h"
-#include "common/Settings.h"
 
 namespace velomare::test {
 
@@ -21,17 +19,14 @@ class WindowTest : public ProgramTest {
     StartProgram();
   }
   Form* form() { return *Window; }
-  void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
+  void SetLanguage(const char* language) { SetLanguageSetting(language); }
   // Shows the window as the main window does and paints it once, which sets its texts.
   void Show(const char* language = "deutsch") {
     SetLanguage(language);
     form()->ShowForm();
     Repaint();
   }
-  void Repaint() {
-    form()->grab();
-    QCoreApplication::processEvents();
-  }
+  void Repaint() { test::Repaint(form()); }
   // Replaces the edit's text key by key, as a user does after selecting all: every intermediate
   // text runs the edit's handler.
   static void Type(QLineEdit* edit, const QString& text) {
