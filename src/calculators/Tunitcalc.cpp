@@ -65,79 +65,101 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
     e->setText(QString::fromLatin1(text));
     return e;
   };
-  const auto radio = [this](const char* name, QGroupBox* parent, int row, int step, int w, const char* caption) {
-    QRadioButton* r = Make<QRadioButton>(name, parent, kRadioX, kFirstRow + row * step, w, kRowH);
-    r->setText(QString::fromUtf8(caption));
-    return r;
+  // A group's source units in a column, one row each, in their testing order.
+  struct Unit {
+    QRadioButton** button;
+    const char* name;
+    const char* caption;
   };
-  const auto result = [this](const char* name, QGroupBox* parent, int x, int row, int step) {
-    return Make<QLabel>(name, parent, x, kFirstRow + row * step, parent->width() - x - kGap, kRowH);
+  const auto units = [this](QGroupBox* parent, int step, int w, std::initializer_list<Unit> list) {
+    int row = 0;
+    for (const Unit& unit : list) {
+      *unit.button = Make<QRadioButton>(unit.name, parent, kRadioX, kFirstRow + row++ * step, w, kRowH);
+      (*unit.button)->setText(QString::fromUtf8(unit.caption));
+    }
+  };
+  // A group's results in a column at its right, each in the row given.
+  struct Result {
+    QLabel** label;
+    const char* name;
+    int row;
+  };
+  const auto results = [this](QGroupBox* parent, int x, int step, std::initializer_list<Result> list) {
+    for (const Result& result : list)
+      *result.label =
+          Make<QLabel>(result.name, parent, x, kFirstRow + result.row * step, parent->width() - x - kGap, kRowH);
   };
   constexpr int kResultX = kRadioX + kRadioW + kGap, kVolumeResultX = kRadioX + kVolumeRadioW + kGap;
 
-  // Mass.
   GroupBox4 = box("GroupBox4", kRightX, 0, kRightW, 86);
   Edit4 = edit("Edit4", GroupBox4, kFirstRow, "2");
-  masse1 = radio("masse1", GroupBox4, 0, kRightRowStep, kRadioW, "g ");
-  masse2 = radio("masse2", GroupBox4, 1, kRightRowStep, kRadioW, "kg");
-  masse3 = radio("masse3", GroupBox4, 2, kRightRowStep, kRadioW, "oz av.");
-  masse4 = radio("masse4", GroupBox4, 3, kRightRowStep, kRadioW, "lb av.");
-  Label9 = result("Label9", GroupBox4, kResultX, 0, kRightRowStep);
-  Label10 = result("Label10", GroupBox4, kResultX, 1, kRightRowStep);
-  Label11 = result("Label11", GroupBox4, kResultX, 2, kRightRowStep);
+  units(GroupBox4, kRightRowStep, kRadioW,
+        {{&masse1, "masse1", "g "},
+         {&masse2, "masse2", "kg"},
+         {&masse3, "masse3", "oz av."},
+         {&masse4, "masse4", "lb av."}});
+  results(GroupBox4, kResultX, kRightRowStep,
+          {{&Label9, "Label9", 0}, {&Label10, "Label10", 1}, {&Label11, "Label11", 2}});
 
-  // Length, with the optional inches under the feet.
+  // The optional inches stand under the feet.
   GroupBox1 = box("GroupBox1", kRightX, 89, kRightW, 103);
   Edit1 = edit("Edit1", GroupBox1, kFirstRow, "10");
   Edit2 = edit("Edit2", GroupBox1, kFirstRow + kEditH + 6, "0");
   Edit2->setEnabled(false);
-  laenge1 = radio("laenge1", GroupBox1, 0, kRightRowStep, kRadioW, "mm");
-  laenge2 = radio("laenge2", GroupBox1, 1, kRightRowStep, kRadioW, "cm");
-  laenge3 = radio("laenge3", GroupBox1, 2, kRightRowStep, kRadioW, "m");
-  laenge4 = radio("laenge4", GroupBox1, 3, kRightRowStep, kRadioW, "inch");
-  laenge5 = radio("laenge5", GroupBox1, 4, kRightRowStep, kRadioW, "foot / inch");
-  Label1 = result("Label1", GroupBox1, kResultX, 0, kRightRowStep);
-  Label2 = result("Label2", GroupBox1, kResultX, 1, kRightRowStep);
-  Label3 = result("Label3", GroupBox1, kResultX, 2, kRightRowStep);
-  Label4 = result("Label4", GroupBox1, kResultX, 3, kRightRowStep);
-  Labelftin = result("Labelftin", GroupBox1, kResultX, 4, kRightRowStep);
+  units(GroupBox1, kRightRowStep, kRadioW,
+        {{&laenge1, "laenge1", "mm"},
+         {&laenge2, "laenge2", "cm"},
+         {&laenge3, "laenge3", "m"},
+         {&laenge4, "laenge4", "inch"},
+         {&laenge5, "laenge5", "foot / inch"}});
+  results(GroupBox1, kResultX, kRightRowStep,
+          {{&Label1, "Label1", 0}, {&Label2, "Label2", 1}, {&Label3, "Label3", 2}, {&Label4, "Label4", 3},
+           {&Labelftin, "Labelftin", 4}});
   Labelftin->hide();
 
-  // Area.
   GroupBox2 = box("GroupBox2", kRightX, 195, kRightW, 103);
   Edit3 = edit("Edit3", GroupBox2, kFirstRow, "50");
-  flaeche1 = radio("flaeche1", GroupBox2, 0, kRightRowStep, kRadioW, "mm² (sqmm)");
-  flaeche2 = radio("flaeche2", GroupBox2, 1, kRightRowStep, kRadioW, "cm² (sqcm)");
-  flaeche3 = radio("flaeche3", GroupBox2, 2, kRightRowStep, kRadioW, "m² (sqm)");
-  flaeche4 = radio("flaeche4", GroupBox2, 3, kRightRowStep, kRadioW, "sq. in.");
-  flaeche5 = radio("flaeche5", GroupBox2, 4, kRightRowStep, kRadioW, "sq. ft.");
-  Label5 = result("Label5", GroupBox2, kResultX, 0, kRightRowStep);
-  Label6 = result("Label6", GroupBox2, kResultX, 1, kRightRowStep);
-  Label7 = result("Label7", GroupBox2, kResultX, 2, kRightRowStep);
-  Label8 = result("Label8", GroupBox2, kResultX, 3, kRightRowStep);
+  units(GroupBox2, kRightRowStep, kRadioW,
+        {{&flaeche1, "flaeche1", "mm² (sqmm)"},
+         {&flaeche2, "flaeche2", "cm² (sqcm)"},
+         {&flaeche3, "flaeche3", "m² (sqm)"},
+         {&flaeche4, "flaeche4", "sq. in."},
+         {&flaeche5, "flaeche5", "sq. ft."}});
+  results(GroupBox2, kResultX, kRightRowStep,
+          {{&Label5, "Label5", 0}, {&Label6, "Label6", 1}, {&Label7, "Label7", 2}, {&Label8, "Label8", 3}});
 
-  // Volume: the metric and imperial results beside the first five units, the US measures beside
+  // The metric and imperial results stand beside the first five units and the US measures beside
   // the seven US units, which are shown for reading only and are never a source.
   GroupBox3 = box("GroupBox3", kLeftX, 34, kLeftW, kClientHeight - 34);
   Edit5 = edit("Edit5", GroupBox3, kFirstRow, "10");
-  const char* volumeNames[13] = {"volu1", "volu2", "volu3",  "volu4",  "volu5",  "volu6", "volu7",
-                                 "volu8", "volu9", "volu10", "volu11", "volu12", "volu13"};
-  const char* volumeCaptions[13] = {"cmm (mm³)",     "ccm (cm³)",      "l (liter)",     "cu. m (m³)",
-                                    "cu. in.",       "cu. ft",         "US dry pint",   "US dry quart",
-                                    "US peck",       "US liqu. gill",  "US liqu. pint", "US liqu. quart",
-                                    "US gallon"};
-  QRadioButton** volumes[13] = {&volu1, &volu2, &volu3,  &volu4,  &volu5,  &volu6, &volu7,
-                                &volu8, &volu9, &volu10, &volu11, &volu12, &volu13};
-  for (int i = 0; i < 13; ++i) {
-    *volumes[i] = radio(volumeNames[i], GroupBox3, i, kVolumeRowStep, kVolumeRadioW, volumeCaptions[i]);
-    if (i >= 6) (*volumes[i])->setEnabled(false);
-  }
-  const char* resultNames[12] = {"Label12", "Label13", "Label14", "Label15", "Label16", "Label17",
-                                 "Label18", "Label19", "Label20", "Label21", "Label22", "Label23"};
-  QLabel** results[12] = {&Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
-                          &Label18, &Label19, &Label20, &Label21, &Label22, &Label23};
-  for (int i = 0; i < 12; ++i)
-    *results[i] = result(resultNames[i], GroupBox3, kVolumeResultX, i < 5 ? i : i + 1, kVolumeRowStep);
+  units(GroupBox3, kVolumeRowStep, kVolumeRadioW,
+        {{&volu1, "volu1", "cmm (mm³)"},
+         {&volu2, "volu2", "ccm (cm³)"},
+         {&volu3, "volu3", "l (liter)"},
+         {&volu4, "volu4", "cu. m (m³)"},
+         {&volu5, "volu5", "cu. in."},
+         {&volu6, "volu6", "cu. ft"},
+         {&volu7, "volu7", "US dry pint"},
+         {&volu8, "volu8", "US dry quart"},
+         {&volu9, "volu9", "US peck"},
+         {&volu10, "volu10", "US liqu. gill"},
+         {&volu11, "volu11", "US liqu. pint"},
+         {&volu12, "volu12", "US liqu. quart"},
+         {&volu13, "volu13", "US gallon"}});
+  for (QRadioButton* us : {volu7, volu8, volu9, volu10, volu11, volu12, volu13}) us->setEnabled(false);
+  results(GroupBox3, kVolumeResultX, kVolumeRowStep,
+          {{&Label12, "Label12", 0},
+           {&Label13, "Label13", 1},
+           {&Label14, "Label14", 2},
+           {&Label15, "Label15", 3},
+           {&Label16, "Label16", 4},
+           {&Label17, "Label17", 6},
+           {&Label18, "Label18", 7},
+           {&Label19, "Label19", 8},
+           {&Label20, "Label20", 9},
+           {&Label21, "Label21", 10},
+           {&Label22, "Label22", 11},
+           {&Label23, "Label23", 12}});
 
   laenge2->setChecked(true);
   flaeche2->setChecked(true);
