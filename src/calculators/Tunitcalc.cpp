@@ -216,7 +216,8 @@ double Number(const QLineEdit* edit) { return ReadNumber(edit->text().toStdStrin
 
 void Tunitcalc::ShowTexts(std::initializer_list<QLabel*> labels, std::span<const std::string> texts) {
   std::size_t i = 0;
-  for (QLabel* label : labels) SetTextIfChanged(label, texts[i++]);
+  for (QLabel* label : labels)
+    if (i < texts.size()) SetTextIfChanged(label, texts[i++]);
 }
 
 void Tunitcalc::ConvertLength() {
