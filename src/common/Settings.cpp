@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "platform/plain/SettingsLocation.h"
 
@@ -39,6 +40,7 @@ struct SettingsSnapshot {
   std::uint64_t writes = 0;
   std::string language = "deutsch";
   int colorScheme = 0;
+  std::optional<platform::IniFile> ini;  // the whole file, for the other values asked at every paint
   bool valid = false;
 };
 SettingsSnapshot gSnapshot;
@@ -64,9 +66,9 @@ const SettingsSnapshot& CurrentSnapshot() {
   s.changed = exists ? st.st_ctim : timespec{};
   s.writes = writes;
   // A missing file needs no read: every value takes its default.
-  const platform::IniFile ini = exists ? platform::IniFile(path) : platform::IniFile(path, platform::FileBytes{});
-  s.language = ini.ReadString("Info", "Sprache", "deutsch");
-  s.colorScheme = ini.ReadInteger("Options", "color", 0);
+  s.ini = exists ? platform::IniFile(path) : platform::IniFile(path, platform::FileBytes{});
+  s.language = s.ini->ReadString("Info", "Sprache", "deutsch");
+  s.colorScheme = s.ini->ReadInteger("Options", "color", 0);
   s.valid = true;
   return s;
 }
@@ -81,6 +83,10 @@ const std::string& RefreshLanguage() {
 int RefreshColorScheme() {
   ColorScheme = CurrentSnapshot().colorScheme;
   return ColorScheme;
+}
+
+bool ReadSettingsBoolCached(std::string_view section, std::string_view key, bool def) {
+  return CurrentSnapshot().ini->ReadBool(section, key, def);
 }
 
 SchemeColour SchemeOf(int colorScheme) {
