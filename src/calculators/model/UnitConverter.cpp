@@ -30,12 +30,15 @@ constexpr double kInchCarry = 11.5;
 
 std::string Shown(double value, int decimals, const char* suffix) { return "=" + FixedText(value, decimals) + suffix; }
 
-template <std::size_t N>
-void AllUnknown(std::array<std::string, N>& labels) {
-  labels.fill("?");
-}
-
 bool Positive(double value) { return std::isfinite(value) && value > 0; }
+
+// A group is valid for a value above 0; an invalid one shows "?" in every label.
+template <class Texts>
+bool TakeValue(double value, Texts& out) {
+  out.valid = Positive(value);
+  if (!out.valid) out.labels.fill("?");
+  return out.valid;
+}
 
 }  // namespace
 
@@ -81,7 +84,7 @@ LengthTexts ConvertLength(double value, double inches, LengthUnit source) {
   LengthTexts out;
   const double x = value;
   if (!Positive(x) || !std::isfinite(inches) || inches < 0 || inches >= kInchesPerFoot) {
-    AllUnknown(out.labels);
+    out.labels.fill("?");
     out.feetInchesVisible = false;
     return out;
   }
@@ -140,12 +143,8 @@ LengthTexts ConvertLength(double value, double inches, LengthUnit source) {
 
 AreaTexts ConvertArea(double value, AreaUnit source) {
   AreaTexts out;
+  if (!TakeValue(value, out)) return out;
   const double x = value;
-  if (!Positive(x)) {
-    AllUnknown(out.labels);
-    return out;
-  }
-  out.valid = true;
   auto& l = out.labels;
   switch (source) {
     case AreaUnit::SquareMillimetre: {
@@ -195,12 +194,8 @@ AreaTexts ConvertArea(double value, AreaUnit source) {
 
 VolumeTexts ConvertVolume(double value, VolumeUnit source) {
   VolumeTexts out;
+  if (!TakeValue(value, out)) return out;
   const double x = value;
-  if (!Positive(x)) {
-    AllUnknown(out.labels);
-    return out;
-  }
-  out.valid = true;
   auto& l = out.labels;
   // Label12 to Label16 by the source; the US measures follow from the litres.
   std::array<std::string, 5> metric;
@@ -294,12 +289,8 @@ VolumeTexts ConvertVolume(double value, VolumeUnit source) {
 
 MassTexts ConvertMass(double value, MassUnit source) {
   MassTexts out;
+  if (!TakeValue(value, out)) return out;
   const double x = value;
-  if (!Positive(x)) {
-    AllUnknown(out.labels);
-    return out;
-  }
-  out.valid = true;
   auto& l = out.labels;
   switch (source) {
     case MassUnit::Gram: {
