@@ -1,12 +1,10 @@
 #pragma once
-// What every window benchmark needs: the program started offscreen in a fresh settings folder,
-// with a seam in place of a person, and a main() that runs the benchmarks inside a QApplication.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
+// The program started for a window benchmark: a fresh settings folder, a seam in place of a
+// person, no about box. main() is OffscreenBenchmarks.h's.
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "OffscreenBenchmarks.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -37,13 +35,3 @@ class StartedProgram {
 };
 
 }  // namespace velomare::bench
-
-#define VELOMARE_BENCHMARK_MAIN()                      \
-  int main(int argc, char** argv) {                    \
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);         \
-    QApplication application(argc, argv);              \
-    benchmark::Initialize(&argc, argv);                \
-    benchmark::RunSpecifiedBenchmarks();               \
-    benchmark::Shutdown();                             \
-    return 0;                                          \
-  }

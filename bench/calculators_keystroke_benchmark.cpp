@@ -49,4 +49,4 @@ BENCHMARK(BM_SpeakerGroupingStepRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-VELOMARE_BENCHMARK_MAIN()
+int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }

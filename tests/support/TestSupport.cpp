@@ -9,12 +9,13 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -49,6 +50,23 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  bool ascii = true;
+  for (QChar c : text) ascii = ascii && c.unicode() < 128;
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Delete);
+  else if (ascii)
+    QTest::keyClicks(edit, text);
+  else
+    edit->insert(text);
+}
+
+void PaintNow(QWidget* window) {
+  window->grab();
+  QCoreApplication::processEvents();
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
