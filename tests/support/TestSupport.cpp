@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,7 @@
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
+#include "enclosures/model/ComparisonStore.h"
 #include "platform/FormBase.h"
 
 namespace velomare::test {
@@ -177,6 +180,7 @@ void ProgramTest::SetUp() {
   ResetCommittedDriver();
   ResetProgramSettings();
   DisplacementCaller = 0;
+  ResetComparisonStore();
   platform::InstallSeam(&seam);
 }
 

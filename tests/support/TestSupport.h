@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+
+class QLineEdit;
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -63,6 +65,9 @@ void PaintNow(QWidget* window);
 //   FormBase::OverlapOnPurpose(diagram) when any sibling may lie on it. A group box or panel
 //   never needs it for its own children, which are not its siblings.
 QStringList LayoutProblems(QWidget* window, const QString& language);
+
+// Replaces an edit's text the way a user does: select all, then type (Delete for an empty text).
+void TypeInto(QLineEdit* edit, const QString& text);
 
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
