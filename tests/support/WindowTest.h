@@ -1,9 +1,8 @@
 #pragma once
 // A fixture for driving one window through its controls: the program started with a fresh
 // settings folder (no about box), the window shown in a language and painted, and text typed
-// into an edit the way a user types it.
+// into an edit the way a user types it (key by key: every intermediate text runs its handler).
 #include <QLineEdit>
-#include <QTest>
 
 #include "TestSupport.h"
 
@@ -27,15 +26,7 @@ class WindowTest : public ProgramTest {
     Repaint();
   }
   void Repaint() { test::Repaint(form()); }
-  // Replaces the edit's text key by key, as a user does after selecting all: every intermediate
-  // text runs the edit's handler.
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else
-      QTest::keyClicks(edit, text);
-  }
+  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
 };
 
 }  // namespace velomare::test
