@@ -9,11 +9,11 @@
 // them; holding a button down repeats its step.
 #include <QWidget>
 
+#include "common/UpDownDirection.h"
+
 class QToolButton;
 
 namespace velomare {
-
-enum class UpDownDirection { None, Up, Down };
 
 class UpDown : public QWidget {
   Q_OBJECT
