@@ -20,8 +20,7 @@ class TForm1 : public FormBase {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
-  // The window's size with its frame and caption, as the compact mode sets it.
-  QSize OuterSize() const;
+  // The outer sizes (FormBase::OuterSize) of the normal and the compact window.
   static constexpr QSize kNormalOuterSize{582, 559};
   static constexpr QSize kCompactOuterSize{300, 62};
   static constexpr QSize kClientSize{574, 513};

@@ -39,6 +39,13 @@ class FormBase : public QWidget {
   // Sets the texts of the table in the current language, reading the language first.
   void ApplyLanguage();
 
+  // The frame and caption around the client area: the outer size, from which the diagram
+  // windows lay out and read out their diagrams, is the widget's size plus these.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 27;
+  QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
+  void ResizeOuter(int outerWidth, int outerHeight) { resize(outerWidth - kFrameWidth, outerHeight - kFrameHeight); }
+
  protected:
   // The window's text table; empty by default.
   virtual std::span<const UiText> Texts() const { return {}; }
