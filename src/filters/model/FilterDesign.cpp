@@ -352,40 +352,25 @@ bool SaveFilterSection(platform::IniFile& ini, FilterKind kind, const FilterClos
   const std::string z = StoredNumber(NumberOr(s.z, 4));
   const std::string c1 = StoredNumber(ReadNumber(s.c1)), l1 = StoredNumber(ReadNumber(s.l1));
   const std::string c2 = StoredNumber(ReadNumber(s.c2)), l2 = StoredNumber(ReadNumber(s.l2));
-  const int characteristic = static_cast<int>(s.characteristic);
-  ini.BeginUpdate();
+  const std::string characteristic = std::to_string(static_cast<int>(s.characteristic));
+  const std::string order = std::to_string(s.order);
+  std::vector<std::pair<const char*, std::string>> keys;
   switch (kind) {
     case FilterKind::HighPass:
-      ini.WriteString(section, "Z", z);
-      ini.WriteString(section, "f", StoredNumber(NumberOr(s.f, 1000)));
-      ini.WriteInteger(section, "Guete", characteristic);
-      ini.WriteInteger(section, "Ordnung", s.order);
-      ini.WriteString(section, "C1", c1);
-      ini.WriteString(section, "L1", l1);
-      ini.WriteString(section, "C2", c2);
-      ini.WriteString(section, "L2", l2);
+      keys = {{"Z", z}, {"f", StoredNumber(NumberOr(s.f, 1000))}, {"Guete", characteristic}, {"Ordnung", order},
+              {"C1", c1}, {"L1", l1}, {"C2", c2}, {"L2", l2}};
       break;
     case FilterKind::BandPass:
-      ini.WriteString(section, "Z", z);
-      ini.WriteString(section, "fu", StoredNumber(NumberOr(s.f, 1000)));
-      ini.WriteString(section, "fo", StoredNumber(NumberOr(s.fo, 5000)));
-      ini.WriteInteger(section, "Ordnung", s.order);
-      ini.WriteString(section, "L1", l1);
-      ini.WriteString(section, "C1", c1);
-      ini.WriteString(section, "L2", l2);
-      ini.WriteString(section, "C2", c2);
+      keys = {{"Z", z}, {"fu", StoredNumber(NumberOr(s.f, 1000))}, {"fo", StoredNumber(NumberOr(s.fo, 5000))},
+              {"Ordnung", order}, {"L1", l1}, {"C1", c1}, {"L2", l2}, {"C2", c2}};
       break;
     case FilterKind::LowPass:
-      ini.WriteString(section, "Z", z);
-      ini.WriteString(section, "fo", StoredNumber(NumberOr(s.f, 2000)));
-      ini.WriteInteger(section, "Ordnung", s.order);
-      ini.WriteInteger(section, "Guete", characteristic);
-      ini.WriteString(section, "L1", l1);
-      ini.WriteString(section, "C1", c1);
-      ini.WriteString(section, "L2", l2);
-      ini.WriteString(section, "C2", c2);
+      keys = {{"Z", z}, {"fo", StoredNumber(NumberOr(s.f, 2000))}, {"Ordnung", order}, {"Guete", characteristic},
+              {"L1", l1}, {"C1", c1}, {"L2", l2}, {"C2", c2}};
       break;
   }
+  ini.BeginUpdate();
+  for (const auto& [key, value] : keys) ini.WriteString(section, key, value);
   return ini.CommitUpdate();
 }
 
