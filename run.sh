@@ -2,7 +2,7 @@
 # Builds Velomare in Release and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELOMARE_TESTS=OFF >/dev/null
+bash scripts/deps.sh run
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELOMARE_TESTS=OFF -DVELOMARE_BENCH=OFF >/dev/null
 cmake --build build/release --target velomare
 exec build/release/velomare "$@"

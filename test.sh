@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer, and a bounded fuzzing run of the text parsers.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/deps.sh
+bash scripts/deps.sh test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages that are missing: "run" (the default) what building and starting
+# the program needs, "test" that and the tools the tests, the sanitizer build, the fuzzing and
+# the benchmarks need.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev)
+if [ "${1:-run}" = "test" ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -100,61 +100,56 @@ constexpr UiText kTexts[] = {
     {"AboutVelomar1", "&Über Velomare", "&about Velomare"},
 };
 
-// The status-bar hint of each button: control, English, German.
-struct Hint {
-  const char* control;
-  const char* english;
-  const char* german;
-};
-constexpr Hint kHints[] = {
-    {"Eingabe", "at first you have to input the Thiele-Small parameters of the speaker",
-     "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden"},
-    {"Auswahl", "depending on the speaker parameters sofware advises the usefulness ",
-     "Anhand der Chassisdaten wird ermittelt, wofür der Lautsprecher geeignet ist"},
-    {"Bandbox", "closed bandpass boxes will be calculated", "Es werden Bandpass-Gehäuse berechnet"},
-    {"Reflexbt", "reflexed boxes will be calculated and simulated",
-     "Es werden Bassreflex-Gehäuse berechnet und simuliert"},
-    {"geschl", "closed (contained) boxes will be calculated and simulated",
-     "Es werden geschlossene Gehäuse berechnet und simuliert"},
-    {"Hochpass", "a highpass crossover filter will be calculated and simulated",
-     "Es werden Hochpass-Filter berechnet und simuliert"},
-    {"Bandfilter", "a bandpass crossover filter will be calculated and simulated",
-     "Es werden Bandpass-Filter berechnet und simuliert"},
-    {"Tiefpass", "a lowpass crossover filter will be calculated and simulated",
-     "Es werden Tiefpass-Filter berechnet und simuliert"},
-    {"Trimode", "a trimode crossover for Car-HiFi will be calculated and simulated",
-     "Es wird eine Trimode-Weiche (für Car-HiFi) berechnet und simuliert"},
-    {"Impedanz", "a calculation of impedance correction part in lowpass filter",
-     "Berechnung einer Impedanzlinearisierung für Lautsprecherweichen"},
-    {"daempf", "calculation of attenuation part (resistors) in high pass crossovers",
-     "Berechnung eines Dämpfungsgliedes z.B. zur Hochton-Pegelreduzierung"},
-    {"Button1", "external measurement of the louspeaker TS-parameters",
-     "Experimentelle Ermittlung der Thiele-Small-Parameter des Chassis"},
-    {"buttonQL", "measurement and calculation of loss factor Ql", "Messung und Berechnung des Verlustfaktors Ql"},
-    {"Button3", "to change the options of Velomare", "Programm-Einstellungen"},
-    {"Button4", "further tube calculation", "nachträgliche Reflexrohr-Überrechnung"},
-    {"quader", "dimension calcualtion of rectangle standing boxes", "Es werden quaderförmige Standboxen berechnet"},
-    {"trapez", "calculation of car-woofer boxes (trapeziod) with one sloping side",
-     "Es werden trapezförmige Subwoofer/Boxen, wie im Car-HiFi-Bereich berechnet"},
-    {"pyramide", "calculation of pyramidal boxes", "Es werden pyramidenförmige Standboxen berechnet"},
-    {"Button5", "to end the program", "Programm beenden"},
-    {"Button6", "calculation the funnel form of horn systems", "Berechnen des Trichters vor Hörnern"},
-    {"Button7", "calcualtion and simulation of open loudspeaker boxes",
-     "Berechnen und Simulieren von offenen Lautsprecherboxen"},
-    {"TML", "calculation of transmission line tunnels", "Berechnen von Boxen mit Transmissionline-Kanälen"},
-    {"Button_eigenvol", "depending on speaker dimensions calculation of displacement ",
-     "Ermittlung Luftverdrängung des Chassis im Gehäuse anhand der Abmessungen"},
-    {"vergleich", "exported simulation results can compared",
-     "Exportierte Boxen-Simulationsergebnisse werden verglichen"},
-    {"buttonhelp", "further help for Velomare", "Weitere Hilfe zum Programm Velomare"},
-    {"Button8", "calculation of complete crossover by high, low and band pass",
-     "Berechnung der Weiche aus den einzelnen Pässen "},
-    {"Button2", "calculation of maximum sound pressure level", "Berechnung des maximalen Schalldrucks"},
-    {"SpeedButton1", "a small assisent guides you through Velomare", "ein kleiner Assistent führt durch Velomare"},
-    {"Button9", "a vented banpass box will calculated", "ein ventilierter Bandpass wird berechnet"},
-    {"Button10", "you can convert units for length, area, volume and mass",
-     "Umrechnen von Einheiten für Länge, Fläche, Volumen und Masse"},
-    {"Button11", "possible connection of many speakers", "mögliches Verschalten von mehreren Lautsprechern"},
+// The status-bar hint of each button, shown while the mouse is over it.
+constexpr UiText kHints[] = {
+    {"Eingabe", "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden",
+     "at first you have to input the Thiele-Small parameters of the speaker"},
+    {"Auswahl", "Anhand der Chassisdaten wird ermittelt, wofür der Lautsprecher geeignet ist",
+     "depending on the speaker parameters sofware advises the usefulness "},
+    {"Bandbox", "Es werden Bandpass-Gehäuse berechnet", "closed bandpass boxes will be calculated"},
+    {"Reflexbt", "Es werden Bassreflex-Gehäuse berechnet und simuliert",
+     "reflexed boxes will be calculated and simulated"},
+    {"geschl", "Es werden geschlossene Gehäuse berechnet und simuliert",
+     "closed (contained) boxes will be calculated and simulated"},
+    {"Hochpass", "Es werden Hochpass-Filter berechnet und simuliert",
+     "a highpass crossover filter will be calculated and simulated"},
+    {"Bandfilter", "Es werden Bandpass-Filter berechnet und simuliert",
+     "a bandpass crossover filter will be calculated and simulated"},
+    {"Tiefpass", "Es werden Tiefpass-Filter berechnet und simuliert",
+     "a lowpass crossover filter will be calculated and simulated"},
+    {"Trimode", "Es wird eine Trimode-Weiche (für Car-HiFi) berechnet und simuliert",
+     "a trimode crossover for Car-HiFi will be calculated and simulated"},
+    {"Impedanz", "Berechnung einer Impedanzlinearisierung für Lautsprecherweichen",
+     "a calculation of impedance correction part in lowpass filter"},
+    {"daempf", "Berechnung eines Dämpfungsgliedes z.B. zur Hochton-Pegelreduzierung",
+     "calculation of attenuation part (resistors) in high pass crossovers"},
+    {"Button1", "Experimentelle Ermittlung der Thiele-Small-Parameter des Chassis",
+     "external measurement of the louspeaker TS-parameters"},
+    {"buttonQL", "Messung und Berechnung des Verlustfaktors Ql", "measurement and calculation of loss factor Ql"},
+    {"Button3", "Programm-Einstellungen", "to change the options of Velomare"},
+    {"Button4", "nachträgliche Reflexrohr-Überrechnung", "further tube calculation"},
+    {"quader", "Es werden quaderförmige Standboxen berechnet", "dimension calcualtion of rectangle standing boxes"},
+    {"trapez", "Es werden trapezförmige Subwoofer/Boxen, wie im Car-HiFi-Bereich berechnet",
+     "calculation of car-woofer boxes (trapeziod) with one sloping side"},
+    {"pyramide", "Es werden pyramidenförmige Standboxen berechnet", "calculation of pyramidal boxes"},
+    {"Button5", "Programm beenden", "to end the program"},
+    {"Button6", "Berechnen des Trichters vor Hörnern", "calculation the funnel form of horn systems"},
+    {"Button7", "Berechnen und Simulieren von offenen Lautsprecherboxen",
+     "calcualtion and simulation of open loudspeaker boxes"},
+    {"TML", "Berechnen von Boxen mit Transmissionline-Kanälen", "calculation of transmission line tunnels"},
+    {"Button_eigenvol", "Ermittlung Luftverdrängung des Chassis im Gehäuse anhand der Abmessungen",
+     "depending on speaker dimensions calculation of displacement "},
+    {"vergleich", "Exportierte Boxen-Simulationsergebnisse werden verglichen",
+     "exported simulation results can compared"},
+    {"buttonhelp", "Weitere Hilfe zum Programm Velomare", "further help for Velomare"},
+    {"Button8", "Berechnung der Weiche aus den einzelnen Pässen ",
+     "calculation of complete crossover by high, low and band pass"},
+    {"Button2", "Berechnung des maximalen Schalldrucks", "calculation of maximum sound pressure level"},
+    {"SpeedButton1", "ein kleiner Assistent führt durch Velomare", "a small assisent guides you through Velomare"},
+    {"Button9", "ein ventilierter Bandpass wird berechnet", "a vented banpass box will calculated"},
+    {"Button10", "Umrechnen von Einheiten für Länge, Fläche, Volumen und Masse",
+     "you can convert units for length, area, volume and mass"},
+    {"Button11", "mögliches Verschalten von mehreren Lautsprechern", "possible connection of many speakers"},
 };
 
 void Show(QWidget* form) {
@@ -504,9 +499,9 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::ControlMouseMove(QObject* control) {
   const QString name = control->objectName();
-  for (const Hint& hint : kHints)
+  for (const UiText& hint : kHints)
     if (name == QLatin1String(hint.control)) {
-      const QString text = QString::fromUtf8(IsEnglish() ? hint.english : hint.german);
+      const QString text = QString::fromUtf8(Lang(hint.german, hint.english));
       if (StatusBar1->currentMessage() != text) StatusBar1->showMessage(text);
       return;
     }

@@ -357,14 +357,13 @@ void TChassisform::BitBtn1Click() {
   if (forms::Druck && forms::Druck->Edit1) forms::Druck->Edit1->setText(Q(sensitivity));
   if (!SaveCommittedDriver()) {
     const QString path = QString::fromStdString(SettingsFilePath());
-    platform::ShowMessage(
-        this, IsEnglish()
-                  ? QString("The driver was accepted, but it could not be saved in the settings file %1. "
-                            "The next start of the program will not know it.")
-                        .arg(path)
-                  : QString::fromUtf8("Das Chassis wurde übernommen, konnte aber nicht in der Einstellungsdatei %1 "
-                                      "gespeichert werden. Beim nächsten Programmstart fehlt es.")
-                        .arg(path));
+    platform::ShowMessage(this, QString::fromUtf8(Lang("Das Chassis wurde übernommen, konnte aber nicht in der "
+                                                       "Einstellungsdatei %1 gespeichert werden. Beim nächsten "
+                                                       "Programmstart fehlt es.",
+                                                       "The driver was accepted, but it could not be saved in the "
+                                                       "settings file %1. The next start of the program will not "
+                                                       "know it."))
+                                    .arg(path));
   }
   close();
 }

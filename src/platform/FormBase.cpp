@@ -101,6 +101,26 @@ void FormBase::ApplyLanguage() {
   }
 }
 
+namespace {
+// The names of the siblings a control may overlap ("*" for any), kept on the control itself.
+constexpr const char* kOverlapProperty = "velomareOverlapsOnPurpose";
+}  // namespace
+
+void FormBase::OverlapOnPurpose(QWidget* under, QWidget* over) {
+  if (!under) return;
+  QStringList names = under->property(kOverlapProperty).toStringList();
+  names << (over ? over->objectName() : QStringLiteral("*"));
+  under->setProperty(kOverlapProperty, names);
+}
+
+bool FormBase::OverlapsOnPurpose(const QWidget* a, const QWidget* b) {
+  const auto allows = [](const QWidget* under, const QWidget* over) {
+    const QStringList names = under->property(kOverlapProperty).toStringList();
+    return names.contains(QStringLiteral("*")) || names.contains(over->objectName());
+  };
+  return a && b && (allows(a, b) || allows(b, a));
+}
+
 void FormBase::ApplyColorScheme() {
   QColor colour;
   switch (SchemeOf(RefreshColorScheme())) {

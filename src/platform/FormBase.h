@@ -46,6 +46,12 @@ class FormBase : public QWidget {
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
   void ResizeOuter(int outerWidth, int outerHeight) { resize(outerWidth - kFrameWidth, outerHeight - kFrameHeight); }
 
+  // Controls that overlap on purpose, such as a diagram area under the labels drawn on it or a
+  // bevel behind a row of edits, say so once at creation; the layout test then accepts the
+  // pair. With `over` left out, every sibling may lie on `under`.
+  static void OverlapOnPurpose(QWidget* under, QWidget* over = nullptr);
+  static bool OverlapsOnPurpose(const QWidget* a, const QWidget* b);
+
  protected:
   // The window's text table; empty by default.
   virtual std::span<const UiText> Texts() const { return {}; }

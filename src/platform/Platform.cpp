@@ -135,10 +135,9 @@ void Help(QWidget* owner, const QString& helpFile, HelpCommand command, const QS
     case HelpCommand::PartialKeySearch: what = QString::fromUtf8(Lang("Suchen", "search")); break;
     case HelpCommand::HelpOnHelp: what = QString::fromUtf8(Lang("Hilfe benutzen", "how to use help")); break;
   }
-  ShowMessage(owner, IsEnglish()
-                         ? QString("The help file %1 is missing, so the help on \"%2\" cannot be shown.").arg(helpFile, what)
-                         : QString::fromUtf8("Die Hilfedatei %1 fehlt; die Hilfe zu \"%2\" kann nicht angezeigt werden.")
-                               .arg(helpFile, what));
+  ShowMessage(owner, QString::fromUtf8(Lang("Die Hilfedatei %1 fehlt; die Hilfe zu \"%2\" kann nicht angezeigt werden.",
+                                            "The help file %1 is missing, so the help on \"%2\" cannot be shown."))
+                         .arg(helpFile, what));
 }
 
 void ShellOpen(QWidget*, const QString& target) {

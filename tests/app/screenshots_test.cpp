@@ -1,57 +1,65 @@
-// Renders every window in both languages to PNG files when VELOMARE_SCREENSHOTS names a folder,
-// so the windows can be looked at; skipped otherwise.
+// Renders every window in both languages to PNG files, to look at: into the folder that
+// VELOMARE_SCREENSHOTS names (scripts/screenshots.sh), else into a temporary folder. Each image
+// must be a real picture of its window: readable, not empty, the window's size.
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QAbstractButton>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QWidget>
-#include <cstdlib>
 
 #include "TestSupport.h"
 #include "app/Forms.h"
-#include "platform/plain/IniFile.h"
 #include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class Screenshots : public ProgramTest {};
+class Screenshots : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
+    if (folder.isEmpty()) folder = temporary.path();
+    QDir().mkpath(folder);
+  }
+  // Saves the window's picture and checks what was written.
+  void Render(QWidget* window, const QString& name) {
+    const QString path = QString("%1/%2.png").arg(folder, name);
+    ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+    const QImage image(path);
+    ASSERT_FALSE(image.isNull()) << path.toStdString();
+    EXPECT_EQ(image.size(), window->size()) << name.toStdString();
+    EXPECT_GT(QFileInfo(path).size(), 0) << name.toStdString();
+  }
+  QTemporaryDir temporary;
+  QString folder;
+};
 
 TEST_F(Screenshots, EveryWindowInBothLanguages) {
-  const char* folder = std::getenv("VELOMARE_SCREENSHOTS");
-  if (!folder) GTEST_SKIP() << "set VELOMARE_SCREENSHOTS to a folder to render the windows";
-  QDir().mkpath(folder);
   StartProgram();
+  const QString only = qEnvironmentVariable("VELOMARE_SCREENSHOT_ONLY");
   for (const char* language : {"deutsch", "english"}) {
     OpenSettings().WriteString("Info", "Sprache", language);
     for (QWidget* w : forms::All()) {
-      const QString only = qEnvironmentVariable("VELOMARE_SCREENSHOT_ONLY");
       if (!only.isEmpty() && !only.split(',').contains(w->objectName())) continue;
+      const bool wasVisible = w->isVisible();
       w->show();
       QCoreApplication::processEvents();
       w->grab();  // the first paint applies the texts
-      QCoreApplication::processEvents();
-      w->grab().save(QString("%1/%2-%3.png").arg(folder, w->objectName(), language));
-      if (w != forms::All().front()) w->hide();
+      Render(w, QString("%1-%2").arg(w->objectName(), language));
+      if (!wasVisible) w->hide();
     }
   }
 }
 
-}  // namespace
-}  // namespace velomare::test
-
-namespace velomare::test {
-namespace {
-
 TEST_F(Screenshots, CompactMainWindow) {
-  const char* folder = std::getenv("VELOMARE_SCREENSHOTS");
-  if (!folder) GTEST_SKIP() << "set VELOMARE_SCREENSHOTS to a folder to render the windows";
-  QDir().mkpath(folder);
   StartProgram();
   QWidget* main = forms::All().front();
-  auto* box = main->findChild<QAbstractButton*>("CheckBox1");
-  box->click();
+  main->findChild<QAbstractButton*>("CheckBox1")->click();
   QCoreApplication::processEvents();
-  main->grab().save(QString("%1/Form1-compact.png").arg(folder));
+  Render(main, "Form1-compact");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "common/Encoding.h"
 
 using namespace velomare;
@@ -22,4 +25,32 @@ TEST(Encoding, LengthAndLeftCountCharacters) {
   EXPECT_EQ(Utf8Length("Gehäuse"), 7u);
   EXPECT_EQ(Utf8Left("Gehäuse", 4), "Gehä");
   EXPECT_EQ(Utf8Left("abc", 10), "abc");
+}
+
+TEST(Encoding, ASequenceCutAtTheEndOfTheInputIsNotReadPastIt) {
+  // Exact-length heap copies: no terminating NUL hides a read past the end (the sanitizer build
+  // reports one), and the byte after the end can never complete the sequence.
+  for (const std::string& cut : {std::string("\xC3"), std::string("\xE2\x82"), std::string("\xF0\x9F\x98"),
+                                 std::string("ab\xE2")}) {
+    SCOPED_TRACE(cut.size());
+    const auto exact = std::make_unique<char[]>(cut.size());
+    std::memcpy(exact.get(), cut.data(), cut.size());
+    const std::string_view text(exact.get(), cut.size());
+    const std::string converted = Utf8ToCp1252(text);
+    EXPECT_EQ(converted.back(), '?');
+    EXPECT_EQ(converted.size(), cut.rfind('a') == std::string::npos ? cut.size() : 3u);
+    EXPECT_EQ(Utf8Length(text), converted.size());
+    EXPECT_EQ(Utf8Left(text, 100), cut);
+  }
+  // A view that ends inside a sequence whose rest follows in memory: the rest is not the text's.
+  const std::string whole = "Geh\xC3\xA4use \xE2\x82\xAC";
+  EXPECT_EQ(Utf8ToCp1252(std::string_view(whole.data(), 4)), "Geh?");
+  EXPECT_EQ(Utf8ToCp1252(std::string_view(whole.data(), whole.size() - 1)), "Geh\xE4use ??");
+  EXPECT_EQ(Utf8Length(std::string_view(whole.data(), 4)), 4u);
+}
+
+TEST(Encoding, TabsAndLineEndsAreTrimmedLikeBlanks) {
+  EXPECT_EQ(TrimBlanks("\t Sprache \t"), "Sprache");
+  EXPECT_EQ(TrimBlanks("\r\n\tx y\t\r\n"), "x y");
+  EXPECT_EQ(TrimBlanks("\t\t"), "");
 }

@@ -51,10 +51,12 @@ TEST(TextToFloat, ReadsDigitsExactlySoGuardsAtTheBoundaryHold) {
   EXPECT_EQ(TextToFloat("123456,789"), 123456.789);
 }
 
-TEST(TextToFloat, KeepsTheDocumentedQuirks) {
+TEST(TextToFloat, StrayCharactersTakeADigitPlaceAndDigitsBeyondTheExactPlacesWeighOne) {
   // A second separator is a zero digit that takes a place.
   EXPECT_EQ(TextToFloat("1,234.5"), 10234.5);
-  // The 18th decimal and the 10^18 place weigh 1.
+  // The 17th decimal is still exact; the 18th decimal and the 10^18 place weigh 1.
+  EXPECT_EQ(TextToFloat("0,00000000000000001"), 1e-17);
+  EXPECT_EQ(TextToFloat("0,00000000000000009"), 9e-17);
   EXPECT_EQ(TextToFloat("0,000000000000000001"), 1.0);
   EXPECT_EQ(TextToFloat("1000000000000000000"), 1.0);
   EXPECT_EQ(TextToFloat("2000000000000000005"), 7.0);

@@ -10,7 +10,11 @@
 #include <QTest>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include "TestSupport.h"
+#include "platform/plain/IniFile.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -234,11 +238,23 @@ TEST_F(ChassisWindow, CancelRestoresTheEditsAndLeavesTheDriver) {
   Show();
   TChassisform* f = form();
   Type(f->Edit1, "0,3");
+  Type(f->Edit2, "0,6");
+  Type(f->Edit3, "100");
+  Type(f->Edit4, "40");
+  Type(f->Edit5, "5");
   Type(f->Edit6, "other");
+  Type(f->Edit7, "17");
+  Type(f->Edit8, "0,7");
   f->BitBtn2->click();
   EXPECT_FALSE(f->isVisible());
   EXPECT_EQ(f->Edit1->text(), "0,410");
+  EXPECT_EQ(f->Edit2->text(), "0,513");
+  EXPECT_EQ(f->Edit3->text(), "244,0");
+  EXPECT_EQ(f->Edit4->text(), "29,0");
+  EXPECT_EQ(f->Edit5->text(), "6,8");
   EXPECT_EQ(f->Edit6->text(), "W 300 NG (8 Ohm)");
+  EXPECT_EQ(f->Edit7->text(), "25,3");
+  EXPECT_EQ(f->Edit8->text(), "2,10");
   EXPECT_DOUBLE_EQ(ChassisQts, 0.41);
   EXPECT_EQ(ChassisName, "W 300 NG (8 Ohm)");
 
@@ -306,6 +322,25 @@ TEST_F(ChassisWindow, OkCommitsWritesTheSettingsAndARestartLoadsTheDriver) {
   EXPECT_EQ(form()->Label24->text(), "alte Werte");
 }
 
+TEST_F(ChassisWindow, StoredValuesKeepEveryTypedDigitAcrossARestart) {
+  Show();
+  TChassisform* f = form();
+  Type(f->Edit3, "12,3456789");
+  Type(f->Edit4, "29,87654321");
+  ASSERT_TRUE(f->BitBtn1->isEnabled());
+  f->BitBtn1->click();
+  const std::string stored = settings->ReadSettings();
+  EXPECT_NE(stored.find("\r\nVas=12,3456789\r\n"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\r\nfs=29,87654321\r\n"), std::string::npos) << stored;
+
+  DestroyForms();
+  started = false;
+  ResetCommittedDriver();
+  StartProgram();
+  EXPECT_EQ(ChassisVas, 12.3456789);
+  EXPECT_EQ(ChassisFs, 29.87654321);
+}
+
 TEST_F(ChassisWindow, OkHandsTheDefaultSensitivityToTheMaximumSplWindow) {
   EXPECT_EQ(forms::Druck->Edit1->text(), "");
   Show();
@@ -337,6 +372,22 @@ TEST_F(ChassisWindow, FailedSettingsWriteIsReportedAndTheDriverStillCommitted) {
   f->BitBtn1->click();
   ASSERT_EQ(seam.messages.size(), 2);
   EXPECT_TRUE(seam.messages[1].startsWith("The driver was accepted, but it could not be saved")) << seam.messages[1].toStdString();
+
+  // Settings that exist but cannot be read are kept, not replaced by the driver's keys alone.
+  std::filesystem::remove(settings->SettingsPath());
+  const std::string old = "[Info]\r\nSprache=deutsch\r\n\r\n[Mine]\r\nkeep=1\r\n";
+  settings->WriteSettings(old);
+  Show();
+  Type(f->Edit1, "0,36");
+  platform::FileSeam files;
+  files.failRead = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&files);
+  f->BitBtn1->click();
+  platform::InstallFileSeam(nullptr);
+  ASSERT_EQ(seam.messages.size(), 3);
+  EXPECT_TRUE(seam.messages[2].startsWith("Das Chassis wurde übernommen, konnte aber nicht")) << seam.messages[2].toStdString();
+  EXPECT_EQ(settings->ReadSettings(), old);
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.36);
 }
 
 TEST_F(ChassisWindow, TextsHintsAndReadoutsInEnglish) {
@@ -364,6 +415,63 @@ TEST_F(ChassisWindow, TextsHintsAndReadoutsInEnglish) {
   EXPECT_EQ(f->Button8->toolTip(), "Qms abschätzen und Qes aus Qts errechnen");
   EXPECT_EQ(f->Label21->text(), "Wandlerkonstante Bxl = 10.22 N/A=Tm ");
   EXPECT_EQ(f->Label24->text(), "alte Werte");
+}
+
+TEST_F(ChassisWindow, GermanCaptionsAndHints) {
+  SetLanguage("english");
+  Show();
+  SetLanguage("deutsch");
+  Repaint();
+  TChassisform* f = form();
+  EXPECT_EQ(f->windowTitle(), "Eingabe der Chassis-Daten");
+  const std::pair<QLabel*, const char*> labels[] = {
+      {f->Label1, "Gesamtgüte Qts"},          {f->Label2, "elektrische Güte Qes"},
+      {f->Label3, "Äquivalentvolumen Vas"},   {f->Label5, "Resonanzfrequenz fs"},
+      {f->Label7, "DC-Widerstand Re"},        {f->Label9, "Chassisname"},
+      {f->Label11, "Membrandurchmesser"},     {f->Label14, "Chassis-Eigenvolumen"},
+      {f->Label23, "Hersteller"},             {f->Label25, "Chassis-Induktivität Le"},
+      {f->Label29, "mech. Güte Qms"}};
+  for (const auto& [label, text] : labels) EXPECT_EQ(label->text(), QString::fromUtf8(text)) << text;
+  const std::pair<QPushButton*, const char*> buttons[] = {
+      {f->BitBtn2, "Abbrechen"},         {f->BitBtn3, "&Hilfe"},       {f->Button3, "Datei &Speichern"},
+      {f->Button5, "Datei &Öffnen"},     {f->Button7, "Datei Löschen"}, {f->BitBtn1, "OK"},
+      {f->Button2, "Reset"}};
+  for (const auto& [button, text] : buttons) EXPECT_EQ(button->text(), QString::fromUtf8(text)) << text;
+  EXPECT_EQ(f->Edit1->toolTip(), "3 relevante Nachkommastellen");
+  EXPECT_EQ(f->Edit7->toolTip(), "Durchmesser der Membran in cm + etwa 2/3 der Sicke (1 Nachkommastelle)");
+  EXPECT_EQ(f->Button2->toolTip(), "Rücksetzen der Werte (VISATON W300NG)");
+  EXPECT_EQ(f->BitBtn2->toolTip(), "Werte verwerfen");
+}
+
+TEST_F(ChassisWindow, RepaintsAndKeystrokesReadTheSettingsOnlyWhenTheyChanged) {
+  settings->WriteSettings("[Info]\r\nSprache=deutsch\r\n\r\n[Options]\r\nAboutAtStart=0\r\n");
+  Show();
+  TChassisform* f = form();
+  platform::FileSeam files;
+  platform::InstallFileSeam(&files);
+  for (int i = 0; i < 100; ++i) f->repaint();
+  for (const char* text : {"2", "24", "244", "244,", "244,0"}) Type(f->Edit3, text), f->repaint();
+  EXPECT_LE(files.reads, 1);
+
+  // Changed by hand in place, to the same size: the time stamp tells.
+  const std::string path = settings->SettingsPath();
+  WriteFileBytes(path, "[Info]\r\nSprache=english\r\n\r\n[Options]\r\nAboutAtStart=0\r\n");
+  const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
+  f->repaint();
+  EXPECT_EQ(f->Label1->text(), "total Quality Qts");
+  // Changed in size; and written by another window of this program.
+  WriteFileBytes(path, "[Info]\r\nSprache=deutsch\r\n");
+  ::utimensat(AT_FDCWD, path.c_str(), past, 0);
+  f->repaint();
+  EXPECT_EQ(f->Label1->text(), "Gesamtgüte Qts");
+  OpenSettings().WriteInteger("Options", "color", 1);
+  f->repaint();
+  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::white));
+  const int reads = files.reads;
+  for (int i = 0; i < 100; ++i) f->repaint();
+  EXPECT_EQ(files.reads, reads);
+  platform::InstallFileSeam(nullptr);
 }
 
 TEST_F(ChassisWindow, ColourSchemeColoursTheWindow) {

@@ -8,10 +8,13 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "TestSupport.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/DriverFile.h"
+#include "platform/plain/IniFile.h"
 
 namespace velomare::test {
 namespace {
@@ -184,6 +187,8 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
       {"binary.vmx", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "beschädigt"},
       {"cutkey.vmx", "[Chassis]\r\nmanufactor=VISATON\r\nna", "beschädigt"},
       {"cutsection.vmx", "[Info]\r\nVersion=Velomar Version 3.2.5\r\n\r\n[Chas", "beschädigt"},
+      {"delete.vmx", "[Chassis]\r\nQts=0,4\x7F\r\n", "beschädigt"},
+      {"huge.vmx", "[Chassis]\r\nQts=0,4\r\n;" + std::string(1024 * 1024, 'x') + "\r\n", "keine Velomar-Datei"},
       {"truncated.vmx", kDefaultDriverFile.substr(0, 200), "keine Velomar-Datei"},
   };
   for (const Case& c : cases) {
@@ -200,13 +205,20 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
     EXPECT_TRUE(form()->Button7->isEnabled());
     EXPECT_EQ(form()->OpenedFileName(), QString::fromStdString(good));
   }
-  // A folder of that name cannot be read.
+  // Special files under a driver file's name are refused without a byte read: opening a FIFO
+  // that has no writer, or reading a device without end, would otherwise stall the program.
   std::filesystem::create_directory(Path("folder.vmx"));
-  seam.messages.clear();
-  Open(Path("folder.vmx"));
-  ASSERT_EQ(seam.messages.size(), 1);
-  EXPECT_TRUE(seam.messages[0].contains("kann nicht gelesen werden"));
-  EXPECT_EQ(EditTexts(), before);
+  ASSERT_EQ(::mkfifo(Path("p.vmx").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", Path("z.vmx"));
+  for (const char* special : {"folder.vmx", "p.vmx", "z.vmx"}) {
+    SCOPED_TRACE(special);
+    seam.messages.clear();
+    Open(Path(special));
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QString::fromUtf8("beschädigt"))) << seam.messages[0].toStdString();
+    EXPECT_EQ(EditTexts(), before);
+    EXPECT_EQ(Status(), status);
+  }
 
   OpenSettings().WriteString("Info", "Sprache", "english");
   form()->grab();
@@ -229,6 +241,58 @@ TEST_F(DriverFile, HandWrittenFilesOpenWithTheirDefaults) {
   Open(path);
   EXPECT_EQ(EditTexts(), QStringList({"X", "Y", "0.4", "0.5", "3", "50", "40", "6", "17", "1", "700"}));
   EXPECT_TRUE(form()->BitBtn1->isEnabled());
+}
+
+TEST_F(DriverFile, AHandAnnotatedFileOpensUpToTheSizeLimit) {
+  const std::string chassis = "[Chassis]\r\nmanufactor=X\r\nname=Y\r\nQts=0,4\r\n";
+  std::string notes;
+  while (notes.size() < 50 * 1024) notes += "; measured 2019 on the bench, free air, 1 V drive\r\n";
+  const std::string path = Path("annotated.vmx");
+  WriteFileBytes(path, chassis + notes);
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(form()->Edit1->text(), "0,4");
+
+  // Exactly 1 MiB still opens; one byte more is no driver file.
+  std::string full = chassis + ";";
+  full += std::string(1024 * 1024 - full.size() - 2, 'x') + "\r\n";
+  ASSERT_EQ(full.size(), 1024u * 1024u);
+  WriteFileBytes(path, full);
+  form()->Edit1->setText("1");
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(form()->Edit1->text(), "0,4");
+  WriteFileBytes(path, full + "x");
+  Open(path);
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("keine Velomar-Datei"));
+}
+
+TEST_F(DriverFile, ALinkedDriverFileIsWrittenThroughAndStaysALink) {
+  std::filesystem::create_directory(Path("library"));
+  const std::string target = Path("library/w300.vmx");
+  WriteFileBytes(target, "[Notes]\r\nbought=2019\r\n");
+  std::filesystem::create_symlink("library/w300.vmx", Path("current.vmx"));
+  Save(Path("current.vmx"));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("current.vmx")));
+  EXPECT_EQ(ReadFileBytes(target), "[Notes]\r\nbought=2019\r\n\r\n" + kDefaultDriverFile);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + Path("current.vmx") + " überschrieben"));
+}
+
+TEST_F(DriverFile, AnExistingFileThatCannotBeReadIsNotOverwritten) {
+  // Root reads every file whatever its mode, so the failed read is put in by the seam.
+  const std::string path = Path("locked.vmx");
+  const std::string old = "[Chassis]\r\nQts=0,3\r\n[Notes]\r\nmine\r\n";
+  WriteFileBytes(path, old);
+  platform::FileSeam files;
+  files.failRead = [path](const std::string& p) { return p == path; };
+  platform::InstallFileSeam(&files);
+  Save(path);
+  platform::InstallFileSeam(nullptr);
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("konnte nicht geschrieben werden"));
+  EXPECT_EQ(Status(), "Datei nicht gespeichert");
+  EXPECT_EQ(ReadFileBytes(path), old);
 }
 
 TEST_F(DriverFile, OpeningAFileThatIsGoneDisablesDelete) {

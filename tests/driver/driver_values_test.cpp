@@ -324,6 +324,9 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
   // Qes from Qts and Qms: 1 / (1/0.41 - 1/2.04) = 0.5132.
   EXPECT_EQ(QesFromQtsAndQms("0,41", "2,04", 0.41, 2.04), "0,513");
   EXPECT_EQ(QesFromQtsAndQms("0,41", "25", 0.41, 25), "0");  // Qms above 20
+  // Qms of 20 itself is accepted: 1 / (1/0.41 - 1/20) = 0.4186; just above it is not.
+  EXPECT_EQ(QesFromQtsAndQms("0,41", "20", 0.41, 20), "0,419");
+  EXPECT_EQ(QesFromQtsAndQms("0,41", "20,01", 0.41, 20.01), "0");
   EXPECT_EQ(QesFromQtsAndQms("0,1", "2", 0.1, 2), "0");      // Qts not above 0.1
   EXPECT_EQ(QesFromQtsAndQms("abc", "2", 0, 2), std::nullopt);
   EXPECT_EQ(QesFromQtsAndQms("1,5", "1,5", 1.5, 1.5), std::nullopt);  // Qms = Qts: division by zero
@@ -332,6 +335,9 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
   // Qts from Qes and Qms: 1 / (1/0.513 + 1/2.04) = 0.4099.
   EXPECT_EQ(QtsFromQesAndQms("0,513", "2,04", 0.513, 2.04), "0,410");
   EXPECT_EQ(QtsFromQesAndQms("3,0", "2,04", 3.0, 2.04), "0");
+  // 1 / (1/0.5 + 1/20) = 0.4878 at the bound, nothing above it.
+  EXPECT_EQ(QtsFromQesAndQms("0,5", "20", 0.5, 20), "0,488");
+  EXPECT_EQ(QtsFromQesAndQms("0,5", "20,01", 0.5, 20.01), "0");
   EXPECT_EQ(QtsFromQesAndQms("0,5", "0,5", 0.5, 0.5), "0");
   EXPECT_EQ(QtsFromQesAndQms("0,5", "", 0.5, 0), std::nullopt);
 

@@ -63,6 +63,19 @@ TEST_F(IniFileTest, ReadsJunkLinesLoneLineFeedsAndAMissingFinalLineEnd) {
   EXPECT_EQ(ini.ReadString("Chassis", "name", ""), "Wä");
 }
 
+TEST_F(IniFileTest, MatchingQuotesAroundAValueAreStrippedAndTabsTrimmedLikeBlanks) {
+  WriteFileBytes(Path(), "[A]\r\nd=\"quoted text\"\r\ns='single'\r\nm=\"mixed'\r\none=\"\r\ninner=a \"b\" c\r\n"
+                         "\tt\t=\t\"tab\"\t\r\n\t[B]\t\r\nk=1\r\n");
+  IniFile ini(Path());
+  EXPECT_EQ(ini.ReadString("A", "d", ""), "quoted text");
+  EXPECT_EQ(ini.ReadString("A", "s", ""), "single");
+  EXPECT_EQ(ini.ReadString("A", "m", ""), "\"mixed'");
+  EXPECT_EQ(ini.ReadString("A", "one", ""), "\"");
+  EXPECT_EQ(ini.ReadString("A", "inner", ""), "a \"b\" c");
+  EXPECT_EQ(ini.ReadString("A", "t", ""), "tab");
+  EXPECT_EQ(ini.ReadInteger("B", "k", 0), 1);
+}
+
 TEST_F(IniFileTest, FirstOfDuplicateSectionsAndKeysCounts) {
   WriteFileBytes(Path(), "[A]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n");
   IniFile ini(Path());

@@ -1,7 +1,16 @@
 #include "TestSupport.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <fstream>
 #include <iterator>
 
@@ -9,6 +18,7 @@
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
+#include "platform/FormBase.h"
 
 namespace velomare::test {
 
@@ -46,6 +56,100 @@ std::string ReadFileBytes(const std::string& path) {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+namespace {
+
+bool IsControl(const QWidget* w) {
+  return !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// What a button shows: "&&" is an ampersand, a lone "&" marks the mnemonic and takes no room.
+QString WithoutMnemonic(const QString& text) {
+  QString shown;
+  for (int i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+  int widest = 0;
+  for (const QString& line : text.split('\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest;
+}
+
+// The room a control's text needs and the room it has, or nothing for controls without a text.
+std::optional<std::pair<int, int>> TextRoom(const QWidget* w) {
+  const QStyle* style = w->style();
+  if (const auto* label = qobject_cast<const QLabel*>(w)) {
+    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+      return std::nullopt;
+    const QString text = label->buddy() ? WithoutMnemonic(label->text()) : label->text();
+    const int room = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+    return std::make_pair(TextWidth(label->fontMetrics(), text), room);
+  }
+  if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+    if (group->title().isEmpty()) return std::nullopt;
+    int needed = TextWidth(group->fontMetrics(), WithoutMnemonic(group->title())) + 16;
+    if (group->isCheckable()) needed += style->pixelMetric(QStyle::PM_IndicatorWidth) + 4;
+    return std::make_pair(needed, group->width());
+  }
+  if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+    if (button->text().isEmpty()) return std::nullopt;
+    int needed = TextWidth(button->fontMetrics(), WithoutMnemonic(button->text()));
+    if (qobject_cast<const QCheckBox*>(w))
+      needed += style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    else if (qobject_cast<const QRadioButton*>(w))
+      needed += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    else
+      needed += (button->icon().isNull() ? 0 : button->iconSize().width() + 4) + 2 * 3;  // a little frame
+    return std::make_pair(needed, button->width());
+  }
+  return std::nullopt;
+}
+
+QString Rect(const QRect& r) {
+  return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+void CheckChildren(QWidget* window, QWidget* parent, const QString& where, QStringList& problems) {
+  std::vector<QWidget*> controls;
+  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow() || !child->isVisibleTo(window)) continue;
+    if (!IsControl(child)) {
+      CheckChildren(window, child, where, problems);
+      continue;
+    }
+    controls.push_back(child);
+    const QString name = child->objectName();
+    const QString inside = parent == window ? QStringLiteral("the client area") : parent->objectName();
+    if (!parent->rect().contains(child->geometry()))
+      problems << QString("%1: %2 %3 lies outside %4 %5").arg(where, name, Rect(child->geometry()), inside,
+                                                              Rect(parent->rect()));
+    if (const auto room = TextRoom(child); room && room->first > room->second)
+      problems << QString("%1: the text of %2 needs %3 px but has %4 px").arg(where, name).arg(room->first).arg(room->second);
+    CheckChildren(window, child, where, problems);
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i)
+    for (std::size_t k = i + 1; k < controls.size(); ++k) {
+      QWidget* a = controls[i];
+      QWidget* b = controls[k];
+      if (a->geometry().intersects(b->geometry()) && !FormBase::OverlapsOnPurpose(a, b))
+        problems << QString("%1: %2 %3 overlaps %4 %5").arg(where, a->objectName(), Rect(a->geometry()),
+                                                            b->objectName(), Rect(b->geometry()));
+    }
+}
+
+}  // namespace
+
+QStringList LayoutProblems(QWidget* window, const QString& language) {
+  QStringList problems;
+  CheckChildren(window, window, QString("window %1 (%2)").arg(window->objectName(), language), problems);
+  return problems;
 }
 
 void ProgramTest::SetUp() {

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
 
 #include "platform/Platform.h"
+
+class QWidget;
 
 namespace velomare::test {
 
@@ -40,6 +43,19 @@ class ProgramTest : public ::testing::Test {
   platform::Seam seam;
   bool started = false;
 };
+
+// The layout rules every window is held to, in the language it shows now. A control is a child
+// widget with an object name (Qt's own inner widgets, named "qt_...", are not controls). Each
+// returned line names the window, the control and the language:
+// - every visible control lies inside its parent: a window's controls inside its client area,
+//   the controls of a group box or panel inside that group box or panel;
+// - the text of a label, button, check box, radio button or group box fits its control in the
+//   control's own font (word-wrapped and rich-text labels excepted);
+// - no two visible controls with the same parent overlap, unless the window declared the pair
+//   at creation: FormBase::OverlapOnPurpose(diagram, label) for one pair, or
+//   FormBase::OverlapOnPurpose(diagram) when any sibling may lie on it. A group box or panel
+//   never needs it for its own children, which are not its siblings.
+QStringList LayoutProblems(QWidget* window, const QString& language);
 
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);

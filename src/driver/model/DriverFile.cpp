@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A driver file is a few hundred bytes; anything far larger is not one.
-constexpr std::uintmax_t kLargestDriverFile = 1024 * 1024;
+constexpr std::size_t kLargestDriverFile = 1024 * 1024;
 
 // The units the file's numbers are given in, for a reader of the file.
 constexpr std::pair<const char*, const char*> kUnits[] = {
@@ -77,11 +77,8 @@ std::string DriverFileNameFor(std::string_view chosen) {
 }
 
 bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid) {
-  platform::IniFile ini(path);
-  // An existing file that cannot be read must not be replaced by our keys alone.
-  std::error_code error;
-  if (!ini.Loaded() && fs::exists(path, error)) return false;
-  if (error) return false;
+  // An existing file that cannot be read is not replaced by our keys alone: the ini file refuses.
+  platform::IniFile ini(path, kLargestDriverFile);
 
   ini.BeginUpdate();
   ini.WriteString("Info", "Version", "Velomar Version 3.2.5");
@@ -116,34 +113,19 @@ bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool
 
 DriverFileRead ReadDriverFile(const std::string& path) {
   DriverFileRead result;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (!fs::exists(status)) {
-    result.status = DriverFileStatus::Missing;
-    return result;
+  const platform::FileBytes read = platform::ReadRegularFile(path, kLargestDriverFile);
+  switch (read.status) {
+    case platform::ReadStatus::Ok: break;
+    case platform::ReadStatus::Missing: result.status = DriverFileStatus::Missing; return result;
+    // A FIFO, a device or a folder under a driver file's name holds no driver.
+    case platform::ReadStatus::NotRegular: result.status = DriverFileStatus::Damaged; return result;
+    case platform::ReadStatus::TooLarge: result.status = DriverFileStatus::NotDriver; return result;
+    case platform::ReadStatus::Failed: result.status = DriverFileStatus::Unreadable; return result;
   }
-  if (fs::is_directory(status)) {
-    result.status = DriverFileStatus::Unreadable;
-    return result;
-  }
-  const std::uintmax_t size = fs::file_size(path, error);
-  if (!error && size > kLargestDriverFile) {
-    result.status = DriverFileStatus::NotDriver;
-    return result;
-  }
-  const auto bytes = platform::ReadWholeFile(path);
-  if (!bytes) {
-    result.status = DriverFileStatus::Unreadable;
-    return result;
-  }
-  result.status = Inspect(*bytes);
+  result.status = Inspect(read.bytes);
   if (result.status != DriverFileStatus::Ok) return result;
 
-  const platform::IniFile ini(path);
-  if (!ini.Loaded()) {
-    result.status = DriverFileStatus::Unreadable;
-    return result;
-  }
+  const platform::IniFile ini(path, read);
   if (!ini.SectionExists("Chassis")) {
     result.status = DriverFileStatus::NotDriver;
     return result;

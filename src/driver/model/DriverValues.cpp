@@ -1,7 +1,6 @@
 #include "driver/model/DriverValues.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "common/Encoding.h"
 #include "common/NumberText.h"
@@ -354,10 +353,8 @@ std::string CommitWorkingSet() {
 }
 
 bool SaveCommittedDriver() {
+  // A settings file that exists but could not be read is not replaced: the ini file refuses.
   platform::IniFile ini = OpenSettings();
-  // A settings file that exists but could not be read would be replaced by these few keys alone.
-  std::error_code error;
-  if (!ini.Loaded() && std::filesystem::exists(ini.Path(), error)) return false;
   const auto number = [](double value) { return FormatPlain(value, 15, ','); };
   ini.BeginUpdate();
   ini.WriteString("Info", "Version", "Velomare Freeware Version");

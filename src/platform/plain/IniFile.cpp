@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -44,68 +45,149 @@ std::optional<std::string_view> KeyName(std::string_view line) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
+namespace {
+
+FileSeam* gFileSeam = nullptr;
+std::uint64_t gWriteCount = 0;
+
+// The file a path finally names, following symbolic links in its last component, so that a write
+// replaces the link's target and not the link. A link to nothing names the file it would create.
+std::optional<std::string> ResolveLinks(std::string path) {
+  namespace fs = std::filesystem;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(static_cast<std::size_t>(PATH_MAX), '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return std::nullopt;
+    target.resize(static_cast<std::size_t>(n));
+    const fs::path link(target);
+    path = link.is_absolute() ? target : (fs::path(path).parent_path() / link).string();
   }
-  std::string bytes;
+  return std::nullopt;  // a loop of links
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Creates a new temporary file beside the target. O_EXCL with mode 0666 lets the umask decide a
+// new file's permissions, as for any file a program creates.
+int CreateTemporary(const std::string& dir, const std::string& name, std::string& tmpPath) {
+  static std::uint64_t counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::uint64_t salt = (static_cast<std::uint64_t>(::getpid()) << 32) ^
+                               (static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                                ++counter * 0x9E3779B97F4A7C15ull);
+    char suffix[17];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(salt));
+    tmpPath = dir + "/." + name + "." + std::string(suffix, 6) + ".tmp";
+    const int fd = ::open(tmpPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+FileSeam* CurrentFileSeam() { return gFileSeam; }
+void InstallFileSeam(FileSeam* seam) { gFileSeam = seam; }
+std::uint64_t FileWriteCount() { return gWriteCount; }
+
+FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
+  FileBytes result;
+  if (gFileSeam) ++gFileSeam->reads;
+  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    result.status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Failed;
+    return result;
+  }
+  const auto finish = [fd, &result](ReadStatus status) {
+    ::close(fd);
+    result.status = status;
+    if (status != ReadStatus::Ok) result.bytes.clear();
+    return result;
+  };
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return finish(ReadStatus::Failed);
+  if (!S_ISREG(st.st_mode)) return finish(ReadStatus::NotRegular);
+  if (gFileSeam && gFileSeam->failRead && gFileSeam->failRead(path)) return finish(ReadStatus::Failed);
+  if (st.st_size > 0 && static_cast<std::uintmax_t>(st.st_size) > limit) return finish(ReadStatus::TooLarge);
+  result.bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
+    if (n < 0) return finish(ReadStatus::Failed);
     if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    // A file that grows while it is read (or claims a size of 0) is still held to the limit.
+    if (result.bytes.size() + static_cast<std::size_t>(n) > limit) return finish(ReadStatus::TooLarge);
+    result.bytes.append(buffer, static_cast<std::size_t>(n));
   }
-  ::close(fd);
-  return bytes;
+  return finish(ReadStatus::Ok);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileBytes read = ReadRegularFile(path, kIniFileLimit);
+  if (read.status != ReadStatus::Ok) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
-  const fs::path target(path);
-  fs::path dir = target.parent_path();
+  const std::optional<std::string> resolved = ResolveLinks(path);
+  if (!resolved) return false;
+  const fs::path target(*resolved);
+  std::string dir = target.parent_path().string();
   if (dir.empty()) dir = ".";
-  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-  int fd = mkstemp(tmpl.data());
+  std::string tmp;
+  const int fd = CreateTemporary(dir, target.filename().string(), tmp);
   if (fd < 0) return false;
-  bool ok = true;
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (ok && left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
+  bool ok = !(gFileSeam && gFileSeam->failWrite && gFileSeam->failWrite(path)) && WriteAll(fd, bytes);
   if (ok) {
     struct stat st {};
-    const mode_t mode = (::stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
-    ::fchmod(fd, mode);
-    ok = ::fsync(fd) == 0;
+    if (::stat(resolved->c_str(), &st) == 0) {
+      // The replacement keeps the old file's owner (where we may set it) and permissions.
+      // Only root may hand a file to another owner; anyone else keeps their own.
+      [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
+      ok = ::fchmod(fd, st.st_mode & 07777) == 0;
+    }
   }
+  if (ok) ok = ::fsync(fd) == 0;
   if (::close(fd) != 0) ok = false;
-  if (ok) ok = std::rename(tmpl.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(tmpl.c_str());
-  return ok;
+  if (ok) ok = std::rename(tmp.c_str(), resolved->c_str()) == 0;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  // The rename itself reaches the disk with the folder.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  ++gWriteCount;
+  return true;
 }
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {
-  const auto bytes = ReadWholeFile(path_);
-  if (!bytes) return;
+IniFile::IniFile(std::string path, std::size_t sizeLimit)
+    : IniFile(path, ReadRegularFile(path, sizeLimit)) {}
+
+IniFile::IniFile(std::string path, const FileBytes& read) : path_(std::move(path)) {
+  loadStatus_ = read.status;
+  if (read.status != ReadStatus::Ok) return;
   loaded_ = true;
-  const std::string text = Cp1252ToUtf8(*bytes);
+  const std::string text = Cp1252ToUtf8(read.bytes);
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
@@ -249,13 +331,18 @@ bool IniFile::CommitUpdate() {
 
 bool IniFile::Save() {
   if (updateDepth_ > 0) return true;
+  // What could not be read cannot be kept: replacing it would lose it.
+  if (loadStatus_ != ReadStatus::Ok && loadStatus_ != ReadStatus::Missing) return false;
   std::string text;
   for (const auto& line : lines_) {
     text += line;
     text += "\r\n";
   }
   const bool ok = WriteFileAtomically(path_, Utf8ToCp1252(text));
-  if (ok) loaded_ = true;
+  if (ok) {
+    loaded_ = true;
+    loadStatus_ = ReadStatus::Ok;
+  }
   return ok;
 }
 

@@ -6,7 +6,12 @@
 //
 // The file is Windows-1252 text with CR LF line ends (LF alone is read too); texts in and out of
 // this class are UTF-8. Every write replaces the file whole through a temporary file in the same
-// folder and a rename, so a failed or interrupted write leaves the old file intact.
+// folder and a rename, so a failed or interrupted write leaves the old file intact. A file that
+// exists but could not be read (not a regular file, too large, a read error) is never written:
+// its content would be lost.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,14 +19,60 @@
 
 namespace velomare::platform {
 
+// How reading a file ended. Every file the program reads goes through ReadRegularFile.
+enum class ReadStatus {
+  Ok,
+  Missing,     // nothing under that name (or a symbolic link to nothing)
+  NotRegular,  // a folder, a FIFO, a device, a socket
+  TooLarge,    // larger than the reader's limit
+  Failed,      // no permission, an I/O error
+};
+struct FileBytes {
+  ReadStatus status = ReadStatus::Missing;
+  std::string bytes;  // only for Ok
+};
+
+// The limit of an ini file: far beyond any settings or driver file a person writes.
+inline constexpr std::size_t kIniFileLimit = 4 * 1024 * 1024;
+
+// Reads a regular file whole, following symbolic links. The file is opened without blocking, so
+// a FIFO or a device never stalls the program, and anything but a regular file is refused before
+// a byte is read; at most `limit` bytes are read, whatever the file claims its size to be.
+FileBytes ReadRegularFile(const std::string& path, std::size_t limit);
+// The bytes of a regular file of at most kIniFileLimit bytes, or nothing.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes bytes to a file whole or not at all: a temporary file beside the target, flushed to the
+// disk, then renamed over it. A symbolic link is written through to the file it names and stays
+// a link; an existing file keeps its permissions, a new one gets 0666 less the umask.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Counts every successful WriteFileAtomically of this process, so that a cache of a file can tell
+// a write of its own that a coarse file time stamp would hide.
+std::uint64_t FileWriteCount();
+
+// What a test puts between the program and its files: it counts the reads and can make a read or
+// a write fail the way a damaged disk or a full one would. Nothing is installed in the program.
+struct FileSeam {
+  std::function<bool(const std::string& path)> failRead;   // true: the read fails (EIO)
+  std::function<bool(const std::string& path)> failWrite;  // true: writing the bytes fails (ENOSPC)
+  int reads = 0;                                            // calls of ReadRegularFile
+};
+FileSeam* CurrentFileSeam();
+void InstallFileSeam(FileSeam* seam);
+
 class IniFile {
  public:
-  explicit IniFile(std::string path);
+  explicit IniFile(std::string path, std::size_t sizeLimit = kIniFileLimit);
+  // The file as a caller has already read it (to look at its bytes first).
+  IniFile(std::string path, const FileBytes& read);
 
   const std::string& Path() const { return path_; }
 
   // True when the file existed and could be read when the object was made.
   bool Loaded() const { return loaded_; }
+  // How reading the file ended when the object was made.
+  ReadStatus LoadStatus() const { return loadStatus_; }
 
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   // Default when the key is missing or its text is not a whole decimal integer in range.
@@ -33,7 +84,8 @@ class IniFile {
   bool ValueExists(std::string_view section, std::string_view key) const;
   std::vector<std::string> ReadSectionKeys(std::string_view section) const;
 
-  // Each returns false, and leaves the file on disk as it was, when the file cannot be written.
+  // Each returns false, and leaves the file on disk as it was, when the file cannot be written
+  // or when it existed but could not be read.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);  // "1" / "0"
@@ -57,13 +109,9 @@ class IniFile {
   std::string path_;
   std::vector<std::string> lines_;  // UTF-8, without line ends
   bool loaded_ = false;
+  ReadStatus loadStatus_ = ReadStatus::Missing;
   int updateDepth_ = 0;
   bool updateFailed_ = false;
 };
-
-// Writes bytes to a file whole or not at all: a temporary file beside the target, flushed to the
-// disk, then renamed over it.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
-std::optional<std::string> ReadWholeFile(const std::string& path);
 
 }  // namespace velomare::platform

@@ -1,0 +1,203 @@
+// The one reader and the one writer of every file: special files never block or get read, reads
+// keep to their limit, and writes replace a file whole or leave it untouched, through symbolic
+// links, with the permissions a user expects.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <future>
+
+#include "TestSupport.h"
+#include "common/Settings.h"
+#include "platform/plain/IniFile.h"
+
+namespace velomare::test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::FileSeam;
+using platform::IniFile;
+using platform::ReadRegularFile;
+using platform::ReadStatus;
+
+class FileSafety : public ::testing::Test {
+ protected:
+  void TearDown() override { platform::InstallFileSeam(nullptr); }
+  std::string Path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+  // The names in the folder, so that a stray temporary file shows.
+  std::vector<std::string> Entries(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(FileSafety, SpecialFilesAreRefusedWithoutBlocking) {
+  ASSERT_EQ(::mkfifo(Path("p.ini").c_str(), 0600), 0);
+  fs::create_directory(Path("folder.ini"));
+  fs::create_symlink("/dev/zero", Path("z.ini"));
+  for (const char* name : {"p.ini", "folder.ini", "z.ini"}) {
+    SCOPED_TRACE(name);
+    const std::string path = Path(name);
+    auto read = std::async(std::launch::async, [path] { return ReadRegularFile(path, 1024).status; });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      // A reader stuck on the FIFO is let go by a writer, so the suite can report the fault.
+      const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+      FAIL() << "the read blocked";
+    }
+    EXPECT_EQ(read.get(), ReadStatus::NotRegular);
+    const IniFile ini(path);
+    EXPECT_FALSE(ini.Loaded());
+    EXPECT_EQ(ini.ReadString("Info", "Sprache", "deutsch"), "deutsch");
+  }
+  // Writing does not replace them either: whatever they are, they are not ours to replace.
+  IniFile fifo(Path("p.ini"));
+  EXPECT_FALSE(fifo.WriteString("Info", "Sprache", "english"));
+  struct stat st {};
+  ASSERT_EQ(::lstat(Path("p.ini").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST_F(FileSafety, ReadsKeepToTheLimitAndTellMissingFromFailed) {
+  WriteFileBytes(Path("full.ini"), std::string(1000, 'x'));
+  const auto atLimit = ReadRegularFile(Path("full.ini"), 1000);
+  EXPECT_EQ(atLimit.status, ReadStatus::Ok);
+  EXPECT_EQ(atLimit.bytes.size(), 1000u);
+  const auto overLimit = ReadRegularFile(Path("full.ini"), 999);
+  EXPECT_EQ(overLimit.status, ReadStatus::TooLarge);
+  EXPECT_TRUE(overLimit.bytes.empty());
+
+  EXPECT_EQ(ReadRegularFile(Path("none.ini"), 10).status, ReadStatus::Missing);
+  fs::create_symlink(Path("nowhere.ini"), Path("dangling.ini"));
+  EXPECT_EQ(ReadRegularFile(Path("dangling.ini"), 10).status, ReadStatus::Missing);
+
+  FileSeam seam;
+  seam.failRead = [](const std::string& p) { return p.find("full") != std::string::npos; };
+  platform::InstallFileSeam(&seam);
+  EXPECT_EQ(ReadRegularFile(Path("full.ini"), 5000).status, ReadStatus::Failed);
+  EXPECT_EQ(seam.reads, 1);
+}
+
+TEST_F(FileSafety, AReaderHoldingTheOldFileKeepsItsBytesAndThePathNamesANewFile) {
+  const std::string path = Path("velomar.ini");
+  WriteFileBytes(path, "[Info]\r\nSprache=deutsch\r\n");
+  const int held = ::open(path.c_str(), O_RDONLY);
+  ASSERT_GE(held, 0);
+  struct stat before {};
+  ASSERT_EQ(::fstat(held, &before), 0);
+
+  ASSERT_TRUE(IniFile(path).WriteString("Info", "Sprache", "english"));
+
+  char buffer[64] = {};
+  const ssize_t n = ::pread(held, buffer, sizeof buffer, 0);
+  ::close(held);
+  EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0))), "[Info]\r\nSprache=deutsch\r\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(ReadFileBytes(path), "[Info]\r\nSprache=english\r\n");
+}
+
+TEST_F(FileSafety, AFailedWriteLeavesTheOldBytesAndNoTemporaryFile) {
+  const std::string folder = Path("settings");
+  fs::create_directory(folder);
+  const std::string path = folder + "/velomar.ini";
+  const std::string old = "[Info]\r\nSprache=deutsch\r\n";
+  WriteFileBytes(path, old);
+
+  // The disk fills while the bytes are written.
+  FileSeam seam;
+  seam.failWrite = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&seam);
+  EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
+  EXPECT_EQ(ReadFileBytes(path), old);
+  EXPECT_EQ(Entries(folder), std::vector<std::string>{"velomar.ini"});
+  platform::InstallFileSeam(nullptr);
+
+  // A folder that cannot be written (root writes anywhere, so only other users can check this).
+  if (::geteuid() != 0) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(ReadFileBytes(path), old);
+    EXPECT_EQ(Entries(folder), std::vector<std::string>{"velomar.ini"});
+  }
+}
+
+TEST_F(FileSafety, AnExistingFileThatCannotBeReadIsNeverReplaced) {
+  const std::string path = Path("velomar.ini");
+  const std::string old = "[Chassis]\r\nname=Mine\r\n[Options]\r\ncolor=2\r\n";
+  WriteFileBytes(path, old);
+  FileSeam seam;
+  seam.failRead = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&seam);
+  IniFile ini(path);
+  EXPECT_EQ(ini.LoadStatus(), ReadStatus::Failed);
+  EXPECT_FALSE(ini.WriteString("Info", "Sprache", "english"));
+  ini.BeginUpdate();
+  ini.WriteString("Info", "Version", "x");
+  EXPECT_FALSE(ini.CommitUpdate());
+  ini.EraseSection("Chassis");
+  EXPECT_EQ(ReadFileBytes(path), old);
+
+  // A file too large to read is kept the same way.
+  platform::InstallFileSeam(nullptr);
+  IniFile small(path, 10);
+  EXPECT_EQ(small.LoadStatus(), ReadStatus::TooLarge);
+  EXPECT_FALSE(small.WriteString("Info", "Sprache", "english"));
+  EXPECT_EQ(ReadFileBytes(path), old);
+}
+
+TEST_F(FileSafety, ALinkedSettingsFileIsWrittenThroughAndStaysALink) {
+  // Dotfiles kept in a repository and linked into place, through a relative link and a chain.
+  TempSettingsFolder settingsFolder;
+  fs::create_directory(settingsFolder.Root() + "/velomare");
+  fs::create_directory(settingsFolder.Root() + "/dotfiles");
+  const std::string target = settingsFolder.Root() + "/dotfiles/velomar.ini";
+  WriteFileBytes(target, "[Mine]\r\nx=1\r\n");
+  fs::create_symlink("../dotfiles/velomar.ini", settingsFolder.Root() + "/velomare/link.ini");
+  fs::create_symlink("link.ini", settingsFolder.SettingsPath());
+
+  ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "english"));
+  EXPECT_TRUE(fs::is_symlink(settingsFolder.SettingsPath()));
+  EXPECT_TRUE(fs::is_symlink(settingsFolder.Root() + "/velomare/link.ini"));
+  EXPECT_EQ(ReadFileBytes(target), "[Mine]\r\nx=1\r\n\r\n[Info]\r\nSprache=english\r\n");
+  EXPECT_EQ(Entries(settingsFolder.Root() + "/dotfiles"), std::vector<std::string>{"velomar.ini"});
+  EXPECT_EQ(RefreshLanguage(), "english");
+
+  // A link to a file not yet there creates that file.
+  fs::remove(target);
+  ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "deutsch"));
+  EXPECT_TRUE(fs::is_symlink(settingsFolder.SettingsPath()));
+  EXPECT_EQ(ReadFileBytes(target), "[Info]\r\nSprache=deutsch\r\n");
+}
+
+TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
+  const auto modeOf = [](const std::string& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+  };
+  const mode_t previous = ::umask(022);
+  EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "1"));
+  ::umask(077);
+  EXPECT_TRUE(IniFile(Path("b.ini")).WriteString("A", "k", "1"));
+  ::umask(previous);
+  EXPECT_EQ(modeOf(Path("a.ini")), 0644u);
+  EXPECT_EQ(modeOf(Path("b.ini")), 0600u);
+
+  ::chmod(Path("a.ini").c_str(), 0640);
+  EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "2"));
+  EXPECT_EQ(modeOf(Path("a.ini")), 0640u);
+  EXPECT_EQ(IniFile(Path("a.ini")).ReadString("A", "k", ""), "2");
+}
+
+}  // namespace
+}  // namespace velomare::test
