@@ -208,12 +208,12 @@ QLabel* PassDesignerForm::MakeOrderControls(const char* headingName, const char*
   QRadioButton** radios[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
   const char* names[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
   for (int i = 0; i < 4; ++i) {
-    *radios[i] = Make<QRadioButton>(names[i], this, x + i * 64, y + 20, 62, kRowHeight);
+    *radios[i] = Make<QRadioButton>(names[i], this, x + i * 64, y + 23, 62, kRowHeight);
     (*radios[i])->setText(QString::fromUtf8(texts.radios[i]));
   }
   RadioButton2->setChecked(true);
 
-  GroupBox1 = Make<QGroupBox>("GroupBox1", this, x, y + 46, 284, 80);
+  GroupBox1 = Make<QGroupBox>("GroupBox1", this, x, y + 48, 284, 80);
   GroupBox1->setTitle(QString::fromUtf8("Filter-Charakteristik (Güte)"));
   const auto characteristic = [this](const char* name, int cx, int cy, const char* text) {
     QRadioButton* radio = Make<QRadioButton>(name, GroupBox1, cx, cy, 136, kRowHeight);

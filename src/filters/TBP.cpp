@@ -49,7 +49,7 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
   UpDown3 = MakeUpDownBeside("UpDown3", Edit3);
 
   Label7 = MakeLabel("Label7", kInputX, 90, 200, "Filtervorgabe");
-  ComboBox1 = Make<QComboBox>("ComboBox1", this, kInputX, 110, 200, 23);
+  ComboBox1 = Make<QComboBox>("ComboBox1", this, kInputX, 112, 200, 23);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   for (const char* preset : kPresets) ComboBox1->addItem(QString::fromUtf8(preset));
