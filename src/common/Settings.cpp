@@ -39,6 +39,7 @@ struct SettingsSnapshot {
   std::uint64_t writes = 0;
   std::string language = "deutsch";
   int colorScheme = 0;
+  bool fastFilter = true;
   bool valid = false;
 };
 SettingsSnapshot gSnapshot;
@@ -67,6 +68,7 @@ const SettingsSnapshot& CurrentSnapshot() {
   const platform::IniFile ini = exists ? platform::IniFile(path) : platform::IniFile(path, platform::FileBytes{});
   s.language = ini.ReadString("Info", "Sprache", "deutsch");
   s.colorScheme = ini.ReadInteger("Options", "color", 0);
+  s.fastFilter = ini.ReadBool("Options", "FastFilter", true);
   s.valid = true;
   return s;
 }
@@ -82,6 +84,8 @@ int RefreshColorScheme() {
   ColorScheme = CurrentSnapshot().colorScheme;
   return ColorScheme;
 }
+
+bool ReadFastFilter() { return CurrentSnapshot().fastFilter; }
 
 SchemeColour SchemeOf(int colorScheme) {
   if (colorScheme == 1) return SchemeColour::White;

@@ -31,6 +31,9 @@ const std::string& RefreshLanguage();
 // Re-reads "color" of section "Options" (default 0) into ColorScheme and returns it.
 int RefreshColorScheme();
 
+// "FastFilter" of section "Options" (default true), which the filter windows read at every paint.
+bool ReadFastFilter();
+
 enum class SchemeColour { ButtonFace, White, Desktop };
 // 1 is white, 2 the desktop colour, every other value the button-face colour.
 SchemeColour SchemeOf(int colorScheme);

@@ -118,7 +118,7 @@ void FilterDesignerForm::mouseMoveEvent(QMouseEvent* event) {
   FormMouseMove(p.x(), p.y());
 }
 
-void FilterDesignerForm::FormPaint(QPainter&) { fastFilter_ = OpenSettings().ReadBool("Options", "FastFilter", true); }
+void FilterDesignerForm::FormPaint(QPainter&) { fastFilter_ = ReadFastFilter(); }
 
 void FilterDesignerForm::FormClose() {
   if (!saveFilter_) return;
