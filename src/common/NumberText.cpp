@@ -186,4 +186,12 @@ std::string CutDecimals(std::string_view text, std::size_t maxChars) {
   return out;
 }
 
+int TruncToInt(double value) {
+  constexpr double kLimit = 1e9;
+  if (!std::isfinite(value)) return 0;
+  if (value > kLimit) return static_cast<int>(kLimit);
+  if (value < -kLimit) return -static_cast<int>(kLimit);
+  return static_cast<int>(value);
+}
+
 }  // namespace velomare

@@ -44,4 +44,8 @@ std::string FormatPlain(double value, int significant, char separator = '.');
 // integer part is never cut, and a separator left at the end goes too.
 std::string CutDecimals(std::string_view text, std::size_t maxChars);
 
+// Trunc: toward zero, as an int; clamped to +-10^9 first, and 0 for a value that is not finite,
+// so that no conversion overflows.
+int TruncToInt(double value);
+
 }  // namespace velomare

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
@@ -65,7 +66,11 @@ void FormBase::ApplyLanguage() {
     const QString caption = QString::fromUtf8(english ? captionEnglish_ : captionGerman_);
     if (windowTitle() != caption) setWindowTitle(caption);
   }
-  for (const UiText& entry : Texts()) {
+  ApplyTextTable(Texts(), english);
+}
+
+void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
+  for (const UiText& entry : table) {
     const QString text = QString::fromUtf8(english ? entry.english : entry.german);
     const QString name = QString::fromLatin1(entry.control);
     if (name.isEmpty()) {
@@ -99,6 +104,16 @@ void FormBase::ApplyLanguage() {
       ApplyCustomText(entry.control, text);
     }
   }
+}
+
+void FormBase::SetTextIfChanged(QLabel* label, const std::string& text) {
+  const QString q = QString::fromStdString(text);
+  if (label->text() != q) label->setText(q);
+}
+
+void FormBase::SetTextIfChanged(QLineEdit* edit, const std::string& text) {
+  const QString q = QString::fromStdString(text);
+  if (edit->text() != q) edit->setText(q);
 }
 
 namespace {

@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QWidget>
 #include <span>
+#include <string>
 
+class QLabel;
+class QLineEdit;
 class QPainter;
 
 namespace velomare {
@@ -57,6 +60,9 @@ class FormBase : public QWidget {
   virtual std::span<const UiText> Texts() const { return {}; }
   // Texts that are not captions or hints of a control (a dialog title, say).
   virtual void ApplyCustomText(const char* /*control*/, const QString& /*text*/) {}
+  // Sets the texts of a table of the window's own in one language, for texts that change only at
+  // certain moments rather than at every paint; an empty control names the window caption.
+  void ApplyTextTable(std::span<const UiText> table, bool english);
 
   virtual void FormShow() {}
   virtual void FormPaint(QPainter&) {}
@@ -74,6 +80,11 @@ class FormBase : public QWidget {
   // True at the first activation after the window became visible (restore saved values once).
   bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }
 
+  // Writes a text only when it differs from the one shown, so that an edit's change handler runs
+  // only for a real change and a chain of handlers that write each other comes to rest.
+  static void SetTextIfChanged(QLabel* label, const std::string& text);
+  static void SetTextIfChanged(QLineEdit* edit, const std::string& text);
+
   // Creates a child control of type W with its object name, placed at (x, y, w, h).
   template <class W>
   W* Make(const char* name, QWidget* parent, int x, int y, int w, int h) {
@@ -85,6 +96,9 @@ class FormBase : public QWidget {
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
+  // The window's outer size, frame included, as the designs measure windows; the client size
+  // where the platform reports no frame (offscreen, or before the first show).
+  QSize OuterSize() const { return frameGeometry().size(); }
 
   // The desktop's background colour, which the main window and colour scheme 2 use.
   static QColor DesktopColour() { return QColor(0, 128, 128); }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 

@@ -159,4 +159,14 @@ TEST(CutDecimals, DropsDecimalsNeverIntegerDigits) {
   EXPECT_EQ(CutDecimals("123456789", 3), "123456789");
 }
 
+TEST(TruncToInt, CutsTowardZeroAndClampsBeforeConverting) {
+  EXPECT_EQ(TruncToInt(60.99), 60);
+  EXPECT_EQ(TruncToInt(-1.13), -1);
+  EXPECT_EQ(TruncToInt(-0.5), 0);
+  EXPECT_EQ(TruncToInt(3e12), 1000000000);
+  EXPECT_EQ(TruncToInt(-3e12), -1000000000);
+  EXPECT_EQ(TruncToInt(std::nan("")), 0);
+  EXPECT_EQ(TruncToInt(-HUGE_VAL), 0);
+}
+
 }  // namespace

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -171,6 +173,21 @@ void ProgramTest::TearDown() {
 void ProgramTest::StartProgram() {
   CreateForms();
   started = true;
+}
+
+void Repaint(QWidget* window) {
+  window->grab();
+  QCoreApplication::processEvents();
+}
+
+void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
+
+void ExpectNoNonFiniteTexts(QWidget* window) {
+  static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
+  QStringList texts{window->windowTitle()};
+  for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
+  for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
+  for (const QString& t : texts) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
 }
 
 }  // namespace velomare::test

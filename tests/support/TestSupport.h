@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -60,5 +61,12 @@ QStringList LayoutProblems(QWidget* window, const QString& language);
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Paints the window (which applies its texts) and lets the events settle.
+void Repaint(QWidget* window);
+// Writes "Sprache" to the settings file; the windows take it at their next paint.
+void SetLanguageSetting(const char* language);
+// Fails for every title, label and edit text of the window that shows "nan" or "inf".
+void ExpectNoNonFiniteTexts(QWidget* window);
 
 }  // namespace velomare::test
