@@ -96,9 +96,6 @@ class FormBase : public QWidget {
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
-  // The window's outer size, frame included, as the designs measure windows; the client size
-  // where the platform reports no frame (offscreen, or before the first show).
-  QSize OuterSize() const { return frameGeometry().size(); }
 
   // The desktop's background colour, which the main window and colour scheme 2 use.
   static QColor DesktopColour() { return QColor(0, 128, 128); }
