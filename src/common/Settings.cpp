@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "platform/plain/SettingsLocation.h"
 
@@ -39,7 +40,7 @@ struct SettingsSnapshot {
   std::uint64_t writes = 0;
   std::string language = "deutsch";
   int colorScheme = 0;
-  bool fastFilter = true;
+  std::optional<platform::IniFile> ini;  // the whole file, for the other values asked at every paint
   bool valid = false;
 };
 SettingsSnapshot gSnapshot;
@@ -65,10 +66,9 @@ const SettingsSnapshot& CurrentSnapshot() {
   s.changed = exists ? st.st_ctim : timespec{};
   s.writes = writes;
   // A missing file needs no read: every value takes its default.
-  const platform::IniFile ini = exists ? platform::IniFile(path) : platform::IniFile(path, platform::FileBytes{});
-  s.language = ini.ReadString("Info", "Sprache", "deutsch");
-  s.colorScheme = ini.ReadInteger("Options", "color", 0);
-  s.fastFilter = ini.ReadBool("Options", "FastFilter", true);
+  s.ini = exists ? platform::IniFile(path) : platform::IniFile(path, platform::FileBytes{});
+  s.language = s.ini->ReadString("Info", "Sprache", "deutsch");
+  s.colorScheme = s.ini->ReadInteger("Options", "color", 0);
   s.valid = true;
   return s;
 }
@@ -85,7 +85,9 @@ int RefreshColorScheme() {
   return ColorScheme;
 }
 
-bool ReadFastFilter() { return CurrentSnapshot().fastFilter; }
+bool ReadSettingsBoolCached(std::string_view section, std::string_view key, bool def) {
+  return CurrentSnapshot().ini->ReadBool(section, key, def);
+}
 
 SchemeColour SchemeOf(int colorScheme) {
   if (colorScheme == 1) return SchemeColour::White;

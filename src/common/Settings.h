@@ -30,9 +30,9 @@ inline const char* Lang(const char* german, const char* english) { return IsEngl
 const std::string& RefreshLanguage();
 // Re-reads "color" of section "Options" (default 0) into ColorScheme and returns it.
 int RefreshColorScheme();
-
-// "FastFilter" of section "Options" (default true), which the filter windows read at every paint.
-bool ReadFastFilter();
+// A yes/no value of the settings file for a window that asks at every paint (the integer rule,
+// any value but 0 is true); the file is parsed again only when it changed.
+bool ReadSettingsBoolCached(std::string_view section, std::string_view key, bool def);
 
 enum class SchemeColour { ButtonFace, White, Desktop };
 // 1 is white, 2 the desktop colour, every other value the button-face colour.

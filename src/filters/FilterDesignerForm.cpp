@@ -118,7 +118,7 @@ void FilterDesignerForm::mouseMoveEvent(QMouseEvent* event) {
   FormMouseMove(p.x(), p.y());
 }
 
-void FilterDesignerForm::FormPaint(QPainter&) { fastFilter_ = ReadFastFilter(); }
+void FilterDesignerForm::FormPaint(QPainter&) { fastFilter_ = ReadSettingsBoolCached("Options", "FastFilter", true); }
 
 void FilterDesignerForm::FormClose() {
   if (!saveFilter_) return;

@@ -378,28 +378,5 @@ TEST_F(ExpoWindow, EscCloseHelpPrintAndColourScheme) {
   EXPECT_FALSE(f->isVisible());
 }
 
-// Renders the window for a look when VELOMARE_SCREENSHOTS names a folder.
-TEST_F(ExpoWindow, Screenshots) {
-  const char* folder = std::getenv("VELOMARE_SCREENSHOTS");
-  if (!folder) GTEST_SKIP() << "set VELOMARE_SCREENSHOTS to a folder to render the window";
-  QDir().mkpath(folder);
-  TExpo* f = form();
-  for (const char* language : {"deutsch", "english"}) {
-    SetOption("Info", "Sprache", language);
-    f->hide();
-    Show();
-    f->grab().save(QString("%1/Expo-design-%2.png").arg(folder, language));
-    f->ScrollBar1->setValue(30);
-    f->grab().save(QString("%1/Expo-cursor30-%2.png").arg(folder, language));
-    f->ScrollBar1->setValue(1);
-    f->RadioButton4->click();
-    f->grab().save(QString("%1/Expo-corner-%2.png").arg(folder, language));
-    f->RadioButton2->click();
-    f->fu->setText("10");
-    f->grab().save(QString("%1/Expo-invalid-%2.png").arg(folder, language));
-    f->fu->setText("100");
-  }
-}
-
 }  // namespace
 }  // namespace velomare::test
