@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "OffscreenBenchmarks.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -40,11 +41,4 @@ BENCHMARK(BM_DriverWindowKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }
