@@ -13,6 +13,8 @@
 #include <QNetworkRequest>
 #include <QPainter>
 #include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QTimer>
 #include <QUrl>
@@ -45,6 +47,10 @@ QString FindHelpFile(const QString& name) {
 }
 
 }  // namespace
+
+static void PrinterUnusable(QWidget* owner) {
+  ShowMessage(owner, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
+}
 
 Seam* CurrentSeam() { return gSeam; }
 void InstallSeam(Seam* seam) { gSeam = seam; }
@@ -109,7 +115,7 @@ void PrintWindowImage(QWidget* window) {
   QPrinter& printer = CurrentPrinter();
   QPainter painter;
   if (!painter.begin(&printer)) {
-    ShowMessage(window, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
+    PrinterUnusable(window);
     return;
   }
   const QRect page = painter.viewport();
@@ -117,6 +123,57 @@ void PrintWindowImage(QWidget* window) {
   size.scale(page.size(), Qt::KeepAspectRatio);
   painter.drawPixmap(QRect(page.topLeft(), size), image);
   painter.end();
+}
+
+namespace {
+
+bool ComposeForSeam(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose) {
+  if (!gSeam->printerUsable) {
+    PrinterUnusable(owner);
+    return false;
+  }
+  constexpr int kDpi = 600;
+  const auto orientation = gSeam->printLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  const QPageLayout layout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  const QRect area = layout.paintRectPixels(kDpi);
+  const PrintedPage page{area.width(), area.height(), gSeam->printLandscape, kDpi};
+  QPainter painter;
+  std::unique_ptr<QPdfWriter> pdf;
+  QPicture picture;
+  if (!gSeam->printPdfPath.isEmpty()) {
+    pdf = std::make_unique<QPdfWriter>(gSeam->printPdfPath);
+    pdf->setResolution(kDpi);
+    pdf->setPageLayout(layout);
+    if (!painter.begin(pdf.get())) {
+      PrinterUnusable(owner);
+      return false;
+    }
+  } else {
+    picture.setBoundingRect(QRect(QPoint(0, 0), area.size()));
+    painter.begin(&picture);
+  }
+  gSeam->composedPages << page;
+  compose(painter, page);
+  painter.end();
+  return true;
+}
+
+}  // namespace
+
+bool PrintComposedPage(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose) {
+  if (gSeam) return ComposeForSeam(owner, compose);
+  QPrinter& printer = CurrentPrinter();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    PrinterUnusable(owner);
+    return false;
+  }
+  const QPageLayout layout = printer.pageLayout();
+  const QRect area = layout.paintRectPixels(printer.resolution());
+  compose(painter, PrintedPage{area.width(), area.height(), layout.orientation() == QPageLayout::Landscape,
+                               printer.resolution()});
+  painter.end();
+  return true;
 }
 
 void Help(QWidget* owner, const QString& helpFile, HelpCommand command, const QString& topic) {

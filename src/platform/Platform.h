@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace velomare::platform {
@@ -33,6 +34,19 @@ std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& 
 bool PrinterSetup(QWidget* owner);
 // Prints the window's client area as an image on the current printer.
 void PrintWindowImage(QWidget* window);
+
+// A page composed by the program itself: its printable area in printer pixels, the orientation
+// the printer is set to, and the printer's resolution (for line widths that stay visible).
+struct PrintedPage {
+  int width = 0;
+  int height = 0;
+  bool landscape = false;
+  int dotsPerInch = 0;
+};
+// Begins a document on the current printer, hands `compose` a painter on its one page and ends
+// the document, which sends the page to the printer. False, after a message to the user, when the
+// printer cannot be used.
+bool PrintComposedPage(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose);
 
 enum class HelpCommand { Topic, Contents, PartialKeySearch, HelpOnHelp };
 // A help request on the help file (named without a folder) at a topic.
@@ -63,6 +77,13 @@ struct Seam {
   QList<FileDialogRequest> fileDialogs;
   int printerSetups = 0;
   QList<QWidget*> printed;
+  // Composed pages: drawn into the PDF file `printPdfPath` (A4 at 600 dpi in the orientation
+  // below) when it is set, else into a recording that is thrown away; `printerUsable` false makes
+  // the printer refuse.
+  QString printPdfPath;
+  bool printLandscape = false;
+  bool printerUsable = true;
+  QList<PrintedPage> composedPages;
   struct HelpRequest {
     QString file;
     HelpCommand command;

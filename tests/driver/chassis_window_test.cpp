@@ -41,18 +41,7 @@ class ChassisWindow : public ProgramTest {
     form()->grab();
     QCoreApplication::processEvents();
   }
-  // Replaces the edit's text the way a user does: select all, then type.
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    bool ascii = true;
-    for (QChar c : text) ascii = ascii && c.unicode() < 128;
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else if (ascii)
-      QTest::keyClicks(edit, text);
-    else
-      edit->insert(text);  // what typing or pasting does with characters a test key cannot carry
-  }
+  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   QList<QLabel*> Readouts() {
     TChassisform* f = form();
     return {f->Label19, f->Label15, f->Label8,  f->Label13, f->Label26, f->Label22, f->Label21, f->Label18,

@@ -54,13 +54,7 @@ class ExpoWindow : public ProgramTest {
   void SetOption(const char* section, const char* key, const char* value) {
     OpenSettings().WriteString(section, key, value);
   }
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Delete);
-    else
-      QTest::keyClicks(edit, text);
-  }
+  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   // A mouse move over the window's client area, as the window system delivers it.
   void MoveMouse(QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

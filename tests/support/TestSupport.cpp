@@ -3,23 +3,27 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "app/Startup.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
+#include "enclosures/model/ComparisonStore.h"
 #include "platform/FormBase.h"
 
 namespace velomare::test {
@@ -49,6 +53,23 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  bool ascii = true;
+  for (QChar c : text) ascii = ascii && c.unicode() < 128;
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Delete);
+  else if (ascii)
+    QTest::keyClicks(edit, text);
+  else
+    edit->insert(text);
+}
+
+void PaintNow(QWidget* window) {
+  window->grab();
+  QCoreApplication::processEvents();
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -159,6 +180,7 @@ void ProgramTest::SetUp() {
   ResetCommittedDriver();
   ResetProgramSettings();
   DisplacementCaller = 0;
+  ResetComparisonStore();
   platform::InstallSeam(&seam);
 }
 

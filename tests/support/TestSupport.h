@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+
+class QLineEdit;
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -12,6 +14,7 @@
 
 #include "platform/Platform.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace velomare::test {
@@ -45,6 +48,11 @@ class ProgramTest : public ::testing::Test {
   bool started = false;
 };
 
+// Replaces an edit's text the way a user does: select all, then type. Characters that a test key
+// cannot carry are inserted, as pasting does.
+void TypeInto(QLineEdit* edit, const QString& text);
+// Paints the window once, as the screen would, and runs what the paint posted.
+void PaintNow(QWidget* window);
 // The layout rules every window is held to, in the language it shows now. A control is a child
 // widget with an object name (Qt's own inner widgets, named "qt_...", are not controls). Each
 // returned line names the window, the control and the language:
@@ -57,6 +65,9 @@ class ProgramTest : public ::testing::Test {
 //   FormBase::OverlapOnPurpose(diagram) when any sibling may lie on it. A group box or panel
 //   never needs it for its own children, which are not its siblings.
 QStringList LayoutProblems(QWidget* window, const QString& language);
+
+// Replaces an edit's text the way a user does: select all, then type (Delete for an empty text).
+void TypeInto(QLineEdit* edit, const QString& text);
 
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);

@@ -16,14 +16,6 @@ double ReadRangedField(std::string_view text, FieldRange range) {
 
 std::string ShapeNumber(double value, int width, int decimals) { return FormatFixed(value, width, decimals); }
 
-int TruncPixel(double value) {
-  constexpr double kLimit = 1e8;
-  if (std::isnan(value)) return 0;
-  if (value > kLimit) return static_cast<int>(kLimit);
-  if (value < -kLimit) return static_cast<int>(-kLimit);
-  return static_cast<int>(value);
-}
-
 namespace {
 
 // The oblique depth: half the depth drawn at 45 degrees, D * 0.5 * cos 45 = D / 2.828.

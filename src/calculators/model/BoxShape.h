@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Pixel.h"
+
 namespace velomare {
 
 // Speed of sound of the box calculators, mm/s (343 m/s). Their standing-wave "frequencies" are
@@ -28,9 +30,6 @@ double ReadRangedField(std::string_view text, FieldRange range);
 // A read-out number "w:d": d decimals, a decimal point in both languages, right-aligned with
 // blanks to at least w characters; "?" for a value that is not finite.
 std::string ShapeNumber(double value, int width, int decimals);
-
-// Truncation toward zero to a pixel coordinate, clamped so that no absurd size overflows an int.
-int TruncPixel(double value);
 
 // A box as the oblique drawing sees it: its outer front width and height and its outer depths at
 // the bottom and at the top (equal for a cuboid; a trapezoid's top depth is the smaller).

@@ -1,0 +1,19 @@
+#pragma once
+// The printed page of an enclosure window: a title line at (70, 30) and the response diagram over
+// the page width, on the whole page in landscape and on its upper half in portrait, all in printer
+// pixels. The window asks its question and tests its values first, then:
+//
+//   PrintResponsePage(this, title, ClosedBoxPrintStyle(), [&](double f) { return Level(f); });
+#include <string>
+
+#include "enclosures/model/ResponsePlot.h"
+
+class QWidget;
+
+namespace velomare {
+
+// False when the printer could not be used (the user has been told).
+bool PrintResponsePage(QWidget* owner, const std::string& title, const ResponsePlotStyle& style,
+                       const LevelFunction& level);
+
+}  // namespace velomare

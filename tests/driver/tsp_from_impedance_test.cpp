@@ -1,0 +1,429 @@
+// Thiele-Small parameters from impedance readings: the worked examples of both Vas methods, the
+// textbook relations every result must meet (computed here in SI units, not with the model's
+// constants), the order rules of the edits, the guards, the commit and text that is no number.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
+#include "driver/model/DriverValues.h"
+#include "driver/model/TspFromImpedance.h"
+
+namespace velomare::test {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kRho = 1.2;    // kg/m³
+constexpr double kC = 343.0;    // m/s
+
+// The worked readings, added-mass method, in the order of the edits.
+TspEditTexts WorkedAddedMass() {
+  return {"6,8", "29", "40", "22", "38", "1", "12", "25,3", "24", "10", "10", "", "", "", "0,5", "Maker", "Model"};
+}
+// The same free-air readings on a closed box of 50 litres.
+TspEditTexts WorkedClosedBox() {
+  TspEditTexts t = WorkedAddedMass();
+  t[static_cast<std::size_t>(TspEdit::Fc)] = "40";
+  t[static_cast<std::size_t>(TspEdit::BoxVolume)] = "50";
+  t[static_cast<std::size_t>(TspEdit::Zc)] = "34";
+  t[static_cast<std::size_t>(TspEdit::F1c)] = "32";
+  t[static_cast<std::size_t>(TspEdit::F2c)] = "52";
+  return t;
+}
+
+std::vector<std::string> All(const TspReadouts& r) {
+  return {r.qts, r.qms, r.qes, r.vas, r.fs, r.re, r.impedance, r.le, r.spl, r.sd, r.ebp, r.mms, r.cmes, r.bxl,
+          r.cms, r.rms, r.f1Caption, r.f2Caption};
+}
+
+// "nan" or "inf" as a number would print them, not inside a word ("Resonanz").
+bool HasNonFinite(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const char* bad : {"nan", "inf"})
+    for (std::size_t at = text.find(bad); at != std::string::npos; at = text.find(bad, at + 1))
+      if (at == 0 || !std::isalpha(static_cast<unsigned char>(text[at - 1]))) return true;
+  return false;
+}
+
+class TspModel : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ResetDriverValues();
+    Language = "deutsch";
+  }
+  TspReadouts Compute(const TspEditTexts& texts, TspMethod method = TspMethod::AddedMass) {
+    m.SetMethod(method);
+    m.TakeAll(texts);
+    return m.ComputeTspFromImpedance();
+  }
+  TspMeasurement m;
+};
+
+TEST_F(TspModel, WorkedAddedMassExampleShowsEveryLabelInGerman) {
+  const TspReadouts r = Compute(WorkedAddedMass());
+  EXPECT_EQ(r.sd, "Membranfläche Sd=502.7 cm²");
+  EXPECT_EQ(r.f1Caption, "f1 (Hz) bei 16.49 Ohm");
+  EXPECT_EQ(r.f2Caption, "f2 (Hz) bei 16.49 Ohm");
+  EXPECT_EQ(r.le, "Chassisinduktivität Le =1.574 mH");
+  EXPECT_EQ(r.qms, "mech. Güte Qms=4.396");
+  EXPECT_EQ(r.qts, "Gesamtgüte Qts=0.747");
+  EXPECT_EQ(r.qes, "elektr. Güte Qes=0.900");
+  EXPECT_EQ(r.ebp, "Bandbreiteprodukt EBP=32.2");
+  EXPECT_EQ(r.cmes, "elektr. Kapazität Cmes=603.1 µF");
+  EXPECT_EQ(r.mms, " Mms=21.7 g");
+  EXPECT_EQ(r.cms, "mech. Nachgiebigkeit Cms=1.386 mm/N");
+  EXPECT_EQ(r.vas, "Vas = 494.4 l");
+  EXPECT_EQ(r.bxl, "Wandlerfaktor Bxl=5.42 N/A");
+  EXPECT_EQ(r.spl, "SPL = 93.2 dB/1W1m");
+  EXPECT_EQ(r.rms, "mech. Verluste Rms=0.90 kg/s");
+  EXPECT_EQ(r.impedance, "Impedanz Z ca.  8 Ohm");
+  EXPECT_EQ(r.re, "Gleichstromwiderstand Re=6.80 Ohm");
+  EXPECT_EQ(r.fs, "Resonanzfrequenz fs =29.0 Hz");
+  EXPECT_TRUE(r.applyEnabled);
+  EXPECT_DOUBLE_EQ(WorkDia, 25.3);
+  EXPECT_DOUBLE_EQ(WorkVol, 0.5);
+}
+
+TEST_F(TspModel, WorkedAddedMassExampleInEnglishKeepsTheNumbers) {
+  Language = "english";
+  const TspReadouts r = Compute(WorkedAddedMass());
+  EXPECT_EQ(r.sd, "membrane surface Sd=502.7 sqcm");
+  EXPECT_EQ(r.f1Caption, "f1 (Hz) bei 16.49 Ohm");  // the same words in both languages
+  EXPECT_EQ(r.le, "coil inductivity Le =1.574 mH");
+  EXPECT_EQ(r.qts, "total Quality Qts=0.747");
+  EXPECT_EQ(r.qms, "mech. Quality Qms=4.396");
+  EXPECT_EQ(r.qes, "elektr. Quality Qes=0.900");
+  EXPECT_EQ(r.ebp, "eff. bandwith product EBP=32.2");
+  EXPECT_EQ(r.cmes, "elektr. capacity Cmes=603.1 µF");
+  EXPECT_EQ(r.mms, "membrane mass Mms=21.7 g");
+  EXPECT_EQ(r.cms, "mech. compliance Cms=1.386 mm/N");
+  EXPECT_EQ(r.bxl, "magnet constant Bxl=5.42 N/A");
+  EXPECT_EQ(r.rms, "mech. resistance Rms=0.90 kg/s");
+  EXPECT_EQ(r.impedance, "impedance Z ca  8 Ohm");
+  EXPECT_EQ(r.re, "coil resistance Re=6.80 Ohm");
+  EXPECT_EQ(r.fs, "resonance frequ. fs =29.0 Hz");
+}
+
+TEST_F(TspModel, WorkedClosedBoxExample) {
+  const TspReadouts r = Compute(WorkedClosedBox(), TspMethod::ClosedBox);
+  const auto& v = m.Stored();
+  EXPECT_NEAR(v.qmc, 4.472, 0.0005);
+  EXPECT_NEAR(v.qec, 1.118, 0.0005);
+  EXPECT_EQ(r.vas, "Vas = 35.6 l");
+  EXPECT_EQ(r.cms, "mech. Nachgiebigkeit Cms=0.100 mm/N");
+  EXPECT_EQ(r.mms, " Mms=301.6 g");
+  EXPECT_EQ(r.bxl, "Wandlerfaktor Bxl=20.19 N/A");
+  EXPECT_EQ(r.spl, "SPL = 81.8 dB/1W1m");
+  EXPECT_EQ(r.rms, "mech. Verluste Rms=12.50 kg/s");
+  EXPECT_TRUE(r.applyEnabled);
+}
+
+TEST_F(TspModel, QualityFactorsMeetTheTextbookRelations) {
+  Compute(WorkedAddedMass());
+  const auto& v = m.Stored();
+  const double r0 = 40.0 / 6.8;
+  // f1 and f2 read at sqrt(r0) Re: Qms = fs sqrt(r0) / (f2 - f1), Qes = Qms / (r0 - 1).
+  EXPECT_NEAR(v.qms, 29 * std::sqrt(r0) / 16, 1e-12);
+  EXPECT_NEAR(1 / v.qts, 1 / v.qms + 1 / v.qes, 1e-12);
+  EXPECT_NEAR(v.qes, v.qms / (r0 - 1), 1e-12);
+  // Le from the reactive part of ZL at 1 kHz.
+  EXPECT_NEAR(v.le, std::sqrt(12.0 * 12 - 6.8 * 6.8) / (2 * kPi * 1000) * 1000, 1e-9);
+  // Cmes from the peak itself, below the textbook Qms / (2 pi fs (Zmax - Re)) of 726.7 µF.
+  const double textbookCmes = v.qms / (2 * kPi * 29 * (40 - 6.8)) * 1e6;
+  EXPECT_NEAR(textbookCmes, 726.7, 0.05);
+  EXPECT_NEAR(v.cmes, textbookCmes * (40 - 6.8) / 40, 1e-9);
+}
+
+TEST_F(TspModel, AddedMassResultsMeetTheMassSpringRelations) {
+  Compute(WorkedAddedMass());
+  const auto& v = m.Stored();
+  const double mms = v.mms / 1000;   // kg
+  const double cms = v.cms / 1000;   // m/N
+  const double sd = v.sd * 1e-4;     // m²
+  const double added = 0.010;        // kg
+  // The free resonance and the one with the added mass both come back out of Mms and Cms.
+  EXPECT_NEAR(1 / (2 * kPi * std::sqrt(mms * cms)), 29.0, 1e-9);
+  EXPECT_NEAR(1 / (2 * kPi * std::sqrt((mms + added) * cms)), 24.0, 1e-9);
+  // Vas = rho c² Sd² Cms.
+  EXPECT_NEAR(v.vas / 1000, kRho * kC * kC * sd * sd * cms, 1e-5 * v.vas / 1000);
+  EXPECT_NEAR(v.vas, 494.4, 0.05);
+  // Rms = sqrt(Mms / Cms) / Qms = 2 pi fs Mms / Qms.
+  EXPECT_NEAR(v.rms, 2 * kPi * 29 * mms / v.qms, 1e-4);
+}
+
+TEST_F(TspModel, ClosedBoxResultsMeetTheAirSpringRelation) {
+  Compute(WorkedClosedBox(), TspMethod::ClosedBox);
+  const auto& v = m.Stored();
+  EXPECT_NEAR(v.vas, 50 * (40 * v.qec / (29 * v.qes) - 1), 1e-9);
+  EXPECT_NEAR(v.qmc, std::sqrt(34 / 6.8) * 40 / (52 - 32), 1e-12);
+  const double mms = v.mms / 1000, cms = v.cms / 1000, sd = v.sd * 1e-4;
+  EXPECT_NEAR(1 / (2 * kPi * std::sqrt(mms * cms)), 29.0, 1e-6);
+  EXPECT_NEAR(v.vas / 1000, kRho * kC * kC * sd * sd * cms, 1e-5 * v.vas / 1000);
+}
+
+TEST_F(TspModel, SensitivityAndForceFactorAgainstTextbookFormulas) {
+  for (TspMethod method : {TspMethod::AddedMass, TspMethod::ClosedBox}) {
+    Compute(method == TspMethod::AddedMass ? WorkedAddedMass() : WorkedClosedBox(), method);
+    const auto& v = m.Stored();
+    const double vas = v.vas / 1000;
+    const double spl = 112 + 10 * std::log10(4 * kPi * kPi * std::pow(29.0, 3) * vas / (std::pow(kC, 3) * v.qes));
+    EXPECT_NEAR(v.spl, spl, 1e-5);
+    // The force factor's constant is about 1 % below sqrt(2 pi fs Re Mms / Qes).
+    const double textbookBl = std::sqrt(2 * kPi * 29 * 6.8 * (v.mms / 1000) / v.qes);
+    EXPECT_NEAR(v.bxl / textbookBl, 0.9913, 0.0005);
+  }
+}
+
+TEST_F(TspModel, NominalImpedanceFollowsThisWindowsBrackets) {
+  const struct {
+    const char* re;
+    const char* shown;
+  } cases[] = {{"2,4", " 3"}, {"2,5", " 4"}, {"3,2", " 4"}, {"4,0", " 6"}, {"4,5", " 6"},
+               {"4,6", " 8"}, {"6,4", " 8"}, {"8,0", "11"}, {"10", "14"}};
+  for (const auto& c : cases) {
+    m.Take(TspEdit::Re, c.re);
+    EXPECT_EQ(m.ComputeTspFromImpedance().impedance, std::string("Impedanz Z ca. ") + c.shown + " Ohm") << c.re;
+  }
+  m.Take(TspEdit::Re, "0");
+  EXPECT_EQ(m.ComputeTspFromImpedance().impedance, "Z");
+  EXPECT_EQ(m.ComputeTspFromImpedance().re, "Re");
+}
+
+TEST_F(TspModel, EditsTakeTheirValuesByTheirOwnRules) {
+  // Re: a text that is no number leaves it; a number <= 0 clears it.
+  m.Take(TspEdit::Re, "6,8");
+  m.Take(TspEdit::Re, "abc");
+  EXPECT_DOUBLE_EQ(m.Stored().re, 6.8);
+  m.Take(TspEdit::Re, "-1");
+  EXPECT_DOUBLE_EQ(m.Stored().re, 0);
+  m.Take(TspEdit::Re, "6.8");
+
+  // fs: three label states.
+  m.Take(TspEdit::Fs, "10");
+  EXPECT_EQ(m.ComputeTspFromImpedance().fs, "fs");
+  m.Take(TspEdit::Fs, "x");
+  EXPECT_EQ(m.ComputeTspFromImpedance().fs, "fs ");
+  EXPECT_DOUBLE_EQ(m.Stored().fs, 0);
+
+  // f1 typed before fs is stored as 0 and the Q factors fall back until f1 is typed again.
+  m.Take(TspEdit::Zmax, "40");
+  m.Take(TspEdit::F1, "22");
+  m.Take(TspEdit::Fs, "29");
+  m.Take(TspEdit::F2, "38");
+  EXPECT_DOUBLE_EQ(m.Stored().f1, 0);
+  EXPECT_EQ(m.ComputeTspFromImpedance().qts, "Qts");
+  m.Take(TspEdit::F1, "22");
+  EXPECT_EQ(m.ComputeTspFromImpedance().qts, "Gesamtgüte Qts=0.747");
+  m.Take(TspEdit::F2, "15");  // above fs is required
+  EXPECT_DOUBLE_EQ(m.Stored().f2, 0);
+
+  // fL below 1 kHz leaves fL; ZL needs fL.
+  m.Take(TspEdit::ZL, "12");
+  EXPECT_DOUBLE_EQ(m.Stored().zl, 0);
+  m.Take(TspEdit::FL, "2");
+  m.Take(TspEdit::FL, "0,5");
+  EXPECT_DOUBLE_EQ(m.Stored().fL, 2);
+  m.Take(TspEdit::FL, "");
+  EXPECT_DOUBLE_EQ(m.Stored().fL, 0);
+
+  // Zc only above Re; no number clears it.
+  EXPECT_TRUE(m.Take(TspEdit::Zc, "34"));
+  EXPECT_FALSE(m.Take(TspEdit::Zc, "6,8"));
+  EXPECT_DOUBLE_EQ(m.Stored().zc, 34);
+  const auto level = m.BoxLevel();
+  ASSERT_TRUE(level);
+  EXPECT_EQ(level->f1, "f1 im Gehäuse bei 15.21 Ohm");
+  EXPECT_EQ(level->f2, "f2 im Gehäuse bei 15.21 Ohm");
+  EXPECT_FALSE(m.Take(TspEdit::Zc, "-"));
+  EXPECT_DOUBLE_EQ(m.Stored().zc, 0);
+  EXPECT_FALSE(m.BoxLevel());
+}
+
+TEST_F(TspModel, ARejectedDiameterClearsTheWorkingDiameterAndDisablesApply) {
+  EXPECT_TRUE(Compute(WorkedAddedMass()).applyEnabled);
+  for (const char* dia : {"5", "80", "4,99", "abc", ""}) {
+    m.Take(TspEdit::Diameter, dia);
+    const TspReadouts r = m.ComputeTspFromImpedance();
+    EXPECT_DOUBLE_EQ(WorkDia, 0) << dia;
+    EXPECT_EQ(r.sd, "Sd") << dia;
+    EXPECT_FALSE(r.applyEnabled) << dia;
+    EXPECT_NEAR(m.Stored().sd, 502.7, 0.05) << dia;  // the area of the last accepted diameter stays
+  }
+  m.Take(TspEdit::Diameter, "79,9");
+  EXPECT_TRUE(m.ComputeTspFromImpedance().applyEnabled);
+}
+
+TEST_F(TspModel, ApplyNeedsOneLitreOfVas) {
+  // Vas is inversely proportional to the added mass: 494.4 l at 10 g.
+  TspEditTexts t = WorkedAddedMass();
+  t[static_cast<std::size_t>(TspEdit::AddedMass)] = "5000";  // about 0.99 l
+  TspReadouts r = Compute(t);
+  EXPECT_LT(m.Stored().vas, 1.0);
+  EXPECT_GT(m.Stored().vas, 0.98);
+  EXPECT_FALSE(r.applyEnabled);
+  EXPECT_EQ(r.bxl, "Bxl");
+  EXPECT_EQ(r.spl, "SPL");
+  t[static_cast<std::size_t>(TspEdit::AddedMass)] = "4900";  // about 1.009 l
+  r = Compute(t);
+  EXPECT_GT(m.Stored().vas, 1.0);
+  EXPECT_TRUE(r.applyEnabled);
+}
+
+TEST_F(TspModel, ApplyNeedsBothNamesAndAVolume) {
+  for (TspEdit e : {TspEdit::Manufacturer, TspEdit::Model, TspEdit::Displacement}) {
+    TspEditTexts t = WorkedAddedMass();
+    t[static_cast<std::size_t>(e)] = e == TspEdit::Displacement ? "0" : "";
+    EXPECT_FALSE(Compute(t).applyEnabled);
+  }
+}
+
+TEST_F(TspModel, ResonanceOnTheWrongSideClearsVasMassAndCompliance) {
+  TspEditTexts t = WorkedAddedMass();
+  for (const char* fc : {"29", "35", "5"}) {
+    t[static_cast<std::size_t>(TspEdit::Fc)] = fc;
+    const TspReadouts r = Compute(t);
+    EXPECT_EQ(r.vas, "Vas") << fc;
+    EXPECT_EQ(r.mms, "Mms") << fc;
+    EXPECT_EQ(r.cms, "Cms") << fc;
+    EXPECT_EQ(r.rms, "Rms ") << fc;
+    EXPECT_FALSE(r.applyEnabled) << fc;
+  }
+  t = WorkedClosedBox();
+  for (const char* fc : {"29", "20"}) {
+    t[static_cast<std::size_t>(TspEdit::Fc)] = fc;
+    const TspReadouts r = Compute(t, TspMethod::ClosedBox);
+    EXPECT_EQ(r.vas, "Vas") << fc;
+    EXPECT_EQ(r.mms, "Mms") << fc;
+  }
+}
+
+TEST_F(TspModel, AClosedBoxThatGivesNoPositiveVasShowsNoVasMassOrCompliance) {
+  // A wide closed-box peak gives a low Qec: fc Qec / (fs Qes) below 1 means a negative Vas.
+  TspEditTexts t = WorkedClosedBox();
+  t[static_cast<std::size_t>(TspEdit::F1c)] = "10";
+  t[static_cast<std::size_t>(TspEdit::F2c)] = "100";
+  const TspReadouts r = Compute(t, TspMethod::ClosedBox);
+  EXPECT_LT(40 * m.Stored().qec / (29 * m.Stored().qes), 1.0);
+  EXPECT_EQ(r.vas, "Vas");
+  EXPECT_EQ(r.mms, "Mms");
+  EXPECT_EQ(r.cms, "Cms");
+  EXPECT_EQ(r.bxl, "Bxl");
+  EXPECT_EQ(r.rms, "Rms ");
+  EXPECT_DOUBLE_EQ(m.Stored().vas, 0);
+  EXPECT_DOUBLE_EQ(m.Stored().mms, 0);
+  EXPECT_FALSE(r.applyEnabled);
+
+  // A box resonance a hair above fs leaves almost nothing to divide by.
+  t = WorkedClosedBox();
+  t[static_cast<std::size_t>(TspEdit::Fc)] = "29,0000001";
+  const TspReadouts r0 = Compute(t, TspMethod::ClosedBox);
+  for (const std::string& text : All(r0)) EXPECT_FALSE(HasNonFinite(text)) << text;
+}
+
+TEST_F(TspModel, TakingAllEditsAgainEqualsTypingThemInOrder) {
+  // Typed out of order: f1 before fs is lost; taken again in order it counts.
+  TspEditTexts t = WorkedAddedMass();
+  m.Take(TspEdit::F1, "22");
+  for (std::size_t i = 0; i < kTspEditCount; ++i)
+    if (static_cast<TspEdit>(i) != TspEdit::F1) m.Take(static_cast<TspEdit>(i), t[i]);
+  EXPECT_FALSE(m.ComputeTspFromImpedance().applyEnabled);
+  m.TakeAll(t);
+  EXPECT_TRUE(m.ComputeTspFromImpedance().applyEnabled);
+  // And a value typed earlier that the edits no longer show is gone.
+  TspEditTexts empty;
+  empty[static_cast<std::size_t>(TspEdit::AddedMass)] = "10";
+  m.TakeAll(empty);
+  const TspReadouts r = m.ComputeTspFromImpedance();
+  EXPECT_DOUBLE_EQ(m.Stored().fs, 0);
+  EXPECT_DOUBLE_EQ(m.Stored().re, 0);
+  EXPECT_EQ(r.re, "Re");
+  EXPECT_FALSE(r.applyEnabled);
+}
+
+TEST_F(TspModel, CommitHandsTheShownValuesToTheDriver) {
+  ChassisLe = 1234;
+  ChassisQms = 2.04;
+  TspEditTexts t = WorkedAddedMass();
+  t[static_cast<std::size_t>(TspEdit::Manufacturer)] = std::string(35, 'M');
+  ASSERT_TRUE(Compute(t).applyEnabled);
+  ASSERT_TRUE(m.CommitToDriver());
+  EXPECT_NEAR(ChassisQts, 0.747, 0.0005);
+  EXPECT_NEAR(ChassisQes, 0.900, 0.0005);
+  EXPECT_NEAR(ChassisQms, 4.396, 0.0005);
+  EXPECT_DOUBLE_EQ(ChassisRe, 6.8);
+  EXPECT_DOUBLE_EQ(ChassisFs, 29);
+  EXPECT_NEAR(ChassisVas, 494.4, 0.05);
+  EXPECT_DOUBLE_EQ(ChassisDia, 25.3);
+  EXPECT_DOUBLE_EQ(ChassisVol, 0.5);
+  EXPECT_NEAR(ChassisSpl, 93.2, 0.05);
+  EXPECT_NEAR(ChassisLe, 1574.0, 0.5);  // microhenry
+  EXPECT_EQ(ChassisManufacturer, std::string(30, 'M'));
+  EXPECT_EQ(ChassisName, "Model");
+}
+
+TEST_F(TspModel, CommitKeepsTheDriversInductanceWhileNoneIsShown) {
+  ChassisLe = 1234;
+  TspEditTexts t = WorkedAddedMass();
+  t[static_cast<std::size_t>(TspEdit::ZL)] = "5";  // below Re: no inductance
+  const TspReadouts r = Compute(t);
+  EXPECT_EQ(r.le, "Le");
+  ASSERT_TRUE(m.CommitToDriver());
+  EXPECT_DOUBLE_EQ(ChassisLe, 1234);
+
+  // An earlier reading that is no longer shown is not handed over either.
+  Compute(WorkedAddedMass());
+  t[static_cast<std::size_t>(TspEdit::ZL)] = "";
+  m.Take(TspEdit::ZL, "");
+  EXPECT_EQ(m.ComputeTspFromImpedance().le, "Le");
+  ASSERT_TRUE(m.CommitToDriver());
+  EXPECT_DOUBLE_EQ(ChassisLe, 1234);
+
+  // 0.5 mH arrives as 500 microhenry: ZL = sqrt(Re² + (2 pi fL Le)²).
+  t = WorkedAddedMass();
+  const double zl = std::sqrt(6.8 * 6.8 + std::pow(2 * kPi * 1000 * 0.0005, 2));
+  t[static_cast<std::size_t>(TspEdit::ZL)] = std::to_string(zl);
+  Compute(t);
+  ASSERT_TRUE(m.CommitToDriver());
+  EXPECT_NEAR(ChassisLe, 500, 1e-3);
+}
+
+TEST_F(TspModel, CommitDoesNothingWhileApplyIsDisabled) {
+  ChassisRe = 3.3;
+  TspEditTexts t = WorkedAddedMass();
+  t[static_cast<std::size_t>(TspEdit::Model)] = "";
+  EXPECT_FALSE(Compute(t).applyEnabled);
+  EXPECT_FALSE(m.CommitToDriver());
+  EXPECT_DOUBLE_EQ(ChassisRe, 3.3);
+}
+
+TEST_F(TspModel, BadTextInEveryEditNeverShowsNanOrInf) {
+  const std::vector<std::string> bad = {"", "-", "1e999", std::string(30, '9'), "-5", "0", ",", "1,2,3",
+                                        "0,000000000000000001", std::string(300, '9'), "abc"};
+  for (TspMethod method : {TspMethod::AddedMass, TspMethod::ClosedBox}) {
+    for (std::size_t i = 0; i < kTspEditCount; ++i) {
+      for (const std::string& text : bad) {
+        TspEditTexts t = method == TspMethod::AddedMass ? WorkedAddedMass() : WorkedClosedBox();
+        t[i] = text;
+        const TspReadouts r = Compute(t, method);
+        for (const std::string& label : All(r)) EXPECT_FALSE(HasNonFinite(label)) << i << " " << text << ": " << label;
+        const auto& v = m.Stored();
+        for (double x : {v.le, v.qms, v.qts, v.qes, v.ebp, v.cmes, v.bxl, v.spl, v.vas, v.mms, v.cms, v.rms})
+          EXPECT_TRUE(std::isfinite(x)) << i << " " << text;
+        if (r.applyEnabled) {
+          EXPECT_GT(v.re, 1);
+          EXPECT_GE(v.vas, 1);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velomare::test

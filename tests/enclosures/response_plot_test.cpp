@@ -1,0 +1,247 @@
+// The response diagram's pixel arithmetic and markers: the positions a 700 x 500 closed-box window
+// and a 790 x 550 bandpass window must show, worked out by hand from the axis formulas.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "enclosures/model/ClosedBox.h"
+#include "enclosures/model/ResponsePlot.h"
+
+namespace velomare {
+namespace {
+
+std::vector<PlotItem> Lines(const ResponsePlot& plot) {
+  std::vector<PlotItem> out;
+  for (const PlotItem& item : plot.items)
+    if (item.kind == PlotItem::Line) out.push_back(item);
+  return out;
+}
+const PlotItem* TextStarting(const ResponsePlot& plot, const std::string& prefix) {
+  for (const PlotItem& item : plot.items)
+    if (item.kind == PlotItem::Text && item.text.rfind(prefix, 0) == 0) return &item;
+  return nullptr;
+}
+int Count(const ResponsePlot& plot, PlotItem::Kind kind) {
+  return static_cast<int>(std::count_if(plot.items.begin(), plot.items.end(), [&](const PlotItem& i) { return i.kind == kind; }));
+}
+bool HasHorizontal(const ResponsePlot& plot, int y, int x1, int x2) {
+  for (const PlotItem& l : Lines(plot))
+    if (l.y1 == y && l.y2 == y && l.x1 == x1 && l.x2 == x2) return true;
+  return false;
+}
+bool HasVertical(const ResponsePlot& plot, int x, int y1, int y2) {
+  for (const PlotItem& l : Lines(plot))
+    if (l.x1 == x && l.x2 == x && l.y1 == y1 && l.y2 == y2) return true;
+  return false;
+}
+
+// The closed-box level for fs 25, Qts' 0.5, A = 4: Qtc 1, fc 50 Hz.
+double CriticalBox(double f) { return *ClosedResponseLevel({25, 30, 0.5, 10, 1}, f); }
+
+TEST(ResponsePlotGeometry, ClosedBoxWindowAtItsStartSize) {
+  const PlotGeometry g{700, 500, 100};
+  EXPECT_EQ(g.Y(0), 188);
+  EXPECT_EQ(g.GridY(0.25), 188);
+  EXPECT_EQ(g.GridY(0.5), 277);
+  EXPECT_EQ(g.GridY(0.75), 366);
+  EXPECT_EQ(g.Bottom(), 455);
+  EXPECT_EQ(g.Y(-30), 454);  // the two truncations put -30 dB one pixel above the bottom line
+  EXPECT_EQ(g.Y(10), 100);
+  EXPECT_EQ(g.X(20, FrequencyAxis::Logarithmic), 140);
+  EXPECT_EQ(g.X(100, FrequencyAxis::Logarithmic), 431);
+  EXPECT_EQ(g.X(200, FrequencyAxis::Logarithmic), 557);
+  EXPECT_EQ(g.X(400, FrequencyAxis::Logarithmic), 682);
+  EXPECT_EQ(g.X(100, FrequencyAxis::Linear), 350);
+  EXPECT_EQ(g.X(200, FrequencyAxis::Linear), 685);
+}
+
+TEST(ResponsePlotGeometry, BandpassWindowAtItsStartSize) {
+  const PlotGeometry g{790, 550, 175};
+  EXPECT_EQ(g.GridY(0.25), 257);
+  EXPECT_EQ(g.GridY(0.5), 340);
+  EXPECT_EQ(g.GridY(0.75), 422);
+  EXPECT_EQ(g.Y(0), 257);
+  EXPECT_EQ(g.Bottom(), 505);
+  EXPECT_EQ(g.X(20, FrequencyAxis::Logarithmic), 157);
+  EXPECT_EQ(g.X(100, FrequencyAxis::Logarithmic), 487);
+  EXPECT_EQ(g.X(200, FrequencyAxis::Logarithmic), 630);
+  EXPECT_EQ(g.X(400, FrequencyAxis::Logarithmic), 772);
+}
+
+TEST(ResponsePlotGeometry, InversesReadBackTheAxes) {
+  const PlotGeometry g{700, 500, 100};
+  EXPECT_NEAR(g.FrequencyAt(15, FrequencyAxis::Logarithmic), 10.0, 1e-12);
+  EXPECT_NEAR(g.FrequencyAt(15, FrequencyAxis::Linear), 0.0, 1e-12);
+  EXPECT_NEAR(g.FrequencyAt(350, FrequencyAxis::Linear), 100.0, 1e-12);
+  for (int f : {20, 57, 100, 333}) {
+    const int x = g.X(f, FrequencyAxis::Logarithmic);
+    EXPECT_LE(g.FrequencyAt(x, FrequencyAxis::Logarithmic), f + 1e-9);
+    EXPECT_GT(g.FrequencyAt(x + 1, FrequencyAxis::Logarithmic), f);
+  }
+  EXPECT_NEAR(g.LevelAt(188), 0.0, 40.0 / 355);  // the 0 dB line, up to its truncation
+  EXPECT_NEAR(g.LevelAt(100), 10.0, 1e-12);
+  EXPECT_GT(g.LevelAt(96), 10.0);
+}
+
+TEST(ResponsePlot, FrameGridAndLabelsOfTheClosedBox) {
+  const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500, CriticalBox);
+  ASSERT_TRUE(plot);
+  EXPECT_TRUE(HasVertical(*plot, 15, 100, 455));
+  EXPECT_TRUE(HasHorizontal(*plot, 455, 15, 685));
+  EXPECT_TRUE(HasHorizontal(*plot, 100, 15, 685));
+  for (int y : {188, 277, 366}) EXPECT_TRUE(HasHorizontal(*plot, y, 15, 685)) << y;
+  for (int x : {140, 431, 557, 682}) EXPECT_TRUE(HasVertical(*plot, x, 100, 455)) << x;
+  EXPECT_FALSE(HasVertical(*plot, 685, 100, 455));  // no right-hand frame line
+  EXPECT_EQ(TextStarting(*plot, "100Hz")->x1, 420);
+  EXPECT_EQ(TextStarting(*plot, "100Hz")->y1, 460);
+  EXPECT_EQ(TextStarting(*plot, "0dB")->y1, 183);
+  EXPECT_EQ(TextStarting(*plot, "10")->y1, 95);
+  EXPECT_EQ(TextStarting(*plot, "-30")->y1, 450);
+  EXPECT_EQ(TextStarting(*plot, "-30")->x1, 1);
+  // 3 frame lines, 3 grid lines, 13 frequency lines, two leader lines.
+  EXPECT_EQ(Lines(*plot).size(), 21u);
+  EXPECT_EQ(plot->curve.size(), 392u);
+  EXPECT_EQ(plot->curve.front(), std::make_pair(15, 455));
+}
+
+TEST(ResponsePlot, LinearAxisHasTwentyLinesAndItsOwnLabels) {
+  const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Linear), 700, 500, CriticalBox);
+  ASSERT_TRUE(plot);
+  EXPECT_TRUE(HasVertical(*plot, 350, 100, 455));
+  EXPECT_TRUE(HasVertical(*plot, 685, 100, 455));  // 200 Hz on the right edge
+  EXPECT_EQ(TextStarting(*plot, "100Hz")->x1, 340);
+  EXPECT_EQ(TextStarting(*plot, "200Hz")->x1, 654);
+  EXPECT_EQ(plot->curve.size(), 201u);
+}
+
+TEST(ResponsePlot, CriticallyDampedBoxMarksMinus3AtFortyAndPeakAtSeventyOne) {
+  for (FrequencyAxis axis : {FrequencyAxis::Logarithmic, FrequencyAxis::Linear}) {
+    const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(axis), 700, 500, CriticalBox);
+    ASSERT_TRUE(plot);
+    EXPECT_EQ(plot->cutoffFrequency, 40);
+    EXPECT_EQ(plot->peakFrequency, 71);
+    EXPECT_NEAR(plot->peakLevel, 1.25, 0.005);
+    ASSERT_TRUE(TextStarting(*plot, "-3dB"));
+    EXPECT_EQ(TextStarting(*plot, "-3dB")->text, "-3dB bei  40 Hz");
+    ASSERT_TRUE(TextStarting(*plot, "max."));
+    EXPECT_EQ(TextStarting(*plot, "max.")->text, "max.  1dB/71.0 Hz");
+    EXPECT_EQ(Count(*plot, PlotItem::Square), 2);
+    const PlotGeometry g{700, 500, 100};
+    const int x3 = g.X(40, axis);
+    const PlotItem* cutoffText = TextStarting(*plot, "-3dB");
+    EXPECT_EQ(cutoffText->x1, x3 + 55);
+    EXPECT_EQ(cutoffText->y1, 400);
+    const PlotItem* peakText = TextStarting(*plot, "max.");
+    EXPECT_EQ(peakText->x1, g.X(71, axis) + (axis == FrequencyAxis::Linear ? 10 : 0));
+    EXPECT_EQ(peakText->y1, 300);
+  }
+}
+
+TEST(ResponsePlot, ButterworthBoxHasNoPeakMarkBecauseItsPeakIsTheLastFrequency) {
+  const auto level = [](double f) { return *ClosedResponseLevel({25, 30, 0.7071 / 2, 10, 1}, f); };
+  for (FrequencyAxis axis : {FrequencyAxis::Logarithmic, FrequencyAxis::Linear}) {
+    const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(axis), 700, 500, level);
+    EXPECT_EQ(plot->peakFrequency, axis == FrequencyAxis::Logarithmic ? 400 : 200);
+    EXPECT_FALSE(TextStarting(*plot, "max."));
+    EXPECT_TRUE(TextStarting(*plot, "-3dB"));
+    EXPECT_EQ(Count(*plot, PlotItem::Square), 1);
+  }
+}
+
+TEST(ResponsePlot, CutoffTextPadsToThreeCharactersAndFarCutoffsAreNotMarked) {
+  const auto at = [](double f3) {
+    return [f3](double f) { return f < f3 ? -10.0 : 0.0; };
+  };
+  EXPECT_EQ(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500, at(45)), "-3dB")->text,
+            "-3dB bei  45 Hz");
+  EXPECT_EQ(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500, at(120)), "-3dB")->text,
+            "-3dB bei 120 Hz");
+  EXPECT_TRUE(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500, at(200)), "-3dB"));
+  EXPECT_FALSE(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500, at(201)), "-3dB"));
+  EXPECT_TRUE(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Linear), 700, 500, at(140)), "-3dB"));
+  EXPECT_FALSE(TextStarting(*ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Linear), 700, 500, at(141)), "-3dB"));
+}
+
+TEST(ResponsePlot, LevelsBelowMinus30RunOnTheBottomAndLevelsAbovePlus10AreNotClamped) {
+  const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500,
+                                        [](double f) { return f < 100 ? -80.0 : 20.0; });
+  EXPECT_EQ(plot->curve[1].second, 454);
+  EXPECT_EQ(plot->curve.back().second, (PlotGeometry{700, 500, 100}.Y(20)));
+  EXPECT_LT(plot->curve.back().second, 100);
+  // A level without a value is drawn at the bottom, never as a wild coordinate.
+  const auto undefined = ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 500,
+                                             [](double) { return std::nan(""); });
+  for (const auto& p : undefined->curve) EXPECT_GE(p.second, 454);
+}
+
+TEST(ResponsePlot, PrintStyleMarksWithoutSquares) {
+  const auto plot = ComputeResponsePlot(ClosedBoxPrintStyle(), 7000, 4800, CriticalBox);
+  EXPECT_EQ(Count(*plot, PlotItem::Square), 0);
+  const PlotGeometry g{7000, 4800, 100};
+  // The page's leader ends at Trunc(u(f3) + 100), u being the offset from the left edge.
+  const double u = (7000 - 30) * 0.6221 * std::log10(40.0 / 10);
+  bool found = false;
+  for (const PlotItem& l : Lines(*plot))
+    if (l.x1 == g.X(40, FrequencyAxis::Logarithmic) && l.x2 == static_cast<int>(u + 100) && l.y2 == 4700) found = true;
+  EXPECT_TRUE(found);
+  EXPECT_EQ(TextStarting(*plot, "-3dB")->x1, static_cast<int>(u + 70));
+}
+
+TEST(ResponsePlot, TooSmallAWindowHasNoPlotAndReadsZero) {
+  EXPECT_FALSE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 30, 500, CriticalBox));
+  EXPECT_FALSE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 145, CriticalBox));
+  EXPECT_TRUE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 31, 146, CriticalBox));
+  const PointerReading r = ReadPointer(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 30, 145, 10, 120);
+  EXPECT_EQ(r.frequency, 0);
+  EXPECT_EQ(r.level, 0);
+}
+
+TEST(ResponsePlot, PointerAreaOfTheClosedBoxAndTheBandpass) {
+  const ResponsePlotStyle closed = ClosedBoxPlotStyle(FrequencyAxis::Logarithmic);
+  EXPECT_FALSE(ReadPointer(closed, 700, 500, 100, 95).inArea);
+  EXPECT_TRUE(ReadPointer(closed, 700, 500, 100, 96).inArea);
+  EXPECT_GT(ReadPointer(closed, 700, 500, 100, 97).level, 10.0);
+  EXPECT_FALSE(ReadPointer(closed, 700, 500, 0, 200).inArea);
+  EXPECT_FALSE(ReadPointer(closed, 700, 500, 700, 200).inArea);
+  EXPECT_TRUE(ReadPointer(closed, 700, 500, 699, 499).inArea);
+  const ResponsePlotStyle bandpass = BandpassPlotStyle();
+  EXPECT_FALSE(ReadPointer(bandpass, 790, 550, 100, 169).inArea);
+  EXPECT_TRUE(ReadPointer(bandpass, 790, 550, 100, 170).inArea);
+}
+
+TEST(ResponsePlot, BandpassMarksTheTrueMaximumAboveTheClampedCurve) {
+  const auto level = [](double f) { return 20.0 - std::fabs(f - 63.0) * 0.5; };
+  const auto plot = ComputeResponsePlot(BandpassPlotStyle(), 790, 550, level);
+  ASSERT_TRUE(plot);
+  const PlotGeometry g{790, 550, 175};
+  for (std::size_t i = 1; i < plot->curve.size(); ++i) EXPECT_GE(plot->curve[i].second, g.Y(12));
+  EXPECT_EQ(TextStarting(*plot, "max ")->text, "max 20.0dB @ 63Hz");
+  const int xm = g.X(63, FrequencyAxis::Logarithmic), ym = g.Y(20);
+  EXPECT_EQ(TextStarting(*plot, "max ")->x1, xm - 55);
+  EXPECT_EQ(TextStarting(*plot, "max ")->y1, ym + 50);
+  EXPECT_FALSE(TextStarting(*plot, "-3dB"));
+  // Labels on their lines; "-30" on the bottom line.
+  EXPECT_EQ(TextStarting(*plot, "10")->y1, 175);
+  EXPECT_EQ(TextStarting(*plot, "-30")->y1, 505);
+  // Everything below -30 dB: the mark shows -30.0 dB at 1 Hz.
+  const auto low = ComputeResponsePlot(BandpassPlotStyle(), 790, 550, [](double) { return -50.0; });
+  EXPECT_EQ(TextStarting(*low, "max ")->text, "max -30.0dB @  1Hz");
+}
+
+TEST(ResponsePlot, PrintedPageUsesTheUpperHalfInPortrait) {
+  EXPECT_EQ(PrintedDiagramHeight(6600, false), 3300);
+  EXPECT_EQ(PrintedDiagramHeight(6601, false), 3300);
+  EXPECT_EQ(PrintedDiagramHeight(4800, true), 4800);
+  EXPECT_EQ((PlotGeometry{5100, PrintedDiagramHeight(6600, false), 100}.Bottom()), 3255);
+}
+
+TEST(ResponsePlot, HugeValuesBecomeBoundedPixels) {
+  EXPECT_EQ(TruncPixel(1e300), 100000000);
+  EXPECT_EQ(TruncPixel(-1e300), -100000000);
+  EXPECT_EQ(TruncPixel(std::nan("")), 0);
+  EXPECT_EQ(TruncPixel(-2.7), -2);
+}
+
+}  // namespace
+}  // namespace velomare
