@@ -24,6 +24,10 @@
 namespace velomare {
 namespace {
 
+// The frame and caption around the client area (and the menu, which lies inside our window):
+// the outer size is the window's size plus these.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 27;
 constexpr int kMenuHeight = 19;
 
 constexpr UiText kTexts[] = {
@@ -405,6 +409,8 @@ void TForm1::BuildMenu() {
 }
 
 std::span<const UiText> TForm1::Texts() const { return kTexts; }
+
+QSize TForm1::OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
 
 void TForm1::FormShow() {
   if (reshowingAfterFlagChange_) return;

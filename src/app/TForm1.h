@@ -20,7 +20,8 @@ class TForm1 : public FormBase {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
-  // The outer sizes (FormBase::OuterSize) of the normal and the compact window.
+  // The window's size with its frame and caption, as the compact mode sets it.
+  QSize OuterSize() const;
   static constexpr QSize kNormalOuterSize{582, 559};
   static constexpr QSize kCompactOuterSize{300, 62};
   static constexpr QSize kClientSize{574, 513};

@@ -84,7 +84,9 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   connect(Button4, &QPushButton::clicked, this, &THP::Button4Click);
   MakeCloseButtonCancel(Button1, true);
 
-  ResizeOuter(700, 518);
+  // The diagram and the cursor read-out are laid out from the outer size, designed as 700 x 518;
+  // the client area gets that size, as the frame is known only once shown.
+  resize(700, 518);
   CentreOnScreen();
 }
 

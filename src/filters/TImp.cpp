@@ -229,8 +229,8 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
 
   setMouseTracking(true);
   // The diagram scales with the outer size, so the designed positions hold when the outer size
-  // is 700 x 475.
-  ResizeOuter(kDesignedOuterSize.width(), kDesignedOuterSize.height());
+  // is 700 x 475; the client area gets that size, as the frame is known only once shown.
+  resize(kDesignedOuterSize);
   CentreOnScreen();
 }
 

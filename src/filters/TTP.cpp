@@ -86,7 +86,9 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   connect(Button4, &QPushButton::clicked, this, &TTP::Button4Click);
   MakeCloseButtonCancel(Button1, false);
 
-  ResizeOuter(652, 483);
+  // The diagram and the cursor read-out are laid out from the outer size, designed as 652 x 483;
+  // the client area gets that size, as the frame is known only once shown.
+  resize(652, 483);
   CentreOnScreen();
 }
 

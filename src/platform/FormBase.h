@@ -42,13 +42,6 @@ class FormBase : public QWidget {
   // Sets the texts of the table in the current language, reading the language first.
   void ApplyLanguage();
 
-  // The frame and caption around the client area: the outer size, from which the diagram
-  // windows lay out and read out their diagrams, is the widget's size plus these.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 27;
-  QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
-  void ResizeOuter(int outerWidth, int outerHeight) { resize(outerWidth - kFrameWidth, outerHeight - kFrameHeight); }
-
   // Controls that overlap on purpose, such as a diagram area under the labels drawn on it or a
   // bevel behind a row of edits, say so once at creation; the layout test then accepts the
   // pair. With `over` left out, every sibling may lie on `under`.
@@ -96,6 +89,9 @@ class FormBase : public QWidget {
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
+  // The window's outer size, frame included, as the designs measure windows; the client size
+  // where the platform reports no frame (offscreen, or before the first show).
+  QSize OuterSize() const { return frameGeometry().size(); }
 
   // The desktop's background colour, which the main window and colour scheme 2 use.
   static QColor DesktopColour() { return QColor(0, 128, 128); }

@@ -60,8 +60,8 @@ class ExpoWindow : public ProgramTest {
     QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form(), &move);
   }
-  int W() { return form()->OuterSize().width(); }
-  int H() { return form()->OuterSize().height(); }
+  int W() { return form()->frameGeometry().width(); }
+  int H() { return form()->frameGeometry().height(); }
   // The left and right edges of the plot frame are black only while the contour is drawn.
   bool ContourOnScreen() {
     const QImage image = form()->grab().toImage();

@@ -70,7 +70,7 @@ TEST_F(FilterWindows, HighPassShowsItsDesignInBothLanguages) {
   EXPECT_TRUE(hp->RadioButton2->isChecked());
   EXPECT_TRUE(hp->butter->isChecked());
   EXPECT_FALSE(hp->phasen->isEnabled());
-  EXPECT_EQ(hp->OuterSize(), QSize(700, 518));
+  EXPECT_EQ(hp->size(), QSize(700, 518));
   // The value behind a changed text is the text's value.
   EXPECT_EQ(hp->Values().c1, 14.07);
   EXPECT_EQ(hp->Values().l1, 0.45);

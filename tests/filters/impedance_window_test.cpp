@@ -65,7 +65,7 @@ class ImpWindow : public ProgramTest {
     for (int i = 0; i < 6; ++i) Type(edits[i], QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
   }
   // Sizes the window so that its outer size, frame included, is `outer`.
-  void ResizeOuter(QSize outer) { form()->ResizeOuter(outer.width(), outer.height()); }
+  void ResizeOuter(QSize outer) { form()->resize(outer - (form()->frameGeometry().size() - form()->size())); }
   void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
   void MoveMouse(int x, int y) {
     QMouseEvent move(QEvent::MouseMove, QPointF(x, y), form()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
@@ -88,7 +88,7 @@ class ImpWindow : public ProgramTest {
 const std::array<const char*, 6> kExample = {"6", "100", "500", "60", "40", "4,7"};
 
 TEST_F(ImpWindow, IsBuiltAtTheDesignedOuterSizeWithTheDesignedTexts) {
-  EXPECT_EQ(form()->OuterSize(), QSize(700, 475));
+  EXPECT_EQ(form()->frameGeometry().size(), QSize(700, 475));
   EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur");
   EXPECT_EQ(form()->Edit6->text(), "4,7");
   EXPECT_EQ(form()->Label8->text(), "Watt (8 Ohm)");
