@@ -66,9 +66,6 @@ void PaintNow(QWidget* window);
 //   never needs it for its own children, which are not its siblings.
 QStringList LayoutProblems(QWidget* window, const QString& language);
 
-// Replaces an edit's text the way a user does: select all, then type (Delete for an empty text).
-void TypeInto(QLineEdit* edit, const QString& text);
-
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
