@@ -278,13 +278,20 @@ void Tbandkiste::DesignClosedBandpass() {
   const BandpassDriver driver = BandpassDriverFromCommitted();
   const BandpassEditTexts texts = velomare::DesignClosedBandpass(state_, in, driver, IsEnglish());
   // Each changed text runs the hand-edit recalculation; an unchanged one runs nothing, so the
-  // edits are read back once more to keep the state as the edits show it.
+  // edits are read back once more to keep the state as the edits show it. The edits' redraws
+  // wait for the last of them: the diagram is computed once, for the values they end with.
+  ++designDepth_;
   SetTextIfChanged(Edit4, texts.portLength);
   SetTextIfChanged(Edit5, texts.vg);
   SetTextIfChanged(Edit6, texts.vr);
   RecalcBandpassFromEdits();
   ShowBandpassResults();
   UpdateBandpassQl();
+  --designDepth_;
+  if (designDepth_ == 0 && redrawPending_) {
+    redrawPending_ = false;
+    Redraw();
+  }
 }
 
 void Tbandkiste::RecalcBandpassFromEdits() {
@@ -320,6 +327,10 @@ void Tbandkiste::ShowBandpassResults() {
 }
 
 void Tbandkiste::Redraw() {
+  if (designDepth_ > 0) {
+    redrawPending_ = true;
+    return;
+  }
   diagramShown_ = autoBoxSim_;
   UpdateDiagram();
 }

@@ -94,7 +94,9 @@ class Tbandkiste : public FormBase {
   bool saveBox_ = false;
   bool diagramShown_ = false;
   bool sizedOnce_ = false;
+  // Inside a design: the edits' redraws are gathered into one at its end.
   int designDepth_ = 0;
+  bool redrawPending_ = false;
 };
 
 }  // namespace velomare
