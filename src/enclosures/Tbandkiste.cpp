@@ -463,14 +463,7 @@ void Tbandkiste::resizeEvent(QResizeEvent* event) {
 }
 
 void Tbandkiste::FormShow() {
-  // The window's outer size is 790 x 550; the frame's size is known only once it is shown.
-  if (sizedOnce_) return;
-  sizedOnce_ = true;
-  const QSize frame = frameGeometry().size() - size();
-  if (!frame.isEmpty() && frame.width() < kWidth / 2 && frame.height() < kHeight / 2) {
-    resize(kWidth - frame.width(), kHeight - frame.height());
-    CentreOnScreen();
-  }
+  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Tbandkiste::FormPaint(QPainter&) {
@@ -522,14 +515,8 @@ void Tbandkiste::FormClose() {
 }
 
 void Tbandkiste::exportboxChange(int index) {
-  if (!BandpassStoreValid(state_, BandpassDriverFromCommitted())) {
-    platform::ShowMessage(this, QString::fromUtf8(export_text::kNoData));
-    return;
-  }
-  if (index >= 0 && index <= 3)
-    StoreBandpassCurve(index + 1);
-  else if (index == 4)
-    ExportBandpassDialog();
+  RunExportChoice(this, index, BandpassStoreValid(state_, BandpassDriverFromCommitted()),
+                  [this](int slot) { StoreBandpassCurve(slot); }, [this] { ExportBandpassDialog(); });
 }
 
 void Tbandkiste::Button5Click() { ExportBandpassDialog(); }

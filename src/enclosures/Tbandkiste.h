@@ -93,7 +93,6 @@ class Tbandkiste : public FormBase {
   bool autoBoxSim_ = true;
   bool saveBox_ = false;
   bool diagramShown_ = false;
-  bool sizedOnce_ = false;
   // Inside a design: the edits' redraws are gathered into one at its end.
   int designDepth_ = 0;
   bool redrawPending_ = false;
