@@ -31,6 +31,14 @@ void BM_BandpassScrollStep(benchmark::State& state) {
 }
 BENCHMARK(BM_BandpassScrollStep)->Unit(benchmark::kMillisecond);
 
+// The same step without the repaint: the design, the recalculations and the diagram's geometry.
+void BM_BandpassScrollStepCompute(benchmark::State& state) {
+  velomare::Tbandkiste* form = velomare::forms::bandkiste;
+  int i = 0;
+  for (auto _ : state) form->ScrollBar2->setValue(++i % 2 ? 101 : 100);
+}
+BENCHMARK(BM_BandpassScrollStepCompute)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
