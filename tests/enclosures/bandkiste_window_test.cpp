@@ -370,26 +370,5 @@ TEST_F(BandpassWindow, PicturesHelpAndPrintAnswerTheirControls) {
   EXPECT_TRUE(seam.printed.isEmpty());
 }
 
-// Pictures of the window for a person to look at: set VELOMARE_SHOTS to a folder.
-TEST_F(BandpassWindow, RendersForInspection) {
-  const QByteArray folder = qgetenv("VELOMARE_SHOTS");
-  if (folder.isEmpty()) GTEST_SKIP() << "VELOMARE_SHOTS not set";
-  Tbandkiste* f = form();
-  Activate();
-  TypeInto(f->Edit1, "12");
-  f->grab().save(QString::fromLocal8Bit(folder) + "/bandkiste_de_tube.png");
-  SetLanguageSetting("english");
-  Reactivate();
-  f->RadioButton2->setChecked(true);
-  TypeInto(f->Edit3, "12");
-  f->CheckBox1->setChecked(true);
-  f->grab().save(QString::fromLocal8Bit(folder) + "/bandkiste_en_tunnel_pushpull.png");
-  Option("AutoBoxSim", false);
-  Reactivate();
-  TypeInto(f->Edit5, "40");
-  f->Button4->click();
-  f->grab().save(QString::fromLocal8Bit(folder) + "/bandkiste_en_button4.png");
-}
-
 }  // namespace
 }  // namespace velomare::test
