@@ -223,6 +223,8 @@ void TResultCompare::FormPaint(QPainter& painter) {
         painter.drawLine(item.x1, item.y1, item.x2, item.y2);
         break;
       case ComparisonItem::Rect:
+        // The legend's frame is filled: the grid under it gives way to its texts.
+        painter.setBrush(Qt::white);
         painter.drawRect(item.x1, item.y1, item.x2 - item.x1, item.y2 - item.y1);
         break;
       case ComparisonItem::Text:
