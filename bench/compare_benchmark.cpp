@@ -8,9 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "app/Forms.h"
+#include "OffscreenBenchmarks.h"
+#include "app/AllForms.h"
 #include "app/Startup.h"
-#include "enclosures/TResultCompare.h"
+#include "common/Settings.h"
 #include "enclosures/model/ComparisonDrawing.h"
 #include "enclosures/model/ComparisonStore.h"
 #include "platform/Platform.h"
@@ -38,12 +39,19 @@ void BM_CompareLayout(benchmark::State& state) {
   view.bars = {10, 300, 12, 60};
   for (auto _ : state) benchmark::DoNotOptimize(velomare::ComputeComparisonDrawing(view));
 }
-BENCHMARK(BM_CompareLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareLayout)->Unit(benchmark::kMicrosecond);
 
 void BM_CompareDragRedraw(benchmark::State& state) {
+  velomare::platform::Seam seam;
+  velomare::platform::InstallSeam(&seam);
+  QTemporaryDir dir;
+  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
+  velomare::OpenSettings().WriteBool("Options", "AboutAtStart", false);
+  velomare::CreateForms();
   FillFourSlots();
   velomare::TResultCompare* form = velomare::forms::ResultCompare;
   form->ShowForm();
+  QCoreApplication::processEvents();
   form->CheckBox5->setChecked(true);
   form->CheckBox7->setChecked(true);
   form->BarFBreite->setValue(300);
@@ -52,23 +60,12 @@ void BM_CompareDragRedraw(benchmark::State& state) {
     form->BarFMin->setValue(++i % 2 ? 20 : 30);
     form->repaint();
   }
+  if (form->Drawing().listed != 4) state.SkipWithError("the four curves were not drawn");
+  velomare::DestroyForms();
+  velomare::platform::InstallSeam(nullptr);
 }
-BENCHMARK(BM_CompareDragRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareDragRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  velomare::CreateForms();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }

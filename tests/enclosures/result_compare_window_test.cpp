@@ -172,11 +172,15 @@ TEST_F(CompareWindow, CancelMissingFileAndFolderGiveTheFailureMessages) {
   ChooseFile(temp.path());
   form()->ImportSimulationFile(1);
   EXPECT_EQ(seam.messages.value(3), "Konnte Werte aus Datei nicht auslesen");
+  // A file larger than the reader's limit is not read, even one that begins with a good export.
+  ChooseFile(File("huge.txt", ExportBytes(ClosedExportValues{0.7, 20, 1, 0}, true, 0) + std::string(2 << 20, 'x')));
+  form()->ImportSimulationFile(1);
+  EXPECT_EQ(seam.messages.value(4), "Konnte Werte aus Datei nicht auslesen");
   EXPECT_FALSE(ComparisonSlotFilled(1));
   // An English window reads a German file with English messages.
   ChooseFile(File("open.txt", ExportBytes(OpenBaffleExportValues{0.2}, false, 0)));
   form()->ImportSimulationFile(4);
-  EXPECT_EQ(seam.messages.value(4), "read all values from file to #4");
+  EXPECT_EQ(seam.messages.value(5), "read all values from file to #4");
 }
 
 TEST_F(CompareWindow, OverwriteAsksFirstEvenForAnEmptySlotAndNoImportsNothing) {
