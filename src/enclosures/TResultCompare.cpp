@@ -226,7 +226,15 @@ void TResultCompare::FormPaint(QPainter& painter) {
         // The legend's frame is filled: the grid under it gives way to its texts.
         painter.setBrush(Qt::white);
         painter.drawRect(item.x1, item.y1, item.x2 - item.x1, item.y2 - item.y1);
+        painter.setBrush(Qt::NoBrush);
         break;
+      case ComparisonItem::Curve: {
+        QPolygon polyline(static_cast<int>(item.points.size()));
+        for (std::size_t i = 0; i < item.points.size(); ++i)
+          polyline.setPoint(static_cast<int>(i), item.points[i].first, item.points[i].second);
+        painter.drawPolyline(polyline);
+        break;
+      }
       case ComparisonItem::Text:
         painter.drawText(item.x1, item.y1 + ascent, Q(item.text));
         break;

@@ -173,14 +173,22 @@ TEST_F(Drawing, CurvesAreClampedAtTheEdgesWhateverTheirLevel) {
   v.power = true;
   v.powerTexts = {"5000", "5000", "5000", "5000"};
   const auto d = ComputeComparisonDrawing(v);
-  for (const auto& i : d.items) {
-    EXPECT_GE(i.y1, -100000000);
-    EXPECT_LE(i.y1, 100000000);
-  }
+  for (const auto& i : d.items)
+    for (const auto& [x, y] : i.points) {
+      EXPECT_GE(y, -100000000);
+      EXPECT_LE(y, 100000000);
+    }
   v.absolute = false;
   const auto rel = ComputeComparisonDrawing(v);
-  for (const auto& i : rel.items)
-    if (i.kind == ComparisonItem::Line && i.colour == 1) EXPECT_EQ(i.y1, 37);
+  int curves = 0;
+  for (const auto& i : rel.items) {
+    if (i.kind != ComparisonItem::Curve) continue;
+    ++curves;
+    EXPECT_EQ(i.points.size(), 181u);  // 20 to 200 Hz
+    for (const auto& [x, y] : i.points) // The bottom edge y(-18) = trunc(12 x 15.6) - trunc(-18 x 15.6) + 37 = 504.
+      EXPECT_EQ(y, i.colour == 1 ? 37 : 504) << x;
+  }
+  EXPECT_EQ(curves, 2);
 }
 
 TEST_F(Drawing, WindowSmallerThanItsPlotDrawsNothingAndReadsOutZero) {

@@ -130,16 +130,16 @@ ComparisonDrawing ComputeComparisonDrawing(const ComparisonView& view) {
   const int step = g.span < 10 ? 1 : g.span < 20 ? 2 : g.span <= 30 ? 3 : 5;
   for (int L = bottom; L <= g.top; ++L) {
     if (L % step != 0) continue;
-    items.push_back({ComparisonItem::Line, kLeft, g.Y(L), W - kRightMargin, g.Y(L), {}});
-    items.push_back({ComparisonItem::Text, 17, g.Y(L) - 5, 0, 0, Fixed(L, 2, 0)});
+    items.push_back({ComparisonItem::Line, kLeft, g.Y(L), W - kRightMargin, g.Y(L), {}, 0, {}});
+    items.push_back({ComparisonItem::Text, 17, g.Y(L) - 5, 0, 0, Fixed(L, 2, 0), 0, {}});
   }
 
   int gridClass = bars.fSpan <= 54 ? 1 : bars.fSpan <= 244 ? 2 : 3;
   if (gridClass > 1 && bars.fSpan >= 245 && bars.fMin >= 80) gridClass = 4;
   for (int f = bars.fMin; f <= fMax; ++f) {
     if (!FrequencyGridLine(f, gridClass)) continue;
-    items.push_back({ComparisonItem::Line, g.X(f), kTop, g.X(f), H - kBottomMargin, {}});
-    items.push_back({ComparisonItem::Text, g.X(f) - 17, H - 40, 0, 0, Fixed(f, 3, 0)});
+    items.push_back({ComparisonItem::Line, g.X(f), kTop, g.X(f), H - kBottomMargin, {}, 0, {}});
+    items.push_back({ComparisonItem::Text, g.X(f) - 17, H - 40, 0, 0, Fixed(f, 3, 0), 0, {}});
   }
 
   // Levels are compared with the edges before they become pixels: a level of any size is clamped.
@@ -147,24 +147,24 @@ ComparisonDrawing ComputeComparisonDrawing(const ComparisonView& view) {
   for (int slot : slots) {
     const ComparisonCurve& curve = ComparisonCurveOf(slot);
     const double a = added(slot);
-    for (int f = bars.fMin; f < fMax; ++f) {
-      const double l1 = curve[static_cast<std::size_t>(f)] + a, l2 = curve[static_cast<std::size_t>(f + 1)] + a;
-      items.push_back({ComparisonItem::Line, g.X(f), clampedY(l1), g.X(f + 1), clampedY(l2), {}, slot});
-    }
+    ComparisonItem line{ComparisonItem::Curve, 0, 0, 0, 0, {}, slot, {}};
+    line.points.reserve(static_cast<std::size_t>(fMax - bars.fMin + 1));
+    for (int f = bars.fMin; f <= fMax; ++f) line.points.emplace_back(g.X(f), clampedY(curve[static_cast<std::size_t>(f)] + a));
+    items.push_back(std::move(line));
   }
 
   if (view.legend) {
     const int n = d.listed;
-    items.push_back({ComparisonItem::Rect, W - kLegendWidth, H - kBottomMargin - kLegendBlock * n, W - 1, H - kBottomMargin, {}});
+    items.push_back({ComparisonItem::Rect, W - kLegendWidth, H - kBottomMargin - kLegendBlock * n, W - 1, H - kBottomMargin, {}, 0, {}});
     for (int j = 1; j <= n; ++j) {
       const int slot = slots[static_cast<std::size_t>(j - 1)];
       const int start = H - kBottomMargin - (n - j + 1) * kLegendBlock;
       const std::vector<std::string> lines = LegendLines(ComparisonHeaderOf(slot), view.english);
       for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].empty()) items.push_back({ComparisonItem::Text, W - 195, start + kLegendLineOffsets[i], 0, 0, lines[i], slot});
+        if (!lines[i].empty()) items.push_back({ComparisonItem::Text, W - 195, start + kLegendLineOffsets[i], 0, 0, lines[i], slot, {}});
     }
   }
-  items.push_back({ComparisonItem::Text, 36, H - 60, 0, 0, kStatusVersionText});
+  items.push_back({ComparisonItem::Text, 36, H - 60, 0, 0, kStatusVersionText, 0, {}});
   return d;
 }
 

@@ -34,10 +34,11 @@ struct ComparisonView {
 
 // 0 black (grid, banner), 1..4 the slot colours: black, blue, red, gray.
 struct ComparisonItem {
-  enum Kind { Line, Text, Rect } kind = Line;
+  enum Kind { Line, Text, Rect, Curve } kind = Line;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's or rectangle's corners; a text's top-left corner
   std::string text;
   int colour = 0;
+  std::vector<std::pair<int, int>> points;  // a curve's polyline, one point per whole hertz
 };
 
 // What the cursor read-out uses: the scales of the last drawing.
