@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "TestSupport.h"
 #include "app/AllForms.h"
@@ -264,11 +265,26 @@ TEST_F(CompareWindow, PrintHelpAndEscape) {
 }
 
 TEST_F(CompareWindow, CurvesArePaintedInTheSlotColoursAndSurviveARepaint) {
-  Fill(1, 3);
-  Fill(2, 0);
-  Fill(3, -3);
-  Fill(4, -6, BoxType::OpenBaffle);
+  // Closed boxes at Qtc 0.5, 0.707 and 1.0 (fc 50 Hz) and an imported open baffle.
+  const double qtcs[] = {0.5, 0.707, 1.0};
+  for (int slot = 1; slot <= 3; ++slot) {
+    ComparisonLevels levels;
+    for (int f = 1; f <= 400; ++f) {
+      const double x = f / 50.0, q = qtcs[slot - 1];
+      levels[static_cast<std::size_t>(f - 1)] = 10 * std::log10(std::pow(x, 4) / (std::pow(1 - x * x, 2) + x * x / (q * q)));
+    }
+    ComparisonHeader h;
+    h.BoxType = BoxType::Closed;
+    h.Multiple = static_cast<std::uint8_t>(slot);
+    h.DriverLabel = "Maker Model";
+    h.Volume1 = 100.0 / slot;
+    h.DriverSpl = 87.4;
+    ASSERT_TRUE(StoreComparisonCurve(slot, levels, h));
+  }
   Show();
+  ChooseFile(File("open.txt", ExportBytes(OpenBaffleExportValues{0.3}, false, -6)));
+  form()->ComboBox1->setCurrentIndex(3);
+  ASSERT_TRUE(ComparisonSlotFilled(4));
   const QImage image = form()->grab().toImage();
   const auto count = [&](QColor c) {
     int n = 0;
