@@ -254,18 +254,16 @@ void TReflex::RecalcFromLength() {
 
 void TReflex::Refresh() {
   Nesting nesting(nesting_);
-  ApplyLanguage();
   // The alignment list shows its prompt again after every choice.
   abstimm->setCurrentIndex(-1);
   abstimm->setEditText(QString::fromUtf8(Lang("Abstimmung", "setup")));
   ShowResults();
   RecalcFromGeometry();
-}
-
-void TReflex::DrawIfAuto() {
-  diagramShown_ = autoBoxSim_;
   UpdateDiagram();
 }
+
+// The diagram itself is computed once, at the end of the refresh that follows every change.
+void TReflex::DrawIfAuto() { diagramShown_ = autoBoxSim_; }
 
 void TReflex::UpdateDiagram() {
   const bool logarithmic = log->isChecked();

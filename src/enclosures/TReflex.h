@@ -82,7 +82,7 @@ class TReflex : public FormBase {
   void RecalcFromVolume();
   void RecalcFromLength();
   void ShowResults();
-  // After a change: the diagram follows it with "AutoBoxSim".
+  // After a change: the diagram follows it with "AutoBoxSim", else it goes.
   void DrawIfAuto();
   void UpdateDiagram();
   int PortCount() const;
