@@ -3,16 +3,12 @@
 // (offscreen), on either axis; and the rule of thumb, which nests the length and volume handlers.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <cstdlib>
 
+#include "OffscreenBenchmarks.h"
 #include "app/Forms.h"
-#include "app/Startup.h"
 #include "enclosures/TReflex.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -49,18 +45,4 @@ BENCHMARK(BM_ReflexRuleOfThumb)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  velomare::CreateForms();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunProgramBenchmarks(argc, argv); }

@@ -17,6 +17,7 @@
 
 #include "TestSupport.h"
 #include "app/AllForms.h"
+#include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/ResponseDiagram.h"
@@ -35,18 +36,8 @@ class ReflexWindow : public ProgramTest {
     StartProgram();
   }
   TReflex* form() { return forms::Reflex; }
-  void Activate() {
-    form()->ShowForm();
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-    QCoreApplication::processEvents();
-  }
-  void Reactivate() {
-    forms::Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(reinterpret_cast<QWidget*>(forms::Form1)));
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-  }
+  void Activate() { ASSERT_TRUE(ShowAndActivate(form())); }
+  void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
   void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   // The worked example's driver, and the rule of thumb for it.
   void ExampleDriver() {
@@ -300,6 +291,7 @@ TEST_F(ReflexWindow, PrintsThePageInPortraitAndLandscapeAndReportsAnUnusablePrin
   EXPECT_TRUE(seam.composedPages.isEmpty());
   seam.answer = nullptr;
   seam.printPdfPath = Dir("page.pdf");
+  if (const char* dir = std::getenv("VELOMARE_SCREENSHOTS")) seam.printPdfPath = QString(dir) + "/reflex-page.pdf";
   f->Button5->click();
   ASSERT_EQ(seam.composedPages.size(), 1);
   EXPECT_EQ(ReadFileBytes(seam.printPdfPath.toStdString()).substr(0, 4), "%PDF");
@@ -380,7 +372,12 @@ TEST_F(ReflexWindow, TheDiameterLabelShowsThePortCalculatorAndHelpOpensItsTopic)
   TReflex* f = form();
   Activate();
   QTest::mouseClick(f->Label1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-  EXPECT_TRUE(reinterpret_cast<QWidget*>(forms::Durch)->isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(forms::Durch));
+  // The port calculator takes this window's tuning, with one decimal.
+  EXPECT_GT(ReflexTuningFrequency(), 10);
+  EXPECT_EQ(forms::Durch->Edit2->text().toStdString(), FormatFixedComma(ReflexTuningFrequency(), 1, 1));
+  forms::Durch->hide();
+  Activate();
   f->Button3->click();
   ASSERT_EQ(seam.helpRequests.size(), 1);
   EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0005");
