@@ -54,6 +54,22 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
 
+bool ShowAndActivate(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+  const bool active = QTest::qWaitForWindowActive(window);
+  QCoreApplication::processEvents();
+  return active;
+}
+
+bool ReactivateAfter(QWidget* other, QWidget* window) {
+  other->activateWindow();
+  if (!QTest::qWaitForWindowActive(other)) return false;
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
+
 void TypeInto(QLineEdit* edit, const QString& text) {
   edit->selectAll();
   bool ascii = true;

@@ -182,6 +182,23 @@ ResponsePlotStyle ClosedBoxPrintStyle() {
   return style;
 }
 
+ResponsePlotStyle ReflexPlotStyle(FrequencyAxis axis) {
+  ResponsePlotStyle style;
+  style.axis = axis;
+  style.frequencyUnit = "";
+  style.linear200LabelAt = 0.989;
+  style.peakMinLevel = 0;
+  style.peakDecimalsLogarithmic = 2;
+  return style;
+}
+
+ResponsePlotStyle ReflexPrintStyle() {
+  ResponsePlotStyle style = ReflexPlotStyle(FrequencyAxis::Logarithmic);
+  style.peakDecimalsLogarithmic = 0;
+  style.squares = false;
+  return style;
+}
+
 ResponsePlotStyle BandpassPlotStyle() {
   ResponsePlotStyle style;
   style.top = 175;

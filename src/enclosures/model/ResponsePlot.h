@@ -54,6 +54,11 @@ struct ResponsePlotStyle {
 ResponsePlotStyle ClosedBoxPlotStyle(FrequencyAxis axis);
 // The closed box's printed page: the logarithmic diagram, markers without squares.
 ResponsePlotStyle ClosedBoxPrintStyle();
+// The bass-reflex box: frequency labels without a unit, "200" at 0.989 of the linear axis, the peak
+// marked from 0 dB up, with two decimals on the logarithmic axis.
+ResponsePlotStyle ReflexPlotStyle(FrequencyAxis axis);
+// The bass-reflex box's printed page: the logarithmic diagram, the peak without decimals, no squares.
+ResponsePlotStyle ReflexPrintStyle();
 // The closed bandpass: top line at 175, labels on their lines, curve within -30..+12 dB, the
 // maximum marked.
 ResponsePlotStyle BandpassPlotStyle();
