@@ -207,7 +207,8 @@ void Repaint(QWidget* window) {
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
 void ExpectNoNonFiniteTexts(QWidget* window) {
-  static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
+  // As words: "Resonanz" and "Info" hold the letters too.
+  static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
