@@ -67,46 +67,6 @@ struct GroupControls {
 
 }  // namespace
 
-BarGauge::BarGauge(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
-void BarGauge::SetRange(int minimum, int maximum) {
-  minimum_ = minimum;
-  maximum_ = std::max(minimum, maximum);
-  update();
-}
-
-void BarGauge::SetValue(int value) {
-  if (value_ == value) return;
-  value_ = value;
-  update();
-}
-
-void BarGauge::SetBarColour(const QColor& colour) {
-  if (colour_ == colour) return;
-  colour_ = colour;
-  update();
-}
-
-double BarGauge::FilledShare() const {
-  if (maximum_ <= minimum_) return value_ >= maximum_ ? 1.0 : 0.0;
-  return std::clamp(double(value_ - minimum_) / (maximum_ - minimum_), 0.0, 1.0);
-}
-
-void BarGauge::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  const QRect inner = rect().adjusted(2, 2, -2, -2);
-  p.fillRect(rect(), QColor(192, 192, 192));
-  // A sunken edge: dark above and left, light below and right.
-  p.setPen(QColor(128, 128, 128));
-  p.drawLine(0, 0, width() - 1, 0);
-  p.drawLine(0, 0, 0, height() - 1);
-  p.setPen(Qt::white);
-  p.drawLine(0, height() - 1, width() - 1, height() - 1);
-  p.drawLine(width() - 1, 0, width() - 1, height() - 1);
-  const int filled = int(inner.width() * FilledShare());
-  if (filled > 0) p.fillRect(QRect(inner.left(), inner.top(), filled, inner.height()), colour_);
-}
-
 TDruck::TDruck(QWidget* parent) : FormBase(parent) {
   InitForm("Druck", "maximaler Schalldruck", "maximum Sonic Pressure Level");
   SetHelpTopic("QTX_contents0020");

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QWidget>
 
+#include "platform/BarGauge.h"
 #include "platform/FormBase.h"
 
 class QCheckBox;
@@ -18,29 +19,6 @@ class QRadioButton;
 class QScrollBar;
 
 namespace velomare {
-
-// A horizontal bar display: the part of its range up to the value filled in the bar colour on a
-// silver ground, without text. A value outside the range shows an empty or a full bar.
-class BarGauge : public QWidget {
- public:
-  explicit BarGauge(QWidget* parent = nullptr);
-  void SetRange(int minimum, int maximum);
-  void SetValue(int value);
-  void SetBarColour(const QColor& colour);
-  int Value() const { return value_; }
-  int Minimum() const { return minimum_; }
-  int Maximum() const { return maximum_; }
-  const QColor& BarColour() const { return colour_; }
-  // The filled share of the bar, 0 to 1.
-  double FilledShare() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  int minimum_ = 0, maximum_ = 100, value_ = 0;
-  QColor colour_ = Qt::black;
-};
 
 class TDruck : public FormBase {
   Q_OBJECT

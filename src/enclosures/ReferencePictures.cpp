@@ -40,7 +40,7 @@ ChartPanel QualityChartPanel() {
   int i = 0;
   for (const auto& [q, name] : qualities) {
     // The closed box normalised to its resonance: r^2 / sqrt((1 - r^2)^2 + (r / Qtc)^2).
-    const auto level = [q](double r) {
+    const auto level = [q = q](double r) {
       const double r2 = r * r;
       return 20.0 * std::log10(r2 / std::sqrt((1 - r2) * (1 - r2) + (r / q) * (r / q)));
     };

@@ -1,0 +1,59 @@
+// A keystroke in the impedance or frequency edit of a filter designer: the recalculation with
+// its nested component handlers and quality read-out, then the window's repaint offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "app/AllForms.h"
+#include "app/Startup.h"
+#include "platform/Platform.h"
+
+namespace {
+
+template <class Form>
+void Keystroke(benchmark::State& state, Form* (*form)()) {
+  QTemporaryDir dir;
+  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
+  velomare::platform::Seam seam;
+  velomare::platform::InstallSeam(&seam);
+  velomare::CreateForms();
+  Form* window = form();
+  window->ShowForm();
+  window->grab();
+  QLineEdit* edit = window->template findChild<QLineEdit*>("Edit2");
+  bool flip = false;
+  for (auto _ : state) {
+    edit->setText(flip ? QStringLiteral("2000") : QStringLiteral("2100"));
+    flip = !flip;
+    benchmark::DoNotOptimize(window->grab());
+  }
+  velomare::DestroyForms();
+  velomare::platform::InstallSeam(nullptr);
+}
+
+void BM_HighPassKeystroke(benchmark::State& state) {
+  Keystroke<velomare::THP>(state, [] { return velomare::forms::HP; });
+}
+void BM_BandPassKeystroke(benchmark::State& state) {
+  Keystroke<velomare::TBP>(state, [] { return velomare::forms::BP; });
+}
+void BM_LowPassKeystroke(benchmark::State& state) {
+  Keystroke<velomare::TTP>(state, [] { return velomare::forms::TP; });
+}
+BENCHMARK(BM_HighPassKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BandPassKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LowPassKeystroke)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

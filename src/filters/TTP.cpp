@@ -1,0 +1,113 @@
+#include "filters/TTP.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "filters/FilterCircuit.h"
+
+namespace velomare {
+namespace {
+
+constexpr UiText kTexts[] = {
+    {"Label1", "Impedanz Z", "impedance Z"},
+    {"Label2", "Trennfrequenz f", "cut frequency f"},
+    {"Label5", "Filterordnung (Flankensteilheit)", "filter order (rise of edge in dB/oct.)"},
+    {"phasen", "0,03°-&phasenlinear", "0,03°-&phase linear"},
+    {"Button1", "S&chliessen", "&close"},
+    {"Button2", "&Simulation", "&simulation"},
+};
+
+constexpr ComponentStepRule kL1Steps{0.02, false, 0.0001, 100, true, 3};
+constexpr ComponentStepRule kC1Steps{0.15, true, 0.0001, 1000, true, 3};
+
+// Layout: inputs and order on the left, components in the middle, the buttons on the right;
+// the diagram takes the window below y = 210.
+constexpr int kInputX = 8, kCaptionW = 108, kEditW = 64;
+constexpr int kPartX = 300, kPartCaptionW = 28, kPartEditW = 96;
+constexpr int kButtonX = 546;
+
+}  // namespace
+
+TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) {
+  SetHelpTopic("QTX_contents0013");
+  SetShowsHints(true);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+
+  const Row z = MakeRow({"Label1", "Impedanz Z", "Edit1", "4", "Label3", "Ohm"}, kInputX, 8, kCaptionW, kEditW);
+  Label1 = z.caption, Edit1 = z.edit, Label3 = z.unit;
+  const Row f = MakeRow({"Label2", "Trennfrequenz f ", "Edit2", "2000", "Label4", "Hz"}, kInputX, 34, kCaptionW, kEditW);
+  Label2 = f.caption, Edit2 = f.edit, Label4 = f.unit;
+  UpDown5 = MakeUpDownBeside("UpDown5", Edit2);
+  SetHint(UpDown5, "Frequenz auf/ab");
+  Label5 = MakeOrderControls("Label5", "Filterordnung (pro O. 6dB/Oktave)", {{"&1", "&2", "&3", "&4"}}, kInputX, 62);
+
+  const Row l1 = MakeRow({"Label6", "L1", "Edit3", "", "Label10", "mH"}, kPartX, 8, kPartCaptionW, kPartEditW);
+  const Row c1 = MakeRow({"Label7", "C1", "Edit4", "", "Label11", "µF"}, kPartX, 36, kPartCaptionW, kPartEditW);
+  const Row l2 = MakeRow({"Label8", "L2", "Edit5", "", "Label12", "mH"}, kPartX, 64, kPartCaptionW, kPartEditW);
+  const Row c2 = MakeRow({"Label9", "C2", "Edit6", "", "Label13", "µF"}, kPartX, 92, kPartCaptionW, kPartEditW);
+  Label6 = l1.caption, Edit3 = l1.edit, Label10 = l1.unit;
+  Label7 = c1.caption, Edit4 = c1.edit, Label11 = c1.unit;
+  Label8 = l2.caption, Edit5 = l2.edit, Label12 = l2.unit;
+  Label9 = c2.caption, Edit6 = c2.edit, Label13 = c2.unit;
+  Edit5->setEnabled(false);
+  Edit6->setEnabled(false);
+  UpDown1 = MakeUpDownBeside("UpDown1", Edit3);
+  UpDown2 = MakeUpDownBeside("UpDown2", Edit4);
+  SetHint(UpDown1, "Normwerte auf/ab");
+  SetHint(UpDown2, "Normwerte auf/ab");
+  Label24 = MakeLabel("Label24", kPartX, 124, 240, "Güte Q");
+
+  Image1 = MakeCircuit(kPartX, 146, 240, 58,
+                       {{true, true, "L1"}, {false, false, "C1"}, {true, true, "L2"}, {false, false, "C2"}});
+
+  Button1 = MakeButton("Button1", kButtonX, 8, "S&chliessen");
+  Button2 = MakeButton("Button2", kButtonX, 38, "&Simulation");
+  Button3 = MakeButton("Button3", kButtonX, 68, "&Hilfe");
+  Button4 = MakeButton("Button4", kButtonX, 98, "&Export");
+
+  BindComponent(Component::L1, Edit3);
+  BindComponent(Component::C1, Edit4);
+  BindComponent(Component::L2, Edit5);
+  BindComponent(Component::C2, Edit6);
+  BindQualityLabel(Label24);
+  BindOrderControls(Button2, Edit4, Edit5, Edit6, UpDown2);
+  ConnectInputs(Edit1, Edit2);
+  connect(Edit3, &QLineEdit::textChanged, this, &TTP::Edit3Change);
+  connect(Edit4, &QLineEdit::textChanged, this, &TTP::Edit4Change);
+  connect(Edit5, &QLineEdit::textChanged, this, &TTP::Edit5Change);
+  connect(Edit6, &QLineEdit::textChanged, this, &TTP::Edit6Change);
+  connect(UpDown1, &UpDown::ChangingEx, this, &TTP::UpDown1ChangingEx);
+  connect(UpDown2, &UpDown::ChangingEx, this, &TTP::UpDown2ChangingEx);
+  connect(UpDown5, &UpDown::ChangingEx, this, &TTP::UpDown5ChangingEx);
+  connect(Button1, &QPushButton::clicked, this, &TTP::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TTP::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TTP::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TTP::Button4Click);
+  MakeCloseButtonCancel(Button1, false);
+
+  // The diagram and the cursor read-out are laid out from the outer size, designed as 652 x 483;
+  // the client area gets that size, as the frame is known only once shown.
+  resize(652, 483);
+  CentreOnScreen();
+}
+
+std::span<const UiText> TTP::Texts() const { return kTexts; }
+
+void TTP::FormShow() {
+  ReadOptions();
+  PassDesignerForm::FormShow();
+}
+
+void TTP::FormPaint(QPainter& painter) {
+  PassDesignerForm::FormPaint(painter);
+  ShowFilterQuality();
+}
+
+void TTP::UpDown1ChangingEx(UpDownDirection direction) { StepComponent(Component::L1, direction, kL1Steps); }
+void TTP::UpDown2ChangingEx(UpDownDirection direction) { StepComponent(Component::C1, direction, kC1Steps); }
+void TTP::UpDown5ChangingEx(UpDownDirection direction) {
+  StepFrequency(Edit2, FrequencyEdit::Single, nullptr, direction);
+}
+
+}  // namespace velomare

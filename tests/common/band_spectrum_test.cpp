@@ -1,0 +1,107 @@
+// The band-spectrum table shared by the settings window and the attenuator: the bands and their
+// "Dance" levels, reading the section "spectrum" with defaults, and writing it byte for byte.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <set>
+#include <string>
+
+#include "TestSupport.h"
+#include "common/BandSpectrum.h"
+#include "platform/plain/IniFile.h"
+
+namespace velomare::test {
+namespace {
+
+using platform::IniFile;
+
+class BandSpectrumTest : public ::testing::Test {
+ protected:
+  std::string Path(const char* name = "spectrum.spe") const { return dir.path().toStdString() + "/" + name; }
+  QTemporaryDir dir;
+};
+
+TEST(BandSpectrumTable, TwentyFourDistinctKeysWithTheDanceLevels) {
+  const char* keys[] = {"32",  "45",  "63", "90",  "125", "180", "250", "360", "500", "710", "1k",  "1k4",
+                        "2k",  "2k8", "4k", "5k7", "8k",  "11k", "16k", "22k", "32k", "45k", "64k", "90k"};
+  const char* dance[] = {"-6",  "0",   "-2",  "-4",  "-6",  "-10", "-9",  "-12",  "-15",  "-18",  "-12",  "-14",
+                         "-12", "-10", "-8",  "-6",  "-24", "-30", "-40", "-60", "-100", "-100", "-100", "-100"};
+  std::set<std::string> seen;
+  for (int i = 0; i < kSpectrumBandCount; ++i) {
+    EXPECT_STREQ(kSpectrumBands[i].key, keys[i]) << i;
+    EXPECT_STREQ(kSpectrumBands[i].danceLevel, dance[i]) << i;
+    seen.insert(kSpectrumBands[i].key);
+  }
+  EXPECT_EQ(seen.size(), 24u);
+  // The grid names four bands otherwise than their keys.
+  EXPECT_STREQ(kSpectrumBands[2].gridLabel, "64 Hz");
+  EXPECT_STREQ(kSpectrumBands[15].gridLabel, "5.6 kHz");
+  EXPECT_STREQ(kSpectrumBands[17].gridLabel, "11.2 kHz");
+  EXPECT_STREQ(kSpectrumBands[19].gridLabel, "22.5 kHz");
+  const SpectrumTexts d = DanceSpectrum();
+  EXPECT_EQ(d.name, "Dance");
+  EXPECT_EQ(d.levels[1], "0");
+  EXPECT_EQ(d.levels[23], "-100");
+}
+
+TEST_F(BandSpectrumTest, AMissingFileOrSectionReadsAsDance) {
+  const SpectrumTexts dance = DanceSpectrum();
+  const SpectrumTexts missing = ReadSpectrumSection(IniFile(Path("none.ini")));
+  EXPECT_EQ(missing.name, dance.name);
+  EXPECT_EQ(missing.levels, dance.levels);
+
+  WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
+  const SpectrumTexts other = ReadSpectrumSection(IniFile(Path()));
+  EXPECT_EQ(other.name, "Dance");
+  EXPECT_EQ(other.levels, dance.levels);
+}
+
+TEST_F(BandSpectrumTest, KeysPresentAreReadAsTheyStandAndMissingOnesTakeTheirDanceLevel) {
+  WriteFileBytes(Path(), "[SPECTRUM]\r\nname=Rock\r\n32=abc\r\n2k=-6,5\r\n90k= 3 \r\n");
+  const SpectrumTexts s = ReadSpectrumSection(IniFile(Path()));
+  EXPECT_EQ(s.name, "Rock");
+  EXPECT_EQ(s.levels[0], "abc");
+  EXPECT_EQ(s.levels[12], "-6,5");
+  EXPECT_EQ(s.levels[23], "3");
+  EXPECT_EQ(s.levels[1], "0");
+  EXPECT_EQ(s.levels[22], "-100");
+}
+
+TEST_F(BandSpectrumTest, WritingPutsNameThenTheBandsInOrderAndKeepsEveryOtherLine) {
+  SpectrumTexts s = DanceSpectrum();
+  s.name = "Mein Spektrum";
+  s.levels[0] = "-6.00";
+  IniFile fresh(Path());
+  ASSERT_TRUE(WriteSpectrumSection(fresh, s));
+  std::string expected = "[spectrum]\r\nName=Mein Spektrum\r\n";
+  for (int i = 0; i < kSpectrumBandCount; ++i)
+    expected += std::string(kSpectrumBands[i].key) + "=" + s.levels[i] + "\r\n";
+  EXPECT_EQ(ReadFileBytes(Path()), expected);
+
+  WriteFileBytes(Path("velomar.ini"), "[Info]\r\nSprache=english\r\n\r\n[spectrum]\r\n45=1\r\nExtra=x\r\n");
+  IniFile settings(Path("velomar.ini"));
+  ASSERT_TRUE(WriteSpectrumSection(settings, s));
+  const std::string bytes = ReadFileBytes(Path("velomar.ini"));
+  EXPECT_EQ(bytes.find("[Info]\r\nSprache=english\r\n"), 0u) << bytes;
+  EXPECT_NE(bytes.find("Extra=x\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("45=0\r\n"), std::string::npos);
+  const SpectrumTexts back = ReadSpectrumSection(IniFile(Path("velomar.ini")));
+  EXPECT_EQ(back.name, s.name);
+  EXPECT_EQ(back.levels, s.levels);
+}
+
+TEST_F(BandSpectrumTest, AFailedWriteLeavesTheFileAsItWas) {
+  const std::string before = "[spectrum]\r\nName=Alt\r\n";
+  WriteFileBytes(Path(), before);
+  platform::FileSeam seam;
+  seam.failWrite = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&seam);
+  IniFile ini(Path());
+  const bool written = WriteSpectrumSection(ini, DanceSpectrum());
+  platform::InstallFileSeam(nullptr);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(ReadFileBytes(Path()), before);
+}
+
+}  // namespace
+}  // namespace velomare::test

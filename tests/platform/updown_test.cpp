@@ -1,0 +1,46 @@
+// The shared up-down control: its arrow buttons carry the control's name, every press reports
+// its direction, and the buttons fill the control whatever its size.
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "TestSupport.h"
+#include "platform/UpDown.h"
+
+namespace velomare::test {
+namespace {
+
+TEST(UpDownControl, ArrowButtonsAreNamedAfterTheControl) {
+  UpDown control;
+  control.setObjectName("UpDown3");
+  EXPECT_EQ(control.findChild<QToolButton*>("UpDown3Up"), control.UpButton());
+  EXPECT_EQ(control.findChild<QToolButton*>("UpDown3Down"), control.DownButton());
+  control.setObjectName("UpDown5");
+  EXPECT_EQ(control.UpButton()->objectName(), "UpDown5Up");
+  EXPECT_EQ(control.DownButton()->objectName(), "UpDown5Down");
+}
+
+TEST(UpDownControl, EachPressReportsItsDirection) {
+  UpDown control;
+  control.setGeometry(0, 0, 17, 24);
+  control.show();
+  QSignalSpy spy(&control, &UpDown::ChangingEx);
+  QTest::mouseClick(control.UpButton(), Qt::LeftButton);
+  QTest::mouseClick(control.DownButton(), Qt::LeftButton);
+  QTest::mouseClick(control.DownButton(), Qt::LeftButton);
+  ASSERT_EQ(spy.count(), 3);
+  EXPECT_EQ(spy[0][0].value<UpDownDirection>(), UpDownDirection::Up);
+  EXPECT_EQ(spy[1][0].value<UpDownDirection>(), UpDownDirection::Down);
+  EXPECT_EQ(spy[2][0].value<UpDownDirection>(), UpDownDirection::Down);
+}
+
+TEST(UpDownControl, ButtonsShareTheHeightWithoutGapOrOverlap) {
+  UpDown control;
+  control.setGeometry(0, 0, 17, 25);
+  control.show();
+  EXPECT_EQ(control.UpButton()->geometry(), QRect(0, 0, 17, 12));
+  EXPECT_EQ(control.DownButton()->geometry(), QRect(0, 12, 17, 13));
+}
+
+}  // namespace
+}  // namespace velomare::test
