@@ -2,15 +2,12 @@
 // and the window repaints at once (offscreen).
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarks.h"
+
+#include <QCoreApplication>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
-#include <QApplication>
-#include <cstdlib>
-
-#include "platform/Platform.h"
 #include "app/Forms.h"
-#include "app/Startup.h"
 #include "app/Twahl.h"
 
 namespace {
@@ -30,18 +27,4 @@ BENCHMARK(BM_AdvisorScrollStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  velomare::CreateForms();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunProgramBenchmarks(argc, argv); }

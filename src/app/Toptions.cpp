@@ -1,6 +1,5 @@
 #include "app/Toptions.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -186,28 +185,8 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
   SetFixedClientSize(520, 380);
 
-  // What the creation reads; the show reads it all again.
-  const ProgramOptions options = ReadProgramOptions(OpenSettings());
-  storedAlwaysShowVersion_ = options.alwaysShowVersion;
-  storedNoCheckEnd_ = options.noCheckEnd;
-  storedFastFilter_ = options.fastFilter;
-  optionsLanguage_ = options.language;
-  if (IsEnglish(optionsLanguage_)) {
-    radio_en->setChecked(true);
-    radio_enClick();
-  } else {
-    radio_de->setChecked(true);
-    radio_deClick();
-  }
-  (options.color == 1 ? Farbe2 : options.color == 2 ? Farbe3 : Farbe1)->setChecked(true);
-  ApplyColorScheme();
-  CheckBox1->setChecked(options.autoBoxSim);
-  CheckBox2->setChecked(options.autoFilterSim);
-  CheckBox3->setChecked(options.autoHousingSim);
-  CheckBox4->setChecked(options.aboutAtStart);
-  CheckBox6->setChecked(options.fastFilter);
-  CheckEnde->setChecked(options.noCheckEnd);
-  EnableReset();
+  // The creation reads the file as the show does; every show reads it again.
+  LoadFromSettings();
 }
 
 void Toptions::ApplyCustomText(const char* control, const QString& text) {
@@ -221,7 +200,9 @@ void Toptions::SetTexts() { ApplyTextTable(kTexts, IsEnglish(optionsLanguage_));
 
 void Toptions::EnableReset() { Reset->setEnabled(QFileInfo::exists(QString::fromStdString(SettingsFilePath()))); }
 
-void Toptions::FormShow() {
+void Toptions::FormShow() { LoadFromSettings(); }
+
+void Toptions::LoadFromSettings() {
   const ProgramOptions options = ReadProgramOptions(OpenSettings());
   storedFastFilter_ = options.fastFilter;
   storedNoCheckEnd_ = options.noCheckEnd;
@@ -267,21 +248,7 @@ void Toptions::radio_enClick() {
 
 void Toptions::ApplyColorScheme() {
   ColorScheme = Farbe2->isChecked() ? 1 : Farbe3->isChecked() ? 2 : 0;
-  SetColour(ColorScheme);
-}
-
-void Toptions::SetColour(int scheme) {
-  QColor colour;
-  switch (SchemeOf(scheme)) {
-    case SchemeColour::White: colour = Qt::white; break;
-    case SchemeColour::Desktop: colour = DesktopColour(); break;
-    case SchemeColour::ButtonFace: colour = QApplication::palette().color(QPalette::Button); break;
-  }
-  if (palette().color(QPalette::Window) != colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-  }
+  PaintWithScheme(ColorScheme);
 }
 
 void Toptions::closebutClick() {

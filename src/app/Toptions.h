@@ -61,8 +61,9 @@ class Toptions : public FormBase {
   void FormShow() override;
 
  private:
+  // Every control, the language and the colour from the settings file.
+  void LoadFromSettings();
   void SetTexts();
-  void SetColour(int scheme);
   void EnableReset();
 
   std::string optionsLanguage_ = "deutsch";
