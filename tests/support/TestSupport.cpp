@@ -207,7 +207,7 @@ void Repaint(QWidget* window) {
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
 void ExpectNoNonFiniteTexts(QWidget* window) {
-  // As words: "Resonanz" and "Info" hold the letters too.
+  // Whole words only: "Resonanzfrequenz" holds "nan".
   static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
