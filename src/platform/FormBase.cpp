@@ -146,9 +146,11 @@ bool FormBase::OverlapsOnPurpose(const QWidget* a, const QWidget* b) {
   return a && b && (allows(a, b) || allows(b, a));
 }
 
-void FormBase::ApplyColorScheme() {
+void FormBase::ApplyColorScheme() { PaintWithScheme(RefreshColorScheme()); }
+
+void FormBase::PaintWithScheme(int colorScheme) {
   QColor colour;
-  switch (SchemeOf(RefreshColorScheme())) {
+  switch (SchemeOf(colorScheme)) {
     case SchemeColour::White: colour = Qt::white; break;
     case SchemeColour::Desktop: colour = DesktopColour(); break;
     case SchemeColour::ButtonFace: colour = QApplication::palette().color(QPalette::Button); break;

@@ -69,6 +69,8 @@ class FormBase : public QWidget {
 
   // The windows that paint with the user's colour scheme say so at creation.
   void SetUsesColorScheme(bool on) { usesColorScheme_ = on; }
+  // Gives the window the background of a colour scheme (1 white, 2 desktop, else button face).
+  void PaintWithScheme(int colorScheme);
   void SetHelpTopic(const char* topic) { helpTopic_ = topic; }
   // True at the first activation after the window became visible (restore saved values once).
   bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }

@@ -24,6 +24,7 @@
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
 #include "enclosures/model/ComparisonStore.h"
+#include "filters/model/FilterBranches.h"
 #include "platform/FormBase.h"
 
 namespace velomare::test {
@@ -197,6 +198,7 @@ void ProgramTest::SetUp() {
   ResetProgramSettings();
   DisplacementCaller = 0;
   ResetComparisonStore();
+  ResetFilterBranches();
   platform::InstallSeam(&seam);
 }
 
