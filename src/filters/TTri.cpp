@@ -88,7 +88,7 @@ void TriCircuitPicture::Draw(QPainter& p) {
     speaker(kSatellite, minus, plus, "Satellit");
   }
   // The subwoofer: L from the first pair's plus, C1 across, back to the second pair's minus.
-  constexpr int kNode = 36, kTop = 58, kBottom = 84, kC1 = 190, kSub = 232;
+  constexpr int kNode = 36, kTop = 58, kBottom = 84, kC1 = 182, kSub = 222;
   p.setBrush(Qt::black);
   p.drawEllipse(QPoint(kNode, 44), 2, 2);
   p.drawEllipse(QPoint(kC1, kTop), 2, 2);
@@ -105,10 +105,10 @@ void TriCircuitPicture::Draw(QPainter& p) {
   p.drawLine(kC1 - 10, 68, kC1 + 10, 68);
   p.drawLine(kC1 - 10, 74, kC1 + 10, 74);
   p.drawLine(kC1, 74, kC1, kBottom);
-  p.drawText(kC1 + 13, 75, QStringLiteral("C1"));
+  p.drawText(kC1 - 30, 76, QStringLiteral("C1"));
   p.drawLine(kSub, kTop, kSub, kTop + 1);
   speaker(kSub, kTop, kBottom, "");
-  p.drawText(kSub + 9, kBottom + 16, QStringLiteral("Subwoofer"));
+  p.drawText(kSub + 9, 75, QStringLiteral("Subwoofer"));
 }
 
 TTri::TTri(QWidget* parent) : FormBase(parent) {
