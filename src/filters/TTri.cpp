@@ -37,20 +37,6 @@ std::string Std(const QLineEdit* e) { return e->text().toStdString(); }
 
 }  // namespace
 
-TriCircuitPicture::TriCircuitPicture(QWidget* parent) : QWidget(parent) {
-  setFixedSize(kWidth, kHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void TriCircuitPicture::paintEvent(QPaintEvent*) {
-  if (image_.isNull()) {
-    image_ = QPixmap(kWidth, kHeight);
-    QPainter p(&image_);
-    Draw(p);
-  }
-  QPainter(this).drawPixmap(0, 0, image_);
-}
-
 void TriCircuitPicture::Draw(QPainter& p) {
   p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
   p.setPen(QPen(Qt::black, 1));

@@ -2,11 +2,11 @@
 // The trimode crossover window: subwoofer and satellite impedances and the crossover frequency
 // in, the coil and capacitors out (editable and steppable to standard values), the cut-off
 // read-outs, a picture of the circuit and a diagram of the branch levels from 10 Hz to 20 kHz.
-#include <QPixmap>
 #include <QWidget>
 
 #include "common/UpDownDirection.h"
 #include "filters/model/Trimode.h"
+#include "filters/FixedPicture.h"
 #include "platform/FormBase.h"
 
 class QLabel;
@@ -20,18 +20,13 @@ class UpDown;
 
 // The circuit in black and white: two input pairs, C2 and C3 to the satellites, L and C1 to the
 // subwoofer between the first pair's plus and the second pair's minus.
-class TriCircuitPicture : public QWidget {
+class TriCircuitPicture : public FixedPicture {
  public:
-  explicit TriCircuitPicture(QWidget* parent = nullptr);
+  explicit TriCircuitPicture(QWidget* parent = nullptr) : FixedPicture(parent, {kWidth, kHeight}, &Draw) {}
   static constexpr int kWidth = 300;
   static constexpr int kHeight = 130;
+  // Draws the picture onto a white ground of kWidth x kHeight.
   static void Draw(QPainter& painter);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QPixmap image_;
 };
 
 class TTri : public FormBase {
