@@ -62,8 +62,10 @@ TrimodeInfo TrimodeInfoText(const TrimodeValues& v, bool english) {
     const long double zsub = v.zsub, csub = v.csub, lsub = v.lsub;
     info.f0 = static_cast<double>(1 / (2 * kPi * 0.0001L * std::sqrt(csub * lsub / 10)));
     info.q = static_cast<double>(std::sqrt(0.001L * zsub * zsub * csub / lsub));
+    // Only the first point at or below -3 dB counts, so the scan ends there: later points
+    // could not change fc.
     bool found = false;
-    for (int f = 49; f <= 1001; ++f) {
+    for (int f = 49; f <= 1001 && !found; ++f) {
       const long double w = 2 * kPi * f;
       const Complex y{1 / zsub, w * csub / 1000000};
       Complex zp, h;
