@@ -59,6 +59,16 @@ void FormBase::CentreOnScreen() {
   }
 }
 
+void FormBase::FitOuterSizeAtFirstShow(int w, int h) {
+  if (outerSizeFitted_) return;
+  outerSizeFitted_ = true;
+  const QSize frame = frameGeometry().size() - size();
+  if (!frame.isEmpty() && frame.width() < w / 2 && frame.height() < h / 2) {
+    resize(w - frame.width(), h - frame.height());
+    CentreOnScreen();
+  }
+}
+
 void FormBase::ApplyLanguage() {
   RefreshLanguage();
   const bool english = IsEnglish();

@@ -205,7 +205,8 @@ void Repaint(QWidget* window) {
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
 void ExpectNoNonFiniteTexts(QWidget* window) {
-  static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
+  // Whole words only: "Resonanzfrequenz" holds "nan".
+  static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
