@@ -404,15 +404,7 @@ void TReflex::resizeEvent(QResizeEvent* event) {
 }
 
 void TReflex::FormShow() {
-  if (!sizedOnce_) {
-    // The window's outer size is 790 x 580; the frame's size is known only once it is shown.
-    sizedOnce_ = true;
-    const QSize frame = frameGeometry().size() - size();
-    if (!frame.isEmpty() && frame.width() < kWidth / 2 && frame.height() < kHeight / 2) {
-      resize(kWidth - frame.width(), kHeight - frame.height());
-      CentreOnScreen();
-    }
-  }
+  FitOuterSizeAtFirstShow(kWidth, kHeight);
   Refresh();
 }
 

@@ -94,7 +94,6 @@ class TReflex : public FormBase {
   bool autoBoxSim_ = false;
   bool saveBox_ = false;
   bool diagramShown_ = false;
-  bool sizedOnce_ = false;
   int nesting_ = 0;
 };
 

@@ -159,15 +159,7 @@ QCheckBox* TResultCompare::Channel(int slot) const {
 }
 
 void TResultCompare::FormShow() {
-  if (!sizedOnce_) {
-    // The window's outer size is 770 x 550; the frame's size is known only once it is shown.
-    sizedOnce_ = true;
-    const QSize frame = frameGeometry().size() - size();
-    if (!frame.isEmpty() && frame.width() < kWidth / 2 && frame.height() < kHeight / 2) {
-      resize(kWidth - frame.width(), kHeight - frame.height());
-      CentreOnScreen();
-    }
-  }
+  FitOuterSizeAtFirstShow(kWidth, kHeight);
   compareLanguage_ = RefreshLanguage();
   overwrite_ = OpenSettings().ReadBool("Options", "overwrite", false);
   ApplyTextTable(kTexts, English());

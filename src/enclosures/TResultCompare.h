@@ -74,7 +74,6 @@ class TResultCompare : public FormBase {
   ComparisonScales scales_;
   QPoint downAt_;
   ComparisonBars downBars_;
-  bool sizedOnce_ = false;
 };
 
 }  // namespace velomare

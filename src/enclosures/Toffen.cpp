@@ -253,14 +253,7 @@ void Toffen::resizeEvent(QResizeEvent* event) {
 }
 
 void Toffen::FormShow() {
-  // The designed size is the outer size; the frame's size is known only once the window is shown.
-  if (sizedOnce_) return;
-  sizedOnce_ = true;
-  const QSize frame = frameGeometry().size() - size();
-  if (!frame.isEmpty() && frame.width() < kWidth / 2 && frame.height() < kHeight / 2) {
-    resize(kWidth - frame.width(), kHeight - frame.height());
-    CentreOnScreen();
-  }
+  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Toffen::FormPaint(QPainter&) {

@@ -69,7 +69,6 @@ class Toffen : public FormBase {
   bool autoBoxSim_ = true;
   bool saveBox_ = false;
   bool diagramShown_ = false;
-  bool sizedOnce_ = false;
 };
 
 }  // namespace velomare
