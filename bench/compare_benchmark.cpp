@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "BenchSupport.h"
 #include "OffscreenBenchmarks.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
@@ -42,12 +43,7 @@ void BM_CompareLayout(benchmark::State& state) {
 BENCHMARK(BM_CompareLayout)->Unit(benchmark::kMicrosecond);
 
 void BM_CompareDragRedraw(benchmark::State& state) {
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::OpenSettings().WriteBool("Options", "AboutAtStart", false);
-  velomare::CreateForms();
+  velomare::bench::StartedProgram program;
   FillFourSlots();
   velomare::TResultCompare* form = velomare::forms::ResultCompare;
   form->ShowForm();
@@ -61,8 +57,6 @@ void BM_CompareDragRedraw(benchmark::State& state) {
     form->repaint();
   }
   if (form->Drawing().listed != 4) state.SkipWithError("the four curves were not drawn");
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
 }
 BENCHMARK(BM_CompareDragRedraw)->Unit(benchmark::kMicrosecond);
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "BenchSupport.h"
 #include "OffscreenBenchmarks.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
@@ -17,12 +18,7 @@
 namespace {
 
 void BM_TriKeystroke(benchmark::State& state) {
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::OpenSettings().WriteBool("Options", "AboutAtStart", false);
-  velomare::CreateForms();
+  velomare::bench::StartedProgram program;
   velomare::TTri* form = velomare::forms::Tri;
   form->ShowForm();
   form->activateWindow();
@@ -34,8 +30,6 @@ void BM_TriKeystroke(benchmark::State& state) {
     flip = !flip;
   }
   if (!form->DiagramShown()) state.SkipWithError("the diagram was not drawn");
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
 }
 BENCHMARK(BM_TriKeystroke)->Unit(benchmark::kMicrosecond);
 
