@@ -97,6 +97,17 @@ std::span<const UiText> TTP::Texts() const { return kTexts; }
 void TTP::FormShow() {
   ReadOptions();
   PassDesignerForm::FormShow();
+  CalcLowPassResponse();
+}
+
+void TTP::CalcLowPassResponse() {
+  velomare::CalcLowPassResponse(table_, values_, fastFilter_);
+  update();
+}
+
+void TTP::ResponseComponentChange(Component component) {
+  ComponentChange(component);
+  if (autoFilterSim_) CalcLowPassResponse();
 }
 
 void TTP::FormPaint(QPainter& painter) {
