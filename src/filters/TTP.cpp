@@ -101,8 +101,18 @@ void TTP::FormShow() {
 }
 
 void TTP::CalcLowPassResponse() {
-  velomare::CalcLowPassResponse(table_, values_, fastFilter_);
+  tablePending_ = true;
+  pendingValues_ = values_;
+  pendingFast_ = fastFilter_;
   update();
+}
+
+LowPassResponseTable* TTP::ResponseTable() {
+  if (tablePending_) {
+    tablePending_ = false;
+    velomare::CalcLowPassResponse(table_, pendingValues_, pendingFast_);
+  }
+  return &table_;
 }
 
 void TTP::ResponseComponentChange(Component component) {

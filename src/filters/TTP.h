@@ -30,14 +30,15 @@ class TTP : public PassDesignerForm {
     CalcLowPassResponse();
     Simulate();
   }
-  // Fills the response table from the window's values on its present grid.
+  // Fills the response table from the window's values on its present grid. The fill itself
+  // waits for the next reader, so the two component edits a recalculation writes cost one fill.
   void CalcLowPassResponse();
-  const LowPassResponseTable& ResponseTableContents() const { return table_; }
+  const LowPassResponseTable& ResponseTableContents() { return *ResponseTable(); }
   void Button3Click() { ShowHelpTopic(); }
   void Button4Click() { ExportResponse(); }
 
  protected:
-  LowPassResponseTable* ResponseTable() override { return &table_; }
+  LowPassResponseTable* ResponseTable() override;
   std::span<const UiText> Texts() const override;
   void FormShow() override;
   void FormPaint(QPainter& painter) override;
@@ -46,6 +47,9 @@ class TTP : public PassDesignerForm {
   void ResponseComponentChange(Component component);
 
   LowPassResponseTable table_;
+  bool tablePending_ = false;
+  FilterValues pendingValues_;
+  bool pendingFast_ = true;
 };
 
 }  // namespace velomare

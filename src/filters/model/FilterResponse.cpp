@@ -41,6 +41,10 @@ struct CurvePoint {
   double phase;
 };
 
+bool SameLine(const DiagramLine& a, const DiagramLine& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
+
 }  // namespace
 
 FilterCircuitType SelectFilterCircuit(FilterKind kind, const FilterValues& v, CircuitMatch match) {
@@ -227,9 +231,11 @@ FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, 
   int levelX = 15, levelY = bottom;
   int phaseX = 15, phaseY = kind == FilterKind::LowPass ? top + Pixel(0.5 * h) : top;
   const CurvePoint* previous = nullptr;
+  DiagramLine lastLevelLine{-1, -1, -1, -1, black}, lastPhaseLine = lastLevelLine;
+  int previousX = 15;
   for (const CurvePoint& p : curve) {
     if (previous) {
-      levelX = phaseX = g.X(previous->f);
+      levelX = phaseX = previousX;
       levelY = g.YLevel(std::max(previous->level, -30.0));
       phaseY = g.YPhase(previous->phase);
     }
@@ -248,8 +254,12 @@ FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, 
       lines.push_back({markerX, markerY, markerX, bottom, DiagramColour::Green});
     }
     const int x = g.X(p.f);
-    lines.push_back({levelX, levelY, x, g.YLevel(std::max(p.level, -30.0)), black});
-    lines.push_back({phaseX, phaseY, x, g.YPhase(p.phase), DiagramColour::Blue});
+    previousX = x;
+    // On the full grid most segments repeat the one before pixel for pixel; one is enough.
+    const DiagramLine level{levelX, levelY, x, g.YLevel(std::max(p.level, -30.0)), black};
+    const DiagramLine phase{phaseX, phaseY, x, g.YPhase(p.phase), DiagramColour::Blue};
+    if (!SameLine(level, lastLevelLine)) lines.push_back(lastLevelLine = level);
+    if (!SameLine(phase, lastPhaseLine)) lines.push_back(lastPhaseLine = phase);
     previous = &p;
   }
   return d;
