@@ -298,3 +298,18 @@ TEST(FilterBranchStore, ConversionToTheFastGridPicksEachGridFrequency) {
 
 }  // namespace
 }  // namespace velomare
+
+namespace velomare {
+namespace {
+
+TEST(FilterDiagram, CursorReadOutInvertsTheAxisMapping) {
+  const FilterDiagramGeometry g = FilterDiagramGeometry::For(FilterKind::LowPass, 652, 483);
+  for (const double f : {10.0, 100.0, 1000.0, 10000.0}) EXPECT_NEAR(g.FrequencyAt(g.X(f)), f, f * 0.02);
+  EXPECT_DOUBLE_EQ(g.LevelAt(g.YLevel(-30)), -30);
+  EXPECT_NEAR(g.PhaseAt(g.YPhase(-90)), -90, 2);
+  EXPECT_EQ(CursorCaption(FilterKind::LowPass, g.X(1000), g.YLevel(0), 652, 483, true),
+            "low pass (cursor 997,5 Hz / 0,0 dB /  90 °)");  // x = 388: 10^(1 + 373/186.6)
+}
+
+}  // namespace
+}  // namespace velomare

@@ -159,6 +159,10 @@ int FilterDiagramGeometry::YPhase(double deg) const {
   return Pixel(top + std::trunc(0.5 * h) - std::trunc(h * deg / 360));
 }
 
+double FilterDiagramGeometry::FrequencyAt(int x) const { return std::pow(10.0, 1.0 + (x - 15) / (0.3 * (width - 30))); }
+double FilterDiagramGeometry::LevelAt(int y) const { return 10.0 - 40.0 * (y - top) / PlotHeight(); }
+double FilterDiagramGeometry::PhaseAt(int y) const { return 180.0 - 360.0 * (y - top) / PlotHeight(); }
+
 FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, int order, bool fast, int width,
                                    int height, LowPassResponseTable* table) {
   FilterDiagram d;

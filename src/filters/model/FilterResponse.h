@@ -64,6 +64,10 @@ struct FilterDiagramGeometry {
   int X(double f) const;          // log axis, 10 Hz on the left edge x = 15
   int YLevel(double db) const;    // +10 dB top, -30 dB bottom
   int YPhase(double deg) const;   // +180° top, -180° bottom
+  // The inverse mapping, for the cursor read-out: frequency, level and phase at a pixel.
+  double FrequencyAt(int x) const;
+  double LevelAt(int y) const;
+  double PhaseAt(int y) const;
 };
 
 enum class DiagramColour { Black, Blue, Green };
