@@ -2,6 +2,7 @@
 // defaults' -3 dB markers, the diagram kept across repaints, "&Simulation" without
 // AutoFilterSim, the low-pass table following the grid option, and the export.
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -149,6 +150,22 @@ TEST_F(FilterDiagramWindows, ExportFillsTheBranchOrSaysThereIsNoData) {
   EXPECT_EQ(seam.messages[0], "keine simulationsdaten / no data");
   EXPECT_FALSE(FilterBranchStore().lowPass.Filled());
   EXPECT_EQ(FilterBranchStore().lowPass.level[200], 0.0);
+}
+
+TEST_F(FilterDiagramWindows, LowCutOffBandPassKeepsTheCircuitsTruePhase) {
+  Start();
+  TBP* bp = forms::BP;
+  Show(bp);
+  Type(bp->Edit2, "15");
+  Type(bp->Edit3, "5000");
+  bp->ComboBox1->setCurrentIndex(1);  // "2x12dB (Linkwitz)"
+  ASSERT_GT(bp->Values().c2, 0);
+  QTest::mouseClick(bp->Button4, Qt::LeftButton);
+  const FilterBranch& branch = FilterBranchStore().bandPass;
+  ASSERT_TRUE(branch.Filled());
+  // Element 190 is 1000 Hz: the circuit lags by about 14°, not +166°.
+  EXPECT_NEAR(branch.phase[190] * 180 / M_PI, -14, 2);
+  for (int i = 11; i <= 290; ++i) EXPECT_LT(std::fabs(branch.phase[i] - branch.phase[i - 1]), M_PI / 2) << i;
 }
 
 }  // namespace
