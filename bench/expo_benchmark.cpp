@@ -2,6 +2,8 @@
 // repaint the window with its contour, offscreen.
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarks.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -47,18 +49,4 @@ BENCHMARK(BM_ExpoScrollStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  velomare::CreateForms();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunProgramBenchmarks(argc, argv); }

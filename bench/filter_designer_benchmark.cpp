@@ -55,7 +55,7 @@ BENCHMARK(BM_LowPassKeystroke)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 void BM_BandPassExportOneHertz(benchmark::State& state) {
   velomare::FilterValues v;
   v.z = 4, v.l1 = 0.164, v.c1 = 2062.38, v.l2 = 131.992, v.c2 = 2.56;
-  velomare::FilterBranch& branch = velomare::FilterBranchStore().bandPass;
+  const velomare::FilterBranch branch = velomare::FilterBranchOf(velomare::FilterBranchKind::BandPass);
   for (auto _ : state) benchmark::DoNotOptimize(velomare::ExportFilterResponse(velomare::FilterKind::BandPass, v, false, branch));
 }
 BENCHMARK(BM_BandPassExportOneHertz)->Unit(benchmark::kMicrosecond);

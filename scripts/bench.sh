@@ -8,7 +8,7 @@ cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELOMARE_TESTS=O
 cmake --build build/bench
 export QT_QPA_PLATFORM=offscreen
 if [ $# -eq 0 ]; then
-  set -- $(cd build/bench/bench && ls bench_* | sed 's/^bench_//')
+  set -- $(find build/bench/bench -maxdepth 1 -type f -executable -name "bench_*" -printf "%f\n" | sed "s/^bench_//" | sort)
 fi
 for name in "$@"; do
   echo "== bench_${name}"

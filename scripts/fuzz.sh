@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 out=build/fuzz
 mkdir -p "$out"
-plain_sources=(src/common/*.cpp src/platform/plain/*.cpp)
+plain_sources=(src/common/*.cpp src/platform/plain/*.cpp src/*/model/*.cpp)
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
-for target in number_text ini; do
+targets=(number_text ini import)
+for target in "${targets[@]}"; do
   clang++ "${flags[@]}" "fuzz/fuzz_${target}.cpp" "${plain_sources[@]}" -o "$out/fuzz_${target}"
   mkdir -p "$out/corpus_${target}"
   echo "fuzzing ${target} for ${seconds} s"
@@ -17,4 +18,4 @@ for target in number_text ini; do
     || { tail -n 40 "$out/fuzz_${target}.log"; echo "fuzzing ${target} found a fault"; exit 1; }
   grep -E '^#[0-9]+.*DONE|Done [0-9]+ runs' "$out/fuzz_${target}.log" | tail -n 1 || true
 done
-echo "fuzz: 2 passed, 0 failed"
+echo "fuzz: ${#targets[@]} passed, 0 failed"

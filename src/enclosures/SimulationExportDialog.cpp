@@ -43,4 +43,16 @@ ExportOutcome RunSimulationExportDialog(QWidget* owner, const std::optional<Simu
   return ExportOutcome::Written;
 }
 
+void RunExportChoice(QWidget* owner, int index, bool valid, const std::function<void(int slot)>& store,
+                     const std::function<void()>& exportFile) {
+  if (!valid) {
+    platform::ShowMessage(owner, QString::fromUtf8(export_text::kNoData));
+    return;
+  }
+  if (index >= 0 && index < kComparisonSlotCount)
+    store(index + 1);
+  else if (index == kComparisonSlotCount)
+    exportFile();
+}
+
 }  // namespace velomare

@@ -7,6 +7,7 @@
 //   std::optional<SimulationExport> data;            // nothing while the design is not valid
 //   if (MyDesignValid()) data = MyExportData();
 //   RunSimulationExportDialog(this, data, ExportDefaultName(ReflexExportValues{}));
+#include <functional>
 #include <optional>
 
 #include "enclosures/model/SimulationExport.h"
@@ -19,5 +20,10 @@ enum class ExportOutcome { NoData, Cancelled, NotReplaced, Failed, Written };
 
 ExportOutcome RunSimulationExportDialog(QWidget* owner, const std::optional<SimulationExport>& data,
                                         const char* defaultName);
+
+// A choice in a box window's export list ("# 1" .. "# 4", "file"): the "no data" message when the
+// window has nothing to store, else the store into slot index + 1 or the file export.
+void RunExportChoice(QWidget* owner, int index, bool valid, const std::function<void(int slot)>& store,
+                     const std::function<void()>& exportFile);
 
 }  // namespace velomare

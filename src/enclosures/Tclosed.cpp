@@ -375,14 +375,7 @@ void Tclosed::resizeEvent(QResizeEvent* event) {
 }
 
 void Tclosed::FormShow() {
-  // The window's outer size is 700 x 500; the frame's size is known only once it is shown.
-  if (sizedOnce_) return;
-  sizedOnce_ = true;
-  const QSize frame = frameGeometry().size() - size();
-  if (!frame.isEmpty() && frame.width() < kWidth / 2 && frame.height() < kHeight / 2) {
-    resize(kWidth - frame.width(), kHeight - frame.height());
-    CentreOnScreen();
-  }
+  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Tclosed::FormActivate() {
@@ -433,14 +426,8 @@ void Tclosed::Button4Click() {
 }
 
 void Tclosed::exportboxChange(int index) {
-  if (!ClosedStoreValid(design_, ClosedDriverFromCommitted())) {
-    platform::ShowMessage(this, QString::fromUtf8(export_text::kNoData));
-    return;
-  }
-  if (index >= 0 && index <= 3)
-    StoreClosedCurve(index + 1);
-  else if (index == 4)
-    ExportClosedDialog();
+  RunExportChoice(this, index, ClosedStoreValid(design_, ClosedDriverFromCommitted()),
+                  [this](int slot) { StoreClosedCurve(slot); }, [this] { ExportClosedDialog(); });
 }
 
 void Tclosed::exportbuttonClick() { ExportClosedDialog(); }

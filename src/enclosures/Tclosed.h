@@ -82,7 +82,6 @@ class Tclosed : public FormBase {
   bool autoBoxSim_ = false;
   bool saveBox_ = false;
   bool diagramShown_ = false;
-  bool sizedOnce_ = false;
 };
 
 }  // namespace velomare

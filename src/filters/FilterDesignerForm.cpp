@@ -70,7 +70,7 @@ FilterDiagram FilterDesignerForm::CurrentDiagram() {
 }
 
 void FilterDesignerForm::ExportResponse() {
-  if (!ExportFilterResponse(kind_, values_, fastFilter_, FilterBranchStore().Of(kind_)))
+  if (!ExportFilterResponse(kind_, values_, fastFilter_, FilterBranchOf(BranchOf(kind_))))
     platform::ShowMessage(this, QStringLiteral("keine simulationsdaten / no data"));
 }
 

@@ -58,21 +58,6 @@ void SetText(QLabel* label, const std::string& text) {
 
 }  // namespace
 
-ImpWiringPicture::ImpWiringPicture(QWidget* parent) : QWidget(parent) {
-  setFixedSize(kWidth, kHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ImpWiringPicture::paintEvent(QPaintEvent*) {
-  // The picture never changes: draw it once, then show the image.
-  if (image_.isNull()) {
-    image_ = QPixmap(kWidth, kHeight);
-    QPainter p(&image_);
-    Draw(p);
-  }
-  QPainter(this).drawPixmap(0, 0, image_);
-}
-
 void ImpWiringPicture::Draw(QPainter& p) {
   // Black on white without smoothing, like a monochrome bitmap.
   p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);

@@ -2,10 +2,10 @@
 // The impedance-correction window: six inputs, the R1-L-C1 and R2-C2 networks with their
 // ratings, a picture of the wiring, and a diagram of the networks' own impedance from 10 Hz to
 // 20 kHz with a read-out of the point under the mouse in the caption.
-#include <QPixmap>
 #include <QWidget>
 
 #include "filters/model/ImpedanceCorrection.h"
+#include "filters/FixedPicture.h"
 #include "platform/FormBase.h"
 
 class QLabel;
@@ -16,20 +16,13 @@ namespace velomare {
 
 // The wiring in black and white: the R1-L-C1 branch, the R2-C2 branch and the speaker Z side by
 // side between two rails.
-class ImpWiringPicture : public QWidget {
+class ImpWiringPicture : public FixedPicture {
  public:
-  explicit ImpWiringPicture(QWidget* parent = nullptr);
+  explicit ImpWiringPicture(QWidget* parent = nullptr) : FixedPicture(parent, {kWidth, kHeight}, &Draw) {}
   static constexpr int kWidth = 287;
   static constexpr int kHeight = 140;
-
   // Draws the picture onto a white ground of kWidth x kHeight.
   static void Draw(QPainter& painter);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QPixmap image_;
 };
 
 class TImp : public FormBase {

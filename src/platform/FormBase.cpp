@@ -59,6 +59,16 @@ void FormBase::CentreOnScreen() {
   }
 }
 
+void FormBase::FitOuterSizeAtFirstShow(int w, int h) {
+  if (outerSizeFitted_) return;
+  outerSizeFitted_ = true;
+  const QSize frame = frameGeometry().size() - size();
+  if (!frame.isEmpty() && frame.width() < w / 2 && frame.height() < h / 2) {
+    resize(w - frame.width(), h - frame.height());
+    CentreOnScreen();
+  }
+}
+
 void FormBase::ApplyLanguage() {
   RefreshLanguage();
   const bool english = IsEnglish();
@@ -136,9 +146,11 @@ bool FormBase::OverlapsOnPurpose(const QWidget* a, const QWidget* b) {
   return a && b && (allows(a, b) || allows(b, a));
 }
 
-void FormBase::ApplyColorScheme() {
+void FormBase::ApplyColorScheme() { PaintWithScheme(RefreshColorScheme()); }
+
+void FormBase::PaintWithScheme(int colorScheme) {
   QColor colour;
-  switch (SchemeOf(RefreshColorScheme())) {
+  switch (SchemeOf(colorScheme)) {
     case SchemeColour::White: colour = Qt::white; break;
     case SchemeColour::Desktop: colour = DesktopColour(); break;
     case SchemeColour::ButtonFace: colour = QApplication::palette().color(QPalette::Button); break;

@@ -69,6 +69,8 @@ class FormBase : public QWidget {
 
   // The windows that paint with the user's colour scheme say so at creation.
   void SetUsesColorScheme(bool on) { usesColorScheme_ = on; }
+  // Gives the window the background of a colour scheme (1 white, 2 desktop, else button face).
+  void PaintWithScheme(int colorScheme);
   void SetHelpTopic(const char* topic) { helpTopic_ = topic; }
   // True at the first activation after the window became visible (restore saved values once).
   bool FirstActivationSinceShow() const { return firstActivationSinceShow_; }
@@ -89,6 +91,9 @@ class FormBase : public QWidget {
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
+  // At the first show, when the frame's size is known: sizes the window so that its outer size,
+  // frame included, is w x h, and centres it. Later calls do nothing.
+  void FitOuterSizeAtFirstShow(int w, int h);
   // The window's outer size, frame included, as the designs measure windows; the client size
   // where the platform reports no frame (offscreen, or before the first show).
   QSize OuterSize() const { return frameGeometry().size(); }
@@ -111,6 +116,7 @@ class FormBase : public QWidget {
   bool usesColorScheme_ = false;
   bool firstActivationSinceShow_ = false;
   bool activatedSinceShow_ = false;
+  bool outerSizeFitted_ = false;
   const char* helpTopic_ = nullptr;
   const char* captionGerman_ = nullptr;
   const char* captionEnglish_ = nullptr;

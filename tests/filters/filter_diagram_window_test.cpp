@@ -23,7 +23,7 @@ class FilterDiagramWindows : public ProgramTest {
   void Start(const char* options = "") {
     settings->WriteSettings(std::string("[Options]\r\nAboutAtStart=0\r\n") + options);
     StartProgram();
-    FilterBranchStore() = FilterBranches{};
+    ResetFilterBranches();
   }
   static void Show(QWidget* w) {
     static_cast<FormBase*>(w)->ShowForm();
@@ -134,9 +134,9 @@ TEST_F(FilterDiagramWindows, ExportFillsTheBranchOrSaysThereIsNoData) {
   THP* hp = forms::HP;
   Show(hp);
   QTest::mouseClick(hp->Button3, Qt::LeftButton);
-  const FilterBranch& branch = FilterBranchStore().highPass;
-  EXPECT_TRUE(branch.Filled());
-  EXPECT_TRUE(branch.OnFastGrid());
+  const FilterBranch branch = FilterBranchOf(FilterBranchKind::HighPass);
+  EXPECT_TRUE(BranchExported(FilterBranchKind::HighPass));
+  EXPECT_TRUE(BranchOnFastGrid(FilterBranchKind::HighPass));
   EXPECT_NEAR(branch.level[200], -3.009, 5e-4);  // 2000 Hz
   EXPECT_GT(branch.phase[10], 0);
   EXPECT_LT(branch.phase[10], M_PI);
@@ -148,8 +148,8 @@ TEST_F(FilterDiagramWindows, ExportFillsTheBranchOrSaysThereIsNoData) {
   QTest::mouseClick(tp->Button4, Qt::LeftButton);
   ASSERT_EQ(seam.messages.size(), 1);
   EXPECT_EQ(seam.messages[0], "keine simulationsdaten / no data");
-  EXPECT_FALSE(FilterBranchStore().lowPass.Filled());
-  EXPECT_EQ(FilterBranchStore().lowPass.level[200], 0.0);
+  EXPECT_FALSE(BranchExported(FilterBranchKind::LowPass));
+  EXPECT_EQ(TPLevel[200], 0.0);
 }
 
 TEST_F(FilterDiagramWindows, LowCutOffBandPassKeepsTheCircuitsTruePhase) {
@@ -161,8 +161,8 @@ TEST_F(FilterDiagramWindows, LowCutOffBandPassKeepsTheCircuitsTruePhase) {
   bp->ComboBox1->setCurrentIndex(1);  // "2x12dB (Linkwitz)"
   ASSERT_GT(bp->Values().c2, 0);
   QTest::mouseClick(bp->Button4, Qt::LeftButton);
-  const FilterBranch& branch = FilterBranchStore().bandPass;
-  ASSERT_TRUE(branch.Filled());
+  const FilterBranch branch = FilterBranchOf(FilterBranchKind::BandPass);
+  ASSERT_TRUE(BranchExported(FilterBranchKind::BandPass));
   // Element 190 is 1000 Hz: the circuit lags by about 14°, not +166°.
   EXPECT_NEAR(branch.phase[190] * 180 / M_PI, -14, 2);
   for (int i = 11; i <= 290; ++i) EXPECT_LT(std::fabs(branch.phase[i] - branch.phase[i - 1]), M_PI / 2) << i;

@@ -164,9 +164,10 @@ TEST(FilterResponse, ExtremeComponentsGiveOnlyFiniteNumbers) {
       FilterValues v;
       v.z = x, v.c1 = x, v.l1 = x;
       if (kind == FilterKind::BandPass) v.c2 = x, v.l2 = x;
-      FilterBranch branch;
+      FilterBranchArray level{}, phase{};
+      FilterBranch branch{level, phase};
       ExportFilterResponse(kind, v, false, branch);
-      for (int i = 0; i < kBranchSize; ++i) {
+      for (int i = 0; i < kFilterBranchSize; ++i) {
         ASSERT_TRUE(std::isfinite(branch.level[i])) << x << " " << i;
         ASSERT_TRUE(std::isfinite(branch.phase[i]));
       }
@@ -257,7 +258,8 @@ TEST(FilterDiagram, BandPassHasTwoMarkersAndTheLowPassReadsItsTable) {
 TEST(FilterExport, WritesItsGridAndMarkersAndRefusesSetsWithoutCircuit) {
   FilterValues v;
   v.z = 8, v.c1 = 10;
-  FilterBranch branch;
+  FilterBranchArray level{}, phase{};
+  FilterBranch branch{level, phase};
   branch.level[300] = 7;
   ASSERT_TRUE(ExportFilterResponse(FilterKind::HighPass, v, true, branch));
   EXPECT_EQ(branch.level[0], 1.0);
@@ -271,29 +273,11 @@ TEST(FilterExport, WritesItsGridAndMarkersAndRefusesSetsWithoutCircuit) {
   EXPECT_DOUBLE_EQ(branch.phase[1989], At(FilterKind::HighPass, v, 1989).phase);
   EXPECT_EQ(branch.level[20002], 0.0);
 
-  FilterBranch fresh;
+  FilterBranchArray freshLevel{}, freshPhase{};
+  FilterBranch fresh{freshLevel, freshPhase};
   v.z = 0;
   EXPECT_FALSE(ExportFilterResponse(FilterKind::HighPass, v, true, fresh));
   EXPECT_EQ(fresh.level[0], 0.0);
-  EXPECT_FALSE(fresh.Filled());
-}
-
-TEST(FilterBranchStore, ConversionToTheFastGridPicksEachGridFrequency) {
-  FilterBranch b;
-  for (int i = 1; i <= kBranchOneHertzLast; ++i) b.level[i] = i + 0.1, b.phase[i] = -i;
-  b.level[0] = 1.0;
-  ConvertFilterBranchToFastGrid(b);
-  EXPECT_EQ(b.level[0], 1.0);
-  EXPECT_EQ(b.phase[0], 1.0);
-  EXPECT_FLOAT_EQ(b.level[150], 600.1f);
-  EXPECT_EQ(b.level[150], static_cast<double>(600.1f));
-  EXPECT_EQ(b.phase[285], -15000);
-  EXPECT_EQ(b.level[291], 0.0);
-  EXPECT_TRUE(b.OnFastGrid());
-  ClearFilterBranch(b);
-  EXPECT_FALSE(b.Filled());
-  EXPECT_FALSE(b.OnFastGrid());
-  EXPECT_EQ(&FilterBranchStore().Of(FilterKind::BandPass), &FilterBranchStore().bandPass);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DisplacementCaller.h"
 #include "enclosures/model/ComparisonStore.h"
+#include "filters/model/FilterBranches.h"
 #include "platform/FormBase.h"
 
 namespace velomare::test {
@@ -53,6 +54,22 @@ void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+bool ShowAndActivate(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+  const bool active = QTest::qWaitForWindowActive(window);
+  QCoreApplication::processEvents();
+  return active;
+}
+
+bool ReactivateAfter(QWidget* other, QWidget* window) {
+  other->activateWindow();
+  if (!QTest::qWaitForWindowActive(other)) return false;
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
 
 void TypeInto(QLineEdit* edit, const QString& text) {
   edit->selectAll();
@@ -181,6 +198,7 @@ void ProgramTest::SetUp() {
   ResetProgramSettings();
   DisplacementCaller = 0;
   ResetComparisonStore();
+  ResetFilterBranches();
   platform::InstallSeam(&seam);
 }
 
@@ -205,7 +223,8 @@ void Repaint(QWidget* window) {
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
 void ExpectNoNonFiniteTexts(QWidget* window) {
-  static const QRegularExpression pattern("nan|inf", QRegularExpression::CaseInsensitiveOption);
+  // Whole words only: "Resonanzfrequenz" holds "nan".
+  static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();

@@ -51,6 +51,11 @@ class ProgramTest : public ::testing::Test {
 // Replaces an edit's text the way a user does: select all, then type. Characters that a test key
 // cannot carry are inserted, as pasting does.
 void TypeInto(QLineEdit* edit, const QString& text);
+// Shows a window as the user opens it and waits until it is the active window, so its activation
+// handler has run. False when it never became active.
+bool ShowAndActivate(QWidget* window);
+// `other` takes the focus, then `window` gets it back: a return to a window already visible.
+bool ReactivateAfter(QWidget* other, QWidget* window);
 // Paints the window once, as the screen would, and runs what the paint posted.
 void PaintNow(QWidget* window);
 // The layout rules every window is held to, in the language it shows now. A control is a child

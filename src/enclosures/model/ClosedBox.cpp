@@ -4,6 +4,7 @@
 
 #include "common/NumberText.h"
 #include "driver/model/CommittedDriver.h"
+#include "enclosures/model/ResponsePlot.h"
 
 namespace velomare {
 namespace {
@@ -200,14 +201,7 @@ std::string ClosedPrintTitle(const ClosedDesign& d, const std::string& manufactu
 std::string ClosedCaption(bool english) { return english ? "closed box" : "geschlossenes Gehäuse"; }
 
 std::string ClosedPointerCaption(bool english, bool inArea, bool curveMode, double frequency, double level) {
-  if (!inArea) return english ? "closed box" : "geschlossenes Gehäuse ";
-  const auto number = [](double v) { return DotToComma(CutDecimals(FormatFixed(v, 3, 1), 10)); };
-  const std::string f = number(frequency), l = number(level);
-  if (curveMode)
-    return english ? "closed box (curve " + l + " dB at " + f + " Hz)"
-                   : "geschlossenes Gehäuse (Kurve " + l + " dB bei " + f + " Hz)";
-  return english ? "closed box (cursor " + f + "Hz / " + l + "dB)"
-                 : "geschlossenes Gehäuse (Cursor " + f + "Hz / " + l + "dB)";
+  return ResponsePointerCaption("geschlossenes Gehäuse", "closed box", english, inArea, curveMode, frequency, level);
 }
 
 bool ClosedValuesKeepable(const ClosedSavedValues& v) {

@@ -57,6 +57,18 @@ bool StoreComparisonCurve(int slot, const ComparisonLevels& levels, const Compar
   return true;
 }
 
+bool StoreImportedCurve(int slot, const ComparisonCurve& curve, const ComparisonHeader& header) {
+  if (!ValidSlot(slot) || !HeaderFinite(header)) return false;
+  for (double level : curve)
+    if (!std::isfinite(level)) return false;
+  Slot& target = gSlots[static_cast<std::size_t>(slot - 1)];
+  target.curve = curve;
+  target.curve[0] = 1.0;
+  target.header = header;
+  target.header.SlotNumber = 0;
+  return true;
+}
+
 void EmptyComparisonSlot(int slot) {
   if (ValidSlot(slot)) gSlots[static_cast<std::size_t>(slot - 1)].curve[0] = 0.0;
 }

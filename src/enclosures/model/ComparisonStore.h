@@ -73,3 +73,13 @@ const ComparisonHeader& ComparisonHeaderOf(int slot);
 void ResetComparisonStore();
 
 }  // namespace velomare
+
+namespace velomare {
+
+// Fills a slot with an imported curve (index 0 is set to the filled flag, indices 1..450 are
+// copied) and its header as read, keeping the reader's defaults (an imported closed box keeps its
+// BoxQl, an imported open baffle its Multiple 1). Refuses, leaving the slot as it was, a slot
+// outside 1..4 or a number that is not finite.
+bool StoreImportedCurve(int slot, const ComparisonCurve& curve, const ComparisonHeader& header);
+
+}  // namespace velomare

@@ -109,21 +109,35 @@ class Builder {
   void CutoffAndPeakMarkers() {
     const bool logarithmic = style_.axis == FrequencyAxis::Logarithmic;
     const double f3 = plot.cutoffFrequency;
+    const std::string cutoffText = "-3dB bei " + MarkerNumber(f3, 3, 0) + " Hz";
     if (f3 > 0 && f3 <= (logarithmic ? 200.0 : 140.0)) {
       const int x = g_.X(f3, style_.axis), y = g_.Y(-3.0);
       Line(x, y, x + (logarithmic ? 85 : 55), g_.height - 100);
-      Text(x + 55, g_.height - 100, "-3dB bei " + MarkerNumber(f3, 3, 0) + " Hz");
+      Text(x + 55, g_.height - 100, cutoffText);
       Square(x, y);
+    } else if (logarithmic && f3 > 200.0 && f3 <= style_.cutoffLeftUpTo) {
+      LeftMarker(f3, -3.0, g_.height - 100, cutoffText);
     }
     const double lp = plot.peakLevel, fp = plot.peakFrequency;
-    if (lp >= style_.peakMinLevel && fp <= (logarithmic ? 210.0 : 160.0)) {
+    if (lp < style_.peakMinLevel) return;
+    const int decimals = logarithmic ? style_.peakDecimalsLogarithmic : style_.peakDecimalsLinear;
+    const std::string peakText = "max." + MarkerNumber(lp, 3, decimals) + "dB/" + MarkerNumber(fp, 2, 1) + " Hz";
+    if (fp <= (logarithmic ? style_.peakRightUpTo : 160.0)) {
       const int x = g_.X(fp, style_.axis), y = g_.Y(lp);
-      const int decimals = logarithmic ? style_.peakDecimalsLogarithmic : style_.peakDecimalsLinear;
       Line(x, y, x + (logarithmic ? 20 : 55), g_.height - 200);
-      Text(x + (logarithmic ? 0 : 10), g_.height - 200,
-           "max." + MarkerNumber(lp, 3, decimals) + "dB/" + MarkerNumber(fp, 2, 1) + " Hz");
+      Text(x + (logarithmic ? 0 : 10), g_.height - 200, peakText);
       Square(x, y);
+    } else if (logarithmic && fp < style_.peakLeftBelow) {
+      LeftMarker(fp, lp, g_.height - 200, peakText);
     }
+  }
+
+  // A marker whose text stands to the left of its point, for points near the right edge.
+  void LeftMarker(double frequency, double level, int textY, const std::string& text) {
+    const int x = g_.X(frequency, style_.axis), y = g_.Y(level);
+    Line(x, y, x - 115, textY);
+    Text(x - 155, textY, text);
+    Square(x, y);
   }
 
   void MaximumMarker() {
@@ -182,6 +196,23 @@ ResponsePlotStyle ClosedBoxPrintStyle() {
   return style;
 }
 
+ResponsePlotStyle ReflexPlotStyle(FrequencyAxis axis) {
+  ResponsePlotStyle style;
+  style.axis = axis;
+  style.frequencyUnit = "";
+  style.linear200LabelAt = 0.989;
+  style.peakMinLevel = 0;
+  style.peakDecimalsLogarithmic = 2;
+  return style;
+}
+
+ResponsePlotStyle ReflexPrintStyle() {
+  ResponsePlotStyle style = ReflexPlotStyle(FrequencyAxis::Logarithmic);
+  style.peakDecimalsLogarithmic = 0;
+  style.squares = false;
+  return style;
+}
+
 ResponsePlotStyle BandpassPlotStyle() {
   ResponsePlotStyle style;
   style.top = 175;
@@ -189,6 +220,14 @@ ResponsePlotStyle BandpassPlotStyle() {
   style.upperClamp = 12.0;
   style.markers = PlotMarkers::Maximum;
   style.readoutBelow = 169;
+  return style;
+}
+
+ResponsePlotStyle OpenBafflePlotStyle() {
+  ResponsePlotStyle style = ClosedBoxPlotStyle(FrequencyAxis::Logarithmic);
+  style.cutoffLeftUpTo = 400;
+  style.peakRightUpTo = 200;
+  style.peakLeftBelow = 400;
   return style;
 }
 
@@ -213,6 +252,18 @@ PointerReading ReadPointer(const ResponsePlotStyle& style, int width, int height
   reading.frequency = geometry.FrequencyAt(x, style.axis);
   reading.level = geometry.LevelAt(y);
   return reading;
+}
+
+std::string ResponsePointerCaption(const char* germanName, const char* englishName, bool english, bool inArea,
+                                   bool curveMode, double frequency, double level) {
+  if (!inArea) return english ? std::string(englishName) : std::string(germanName) + " ";
+  const auto number = [](double v) { return DotToComma(CutDecimals(FormatFixed(v, 3, 1), 10)); };
+  const std::string f = number(frequency), l = number(level);
+  if (curveMode)
+    return english ? std::string(englishName) + " (curve " + l + " dB at " + f + " Hz)"
+                   : std::string(germanName) + " (Kurve " + l + " dB bei " + f + " Hz)";
+  return english ? std::string(englishName) + " (cursor " + f + "Hz / " + l + "dB)"
+                 : std::string(germanName) + " (Cursor " + f + "Hz / " + l + "dB)";
 }
 
 int PrintedDiagramHeight(int pageHeight, bool landscape) { return landscape ? pageHeight : pageHeight / 2; }

@@ -45,6 +45,12 @@ struct ResponsePlotStyle {
   std::optional<double> upperClamp;  // the curve is drawn no higher than this level (dB)
   PlotMarkers markers = PlotMarkers::CutoffAndFirstPeak;
   double peakMinLevel = -30;        // a first peak below this level is not marked
+  // Logarithmic axis: a -3 dB point above 200 Hz and up to cutoffLeftUpTo is marked to the left of
+  // the curve; a first peak up to peakRightUpTo is marked to the right, one above it and below
+  // peakLeftBelow to the left (0: never to the left).
+  double cutoffLeftUpTo = 0;
+  double peakRightUpTo = 210;
+  double peakLeftBelow = 0;
   int peakDecimalsLogarithmic = 0;  // decimals of the peak level in its text
   int peakDecimalsLinear = 0;
   bool squares = true;  // small squares around the marked points (the screen; not on paper)
@@ -54,9 +60,17 @@ struct ResponsePlotStyle {
 ResponsePlotStyle ClosedBoxPlotStyle(FrequencyAxis axis);
 // The closed box's printed page: the logarithmic diagram, markers without squares.
 ResponsePlotStyle ClosedBoxPrintStyle();
+// The bass-reflex box: frequency labels without a unit, "200" at 0.989 of the linear axis, the peak
+// marked from 0 dB up, with two decimals on the logarithmic axis.
+ResponsePlotStyle ReflexPlotStyle(FrequencyAxis axis);
+// The bass-reflex box's printed page: the logarithmic diagram, the peak without decimals, no squares.
+ResponsePlotStyle ReflexPrintStyle();
 // The closed bandpass: top line at 175, labels on their lines, curve within -30..+12 dB, the
 // maximum marked.
 ResponsePlotStyle BandpassPlotStyle();
+// The open baffle: the logarithmic diagram, with markers to the left of the curve for a -3 dB point
+// above 200 Hz and a first peak between 200 and 400 Hz.
+ResponsePlotStyle OpenBafflePlotStyle();
 
 // The diagram's pixel arithmetic for one surface.
 struct PlotGeometry {
@@ -111,6 +125,13 @@ struct PointerReading {
   double level = 0;      // dB at the pointer's height; 0 when the window is too small
 };
 PointerReading ReadPointer(const ResponsePlotStyle& style, int width, int height, int x, int y);
+
+// The caption of a window with this diagram for the pointer's reading: the window's name with a
+// trailing blank (German) outside the area; in it the frequency and either the level at the
+// pointer's height (cursor) or the curve's level (left button held), with decimal commas in both
+// languages.
+std::string ResponsePointerCaption(const char* germanName, const char* englishName, bool english, bool inArea,
+                                   bool curveMode, double frequency, double level);
 
 // The printed page's diagram height: the page height in landscape, the upper half in portrait.
 int PrintedDiagramHeight(int pageHeight, bool landscape);

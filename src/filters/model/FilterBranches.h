@@ -1,47 +1,43 @@
 #pragma once
-// The filter branch responses: one level and one phase array per designer branch (low, band and
-// high pass), written by the designers' export and read by the complete crossover and the
-// settings window. One store for the whole run; reach it through FilterBranchStore().
+// The filter branch responses: level (dB) and phase (radians) of the low-pass, band-pass and
+// high-pass designers' exported circuits, which the complete crossover adds and the settings
+// window lists, clears and converts. One store for the whole run, every element 0.0 at start.
 //
-// Element 0 of each array is a marker, not a data point:
-//   level[0] > 0.5  the branch holds an export (cleared by ClearFilterBranch);
-//   phase[0] > 0.5  the data lie on the fast grid (FastFilterGrid), else on the one-hertz grid,
-//                   where element i holds i Hz for i = 10 to 20001.
-// Levels are in dB, phases in radians.
+// Element 0 of each array is a marker, not a data point: level[0] > 0.5 means the branch holds
+// an export, phase[0] > 0.5 that its data lie on the fast grid (FastFilterGrid.h, element i at
+// grid point i); otherwise element i holds i Hz (the one-hertz grid, 10 to 20001).
 #include <array>
-
-#include "filters/model/FilterDesign.h"
 
 namespace velomare {
 
-inline constexpr int kBranchSize = 20003;        // elements 0 to 20002
-inline constexpr int kBranchOneHertzLast = 20001;
+inline constexpr int kFilterBranchSize = 20003;  // elements 0 to 20002
+using FilterBranchArray = std::array<double, kFilterBranchSize>;
+
+extern FilterBranchArray TPLevel, TPPhase;  // low pass
+extern FilterBranchArray BPLevel, BPPhase;  // band pass
+extern FilterBranchArray HPLevel, HPPhase;  // high pass
+
+enum class FilterBranchKind { LowPass, BandPass, HighPass };
 
 struct FilterBranch {
-  std::array<double, kBranchSize> level{};
-  std::array<double, kBranchSize> phase{};
-
-  bool Filled() const { return level[0] > 0.5; }
-  bool OnFastGrid() const { return phase[0] > 0.5; }
+  FilterBranchArray& level;
+  FilterBranchArray& phase;
 };
+FilterBranch FilterBranchOf(FilterBranchKind kind);
 
-struct FilterBranches {
-  FilterBranch lowPass, bandPass, highPass;
+bool BranchExported(FilterBranchKind kind);
+bool BranchOnFastGrid(FilterBranchKind kind);
 
-  FilterBranch& Of(FilterKind kind) {
-    return kind == FilterKind::LowPass ? lowPass : kind == FilterKind::BandPass ? bandPass : highPass;
-  }
-};
+// Empties the branch: both markers 0.0; the data stay and are ignored.
+void ClearFilterBranch(FilterBranchKind kind);
 
-// The run's one store (about 1 MB, so it lives outside any window).
-FilterBranches& FilterBranchStore();
+// Moves one-hertz data to the fast grid in place: grid point i takes the values at its frequency,
+// passed through single precision as the fast simulation keeps them; element 291 becomes 0.0
+// and phase[0] 1.0. Only a branch exported on the one-hertz grid is converted; any other is left
+// as it is and false returned, so that a branch is never converted twice.
+bool ConvertBranchToFastGrid(FilterBranchKind kind);
 
-// Marks the branch empty; its data elements stay as they were.
-void ClearFilterBranch(FilterBranch& branch);
-
-// Moves one-hertz data onto the fast grid in place: element k takes element FastFilterGrid(k)
-// for k = 1 to 290, each through single precision; element 291 becomes 0 and the branch is
-// marked as fast-grid data. The fill marker stays as it was.
-void ConvertFilterBranchToFastGrid(FilterBranch& branch);
+// All six arrays back to 0.0, as at program start.
+void ResetFilterBranches();
 
 }  // namespace velomare

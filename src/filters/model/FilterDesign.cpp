@@ -249,11 +249,11 @@ std::optional<std::string> StepComponentText(std::string_view text, UpDownDirect
   switch (direction) {
     case UpDownDirection::Down:
       if (!(rule.downInclusive ? v >= rule.downAbove : v > rule.downAbove)) return std::nullopt;
-      v = StepStandardDown(v);
+      v = StepSeriesDown(*rule.series, v);
       break;
     case UpDownDirection::Up:
       if (!(v > rule.upAbove && (rule.upInclusive ? v <= rule.upBelow : v < rule.upBelow))) return std::nullopt;
-      v = StepStandardUp(v);
+      v = StepSeriesUp(*rule.series, v);
       break;
     case UpDownDirection::None: v = 1.0; break;
   }

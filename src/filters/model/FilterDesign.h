@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/UpDownDirection.h"
+#include "filters/model/StandardValues.h"
 #include "platform/plain/IniFile.h"
 
 namespace velomare {
@@ -75,6 +76,7 @@ struct ComponentStepRule {
   double upBelow;
   bool upInclusive;
   int decimals;
+  const StandardSeries* series = &kFilterDesignerSeries;  // the series stepped through
 };
 // The edit's new text, or nullopt when the press changes nothing.
 std::optional<std::string> StepComponentText(std::string_view text, UpDownDirection direction,

@@ -12,6 +12,7 @@ namespace {
 
 using C = std::complex<double>;
 constexpr double kTwoPi = 6.283185307179586;
+constexpr int kOneHertzLast = 20001;  // the one-hertz grid of the branch arrays
 constexpr double kDegPerRad = 180.0 / 3.141592653589793;
 
 bool AllFinite(const FilterValues& v) {
@@ -269,10 +270,16 @@ FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, 
   return d;
 }
 
-bool ExportFilterResponse(FilterKind kind, const FilterValues& values, bool fast, FilterBranch& branch) {
+FilterBranchKind BranchOf(FilterKind kind) {
+  return kind == FilterKind::LowPass ? FilterBranchKind::LowPass
+         : kind == FilterKind::BandPass ? FilterBranchKind::BandPass
+                                        : FilterBranchKind::HighPass;
+}
+
+bool ExportFilterResponse(FilterKind kind, const FilterValues& values, bool fast, FilterBranch branch) {
   const FilterCircuitType circuit = SelectFilterCircuit(kind, values, CircuitMatch::ExportTolerance);
   if (circuit == FilterCircuitType::None) return false;
-  const int first = kFastGridFirst, last = fast ? kFastGridLast : kBranchOneHertzLast;
+  const int first = kFastGridFirst, last = fast ? kFastGridLast : kOneHertzLast;
   for (int i = first; i <= last; ++i) {
     const int f = fast ? FastFilterGrid(i) : i;
     if (const auto r = EvaluateFilterCircuit(circuit, values, f)) {

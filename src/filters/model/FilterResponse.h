@@ -94,6 +94,8 @@ FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, 
 
 // The "&Export" button: evaluates the circuit on the fast or the one-hertz grid into `branch`
 // and sets its markers; false, with the branch untouched, when the set makes no circuit.
-bool ExportFilterResponse(FilterKind kind, const FilterValues& values, bool fast, FilterBranch& branch);
+bool ExportFilterResponse(FilterKind kind, const FilterValues& values, bool fast, FilterBranch branch);
+// The branch of the store each designer exports into.
+FilterBranchKind BranchOf(FilterKind kind);
 
 }  // namespace velomare

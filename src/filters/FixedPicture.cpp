@@ -1,0 +1,21 @@
+#include "filters/FixedPicture.h"
+
+#include <QPainter>
+
+namespace velomare {
+
+FixedPicture::FixedPicture(QWidget* parent, QSize size, DrawFunction draw) : QWidget(parent), draw_(draw) {
+  setFixedSize(size);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FixedPicture::paintEvent(QPaintEvent*) {
+  if (image_.isNull()) {
+    image_ = QPixmap(size());
+    QPainter p(&image_);
+    draw_(p);
+  }
+  QPainter(this).drawPixmap(0, 0, image_);
+}
+
+}  // namespace velomare

@@ -1,0 +1,254 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QFileInfo>
+
+#include "platform/plain/IniFile.h"
+
+#include "TestSupport.h"
+#include "app/AllForms.h"
+#include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
+#include "enclosures/model/ComparisonStore.h"
+#include "filters/model/FilterBranches.h"
+
+namespace velomare::test {
+namespace {
+
+class Options : public ProgramTest {
+ protected:
+  Toptions* Open() {
+    if (!started) StartProgram();
+    forms::Form1->Optionen1->trigger();
+    EXPECT_TRUE(forms::options->isVisible());
+    Repaint(forms::options);
+    return forms::options;
+  }
+  static std::string OptionsSection(const std::string& file) {
+    const auto from = file.find("[Options]");
+    if (from == std::string::npos) return {};
+    const auto to = file.find('[', from + 1);
+    return file.substr(from, to == std::string::npos ? std::string::npos : to - from);
+  }
+};
+
+TEST_F(Options, MissingFileShowsTheDefaultsAndSaveWritesEveryKeyInOrder) {
+  Toptions* w = Open();
+  EXPECT_EQ(w->windowTitle(), "Programm-Einstellungen");
+  EXPECT_TRUE(w->radio_de->isChecked());
+  EXPECT_TRUE(w->RadioKomma->isChecked());
+  EXPECT_FALSE(w->RadioKomma->isEnabled());
+  EXPECT_TRUE(w->Farbe1->isChecked());
+  for (QCheckBox* on : {w->CheckBox1, w->CheckBox2, w->CheckBox3, w->CheckBox4, w->CheckBox6}) EXPECT_TRUE(on->isChecked());
+  for (QCheckBox* off : {w->CheckBox8, w->CheckBox9, w->CheckEnde, w->CheckBox13, w->CheckBox24, w->CheckBox25})
+    EXPECT_FALSE(off->isChecked());
+  EXPECT_FALSE(w->CheckBox13->isEnabled());
+  EXPECT_TRUE(w->CheckBox7->isChecked());
+  EXPECT_EQ(w->TabbedNotebook1->count(), 5);
+  EXPECT_EQ(w->TabbedNotebook1->tabText(4), "Datensätze");
+  settings->WriteSettings("[Chassis]\r\nname=x\r\n");
+  w->hide();
+  w = Open();
+  EXPECT_TRUE(w->Reset->isEnabled());
+  w->CheckBox8->setChecked(true);
+  w->CheckEnde->setChecked(true);
+  w->CheckBox2->setChecked(false);
+  w->closebut->click();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(NoCheckEnd);
+  EXPECT_EQ(settings->ReadSettings(),
+            "[Chassis]\r\nname=x\r\n\r\n[Options]\r\nAutoBoxSim=1\r\nAutoFilterSim=0\r\nAutohousingSim=1\r\n"
+            "AboutAtStart=1\r\nFastFilter=1\r\nSaveBox=1\r\nSaveFilter=0\r\nNoCheckEnd=1\r\noverwrite=0\r\n"
+            "autoupdatecheck=0\r\nalwaysshowversion=0\r\ncolor=0\r\n\r\n[Info]\r\nSprache=deutsch\r\n");
+}
+
+TEST_F(Options, JunkInTheFileGivesDefaultsAndTheSaveWritesCleanValues) {
+  settings->WriteSettings(
+      "[Options]\r\nAutoBoxSim=ja\r\nSaveBox=yes\r\nSaveBox=1\r\ncolor=7\r\n\x01\x02garbage\xff\r\n"
+      "overwrite=1\r\n[Info]\r\nSprache=English\r\n");
+  Toptions* w = Open();
+  EXPECT_TRUE(w->CheckBox1->isChecked());
+  EXPECT_FALSE(w->CheckBox8->isChecked());  // the first of repeated keys counts
+  EXPECT_TRUE(w->CheckBox13->isChecked());
+  EXPECT_TRUE(w->Farbe1->isChecked());
+  EXPECT_TRUE(w->radio_de->isChecked());  // only "english" is English
+  w->closebut->click();
+  const std::string options = OptionsSection(settings->ReadSettings());
+  EXPECT_NE(options.find("AutoBoxSim=1\r\n"), std::string::npos);
+  EXPECT_NE(options.find("color=0\r\n"), std::string::npos);
+  EXPECT_NE(options.find("overwrite=1\r\n"), std::string::npos);  // written back unchanged
+  EXPECT_NE(settings->ReadSettings().find("Sprache=deutsch\r\n"), std::string::npos);
+}
+
+TEST_F(Options, LanguageChoiceHoldsInThisWindowUntilSavedOrShownAgain) {
+  Toptions* w = Open();
+  w->radio_en->click();
+  EXPECT_EQ(w->OptionsLanguage(), "english");
+  EXPECT_TRUE(w->RadioPunkt->isChecked());
+  Repaint(w);  // the file still says German: a paint must not undo the choice
+  EXPECT_EQ(w->windowTitle(), "program options");
+  EXPECT_EQ(w->closebut->text(), "&save");
+  EXPECT_EQ(w->TabbedNotebook1->tabText(4), "data sets (records)");
+  Repaint(forms::about);
+  EXPECT_EQ(forms::about->windowTitle(), "über Velomare");
+  w->Button1->click();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(settings->ReadSettings().find("Sprache"), std::string::npos);
+  w = Open();
+  EXPECT_EQ(w->windowTitle(), "Programm-Einstellungen");
+  w->radio_en->click();
+  w->closebut->click();
+  Repaint(forms::about);
+  EXPECT_EQ(forms::about->windowTitle(), "about Velomare");
+}
+
+TEST_F(Options, SaveWritesTheCheckedColourEvenAfterAnotherWindowRepainted) {
+  settings->WriteSettings("[Options]\r\ncolor=1\r\n");
+  Toptions* w = Open();
+  EXPECT_TRUE(w->Farbe2->isChecked());
+  EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::white));
+  w->Farbe3->click();
+  EXPECT_EQ(ColorScheme, 2);
+  EXPECT_EQ(w->palette().color(QPalette::Window), QColor(0, 128, 128));
+  forms::wahl->show();
+  Repaint(forms::wahl);  // re-reads "color" 1 from the file
+  EXPECT_EQ(ColorScheme, 1);
+  Repaint(w);
+  EXPECT_EQ(w->palette().color(QPalette::Window), QColor(0, 128, 128));
+  w->closebut->click();
+  EXPECT_NE(settings->ReadSettings().find("color=2\r\n"), std::string::npos);
+}
+
+TEST_F(Options, AFailedSaveSaysSoAndKeepsTheWindowAndTheOldFile) {
+  settings->WriteSettings("[Options]\r\nNoCheckEnd=0\r\n");
+  Toptions* w = Open();
+  const std::string before = settings->ReadSettings();
+  w->radio_en->click();
+  w->CheckEnde->setChecked(true);
+  platform::FileSeam full;
+  full.failWrite = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&full);
+  w->closebut->click();
+  platform::InstallFileSeam(nullptr);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_TRUE(w->CheckEnde->isChecked());
+  EXPECT_FALSE(NoCheckEnd);
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_EQ(seam.messages[0], "The settings could not be saved.");
+  EXPECT_EQ(settings->ReadSettings(), before);
+}
+
+TEST_F(Options, ResetAsksThenDeletesTheOneSettingsFile) {
+  settings->WriteSettings("[Options]\r\ncolor=2\r\n");
+  Toptions* w = Open();
+  seam.answer = [](const QString&) { return platform::Answer::No; };
+  w->Reset->click();
+  EXPECT_EQ(seam.questions.value(0), "Konfigurationsdatei löschen?");
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_NE(settings->ReadSettings(), "");
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  w->Reset->click();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(settings->SettingsPath())));
+  w = Open();
+  EXPECT_FALSE(w->Reset->isEnabled());
+  EXPECT_TRUE(w->Farbe1->isChecked());
+  // A file that cannot be deleted: the window says so and stays open.
+  w->radio_en->click();
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(settings->SettingsPath()) + "/inside"));
+  w->hide();
+  w = Open();
+  w->radio_en->click();
+  w->Reset->click();
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(seam.messages.value(0), "The configuration file could not be deleted.");
+}
+
+TEST_F(Options, DataPageListsSlotsAndBranchesAndClearsThem) {
+  StartProgram();
+  ComparisonLevels levels{};
+  ComparisonHeader header;
+  header.BoxType = BoxType::BassReflex;
+  header.DriverLabel = "VISATON W 300";
+  StoreComparisonCurve(2, levels, header);
+  header.BoxType = BoxType::VentedBandpass;
+  StoreComparisonCurve(4, levels, header);
+  TPLevel[0] = 1.0;
+  HPLevel[0] = 1.0;
+  HPPhase[0] = 1.0;
+  Toptions* w = Open();
+  EXPECT_FALSE(w->CheckBox14->isChecked());
+  EXPECT_EQ(w->Label4->text(), "   ");
+  EXPECT_TRUE(w->CheckBox15->isChecked());
+  EXPECT_EQ(w->Label5->text(), "BR: VISATON W 300");
+  EXPECT_EQ(w->Label7->text(), "BP 6.O.: VISATON W 300");
+  w->radio_en->click();
+  EXPECT_EQ(w->Label5->text(), "Reflex VISATON W 300");
+  EXPECT_TRUE(w->CheckBox18->isChecked());
+  EXPECT_FALSE(w->CheckBox19->isChecked());
+  EXPECT_TRUE(w->Button14->isEnabled());
+  EXPECT_FALSE(w->CheckBox20->isChecked());
+  EXPECT_FALSE(w->Button15->isEnabled());
+  EXPECT_TRUE(w->CheckBox22->isChecked());
+  EXPECT_TRUE(w->CheckBox23->isChecked());
+  EXPECT_FALSE(w->Button16->isEnabled());
+  EXPECT_EQ(w->Label3->text(), "fast simulation");
+  w->CheckBox6->setChecked(false);
+  EXPECT_EQ(w->Label3->text(), "fast simulation");  // only at the next refresh
+  w->TabbedNotebook1->setCurrentIndex(4);
+  EXPECT_EQ(w->Label3->text(), "slow simulation after save");
+  w->Button8->click();
+  EXPECT_FALSE(w->CheckBox15->isChecked());
+  EXPECT_EQ(w->Label5->text(), "   ");
+  EXPECT_FALSE(ComparisonSlotFilled(2));
+  w->Button13->click();
+  EXPECT_FALSE(w->CheckBox22->isChecked());
+  EXPECT_FALSE(w->CheckBox23->isChecked());
+  EXPECT_DOUBLE_EQ(HPPhase[0], 0.0);
+}
+
+TEST_F(Options, ConvertButtonMovesOneHertzDataToTheFastGridOnce) {
+  StartProgram();
+  for (int f = 1; f <= 20001; ++f) {
+    TPLevel[f] = -0.1 * f;
+    TPPhase[f] = 1.0 / f;
+  }
+  TPLevel[0] = 1.0;
+  Toptions* w = Open();
+  ASSERT_TRUE(w->Button14->isEnabled());
+  w->Button14->click();
+  EXPECT_DOUBLE_EQ(TPLevel[101], static_cast<float>(-11.0));
+  EXPECT_DOUBLE_EQ(TPLevel[290], static_cast<float>(-2000.0));
+  EXPECT_DOUBLE_EQ(TPPhase[101], static_cast<float>(1.0 / 110));
+  EXPECT_NE(TPPhase[101], 1.0 / 110);  // through single precision
+  EXPECT_DOUBLE_EQ(TPLevel[291], 0.0);
+  EXPECT_DOUBLE_EQ(TPPhase[0], 1.0);
+  EXPECT_TRUE(w->CheckBox19->isChecked());
+  EXPECT_FALSE(w->Button14->isEnabled());
+  // Exported again on the fast grid while the page still offers the conversion.
+  TPLevel[101] = -7;
+  w->Button14->setEnabled(true);
+  w->Button14->click();
+  EXPECT_DOUBLE_EQ(TPLevel[101], -7);
+  EXPECT_FALSE(w->Button14->isEnabled());
+}
+
+TEST_F(Options, EveryPageInBothLanguagesForTheEye) {
+  Toptions* w = Open();
+  const QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
+  for (const char* language : {"deutsch", "english"}) {
+    (std::string(language) == "english" ? w->radio_en : w->radio_de)->click();
+    for (int page = 0; page < w->TabbedNotebook1->count(); ++page) {
+      w->TabbedNotebook1->setCurrentIndex(page);
+      Repaint(w);
+      EXPECT_TRUE(LayoutProblems(w, language).isEmpty()) << LayoutProblems(w, language).join("\n").toStdString();
+      if (!folder.isEmpty()) w->grab().save(QString("%1/options_%2_%3.png").arg(folder, language).arg(page));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velomare::test

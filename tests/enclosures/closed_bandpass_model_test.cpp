@@ -1,0 +1,427 @@
+// The closed bandpass design against its worked examples and the textbook relations: the S/Qt
+// design equations, the Helmholtz tuning with its end correction, the reference sensitivity and
+// the fourth-order slopes of the response; the design tables' steps; the hand edits; the guards
+// that keep non-finite numbers from the labels, the slots and the file; the kept section.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <numbers>
+#include <regex>
+
+#include "common/NumberText.h"
+#include "enclosures/model/ClosedBandpass.h"
+
+namespace velomare {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+BandpassDriver Example() { return {0.4, 0.45, 30.0, 100.0}; }
+
+BandpassInputs Inputs(int s = 6, int qt = 100, const char* tube = "10") {
+  BandpassInputs in;
+  in.sPosition = s;
+  in.qtPosition = qt;
+  in.tubeText = tube;
+  return in;
+}
+
+// The design, then the hand edits as the window runs them with the design's texts.
+BandpassEditTexts DesignAndRecalc(ClosedBandpassState& st, const BandpassInputs& in, const BandpassDriver& d,
+                                  bool english = false) {
+  const BandpassEditTexts texts = DesignClosedBandpass(st, in, d, english);
+  if (RecalcBandpassFromEdits(st, texts.portLength, texts.vg, texts.vr, d).updateQl) UpdateBandpassQl(st, true, 10);
+  return texts;
+}
+
+bool HasNonFinite(const std::string& text) {
+  // "Resonanzfrequenz" holds "nan": only the words count.
+  static const std::regex word("\\b(nan|inf)\\b", std::regex::icase);
+  return std::regex_search(text, word);
+}
+
+TEST(ClosedBandpassDesign, WorkedExampleGivesVolumesLimitsGainAndPort) {
+  ClosedBandpassState st;
+  const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(), Example(), false);
+  ASSERT_TRUE(st.designValid);
+  EXPECT_NEAR(st.midFrequency, 75.0, 1e-9);
+  EXPECT_NEAR(st.fb, 75.0, 1e-9);
+  EXPECT_NEAR(st.vr, 23.04, 1e-9);
+  EXPECT_NEAR(st.vg, 100.0 / 5.25, 1e-9);
+  EXPECT_NEAR(st.lowerLimit, 47.25, 1e-9);
+  EXPECT_NEAR(st.upperLimit, 118.5, 1e-9);
+  EXPECT_NEAR(st.gain, 2.7361, 1e-9);
+  EXPECT_NEAR(st.ripple, 0.35, 1e-12);
+  EXPECT_NEAR(st.spl, 92.42, 0.01);
+  EXPECT_NEAR(st.portLength, 10.89, 0.005);
+  EXPECT_EQ(texts.portLength, "10,9");
+  EXPECT_EQ(texts.vg, "19,0");
+  EXPECT_EQ(texts.vr, "23,0");
+  const BandpassEditTexts english = DesignClosedBandpass(st, Inputs(), Example(), true);
+  EXPECT_EQ(english.portLength, "10.9");
+}
+
+TEST(ClosedBandpassDesign, HandEditsOfTheWorkedExampleTuneTo75HzWithQl12) {
+  ClosedBandpassState st;
+  DesignAndRecalc(st, Inputs(), Example());
+  EXPECT_DOUBLE_EQ(st.portLength, 10.9);
+  EXPECT_DOUBLE_EQ(st.vg, 19.0);
+  EXPECT_DOUBLE_EQ(st.vr, 23.0);
+  EXPECT_NEAR(st.tuning, 75.05, 0.005);
+  EXPECT_EQ(st.ql, 12);
+}
+
+TEST(ClosedBandpassDesign, FollowsTheTextbookEquationsOverTheWholeRange) {
+  for (double qts : {0.2, 0.33, 0.41, 0.6, 0.9}) {
+    for (int s = 4; s <= 7; ++s) {
+      ClosedBandpassState st;
+      st.s = s / 10.0;
+      const QtRange range = SetQtRangeForS(st, qts);
+      for (int qt = range.minimum; qt <= range.maximum; qt += 7) {
+        const BandpassDriver d{qts, 0.5, 40.0, 80.0};
+        DesignClosedBandpass(st, Inputs(s, qt), d, true);
+        const double q = qt / 100.0, sv = s / 10.0;
+        if (qt == static_cast<int>(std::lround(qts * 100))) continue;  // Qt = Qts has no sealed chamber
+        ASSERT_TRUE(st.designValid);
+        EXPECT_NEAR(st.fb, q * 40.0 / qts, 1e-9);
+        EXPECT_NEAR(st.vr, std::pow(2 * sv * qts, 2) * 80.0, 1e-9);
+        EXPECT_NEAR(st.vg, 80.0 / (std::pow(q / qts, 2) - 1), 1e-6 * st.vg);
+        // Push-pull halves both volumes and lowers the gain by 3 dB.
+        ClosedBandpassState pp;
+        SetPushPull(pp, true);
+        DesignClosedBandpass(pp, Inputs(s, qt), d, true);
+        EXPECT_NEAR(pp.vr, st.vr / 2, 1e-9);
+        EXPECT_NEAR(pp.vg, st.vg / 2, 1e-9);
+        EXPECT_NEAR(pp.gain, st.gain - 3.0, 1e-12);
+        EXPECT_NEAR(pp.spl, st.spl - 3.0, 1e-9);  // the reference level keeps the whole Vas
+      }
+    }
+  }
+}
+
+TEST(ClosedBandpassDesign, PushPullWorkedExampleHalvesTheChambers) {
+  ClosedBandpassState st;
+  SetPushPull(st, true);
+  DesignClosedBandpass(st, Inputs(), Example(), false);
+  EXPECT_NEAR(st.vr, 11.52, 1e-9);
+  EXPECT_NEAR(st.vg, 9.5238, 1e-4);
+  EXPECT_NEAR(st.gain, 2.7361 - 3.0, 1e-9);
+}
+
+TEST(ClosedBandpassDesign, TuningIsTheHelmholtzResonanceWithEndCorrection) {
+  // f = c / (2 pi) sqrt(A / (V Leff)), c = 344.4 m/s, SI units.
+  const double c = 344.4;
+  for (double d : {5.0, 7.5, 10.0, 14.0}) {
+    for (double vr : {8.0, 23.0, 60.0}) {
+      for (double length : {3.0, 12.5, 40.0}) {
+        ClosedBandpassState st;
+        st.portDiameter = d;
+        RecalcBandpassFromEdits(st, FormatFixed(length, 1, 1), "20", FormatFixed(vr, 1, 1), Example());
+        const double r = d / 200.0;
+        const double leff = (length + 1.463 * d / 2) / 100.0;
+        const double expected = c / (2 * kPi) * std::sqrt(kPi * r * r / (vr / 1000.0 * leff));
+        EXPECT_NEAR(st.tuning, expected, expected * 0.001) << d << " " << vr << " " << length;
+      }
+    }
+  }
+}
+
+TEST(ClosedBandpassDesign, HandEditExamplesGiveQtcTuningAndQl) {
+  ClosedBandpassState st;
+  const BandpassDriver d{0.4, 0.45, 30.0, 50.0};
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.69");
+  SetPushPull(st, true);
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.57");
+  SetPushPull(st, false);
+  st.portDiameter = 10;
+  const BandpassRecalcTexts texts = RecalcBandpassFromEdits(st, "20", "25", "20", d);
+  EXPECT_EQ(texts.frLabel, "fr = 65.7 Hz");
+  ASSERT_TRUE(texts.updateQl);
+  EXPECT_EQ(UpdateBandpassQl(st, true, 10), 13);
+  // An emptied port length: no tuning and no Qtc although both volumes are valid.
+  const BandpassRecalcTexts empty = RecalcBandpassFromEdits(st, "", "25", "20", d);
+  EXPECT_EQ(empty.frLabel, "fr = 0.0 Hz");
+  EXPECT_EQ(empty.qtcLabel, "Qtc = 0.00");
+  EXPECT_FALSE(empty.updateQl);
+}
+
+TEST(ClosedBandpassDesign, AutomaticQlIsTheWholePartClampedTo1To100) {
+  ClosedBandpassState st;
+  st.vr = 23.0;  // sqrt(130.4) + 1 = 12.42: the whole part 12, where rounding would also give 12
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 12);
+  st.vr = 17.0;  // sqrt(176.5) + 1 = 14.28
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 14);
+  st.vr = 10.0;  // sqrt(300) + 1 = 18.32
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 18);
+  st.vr = 3000.0 / (3.6 * 3.6);  // 4.6: rounding would give 5
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 4);
+  st.vr = 1e-9;
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 100);
+  st.vr = 1e30;
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 1);
+  st.vr = 0;  // keeps its value
+  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 1);
+  EXPECT_EQ(UpdateBandpassQl(st, false, 37), 37);
+  EXPECT_EQ(st.ql, 37);
+  EXPECT_EQ(BandpassQlLabel(false, 37), "Verlustfaktor Ql = 37");
+  EXPECT_EQ(BandpassQlLabel(true, 7), "loss factor quality Ql = 7");
+}
+
+TEST(ClosedBandpassTables, StepsAndQuirksHoldAsGiven) {
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.6, 1.0), 0.63);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.6, 1.0), 1.58);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.63), 0.28);  // 63-64, not the first step
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.62), 0.26);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.06), 0.499);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.07), 0.423);  // the dip below its neighbours stays
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.09), 0.423);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.10), 0.548);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 0.10), 0.307);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 3.00), 1.3);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.4, 1.97), 3.01);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.7, 0.45), 0.22);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.7, 1.12), 0.83);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.7, 1.01), 1.43);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.5, 1.22), 2.014);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.5, 0.96), 1.785);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.96), 0.51);
+  EXPECT_DOUBLE_EQ(BandpassTableA(0.8, 1.0), 0.0);
+  EXPECT_DOUBLE_EQ(BandpassTableB(0.3, 1.0), 0.0);
+  // The two lines of each S meet near their threshold (within a few tenths of a dB).
+  EXPECT_NEAR(BandpassLineFit(0.4, 1.2499), BandpassLineFit(0.4, 1.25), 0.1);
+  EXPECT_NEAR(BandpassLineFit(0.5, 0.9999), BandpassLineFit(0.5, 1.0), 0.01);
+  EXPECT_NEAR(BandpassLineFit(0.6, 0.8329), BandpassLineFit(0.6, 0.833), 0.01);
+  EXPECT_NEAR(BandpassLineFit(0.7, 0.7142), BandpassLineFit(0.7, 0.7143), 0.01);
+  EXPECT_DOUBLE_EQ(BandpassLineFit(0.9, 1.0), 0.0);
+  // The lower limit factor rises and the upper one rises with Qt apart from the kept dip.
+  for (double s : {0.4, 0.5, 0.6, 0.7})
+    for (int q = 40; q < 200; ++q)
+      EXPECT_LE(BandpassTableB(s, q / 100.0), BandpassTableB(s, (q + 1) / 100.0)) << s << " " << q;
+}
+
+TEST(ClosedBandpassDesign, QtRangeFollowsSAndStaysValidForHighQts) {
+  ClosedBandpassState st;
+  const int mins[] = {80, 60, 50, 45}, maxs[] = {200, 160, 130, 110};
+  for (int s = 4; s <= 7; ++s) {
+    st.s = s / 10.0;
+    const QtRange r = SetQtRangeForS(st, 0.3);
+    EXPECT_EQ(r.minimum, mins[s - 4]);
+    EXPECT_EQ(r.maximum, maxs[s - 4]);
+    EXPECT_TRUE(r.enabled);
+  }
+  st.s = 0.6;
+  EXPECT_EQ(SetQtRangeForS(st, 0.62).minimum, 63);  // whole part of 62 + 1
+  const QtRange one = SetQtRangeForS(st, 1.0);
+  EXPECT_FALSE(one.enabled);
+  EXPECT_LE(one.minimum, one.maximum);
+  for (double qts : {1.15, 1.5, 40.0, 1e300}) {
+    st.s = 0.7;
+    const QtRange r = SetQtRangeForS(st, qts);
+    EXPECT_FALSE(r.enabled) << qts;
+    EXPECT_LE(r.minimum, r.maximum) << qts;
+    DesignClosedBandpass(st, Inputs(7, r.minimum), {qts, 0.5, 30, 100}, false);
+    EXPECT_FALSE(st.designValid);
+  }
+}
+
+TEST(ClosedBandpassDesign, QtsOfOneIsValidAndEdgeCasesOfValidity) {
+  ClosedBandpassState st;
+  DesignClosedBandpass(st, Inputs(6, 120), {1.0, 0.5, 30, 100}, false);
+  EXPECT_TRUE(st.designValid);
+  DesignClosedBandpass(st, Inputs(6, 120), {0.1, 0.5, 30, 100}, false);
+  EXPECT_FALSE(st.designValid);
+  EXPECT_EQ(st.vg, 0);
+  EXPECT_EQ(st.fb, 0);
+}
+
+TEST(ClosedBandpassDesign, QtEqualToQtsEmptiesTheEditsButKeepsTheLimits) {
+  ClosedBandpassState st;
+  const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(6, 50), {0.5, 0.5, 30, 100}, false);
+  EXPECT_EQ(st.vg, 0);
+  EXPECT_EQ(st.portLength, 1.0);
+  EXPECT_TRUE(texts.portLength.empty() && texts.vg.empty() && texts.vr.empty());
+  const BandpassResultTexts labels = ShowBandpassResults(st, false);
+  EXPECT_EQ(labels.label5, "untere Grenzfrequenz fgunten = 14 Hz");  // 60 x 0.23
+}
+
+TEST(ClosedBandpassDesign, TunnelIsTheCircleOfEqualArea) {
+  ClosedBandpassState st;
+  BandpassInputs in = Inputs();
+  in.tunnel = true;
+  in.widthText = "10";
+  in.heightText = "5";
+  DesignClosedBandpass(st, in, Example(), false);
+  EXPECT_NEAR(st.portDiameter, std::sqrt(200 / kPi), 1e-12);
+  EXPECT_NEAR(st.portArea, 50.0, 1e-9);
+  // A side of 0 or below: no diameter, the area keeps its value, the label loses its number.
+  in.heightText = "-5";
+  DesignClosedBandpass(st, in, Example(), false);
+  EXPECT_EQ(st.portDiameter, 0);
+  EXPECT_NEAR(st.portArea, 50.0, 1e-9);
+  EXPECT_EQ(ShowBandpassResults(st, true).label10, "tunnel/tube cross section  cm²");
+}
+
+TEST(ClosedBandpassResults, LabelsUseAPointInBothLanguagesAndHideNumbersWhileInvalid) {
+  ClosedBandpassState st;
+  DesignAndRecalc(st, Inputs(), Example());
+  const BandpassResultTexts de = ShowBandpassResults(st, false);
+  EXPECT_EQ(de.label2, "Gesamtgüte / Qt = 1.00");
+  EXPECT_EQ(de.label1, "Kurvenform / S = 0.6");
+  EXPECT_EQ(de.label10, "Tunnel-/Rohrfläche =  79 cm²");
+  EXPECT_EQ(de.label11, "Resonanzfrequenz fr = 75.0 Hz");
+  EXPECT_EQ(de.label5, "untere Grenzfrequenz fgunten = 47 Hz");
+  EXPECT_EQ(de.label6, "obere Grenzfrequenz fgoben = 118 Hz");  // 118.5 to the even neighbour
+  EXPECT_EQ(de.label12, "Schalldruck =  92 dB");
+  EXPECT_EQ(de.label13, "Wirkungsgrad = 2.7 dB");
+  EXPECT_EQ(de.label15, "Mittelfrequenz fm = 75.0 Hz");
+  EXPECT_EQ(de.well, "Welligkeit = 0.35dB");
+  const BandpassResultTexts en = ShowBandpassResults(st, true);
+  EXPECT_EQ(en.label13, "efficiency = 2.7 dB");
+  EXPECT_EQ(en.well, "peak to valley = 0.35dB");
+  DesignClosedBandpass(st, Inputs(), {1.2, 0.5, 30, 100}, true);
+  const BandpassResultTexts invalid = ShowBandpassResults(st, true);
+  EXPECT_EQ(invalid.label11, "resonance frequency fr =  Hz");
+  EXPECT_EQ(invalid.label5, "lower frequency fgl =  Hz");
+  EXPECT_EQ(invalid.label12, "SPL =  dB");
+  EXPECT_EQ(invalid.label13, "efficiency =  dB");
+}
+
+TEST(ClosedBandpassResponse, IsAFourthOrderBandpassWithItsMaximumInThePassband) {
+  ClosedBandpassState st;
+  DesignAndRecalc(st, Inputs(), Example());
+  const BandpassLevelInputs in = BandpassLevelInputsOf(st, Example());
+  EXPECT_NEAR(*BandpassLevel(in, 2) - *BandpassLevel(in, 1), 12.04, 0.05);
+  EXPECT_NEAR(*BandpassLevel(in, 4000) - *BandpassLevel(in, 8000), 12.04, 0.05);
+  double best = -1e9, at = 0;
+  for (int f = 10; f <= 400; ++f)
+    if (*BandpassLevel(in, f) >= best) best = *BandpassLevel(in, f), at = f;
+  EXPECT_GT(at, st.lowerLimit);
+  EXPECT_LT(at, st.upperLimit);
+  // Within a few dB of 0 in the pass band, as the normalisation intends.
+  EXPECT_LT(std::fabs(best), 6.0);
+}
+
+TEST(ClosedBandpassExport, SensitivityIsTheTextbookReferenceEfficiency) {
+  const BandpassDriver d = Example();
+  ClosedBandpassState st;
+  DesignClosedBandpass(st, Inputs(), d, false);
+  const double c = 343.0;
+  const double eta = 4 * kPi * kPi * std::pow(d.fs, 3) * (d.vas / 1000.0) / (std::pow(c, 3) * d.qes);
+  EXPECT_NEAR(st.spl - st.gain, 112 + 10 * std::log10(eta), 1e-6);
+}
+
+TEST(ClosedBandpassStore, RefusesAPortThatDoesNotTune) {
+  // The built-in driver with an 8 cm tube at S 0.6, Qt 1.0 gives a negative port length.
+  const BandpassDriver d{0.41, 0.513, 29.0, 244.0};
+  ClosedBandpassState st;
+  const BandpassEditTexts texts = DesignAndRecalc(st, Inputs(6, 100, "8"), d);
+  EXPECT_EQ(texts.portLength, "-0,7");
+  EXPECT_EQ(st.tuning, 0);
+  EXPECT_FALSE(BandpassStoreValid(st, d));
+  EXPECT_FALSE(BandpassPlotDrawable(st, d));
+  // A wider tube tunes, and every level at 1..400 Hz is finite.
+  DesignAndRecalc(st, Inputs(6, 100, "12"), d);
+  ASSERT_TRUE(BandpassStoreValid(st, d));
+  const auto levels = BandpassLevels(st, d);
+  ASSERT_TRUE(levels);
+  for (double level : *levels) EXPECT_TRUE(std::isfinite(level));
+  // A tube text that is no number.
+  DesignAndRecalc(st, Inputs(6, 100, "abc"), d);
+  EXPECT_FALSE(BandpassStoreValid(st, d));
+}
+
+TEST(ClosedBandpassStore, HeaderAndExportValuesCarryTheEditedChambers) {
+  ClosedBandpassState st;
+  DesignAndRecalc(st, Inputs(), Example());
+  const ComparisonHeader h = BandpassComparisonHeader(st, true);
+  EXPECT_EQ(h.BoxType, BoxType::ClosedBandpass);
+  EXPECT_EQ(h.Multiple, 2);
+  EXPECT_EQ(h.BoxQl, 12);
+  EXPECT_DOUBLE_EQ(h.Volume1, 19.0);
+  EXPECT_DOUBLE_EQ(h.Volume2, 23.0);
+  EXPECT_NEAR(h.PortArea1, 25 * kPi, 1e-9);
+  EXPECT_DOUBLE_EQ(h.PortLength1, 10.9);
+  EXPECT_EQ(h.PortArea2, 0);
+  EXPECT_EQ(BandpassComparisonHeader(st, false).Multiple, 1);
+  const ClosedBandpassExportValues v = BandpassExportValues(st, false, true, "12,5", "x");
+  EXPECT_DOUBLE_EQ(v.vg, 19.0);
+  EXPECT_EQ(v.tunnelWidthText, "12,5");
+  EXPECT_EQ(v.tunnelHeightText, "x");
+}
+
+TEST(ClosedBandpassInput, BadEditTextsNeverShowNanOrInf) {
+  const char* texts[] = {"", "abc", "0", "-5", "1e999", "123456789012345678901234567890", ",", "-", "1,2,3"};
+  for (const char* a : texts) {
+    for (const char* b : texts) {
+      ClosedBandpassState st;
+      BandpassInputs in = Inputs(6, 100, a);
+      in.tunnel = std::string(b).size() % 2 == 0;
+      in.widthText = a;
+      in.heightText = b;
+      const BandpassEditTexts e = DesignAndRecalc(st, in, Example());
+      const BandpassRecalcTexts r = RecalcBandpassFromEdits(st, a, b, a, Example());
+      const BandpassResultTexts l = ShowBandpassResults(st, false);
+      for (const std::string& t : {e.portLength, e.vg, e.vr, r.qtcLabel, r.frLabel, l.label10, l.label11, l.label12})
+        EXPECT_FALSE(HasNonFinite(t)) << a << " | " << b << " -> " << t;
+      if (BandpassStoreValid(st, Example())) {
+        const auto levels = BandpassLevels(st, Example());
+        ASSERT_TRUE(levels);
+        for (double level : *levels) EXPECT_TRUE(std::isfinite(level));
+      }
+    }
+  }
+}
+
+TEST(ClosedBandpassCaption, ReadOutUsesACommaInGermanAndAPointInEnglish) {
+  EXPECT_EQ(BandpassPointerCaption(true, false, true, false, 58.24, -3.46),
+            "closed band pass subwoofer (cursor 58.2Hz / -3.5dB)");
+  EXPECT_EQ(BandpassPointerCaption(false, true, true, true, 58.24, -3.46),
+            "Geschlossenes Bandpaßgehäuse mit Push-Pull-Prinzip (Kurve -3,5 dB bei 58,2 Hz)");
+  EXPECT_EQ(BandpassPointerCaption(true, true, true, true, 5.0, 0.0),
+            "closed band pass subwoofer with push-pull (curve 0.0 dB at 5.0 Hz)");
+  EXPECT_EQ(BandpassPointerCaption(false, false, false, false, 5.0, 0.0), "Geschlossenes Bandpaßgehäuse");
+}
+
+TEST(ClosedBandpassSection, DamagedValuesTakeTheFallbacksAndGoodOnesComeBack) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("velomar.ini").toStdString();
+  platform::IniFile ini(path);
+  BandpassSavedValues none = ReadBandpassSection(ini);
+  EXPECT_EQ(none.tubeText, "8");
+  EXPECT_EQ(none.widthText, "10");
+  EXPECT_EQ(none.heightText, "5");
+  EXPECT_EQ(none.sPosition, 6);
+  EXPECT_EQ(none.qtPosition, 100);
+  EXPECT_FALSE(none.pushPull);
+  EXPECT_FALSE(none.tunnel);
+
+  ASSERT_TRUE(WriteBandpassSection(ini, BandpassValuesFromControls("12,5", "abc", "7", 4, 183, true, true)));
+  platform::IniFile back(path);
+  EXPECT_EQ(back.ReadString("geschl.Bandpass", "Durchmesser", ""), "12.5");
+  EXPECT_EQ(back.ReadString("geschl.Bandpass", "Tunnelbreite", ""), "10");
+  const BandpassSavedValues saved = ReadBandpassSection(back);
+  EXPECT_EQ(saved.tubeText, "12.5");
+  EXPECT_EQ(saved.widthText, "10");
+  EXPECT_EQ(saved.heightText, "7");
+  EXPECT_EQ(saved.sPosition, 4);
+  EXPECT_EQ(saved.qtPosition, 183);
+  EXPECT_TRUE(saved.pushPull);
+  EXPECT_TRUE(saved.tunnel);
+
+  for (const char* qt : {"210", "30", "abc", "1e5", "99.5"}) {
+    back.WriteString("geschl.Bandpass", "Qt", qt);
+    EXPECT_EQ(ReadBandpassSection(back).qtPosition, 100) << qt;
+  }
+  for (const char* s : {"3", "8", "x", "5,5"}) {
+    back.WriteString("geschl.Bandpass", "S", s);
+    EXPECT_EQ(ReadBandpassSection(back).sPosition, 6) << s;
+  }
+  for (const char* d : {"0", "100", "-3", "nan", "inf"}) {
+    back.WriteString("geschl.Bandpass", "Durchmesser", d);
+    EXPECT_EQ(ReadBandpassSection(back).tubeText, "8") << d;
+  }
+}
+
+}  // namespace
+}  // namespace velomare

@@ -1,0 +1,247 @@
+// Reading export files back: every layout the export writer makes, in both languages, with its
+// box type and header; the response table's counting rules; the 440-line window; the messages;
+// and that only an accepted file changes a slot.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "common/Encoding.h"
+#include "enclosures/model/ClosedBox.h"
+#include "enclosures/model/ComparisonStore.h"
+#include "enclosures/model/SimulationExport.h"
+#include "enclosures/model/SimulationImport.h"
+
+namespace velomare {
+namespace {
+
+ExportDriver Driver() {
+  ExportDriver d;
+  d.manufacturer = "Maker";
+  d.name = "Model";
+  d.qts = 0.35;
+  d.qes = 0.38;
+  d.fs = 30;
+  d.vas = 50;
+  d.spl = 87.41;
+  return d;
+}
+
+// A level that differs at every frequency, so a shifted row shows.
+double Ramp(int f) { return -20 + 0.05 * f; }
+
+std::string Export(const ExportBoxValues& box, bool english) {
+  SimulationExport data;
+  data.driver = Driver();
+  data.box = box;
+  for (int f = 1; f <= 400; ++f) data.levels[static_cast<std::size_t>(f - 1)] = Ramp(f);
+  data.english = english;
+  return *ComposeSimulationExport(data);
+}
+
+// A header, a "f (Hz)" line and `rows` rows "k<TAB>level" with LF or CR LF ends.
+std::string Table(int rows, const std::string& eol = "\r\n") {
+  std::string s = "banner" + eol + "Maker\tModel" + eol + "SPL (dB)\t90,0" + eol + eol + "in closed box" + eol + eol +
+                  "f (Hz)\tlevel (dB)" + eol;
+  for (int k = 1; k <= rows; ++k) s += std::to_string(k) + "\t" + std::to_string(k % 7) + ",5" + eol;
+  return s;
+}
+
+class Import : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetComparisonStore(); }
+  void TearDown() override { ResetComparisonStore(); }
+};
+
+TEST_F(Import, EveryLayoutInBothLanguagesComesBackWithItsTypeHeaderAndLevels) {
+  for (bool english : {false, true}) {
+    SCOPED_TRACE(english ? "English" : "German");
+    const auto closed = ReadSimulationFile(Export(ClosedExportValues{0.707, 36.5, 3, 0.2}, english));
+    ASSERT_EQ(closed.outcome, SimulationImport::Accepted);
+    EXPECT_EQ(closed.header.BoxType, BoxType::Closed);
+    EXPECT_EQ(closed.header.Multiple, 3);
+    EXPECT_EQ(closed.header.BoxQl, 1);  // the closed box writes no "Ql" line
+    EXPECT_NEAR(closed.header.Volume1, 36.5, 1e-9);
+    EXPECT_NEAR(closed.header.DriverSpl, 87.4, 1e-9);
+    EXPECT_EQ(closed.header.DriverLabel, "Maker Model");
+    for (int f = 1; f <= 400; ++f) EXPECT_NEAR(closed.curve[static_cast<std::size_t>(f)], Ramp(f), 0.005 + 1e-9) << f;
+    EXPECT_EQ(closed.curve[0], 1.0);
+
+    const auto reflex = ReadSimulationFile(Export(ReflexExportValues{80, 2, 7, 0, 2, 7.0, 12.5}, english));
+    ASSERT_EQ(reflex.outcome, SimulationImport::Accepted);
+    EXPECT_EQ(reflex.header.BoxType, BoxType::BassReflex);
+    EXPECT_EQ(reflex.header.Multiple, 2);
+    EXPECT_EQ(reflex.header.BoxQl, 7);
+    EXPECT_NEAR(reflex.header.Volume1, 80, 1e-9);
+    EXPECT_NEAR(reflex.header.PortArea1, 2 * 38.4845, 1e-3);  // two ports of 7 cm
+    EXPECT_NEAR(reflex.header.PortLength1, 12.5, 1e-9);
+
+    ClosedBandpassExportValues cbp;
+    cbp.pushPull = true;
+    cbp.vg = 20;
+    cbp.vr = 30;
+    cbp.ql = 10;
+    cbp.portDiameter = 8;
+    cbp.portLength = 20;
+    const auto closedBandpass = ReadSimulationFile(Export(cbp, english));
+    ASSERT_EQ(closedBandpass.outcome, SimulationImport::Accepted);
+    EXPECT_EQ(closedBandpass.header.BoxType, BoxType::ClosedBandpass);
+    EXPECT_EQ(closedBandpass.header.Multiple, 2);
+    EXPECT_NEAR(closedBandpass.header.Volume1, 20, 1e-9);
+    EXPECT_NEAR(closedBandpass.header.Volume2, 30, 1e-9);
+    EXPECT_NEAR(closedBandpass.header.PortArea1, 50.2655, 1e-3);
+    EXPECT_NEAR(closedBandpass.header.PortLength1, 20, 1e-9);
+    cbp.pushPull = false;
+    EXPECT_EQ(ReadSimulationFile(Export(cbp, english)).header.Multiple, 1);
+
+    VentedBandpassExportValues vbp{true, 25, 35, 9, 6, 15, 10, 30};
+    const auto vented = ReadSimulationFile(Export(vbp, english));
+    ASSERT_EQ(vented.outcome, SimulationImport::Accepted);
+    EXPECT_EQ(vented.header.BoxType, BoxType::VentedBandpass);
+    EXPECT_EQ(vented.header.Multiple, 2);
+    EXPECT_NEAR(vented.header.Volume1, 25, 1e-9);
+    EXPECT_NEAR(vented.header.Volume2, 35, 1e-9);
+    EXPECT_NEAR(vented.header.PortArea1, 28.2743, 1e-3);
+    EXPECT_NEAR(vented.header.PortArea2, 78.5398, 1e-3);
+    EXPECT_NEAR(vented.header.PortLength1, 15, 1e-9);
+    EXPECT_NEAR(vented.header.PortLength2, 30, 1e-9);
+
+    const auto open = ReadSimulationFile(Export(OpenBaffleExportValues{0.25}, english));
+    ASSERT_EQ(open.outcome, SimulationImport::Accepted);
+    EXPECT_EQ(open.header.BoxType, BoxType::OpenBaffle);
+    EXPECT_EQ(open.header.Multiple, 1);
+    EXPECT_EQ(open.header.PortLength1, 0);  // the distance line is left aside
+  }
+}
+
+TEST_F(Import, ClosedBoxRoundTripMatchesTheSecondOrderHighPass) {
+  const ClosedDriver driver{0.35, 6.0, 30.0, 50.0, 0.5};
+  ClosedDesign design;
+  ClosedDesignFromQtc(design, {"0,707", "", "0", 0, true}, driver, false);
+  SimulationExport data;
+  data.driver = Driver();
+  data.box = ClosedExportValues{design.qtc, design.volume, design.driverCount, design.seriesR};
+  const ClosedResponse r = ClosedResponseOf(design, driver);
+  for (int f = 1; f <= 400; ++f) data.levels[static_cast<std::size_t>(f - 1)] = *ClosedResponseLevel(r, f);
+  const auto read = ReadSimulationFile(*ComposeSimulationExport(data));
+  ASSERT_EQ(read.outcome, SimulationImport::Accepted);
+  for (int f = 1; f <= 400; ++f) {
+    const double x = f / design.fc, q = design.qtc;
+    const double textbook = 10 * std::log10(std::pow(x, 4) / (std::pow(1 - x * x, 2) + x * x / (q * q)));
+    EXPECT_NEAR(read.curve[static_cast<std::size_t>(f)], textbook, 0.005 + 1e-6) << f;
+  }
+  EXPECT_NEAR(read.header.Volume1, std::round(design.volume * 1000) / 1000, 1e-9);
+}
+
+TEST_F(Import, PortAreaBelowFiveSquareCentimetresBecomesTen) {
+  const auto one2cm = ReadSimulationFile(Export(ReflexExportValues{50, 1, 7, 0, 1, 2.0, 10}, true));
+  EXPECT_NEAR(one2cm.header.PortArea1, 10, 1e-12);
+  const auto one26 = ReadSimulationFile(Export(ReflexExportValues{50, 1, 7, 0, 1, 2.6, 10}, true));
+  EXPECT_NEAR(one26.header.PortArea1, 5.309, 1e-3);
+}
+
+TEST_F(Import, ThreeHundredNinetyNineRowsAreRefusedWithBothCounts) {
+  const auto r = ReadSimulationFile(Table(399));
+  EXPECT_EQ(r.outcome, SimulationImport::Incomplete);
+  EXPECT_EQ(import_text::Outcome(r, 2, true), "read no data from file, error:399-399");
+  EXPECT_EQ(import_text::Outcome(r, 2, false), "Konnte nicht alle Werte aus Datei einlesen, Fehler:399-399");
+  EXPECT_EQ(ReadSimulationFile(Table(400)).outcome, SimulationImport::Accepted);
+  EXPECT_EQ(ReadSimulationFile(Table(400, "\n")).outcome, SimulationImport::Accepted);
+}
+
+TEST_F(Import, MessagesFollowTheWindowsLanguageNotTheFiles) {
+  const auto r = ReadSimulationFile(Export(OpenBaffleExportValues{0.1}, true));
+  EXPECT_EQ(import_text::Outcome(r, 3, false), "Alle Werte aus Datei in #3 eingelesen");
+  EXPECT_EQ(import_text::Outcome(r, 3, true), "read all values from file to #3");
+  EXPECT_EQ(import_text::Outcome(ReadSimulationFile("no table"), 1, true), "Konnte Werte aus Datei nicht auslesen");
+}
+
+TEST_F(Import, FrequenciesAreCutToWholeNumbersAndMustEqualTheirRow) {
+  std::string s = "x\r\ny\r\nf (Hz)\tL\r\n1,0\t1\r\n1.9\t2\r\n";
+  const auto twoRows = ReadSimulationFile(s);
+  EXPECT_EQ(twoRows.matchingRows, 1);  // "1,0" is row 1; "1.9" is 1 too, but stands on row 2
+  std::string fromTwo = "f (Hz)\tL\r\n";
+  for (int f = 2; f <= 401; ++f) fromTwo += std::to_string(f) + "\t0\r\n";
+  const auto shifted = ReadSimulationFile(fromTwo);
+  EXPECT_EQ(shifted.outcome, SimulationImport::Incomplete);
+  EXPECT_EQ(shifted.matchingRows, 0);
+  EXPECT_EQ(shifted.numericLevels, 400);
+}
+
+TEST_F(Import, RowWithoutTabRepeatsThePreviousLevelAndDoesNotCount) {
+  std::string s = "f (Hz)\tL\r\n";
+  for (int f = 1; f <= 400; ++f) s += std::to_string(f) + "\t" + std::to_string(f) + "\r\n";
+  s.insert(s.find("3\t3\r\n"), "just text\r\n");
+  const auto r = ReadSimulationFile(s);
+  EXPECT_EQ(r.outcome, SimulationImport::Incomplete);  // row 3 is the text line: the rest shift
+  EXPECT_EQ(r.curve[3], 2);
+  EXPECT_EQ(r.numericLevels, 400);
+}
+
+TEST_F(Import, MissingSplLineGivesSeventyFiveAndTheTypeFromTheDriverLine) {
+  std::string s = "banner\r\nreflex maker\tsomething\r\n\r\nf (Hz)\tL\r\n";
+  for (int f = 1; f <= 400; ++f) s += std::to_string(f) + "\t0\r\n";
+  const auto r = ReadSimulationFile(s);
+  ASSERT_EQ(r.outcome, SimulationImport::Accepted);
+  EXPECT_EQ(r.header.DriverSpl, 75);
+  EXPECT_EQ(r.header.BoxType, BoxType::BassReflex);
+  EXPECT_EQ(r.header.DriverLabel, "reflex maker something");
+  EXPECT_EQ(r.header.PortArea1, 10);  // no diameter: the floor
+}
+
+TEST_F(Import, LinesAfterTheFourHundredFortiethAreIgnored) {
+  std::string s = Table(400);  // 407 lines
+  for (int k = 408; k <= 440; ++k) s += "extra\r\n";
+  for (int k = 0; k < 10000; ++k) s += "f (Hz)\tjunk\r\n";
+  EXPECT_EQ(ReadSimulationFile(s).outcome, SimulationImport::Accepted);
+  // Extra rows inside the 440 lines do no harm.
+  std::string extra = Table(420);
+  EXPECT_EQ(ReadSimulationFile(extra).outcome, SimulationImport::Accepted);
+}
+
+TEST_F(Import, KeyLinesAtTheEndOfTheTableReadAsEmptyBeyondIt) {
+  std::string s;
+  for (int k = 1; k < 439; ++k) s += "filler\r\n";
+  s += "SPL (dB)\t99\r\nf (Hz)\tx\r\n";
+  const auto r = ReadSimulationFile(s);
+  EXPECT_EQ(r.outcome, SimulationImport::Incomplete);
+  EXPECT_EQ(r.header.DriverSpl, 99);
+  EXPECT_EQ(r.header.BoxType, BoxType::OpenBaffle);  // line 441 reads as empty
+}
+
+TEST_F(Import, HeaderNumbersAreClampedAndTheDriverCountCappedAt255) {
+  std::string s = Export(ClosedExportValues{0.7, 5000, 1, 0}, false);
+  const std::size_t at = s.find("chassis\t1");
+  s.replace(at, 9, "chassis\t99999999999999999999");
+  const std::size_t splAt = s.find("SPL (dB)\t");
+  s.replace(splAt, s.find("\r\n", splAt) - splAt, "SPL (dB)\t500");
+  const auto r = ReadSimulationFile(s);
+  ASSERT_EQ(r.outcome, SimulationImport::Accepted);
+  EXPECT_EQ(r.header.Multiple, 255);
+  EXPECT_EQ(r.header.Volume1, 2000);
+  EXPECT_EQ(r.header.DriverSpl, 120);
+}
+
+TEST_F(Import, BadBytesNeverCrashAndNeverFillASlot) {
+  const std::vector<std::string> files = {"", std::string(1000, '\0'), "f (Hz)", "f (Hz)\t\r\n1\t", std::string("f (Hz)\0\t1", 9),
+                                          std::string(3'000'000, 'x')};
+  for (const std::string& f : files) EXPECT_NE(ReadSimulationFile(f).outcome, SimulationImport::Accepted);
+}
+
+TEST_F(Import, StoringAnImportKeepsTheReadersHeaderAndOnlyAnAcceptedOneIsStored) {
+  const auto r = ReadSimulationFile(Export(ClosedExportValues{0.707, 36.5, 1, 0}, true));
+  ASSERT_TRUE(StoreImportedCurve(2, r.curve, r.header));
+  EXPECT_TRUE(ComparisonSlotFilled(2));
+  EXPECT_EQ(ComparisonHeaderOf(2).BoxQl, 1);
+  EXPECT_NEAR(ComparisonCurveOf(2)[400], Ramp(400), 0.005 + 1e-9);
+  ComparisonCurve bad = r.curve;
+  bad[17] = std::nan("");
+  EXPECT_FALSE(StoreImportedCurve(2, bad, r.header));
+  EXPECT_NEAR(ComparisonCurveOf(2)[17], Ramp(17), 0.005 + 1e-9);
+  EXPECT_FALSE(StoreImportedCurve(5, r.curve, r.header));
+}
+
+}  // namespace
+}  // namespace velomare

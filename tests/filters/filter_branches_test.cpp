@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "filters/model/FastFilterGrid.h"
+#include "filters/model/FilterBranches.h"
+
+namespace velomare {
+namespace {
+
+class FilterBranches : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetFilterBranches(); }
+  void TearDown() override { ResetFilterBranches(); }
+  // A one-hertz export whose level names its frequency.
+  static void ExportOneHertz(FilterBranch b) {
+    for (int f = 10; f <= 20001; ++f) {
+      b.level[f] = -0.001 * f;
+      b.phase[f] = 0.1 + 1.0 / f;
+    }
+    b.level[0] = 1.0;
+    b.phase[0] = 0.0;
+  }
+};
+
+TEST_F(FilterBranches, FastGridHas290PointsAtTheDecadeMarks) {
+  EXPECT_EQ(FastFilterGrid(1), 1);
+  EXPECT_EQ(FastFilterGrid(100), 100);
+  EXPECT_EQ(FastFilterGrid(101), 110);
+  EXPECT_EQ(FastFilterGrid(190), 1000);
+  EXPECT_EQ(FastFilterGrid(280), 10000);
+  EXPECT_EQ(FastFilterGrid(290), 20000);
+  EXPECT_EQ(FastFilterGrid(291), 0);
+  for (int i = 2; i <= 290; ++i) EXPECT_GT(FastFilterGrid(i), FastFilterGrid(i - 1)) << i;
+}
+
+TEST_F(FilterBranches, StoreStartsEmptyWithAllArraysAtZero) {
+  for (auto kind : {FilterBranchKind::LowPass, FilterBranchKind::BandPass, FilterBranchKind::HighPass}) {
+    EXPECT_FALSE(BranchExported(kind));
+    EXPECT_FALSE(BranchOnFastGrid(kind));
+  }
+  EXPECT_EQ(TPLevel.size(), 20003u);
+  EXPECT_DOUBLE_EQ(HPPhase[20002], 0.0);
+}
+
+TEST_F(FilterBranches, ConversionTakesEachGridPointsFrequencyThroughSinglePrecision) {
+  ExportOneHertz(FilterBranchOf(FilterBranchKind::LowPass));
+  const double before110 = TPLevel[110], before20000 = TPLevel[20000], phase1000 = TPPhase[1000];
+  ASSERT_TRUE(ConvertBranchToFastGrid(FilterBranchKind::LowPass));
+  EXPECT_DOUBLE_EQ(TPLevel[101], static_cast<float>(before110));
+  EXPECT_DOUBLE_EQ(TPLevel[290], static_cast<float>(before20000));
+  EXPECT_DOUBLE_EQ(TPPhase[190], static_cast<float>(phase1000));
+  EXPECT_NE(TPPhase[190], phase1000);  // 0.101 has no exact single-precision value
+  EXPECT_DOUBLE_EQ(TPLevel[50], static_cast<float>(-0.05));
+  EXPECT_DOUBLE_EQ(TPLevel[291], 0.0);
+  EXPECT_DOUBLE_EQ(TPPhase[291], 0.0);
+  EXPECT_DOUBLE_EQ(TPLevel[0], 1.0);
+  EXPECT_DOUBLE_EQ(TPPhase[0], 1.0);
+  EXPECT_FALSE(BranchExported(FilterBranchKind::BandPass));  // the other branches stay as they were
+}
+
+TEST_F(FilterBranches, OnlyABranchOnTheOneHertzGridIsConverted) {
+  EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::BandPass));  // nothing exported
+  EXPECT_DOUBLE_EQ(BPPhase[0], 0.0);
+  ExportOneHertz(FilterBranchOf(FilterBranchKind::HighPass));
+  ASSERT_TRUE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+  const double converted = HPLevel[101];
+  EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+  EXPECT_DOUBLE_EQ(HPLevel[101], converted);
+  HPLevel[1000] = 1e300;  // beyond single precision: kept finite
+  HPPhase[0] = 0.0;
+  ASSERT_TRUE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+  EXPECT_TRUE(std::isfinite(HPLevel[190]));
+}
+
+TEST_F(FilterBranches, ClearResetsBothMarkersAndKeepsTheData) {
+  ExportOneHertz(FilterBranchOf(FilterBranchKind::BandPass));
+  BPPhase[0] = 1.0;
+  ClearFilterBranch(FilterBranchKind::BandPass);
+  EXPECT_FALSE(BranchExported(FilterBranchKind::BandPass));
+  EXPECT_DOUBLE_EQ(BPPhase[0], 0.0);
+  EXPECT_DOUBLE_EQ(BPLevel[500], -0.5);
+}
+
+}  // namespace
+}  // namespace velomare
