@@ -1,5 +1,7 @@
 // A keystroke in the impedance or frequency edit of a filter designer: the recalculation with
-// its nested component handlers and quality read-out, then the window's repaint offscreen.
+// its nested component handlers and quality read-out, then the window's repaint offscreen with
+// its response diagram, on the fast grid (argument 1) and the full grid (0). Also the export of
+// a branch on the one-hertz grid.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +11,8 @@
 
 #include "app/AllForms.h"
 #include "app/Startup.h"
+#include "common/Settings.h"
+#include "filters/model/FilterResponse.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -19,6 +23,7 @@ void Keystroke(benchmark::State& state, Form* (*form)()) {
   setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
   velomare::platform::Seam seam;
   velomare::platform::InstallSeam(&seam);
+  velomare::OpenSettings().WriteBool("Options", "FastFilter", state.range(0) != 0);
   velomare::CreateForms();
   Form* window = form();
   window->ShowForm();
@@ -43,9 +48,17 @@ void BM_BandPassKeystroke(benchmark::State& state) {
 void BM_LowPassKeystroke(benchmark::State& state) {
   Keystroke<velomare::TTP>(state, [] { return velomare::forms::TP; });
 }
-BENCHMARK(BM_HighPassKeystroke)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BandPassKeystroke)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LowPassKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HighPassKeystroke)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BandPassKeystroke)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LowPassKeystroke)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+void BM_BandPassExportOneHertz(benchmark::State& state) {
+  velomare::FilterValues v;
+  v.z = 4, v.l1 = 0.164, v.c1 = 2062.38, v.l2 = 131.992, v.c2 = 2.56;
+  const velomare::FilterBranch branch = velomare::FilterBranchOf(velomare::FilterBranchKind::BandPass);
+  for (auto _ : state) benchmark::DoNotOptimize(velomare::ExportFilterResponse(velomare::FilterKind::BandPass, v, false, branch));
+}
+BENCHMARK(BM_BandPassExportOneHertz)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -53,7 +54,24 @@ void FilterDesignerForm::ComponentChange(Component component) {
   const std::string text = Std(EditOf(component));
   if (IsNumberText(text)) values_.Of(component) = TextToFloat(text);
   ShowFilterQuality();
+  if (!autoFilterSim_) diagramShown_ = false;
   update();
+}
+
+void FilterDesignerForm::Simulate() {
+  diagramShown_ = true;
+  update();
+}
+
+FilterDiagram FilterDesignerForm::CurrentDiagram() {
+  const QSize outer = OuterSize();
+  return ComputeFilterDiagram(kind_, values_, CheckedOrder(), fastFilter_, outer.width(), outer.height(),
+                              ResponseTable());
+}
+
+void FilterDesignerForm::ExportResponse() {
+  if (!ExportFilterResponse(kind_, values_, fastFilter_, FilterBranchOf(BranchOf(kind_))))
+    platform::ShowMessage(this, QStringLiteral("keine simulationsdaten / no data"));
 }
 
 void FilterDesignerForm::ShowFilterQuality() {
@@ -118,7 +136,27 @@ void FilterDesignerForm::mouseMoveEvent(QMouseEvent* event) {
   FormMouseMove(p.x(), p.y());
 }
 
-void FilterDesignerForm::FormPaint(QPainter&) { fastFilter_ = ReadSettingsBoolCached("Options", "FastFilter", true); }
+void FilterDesignerForm::FormPaint(QPainter& painter) {
+  fastFilter_ = ReadSettingsBoolCached("Options", "FastFilter", true);
+  if (!DiagramShown()) return;
+  const FilterDiagram diagram = CurrentDiagram();
+  if (diagram.Empty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QFontMetrics metrics(font());
+  for (const DiagramText& text : diagram.texts)
+    painter.drawText(QPoint(text.x, text.y + metrics.ascent()), QString::fromStdString(text.text));
+  const QColor colours[] = {Qt::black, QColor(0, 0, 255), QColor(0, 128, 0)};
+  for (int c = 0; c < 3; ++c) {
+    QVector<QLine> lines;
+    lines.reserve(static_cast<int>(diagram.lines.size()));
+    for (const DiagramLine& l : diagram.lines)
+      if (static_cast<int>(l.colour) == c) lines.push_back(QLine(l.x1, l.y1, l.x2, l.y2));
+    painter.setPen(colours[c]);
+    painter.drawLines(lines);
+  }
+  painter.restore();
+}
 
 void FilterDesignerForm::FormClose() {
   if (!saveFilter_) return;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "filters/model/FilterDesign.h"
+#include "filters/model/FilterResponse.h"
 #include "platform/FormBase.h"
 #include "platform/UpDown.h"
 
@@ -36,6 +37,13 @@ class FilterDesignerForm : public FormBase {
 
   // The cursor read-out in the caption for the mouse at (x, y) of the client area.
   void FormMouseMove(int x, int y);
+
+  // Whether the diagram is up: always with AutoFilterSim, else from "&Simulation" until a
+  // component changes. What the next paint draws (empty when the design makes no circuit).
+  bool DiagramShown() const { return autoFilterSim_ || diagramShown_; }
+  FilterDiagram CurrentDiagram();
+  // "&Export": the design's response into its branch of the filter branch store.
+  void ExportResponse();
 
  protected:
   FilterDesignerForm(FilterKind kind, const char* formName, QWidget* parent);
@@ -64,6 +72,11 @@ class FilterDesignerForm : public FormBase {
   void ShowFilterQuality();
   void StepComponent(Component component, UpDownDirection direction, const ComponentStepRule& rule);
   void StepFrequency(QLineEdit* edit, FrequencyEdit which, QLineEdit* partner, UpDownDirection direction);
+
+  // "&Simulation": the diagram is drawn whatever AutoFilterSim says.
+  void Simulate();
+  // The low pass draws from its response table; the others compute on the fly.
+  virtual LowPassResponseTable* ResponseTable() { return nullptr; }
 
   void ReadOptions();
   // Reads the options; at the first activation since the window was shown, with SaveFilter
@@ -122,6 +135,7 @@ class FilterDesignerForm : public FormBase {
   QLabel* qualityLabel_ = nullptr;
   bool showsHints_ = false;
   bool cursorReadout_ = false;
+  bool diagramShown_ = false;
 };
 
 // The high and the low pass: order radios, characteristic radios and the order logic.

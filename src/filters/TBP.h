@@ -38,10 +38,9 @@ class TBP : public FilterDesignerForm {
   void UpDown5ChangingEx(UpDownDirection direction);
   void UpDown6ChangingEx(UpDownDirection direction);
   void Button1Click() { close(); }
-  void Button2Click() { update(); }
+  void Button2Click() { Simulate(); }
   void Button3Click() { ShowHelpTopic(); }
-  // The export to the complete crossover comes with the filter responses.
-  void Button4Click() {}
+  void Button4Click() { ExportResponse(); }
 
  protected:
   std::span<const UiText> Texts() const override;

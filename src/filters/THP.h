@@ -25,9 +25,8 @@ class THP : public PassDesignerForm {
   void UpDown2ChangingEx(UpDownDirection direction);
   void UpDown3ChangingEx(UpDownDirection direction);
   void Button1Click() { close(); }
-  void Button2Click() { update(); }
-  // The export to the complete crossover comes with the filter responses.
-  void Button3Click() {}
+  void Button2Click() { Simulate(); }
+  void Button3Click() { ExportResponse(); }
   void Button4Click() { ShowHelpTopic(); }
 
  protected:

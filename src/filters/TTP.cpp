@@ -97,6 +97,27 @@ std::span<const UiText> TTP::Texts() const { return kTexts; }
 void TTP::FormShow() {
   ReadOptions();
   PassDesignerForm::FormShow();
+  CalcLowPassResponse();
+}
+
+void TTP::CalcLowPassResponse() {
+  tablePending_ = true;
+  pendingValues_ = values_;
+  pendingFast_ = fastFilter_;
+  update();
+}
+
+LowPassResponseTable* TTP::ResponseTable() {
+  if (tablePending_) {
+    tablePending_ = false;
+    velomare::CalcLowPassResponse(table_, pendingValues_, pendingFast_);
+  }
+  return &table_;
+}
+
+void TTP::ResponseComponentChange(Component component) {
+  ComponentChange(component);
+  if (autoFilterSim_) CalcLowPassResponse();
 }
 
 void TTP::FormPaint(QPainter& painter) {

@@ -18,23 +18,38 @@ class TTP : public PassDesignerForm {
   QPushButton *Button1, *Button2, *Button3, *Button4;
   FilterCircuit* Image1;
 
-  void Edit3Change() { ComponentChange(Component::L1); }
-  void Edit4Change() { ComponentChange(Component::C1); }
+  void Edit3Change() { ResponseComponentChange(Component::L1); }
+  void Edit4Change() { ResponseComponentChange(Component::C1); }
   void Edit5Change() { ComponentChange(Component::L2); }
   void Edit6Change() { ComponentChange(Component::C2); }
   void UpDown1ChangingEx(UpDownDirection direction);
   void UpDown2ChangingEx(UpDownDirection direction);
   void UpDown5ChangingEx(UpDownDirection direction);
   void Button1Click() { close(); }
-  void Button2Click() { update(); }
+  void Button2Click() {
+    CalcLowPassResponse();
+    Simulate();
+  }
+  // Fills the response table from the window's values on its present grid. The fill itself
+  // waits for the next reader, so the two component edits a recalculation writes cost one fill.
+  void CalcLowPassResponse();
+  const LowPassResponseTable& ResponseTableContents() { return *ResponseTable(); }
   void Button3Click() { ShowHelpTopic(); }
-  // The export to the complete crossover comes with the filter responses.
-  void Button4Click() {}
+  void Button4Click() { ExportResponse(); }
 
  protected:
+  LowPassResponseTable* ResponseTable() override;
   std::span<const UiText> Texts() const override;
   void FormShow() override;
   void FormPaint(QPainter& painter) override;
+ private:
+  // L1 and C1 refill the table while AutoFilterSim is set.
+  void ResponseComponentChange(Component component);
+
+  LowPassResponseTable table_;
+  bool tablePending_ = false;
+  FilterValues pendingValues_;
+  bool pendingFast_ = true;
 };
 
 }  // namespace velomare

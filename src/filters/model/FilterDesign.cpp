@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "filters/model/FilterResponse.h"
 #include "filters/model/StandardValues.h"
 
 namespace velomare {
@@ -303,17 +304,13 @@ const char* PlainCaption(FilterKind kind, bool english) {
 
 std::optional<std::string> CursorCaption(FilterKind kind, int x, int y, int outerWidth, int outerHeight,
                                          bool english) {
-  // The diagram's top line (+10 dB, +180°) and the pixels of its 40 dB span; the read-out
-  // inverts the diagram's geometry.
-  const bool band = kind == FilterKind::BandPass;
-  const int threshold = band ? 165 : 200;
-  const double top = band ? 170 : 210;
-  const double span = outerHeight - (band ? 215 : 255);
-  const double decadeWidth = 0.3 * (outerWidth - 30);
-  if (y <= threshold || span <= 0 || decadeWidth <= 0) return std::nullopt;
-  const double f = std::pow(10.0, 1.0 + (x - 15) / decadeWidth);
-  const double level = 10.0 - 40.0 * (y - top) / span;
-  const double phase = 180.0 - 360.0 * (y - top) / span;
+  // Above the diagram's top line (+10 dB, +180°) there is no read-out.
+  const FilterDiagramGeometry g = FilterDiagramGeometry::For(kind, outerWidth, outerHeight);
+  const int threshold = kind == FilterKind::BandPass ? 165 : 200;
+  if (y <= threshold || g.PlotHeight() <= 0 || outerWidth <= 30) return std::nullopt;
+  const double f = g.FrequencyAt(x);
+  const double level = g.LevelAt(y);
+  const double phase = g.PhaseAt(y);
   if (!std::isfinite(f) || !std::isfinite(level) || !std::isfinite(phase)) return std::nullopt;
   const char* opening = nullptr;
   switch (kind) {
