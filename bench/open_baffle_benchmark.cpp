@@ -2,6 +2,8 @@
 // and the diagram are recomputed and the window repaints at once (offscreen).
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarks.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -30,18 +32,4 @@ BENCHMARK(BM_OpenBaffleKeystroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QTemporaryDir dir;
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  velomare::platform::Seam seam;
-  velomare::platform::InstallSeam(&seam);
-  velomare::CreateForms();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  velomare::DestroyForms();
-  velomare::platform::InstallSeam(nullptr);
-  return 0;
-}
+int main(int argc, char** argv) { return velomare::bench::RunProgramBenchmarks(argc, argv); }
