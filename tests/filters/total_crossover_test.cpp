@@ -174,6 +174,48 @@ TEST_P(TotalCrossover, ExactCancellationIsHeldAtTheStartLevelWithoutANonFiniteVa
   for (int k = 0; k <= GridLast(Fast()) + 1; ++k) ASSERT_TRUE(std::isfinite(t.level[k]) && std::isfinite(t.phase[k]));
 }
 
+TEST_P(TotalCrossover, SumEqualsAddingThePhasorsBranchByBranchInDecibels) {
+  // Three branches of varied level and phase, one point below the floor.
+  unsigned seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) / double(1u << 24);
+  };
+  for (FilterBranchKind kind : kCrossoverBranches) {
+    FilterBranch b = FilterBranchOf(kind);
+    b.level[0] = 1.0;
+    b.phase[0] = Fast() ? 1.0 : 0.0;
+    for (int k = 10; k <= GridLast(Fast()); ++k) {
+      b.level[k] = -60 * next() + 3;
+      b.phase[k] = (next() - 0.5) * 2 * kPi;
+    }
+  }
+  FilterBranchOf(FilterBranchKind::BandPass).level[40] = -2000;
+  const TotalResponse& t = Sum({true, true, 0}, {true, false, -4.5}, {true, true, -10});
+  const std::array<double, 3> g{0, -4.5, -10};
+  const std::array<double, 3> turn{kPi, 0, kPi};
+  for (int k = 10; k <= GridLast(Fast()); k += Fast() ? 1 : 13) {
+    double level = kTotalStartLevel, phase = 0;
+    for (std::size_t b = 0; b < 3; ++b) {
+      const FilterBranch branch = FilterBranchOf(kCrossoverBranches[b]);
+      if (level < kTotalStartLevel || branch.level[k] < kTotalStartLevel) {
+        level = kTotalStartLevel;
+        phase = 0;
+        continue;
+      }
+      const Phasor sum = AddPhasors({std::pow(10.0, level / 20), phase},
+                                    {std::pow(10.0, (branch.level[k] + g[b]) / 20), branch.phase[k] + turn[b]});
+      level = 20 * std::log10(sum.magnitude);
+      phase = sum.phase;
+    }
+    ASSERT_NEAR(t.level[k], level, 1e-9) << k;
+    ASSERT_NEAR(std::remainder(t.phase[k] - phase, 2 * kPi), 0.0, 1e-9) << k;
+  }
+  // The point whose band pass lies below the floor keeps only the high pass.
+  const FilterBranch hp = FilterBranchOf(FilterBranchKind::HighPass);
+  EXPECT_NEAR(t.level[40], hp.level[40] - 10, 1e-9);
+}
+
 TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
   const Phasor twice = AddPhasors({1, 0.3}, {1, 0.3});
   EXPECT_NEAR(20 * std::log10(twice.magnitude), 6.02, 0.005);
@@ -291,6 +333,30 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
   EXPECT_GT(d.level.back().x, 755);
 }
 
+TEST(CrossoverView, FrequencyLinesStandAtEveryMultipleOfTheirSpacingInEverySpanClass) {
+  auto total = std::make_unique<TotalResponse>();
+  total->level[0] = 1.0;
+  CrossoverDiagram d;
+  for (const auto& [fmin, fbreite] : std::vector<std::pair<int, int>>{
+           {10, 100}, {20, 109}, {95, 900}, {20, 19980}, {155, 5000}, {999, 9000}, {7999, 10000}, {8000, 12000},
+           {9000, 11000}, {10000, 10000}}) {
+    CrossoverView view;
+    view.fmin = fmin;
+    view.fbreite = fbreite;
+    LayOutCrossoverDiagram(*total, true, view, *CrossoverScalesFor(view, 770, 550), 770, 550, d);
+    std::vector<std::string> drawn, expected;
+    for (const DiagramText& t : d.grid.texts)
+      if (t.y == 510) drawn.push_back(t.text);
+    const int spanClass = SpanClass(fmin, fbreite);
+    for (int f = fmin; f <= fmin + fbreite; ++f) {
+      const int spacing = FrequencyLineSpacing(f, spanClass);
+      if (spacing > 0 && f % spacing == 0) expected.push_back(FrequencyLabel(f));
+    }
+    EXPECT_EQ(drawn, expected) << fmin << " " << fbreite;
+    EXPECT_FALSE(drawn.empty()) << fmin << " " << fbreite;
+  }
+}
+
 TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
   auto total = std::make_unique<TotalResponse>();
   total->level[0] = 1.0;
@@ -312,9 +378,18 @@ TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
   EXPECT_EQ(d.phase.front().y, 50);  // +180 degrees
   EXPECT_EQ(d.level.back().y, 505);  // below -40 dB: bottom line
   EXPECT_EQ(d.phase.back().y, 505);  // -180 degrees
-  // One-hertz grid: one point per hertz plus the closing one.
+  // One-hertz grid: from fmin on the axis to the right edge; hertz that share a pixel column
+  // fold into the column's extremes.
+  for (int k = 1; k <= 2000; ++k) total->level[k] = k % 2 ? 0.0 : -5.0;
   LayOutCrossoverDiagram(*total, false, view, *scales, 770, 550, d);
-  EXPECT_EQ(d.level.size(), 1001u);
+  EXPECT_EQ(d.level.front().x, 25);
+  EXPECT_EQ(d.level.back().x, 755);
+  EXPECT_LT(d.level.size(), 1001u);
+  const int y0 = 50 + static_cast<int>(10 * scales->kdb), y5 = 50 + static_cast<int>(15 * scales->kdb);
+  for (std::size_t i = 1; i < d.level.size(); ++i) {
+    ASSERT_GE(d.level[i].x, d.level[i - 1].x);
+    ASSERT_TRUE(d.level[i].y == y0 || d.level[i].y == y5) << i;
+  }
 }
 
 TEST(CrossoverView, TinyWindowsHaveNoScalesAndTheSpanNeverPassesTwentyKilohertz) {

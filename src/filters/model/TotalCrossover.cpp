@@ -51,12 +51,52 @@ struct Mapping {
   }
 };
 
+// A chain of points that folds each run on one pixel column into its first, lowest, highest and
+// last point: the segments of a run cover exactly the column between its lowest and highest point.
+class ColumnChain {
+ public:
+  explicit ColumnChain(std::vector<DiagramPoint>& out) : out_(out) {}
+  void Add(int x, int y) {
+    if (open_ && x == runX_) {
+      lowest_ = std::min(lowest_, y);
+      highest_ = std::max(highest_, y);
+      last_ = y;
+      return;
+    }
+    Finish();
+    open_ = true;
+    runX_ = x;
+    first_ = lowest_ = highest_ = last_ = y;
+  }
+  void Finish() {
+    if (!open_) return;
+    open_ = false;
+    Put(first_);
+    // The extreme nearer the first point comes first, so that the chain runs monotonically.
+    const bool downFirst = std::abs(lowest_ - first_) <= std::abs(highest_ - first_);
+    Put(downFirst ? lowest_ : highest_);
+    Put(downFirst ? highest_ : lowest_);
+    Put(last_);
+  }
+
+ private:
+  void Put(int y) {
+    if (!out_.empty() && out_.back().x == runX_ && out_.back().y == y) return;
+    out_.push_back({runX_, y});
+  }
+  std::vector<DiagramPoint>& out_;
+  bool open_ = false;
+  int runX_ = 0, first_ = 0, lowest_ = 0, highest_ = 0, last_ = 0;
+};
+
 }  // namespace
+
+Phasor PhasorOfCartesian(double x, double y) { return {std::sqrt(x * x + y * y), x == 0.0 ? 0.0 : std::atan2(y, x)}; }
 
 Phasor AddPhasors(const Phasor& a, const Phasor& b) {
   const double x = a.magnitude * std::cos(a.phase) + b.magnitude * std::cos(b.phase);
   const double y = a.magnitude * std::sin(a.phase) + b.magnitude * std::sin(b.phase);
-  return {std::sqrt(x * x + y * y), x == 0.0 ? 0.0 : std::atan2(y, x)};
+  return PhasorOfCartesian(x, y);
 }
 
 bool BranchOfferedOnGrid(FilterBranchKind kind, bool fastGrid) {
@@ -65,40 +105,63 @@ bool BranchOfferedOnGrid(FilterBranchKind kind, bool fastGrid) {
 
 double LevelSettingOfBar(int position) { return position / 2.0; }
 
+// The sum is that of AddPhasors applied branch by branch with the level in dB in between, kept
+// in x and y instead: the conversions to dB and back between two branches change nothing but the
+// last bits, and dropping them makes a one-hertz sum several times faster. The rules of the
+// stepwise sum stay: a point whose sum or branch lies below -1000 dB starts again from -1000 dB
+// at phase 0, and a sum whose real part is exactly 0 continues at phase 0.
 void SumCrossoverBranches(const CrossoverSettings& settings, TotalResponse& total) {
   const int last = SumLast(settings.fastGrid);
-  double* level = total.level.data();
-  double* phase = total.phase.data();
-  std::fill(level + 1, level + last + 1, kTotalStartLevel);
-  std::fill(phase + 1, phase + last + 1, 0.0);
-  level[0] = 0.0;
+  const double start = std::pow(10.0, kTotalStartLevel / 20);
+  const double startSquared = start * start;
+  constexpr double kDbToLn = 2.302585092994046 / 20;  // 10^(dB/20) = exp(dB * ln 10 / 20)
+  // x and y of every point live in the level and phase arrays until the end.
+  double* x = total.level.data();
+  double* y = total.phase.data();
+  std::fill(x + 1, x + last + 1, start);
+  std::fill(y + 1, y + last + 1, 0.0);
+  bool summed = false;
   for (std::size_t b = 0; b < kCrossoverBranches.size(); ++b) {
     const CrossoverBranchSetting& setting = settings.branches[b];
     if (!setting.ticked || !BranchOfferedOnGrid(kCrossoverBranches[b], settings.fastGrid)) continue;
     const FilterBranch branch = FilterBranchOf(kCrossoverBranches[b]);
-    const double polarity = setting.reversed ? kPi : 0.0;
+    // A reversed branch is turned by pi: its phasor changes sign.
+    const double gain = (setting.reversed ? -1.0 : 1.0) * std::pow(10.0, setting.levelDb / 20);
     for (int k = kFastGridFirst; k <= last; ++k) {
-      if (level[k] < kTotalStartLevel || branch.level[k] < kTotalStartLevel) {
-        level[k] = kTotalStartLevel;
-        phase[k] = 0.0;
+      const double level = branch.level[k];
+      if (x[k] * x[k] + y[k] * y[k] < startSquared || level < kTotalStartLevel) {
+        x[k] = start;
+        y[k] = 0.0;
         continue;
       }
-      const Phasor sum = AddPhasors({std::pow(10.0, level[k] / 20), phase[k]},
-                                    {std::pow(10.0, (branch.level[k] + setting.levelDb) / 20), branch.phase[k] + polarity});
-      level[0] = 1.0;
-      // Branches that cancel exactly have no level in dB; so that no logarithm of 0 (nor any
-      // value out of a corrupt branch) reaches the curve, such a point stays at the start value.
-      if (!(sum.magnitude > 0) || !std::isfinite(sum.magnitude) || !std::isfinite(sum.phase)) {
-        level[k] = kTotalStartLevel;
-        phase[k] = 0.0;
-        continue;
+      summed = true;
+      const double m = gain * std::exp(level * kDbToLn);
+      const double p = branch.phase[k];
+      double sx = x[k] + m * std::cos(p);
+      double sy = y[k] + m * std::sin(p);
+      if (sx == 0.0) {
+        sx = std::fabs(sy);
+        sy = 0.0;
       }
-      level[k] = 20 * std::log10(sum.magnitude);
-      phase[k] = sum.phase;
+      // Branches that cancel exactly have no level in dB; so that no logarithm of 0 (nor any value
+      // out of a corrupt branch) reaches the curve, such a point stays at the start value.
+      if (sx == 0.0 || !std::isfinite(sx) || !std::isfinite(sy)) {
+        sx = start;
+        sy = 0.0;
+      }
+      x[k] = sx;
+      y[k] = sy;
     }
   }
-  level[last + 1] = level[last];
-  phase[last + 1] = phase[last];
+  for (int k = 1; k <= last; ++k) {
+    const Phasor p = PhasorOfCartesian(x[k], y[k]);
+    const bool atStart = x[k] == start && y[k] == 0.0;
+    x[k] = atStart || !(p.magnitude > 0) ? kTotalStartLevel : 20 * std::log10(p.magnitude);
+    y[k] = atStart ? 0.0 : p.phase;
+  }
+  total.level[0] = summed ? 1.0 : 0.0;
+  total.level[last + 1] = total.level[last];
+  total.phase[last + 1] = total.phase[last];
 }
 
 const char* CrossoverCaption(bool english) { return english ? "total crossover" : "Gesamtweiche"; }
@@ -185,20 +248,28 @@ void LayOutCrossoverDiagram(const TotalResponse& total, bool fastGrid, const Cro
 
   const int spanClass = SpanClass(view.fmin, view.fbreite);
   const int fmax = std::min(view.fmin + view.fbreite, kUpperFrequencyLimit);
-  for (int f = std::max(view.fmin, 10); f <= fmax; ++f) {
+  for (int f = std::max(view.fmin, 10); f <= fmax;) {
     const int spacing = FrequencyLineSpacing(f, spanClass);
-    if (spacing == 0 || f % spacing != 0) continue;
+    if (spacing == 0 || f % spacing != 0) {
+      // On to the next multiple of the spacing, or to the next decade's first frequency, where
+      // the spacing changes.
+      const int decadeEnd = f <= 100 ? 100 : f <= 1000 ? 1000 : f <= 10000 ? 10000 : kUpperFrequencyLimit;
+      f = spacing == 0 ? decadeEnd + 1 : std::min((f / spacing + 1) * spacing, decadeEnd + 1);
+      continue;
+    }
     const int x = map.X(f);
     diagram.grid.lines.push_back({x, kPlotTop, x, bottom, DiagramColour::Black});
     diagram.grid.texts.push_back({FrequencyLabel(f), x - 8, h - 40});
+    ++f;
   }
 
   // Point j of a chain is element j at its grid frequency; the point after the last drawn one is
   // the element that repeats the grid's end.
+  ColumnChain level(diagram.level), phase(diagram.phase);
   const auto point = [&](int j, double f) {
     const int x = map.X(f);
-    diagram.level.push_back({x, map.YLevel(total.level[j])});
-    diagram.phase.push_back({x, map.YPhase(total.phase[j])});
+    level.Add(x, map.YLevel(total.level[j]));
+    phase.Add(x, map.YPhase(total.phase[j]));
   };
   const int upper = std::min(kUpperFrequencyLimit, view.fmin + view.fbreite - 1);
   if (fastGrid) {
@@ -207,12 +278,16 @@ void LayOutCrossoverDiagram(const TotalResponse& total, bool fastGrid, const Cro
     if (first < 1 || first > last) return;
     for (int i = first; i <= last; ++i) point(i, FastGridFrequency(i));
     point(last + 1, FastGridNextFrequency(last));
+    level.Finish();
+    phase.Finish();
   } else {
     const int first = view.fmin;
     const int last = upper;
     if (first < 1 || first > last) return;
     for (int i = first; i <= last; ++i) point(i, i);
     point(last + 1, last + 1);
+    level.Finish();
+    phase.Finish();
   }
 }
 

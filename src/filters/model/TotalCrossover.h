@@ -19,6 +19,8 @@ struct Phasor {
   double magnitude = 0;
   double phase = 0;
 };
+// The phasor of x + jy, with the phase rule of AddPhasors.
+Phasor PhasorOfCartesian(double x, double y);
 // The sum of two phasors; its phase is the full-quadrant angle in -pi..pi, but 0 whenever the
 // summed real part is exactly 0 (a kept rule: the stored curves of the sum follow it).
 Phasor AddPhasors(const Phasor& a, const Phasor& b);
@@ -119,7 +121,9 @@ struct CrossoverDiagram {
   std::vector<DiagramPoint> level, phase;
   void Clear();
 };
-// Lays out the diagram of `total` into `diagram` (emptied first, its storage kept).
+// Lays out the diagram of `total` into `diagram` (emptied first, its storage kept). Where several
+// grid points fall on one pixel column a chain keeps only the first, lowest, highest and last of
+// them, which draws the same pixels.
 void LayOutCrossoverDiagram(const TotalResponse& total, bool fastGrid, const CrossoverView& view,
                             const CrossoverScales& scales, int w, int h, CrossoverDiagram& diagram);
 
