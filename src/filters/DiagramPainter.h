@@ -12,5 +12,7 @@ namespace velomare {
 
 QColor DiagramQColor(DiagramColour colour);
 void PaintFilterDiagram(QPainter& painter, const FilterDiagram& diagram);
+// One text by its top-left corner, in the painter's font and pen.
+void PaintDiagramText(QPainter& painter, const DiagramText& text);
 
 }  // namespace velomare

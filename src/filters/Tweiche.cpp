@@ -228,9 +228,7 @@ void Tweiche::PlotTotalCrossover(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QColor blue = DiagramQColor(DiagramColour::Blue);
   painter.setPen(blue);
-  const int ascent = painter.fontMetrics().ascent();
-  for (const DiagramText& text : diagram_.phaseTexts)
-    painter.drawText(QPoint(text.x, text.y + ascent), QString::fromStdString(text.text));
+  for (const DiagramText& text : diagram_.phaseTexts) PaintDiagramText(painter, text);
   const auto chain = [&](const std::vector<DiagramPoint>& points, const QColor& colour) {
     QPolygon polygon(static_cast<int>(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i) polygon.setPoint(static_cast<int>(i), points[i].x, points[i].y);
