@@ -34,7 +34,7 @@ class WeicheWindow : public WindowTest<Tweiche, &forms::weiche> {
     ResetFilterBranches();
     ChassisSpl = 87.5;
   }
-  static void SetFastFilter(bool on) { OpenSettings().WriteBool("Options", "FastFilter", on); }
+  void SetFastFilter(bool on) { Option("FastFilter", on); }
   // The designers export at 8 ohm and 1 kHz in the order given, through their windows.
   static void ExportPair(int order) {
     for (PassDesignerForm* designer : {static_cast<PassDesignerForm*>(forms::TP), static_cast<PassDesignerForm*>(forms::HP)}) {
