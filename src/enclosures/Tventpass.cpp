@@ -164,7 +164,7 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
     QCheckBox* crossSection;
   };
   const auto chamber = [this](QGroupBox* box, const char* names[10], const char* defaults[5]) {
-    constexpr int labelW = 132, editX = 148, editW = 53, firstRow = 16, rowStep = 23;
+    constexpr int labelW = 140, editX = 160, editW = 44, firstRow = 16, rowStep = 23;
     ChamberControls c;
     const auto row = [&](int i) { return firstRow + i * rowStep; };
     const auto label = [&](const char* name, int i) { return Make<QLabel>(name, box, 8, row(i) + 2, labelW, kLabelH); };
@@ -179,7 +179,7 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
     c.diameter = edit(names[3], 1, defaults[1]);
     c.lengthLabel = label(names[4], 2);
     c.length = edit(names[5], 2, defaults[2]);
-    c.crossSection = Make<QCheckBox>(names[6], box, 8, row(3) + 2, labelW + 6, kLabelH);
+    c.crossSection = Make<QCheckBox>(names[6], box, 8, row(3) + 2, labelW + 10, kLabelH);
     c.area = edit(names[7], 3, defaults[3]);
     c.area->setEnabled(false);
     c.tuningLabel = label(names[8], 4);
