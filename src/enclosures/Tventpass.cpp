@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <cmath>
 
 #include "common/Settings.h"
@@ -259,12 +258,7 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
   connect(Button2, &QPushButton::clicked, this, &Tventpass::Button2Click);
   connect(Button4, &QPushButton::clicked, this, &Tventpass::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &Tventpass::Button5Click);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* enter = new QShortcut(QKeySequence(key), this);
-    connect(enter, &QShortcut::activated, Button2, &QPushButton::click);
-  }
+  SetCancelAndDefaultButtons(Button1, Button2);
 
   resize(kWidth, kHeight);
   CentreOnScreen();
