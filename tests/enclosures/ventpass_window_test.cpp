@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -27,18 +27,12 @@
 namespace velomare::test {
 namespace {
 
-class VentpassWindow : public ProgramTest {
+class VentpassWindow : public WindowTest<Tventpass, &forms::ventpass> {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
+    WindowTest::SetUp();
     ResetComparisonStore();
   }
-  Tventpass* form() { return forms::ventpass; }
-  void Activate() { ASSERT_TRUE(ShowAndActivate(form())); }
-  void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   static void Choose(QComboBox* box, int index) {
     box->setCurrentIndex(index);
     emit box->activated(index);
@@ -50,18 +44,11 @@ class VentpassWindow : public ProgramTest {
     return {};
   }
   QString Dir(const char* name) { return QDir(temp.path()).filePath(name); }
-  static std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = bytes.find("\r\n", start)) != std::string::npos; start = at + 2)
-      lines.push_back(bytes.substr(start, at - start));
-    return lines;
-  }
   std::vector<std::string> Export(const char* name) {
     const QString path = Dir(name);
     seam.fileName = [path](const platform::FileDialogRequest&, bool) { return std::optional<QString>(path); };
     Choose(form()->exportbox, 4);
-    return Lines(ReadFileBytes(path.toStdString()));
+    return SplitCrLfLines(ReadFileBytes(path.toStdString()));
   }
   void Save(const char* name) {
     const QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
@@ -119,7 +106,7 @@ TEST_F(VentpassWindow, TextsInBothLanguagesFromOneTable) {
   Tventpass* f = form();
   SetLanguageSetting("deutsch");
   Activate();
-  Repaint(f);
+  Repaint();
   EXPECT_EQ(f->windowTitle(), "Ventilierter Bandpass 6. Ordnung");
   EXPECT_EQ(f->GroupBox1->title(), "Kammer 1 (Rear)");
   EXPECT_EQ(f->GroupBox2->title(), "Kammer 2 (Front)");
@@ -136,7 +123,7 @@ TEST_F(VentpassWindow, TextsInBothLanguagesFromOneTable) {
   Save("ventpass-designed-deutsch.png");
   EXPECT_TRUE(LayoutProblems(f, "deutsch").isEmpty()) << LayoutProblems(f, "deutsch").join("\n").toStdString();
   SetLanguageSetting("english");
-  Repaint(f);
+  Repaint();
   EXPECT_EQ(f->windowTitle(), "vented band pass box 6th order");
   EXPECT_EQ(f->GroupBox1->title(), "chamber 1 (rear)");
   EXPECT_EQ(f->GroupBox2->title(), "chamber 2 (front)");
@@ -194,7 +181,7 @@ TEST_F(VentpassWindow, WithoutAutoBoxSimOnlyTheSimulationButtonDrawsAndARepaintK
   EXPECT_FALSE(Shown());
   QTest::keyClick(form(), Qt::Key_Return);  // the default button
   EXPECT_TRUE(Shown());
-  Repaint(form());
+  Repaint();
   EXPECT_TRUE(Shown());
   form()->resize(form()->width() + 20, form()->height());
   EXPECT_TRUE(Shown());
@@ -335,7 +322,7 @@ TEST_F(VentpassWindow, ExportFileInGermanAndEnglishWithTheTubeSeparatorsReversed
   EXPECT_EQ(lines[418].substr(0, 4), "400\t");
 
   SetLanguageSetting("english");
-  Repaint(form());
+  Repaint();
   lines = Export("en.txt");
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[2], "Qts\t0.41");
@@ -384,7 +371,7 @@ TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsChecked) {
   f->CheckBox1->setChecked(true);
   EXPECT_TRUE(f->Image2->isVisible());
   EXPECT_EQ(f->Image2->geometry(), f->Image1->geometry());
-  Repaint(f);
+  Repaint();
   EXPECT_EQ(f->windowTitle(), "Ventilierter Bandpass 6. Ordnung mit Push-Pull-Prinzip");
   Save("ventpass-pushpull-deutsch.png");
   Choose(f->exportbox, 0);
@@ -393,7 +380,7 @@ TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsChecked) {
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[8], "Einbau in ventilierten Bandpass 6. Ordnung mit Push-Pull (Isobarik)");
   SetLanguageSetting("english");
-  Repaint(f);
+  Repaint();
   EXPECT_EQ(f->windowTitle(), "vented band pass box 6th order with push-pull");
   lines = Export("pp-en.txt");
   EXPECT_EQ(lines[8], "in vented band pass box 6th order with push-pull");
@@ -425,7 +412,7 @@ TEST_F(VentpassWindow, PrintAndHelpGoThroughThePlatform) {
   ASSERT_EQ(seam.helpRequests.size(), 1);
   EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0023");
   SetLanguageSetting("english");
-  Repaint(form());
+  Repaint();
   seam.answer = [](const QString&) { return platform::Answer::No; };
   form()->Button4->click();
   EXPECT_EQ(seam.questions.value(1), "print window?");
