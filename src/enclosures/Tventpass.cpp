@@ -53,7 +53,7 @@ std::string Std(const QLineEdit* edit) { return edit->text().toStdString(); }
 // The sketch's frame: the box from the top edge down to its floor, the dividing wall in the
 // middle, the tubes standing in the floor and opening to the outside below it.
 constexpr int kBoxLeft = 8, kBoxRight = 184, kBoxTop = 6, kFloor = 100, kWall = 96;
-constexpr int kDriverTop = 34, kDriverBottom = 72, kTubeTop = 70;
+constexpr int kDriverTop = 30, kDriverBottom = 76, kTubeTop = 70;
 
 void DrawBoxAndTubes(QPainter& p) {
   p.fillRect(0, 0, kPictureW, kPictureH, Qt::white);
@@ -91,14 +91,14 @@ void DrawBoxAndTubes(QPainter& p) {
 // One driver in the wall: its cone opens towards `facing` (+1 right, -1 left) from the mouth at
 // x, its magnet behind it.
 void DrawDriver(QPainter& p, int mouthX, int facing) {
-  const int apexX = mouthX - facing * 12;
+  const int apexX = mouthX - facing * 15;
   const int mid = (kDriverTop + kDriverBottom) / 2;
   p.setPen(QPen(Qt::black, 2));
-  p.drawLine(mouthX, kDriverTop, apexX, mid - 6);
-  p.drawLine(mouthX, kDriverBottom, apexX, mid + 6);
-  p.drawLine(apexX, mid - 6, apexX, mid + 6);
-  const int magnetX = facing > 0 ? apexX - 9 : apexX;
-  p.fillRect(magnetX, mid - 8, 9, 16, Qt::black);
+  p.drawLine(mouthX, kDriverTop, apexX, mid - 7);
+  p.drawLine(mouthX, kDriverBottom, apexX, mid + 7);
+  p.drawLine(apexX, mid - 7, apexX, mid + 7);
+  const int magnetX = facing > 0 ? apexX - 10 : apexX;
+  p.fillRect(magnetX, mid - 9, 10, 18, Qt::black);
 }
 
 }  // namespace
