@@ -147,6 +147,10 @@ TEST_F(VentpassWindow, TextsInBothLanguagesFromOneTable) {
   EXPECT_EQ(f->exportbox->currentText(), "export");
   EXPECT_EQ(f->Button3->text(), "e&xport");
   Save("ventpass-designed-english.png");
+  // The colour scheme is read at every paint too.
+  OpenSettings().WriteInteger("Options", "color", 1);
+  Repaint();
+  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_TRUE(LayoutProblems(f, "english").isEmpty()) << LayoutProblems(f, "english").join("\n").toStdString();
 }
 
