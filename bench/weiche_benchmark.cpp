@@ -95,6 +95,7 @@ BENCHMARK(BM_WeicheSum)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) { return velomare::bench::RunOffscreenBenchmarks(argc, argv); }
+// The baseline: the window with nothing exported, its controls and background only.
 namespace {
 void BM_WeicheEmptyRepaint(benchmark::State& state) {
   velomare::bench::StartedProgram program;
@@ -104,4 +105,4 @@ void BM_WeicheEmptyRepaint(benchmark::State& state) {
   for (auto _ : state) form->repaint();
 }
 BENCHMARK(BM_WeicheEmptyRepaint)->Unit(benchmark::kMicrosecond);
-}
+}  // namespace
