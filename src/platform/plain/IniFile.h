@@ -61,6 +61,12 @@ struct FileSeam {
 FileSeam* CurrentFileSeam();
 void InstallFileSeam(FileSeam* seam);
 
+// What a file's bytes are to an ini reader, looked at before they are read as one: blank, binary
+// (control characters), broken (a line that is neither blank, a comment, a section nor a
+// key=value line, as in a file cut off in the middle of a line), or an ini file.
+enum class IniShape { Ini, Blank, Binary, Broken };
+IniShape InspectIniBytes(std::string_view bytes);
+
 class IniFile {
  public:
   explicit IniFile(std::string path, std::size_t sizeLimit = kIniFileLimit);
