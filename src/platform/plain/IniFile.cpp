@@ -342,6 +342,17 @@ bool IniFile::EraseSection(std::string_view section) {
   return erased ? Save() : true;
 }
 
+bool IniFile::EraseKey(std::string_view section, std::string_view key) {
+  bool erased = false;
+  for (;;) {
+    const Location loc = Find(section, key);
+    if (!loc.keyLine) break;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*loc.keyLine));
+    erased = true;
+  }
+  return erased ? Save() : true;
+}
+
 void IniFile::BeginUpdate() {
   if (updateDepth_++ == 0) updateFailed_ = false;
 }

@@ -96,6 +96,9 @@ class IniFile {
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);  // "1" / "0"
   bool EraseSection(std::string_view section);
+  // Every line of the key in the section (the repeated ones too), so that a key written after
+  // it comes where the writer puts it and is the one that counts.
+  bool EraseKey(std::string_view section, std::string_view key);
 
   // Several writes as one replacement of the file: Begin, the writes, then Commit. Until Commit
   // nothing reaches the disk, and Commit reports whether the file was written.
