@@ -94,6 +94,7 @@ constexpr const char* kGridHeader[2][2] = {{"Frequenz", "dB"}, {"frequency", "dB
 constexpr int kGridRowHeight = 16;
 constexpr int kGridLabelWidth = 90;
 constexpr int kGridLevelWidth = 70;
+constexpr int kGridVisibleRows = 15;
 
 // The link turns blue again at the third tick after the last movement over it: 1.0 to 1.5 s.
 constexpr int kLinkTickMs = 500;
@@ -175,6 +176,10 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   StringGrid1->horizontalHeader()->setHighlightSections(false);
   StringGrid1->setColumnWidth(0, kGridLabelWidth);
   StringGrid1->setColumnWidth(1, kGridLevelWidth);
+  // Whole rows only: fifteen of them under the header, the rest behind the scroll bar.
+  StringGrid1->resize(StringGrid1->width(), kGridVisibleRows * kGridRowHeight +
+                                                StringGrid1->horizontalHeader()->sizeHint().height() +
+                                                2 * StringGrid1->frameWidth());
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -545,12 +550,20 @@ void Toptions::Timer1Timer() {
 
 bool Toptions::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // A label passes a movement it ignores on to the page below, which would undo its colour: the
+  // two labels keep their movements.
   if (watched == Label2) {
-    if (type == QEvent::MouseMove) SetLinkHover(true);
     if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
       Label2Click();
+    if (type == QEvent::MouseMove) {
+      SetLinkHover(true);
+      return true;
+    }
   } else if (watched == Label10) {
-    if (type == QEvent::MouseMove) SetLinkHover(false, false);
+    if (type == QEvent::MouseMove) {
+      SetLinkHover(false, false);
+      return true;
+    }
   } else if (watched == TabbedNotebook1) {
     if (type == QEvent::Enter) SetLinkHover(false);
   } else if (type == QEvent::MouseMove) {

@@ -9,37 +9,13 @@
 #include <QTimer>
 #include <optional>
 
+#include "LoopbackServer.h"
 #include "platform/Platform.h"
 
 namespace velomare::test {
 namespace {
 
-// Answers every request with the given raw HTTP response, or not at all when it is empty.
-class LoopbackServer {
- public:
-  explicit LoopbackServer(QByteArray response) : response_(std::move(response)) {
-    server_.listen(QHostAddress::LocalHost, 0);
-    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-      QTcpSocket* socket = server_.nextPendingConnection();
-      QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-        socket->readAll();
-        if (response_.isEmpty()) return;
-        socket->write(response_);
-        socket->disconnectFromHost();
-      });
-    });
-  }
-  QString Url() const { return QString("http://127.0.0.1:%1/version.txt").arg(server_.serverPort()); }
-
- private:
-  QTcpServer server_;
-  QByteArray response_;
-};
-
-QByteArray Response(const char* status, const QByteArray& body) {
-  return QByteArray("HTTP/1.1 ") + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-         QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-}
+QByteArray Response(const char* status, const QByteArray& body) { return LoopbackServer::Response(status, body); }
 
 // Runs the request with the real network code (no seam) and waits for its end.
 platform::HttpResult Get(const QString& url, int timeoutMs, qint64 maxBytes) {
@@ -123,6 +99,33 @@ TEST(HttpGet, TheSeamAnswersInPlaceOfTheNetwork) {
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(result->body.size(), 1024);
   EXPECT_EQ(seam.httpRequests, QStringList{"http://example.invalid/v.txt"});
+}
+
+}  // namespace
+}  // namespace velomare::test
+
+namespace velomare::test {
+namespace {
+
+TEST(HttpGet, TheSeamCanRouteARequestToALoopbackServer) {
+  LoopbackServer server(LoopbackServer::Response("200 OK", "routed"));
+  platform::Seam seam;
+  seam.httpRoute = [&](const QString&) { return server.Url(); };
+  platform::Seam* previous = platform::CurrentSeam();
+  platform::InstallSeam(&seam);
+  std::optional<platform::HttpResult> result;
+  QEventLoop loop;
+  platform::HttpGet("http://www.velomare.example/v.txt", 5000, 1024, [&](const platform::HttpResult& r) {
+    result = r;
+    loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  if (!result) loop.exec();
+  platform::InstallSeam(previous);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(result->body, "routed");
+  EXPECT_EQ(seam.httpRequests, QStringList{"http://www.velomare.example/v.txt"});
+  EXPECT_EQ(server.Requests(), 1);
 }
 
 }  // namespace
