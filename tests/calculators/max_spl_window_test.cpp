@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -20,14 +21,8 @@
 namespace velomare::test {
 namespace {
 
-class MaxSplWindow : public ProgramTest {
+class MaxSplWindow : public WindowTest<TDruck, &forms::Druck> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TDruck* form() { return forms::Druck; }
   void Show() {
     form()->ShowForm();
     Repaint();

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "platform/plain/IniFile.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
@@ -25,14 +26,8 @@
 namespace velomare::test {
 namespace {
 
-class ChassisWindow : public ProgramTest {
+class ChassisWindow : public WindowTest<TChassisform, &forms::Chassisform> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TChassisform* form() { return forms::Chassisform; }
   void Show() {
     form()->ShowForm();
     Repaint();
@@ -41,7 +36,6 @@ class ChassisWindow : public ProgramTest {
     form()->grab();
     QCoreApplication::processEvents();
   }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   QList<QLabel*> Readouts() {
     TChassisform* f = form();
     return {f->Label19, f->Label15, f->Label8,  f->Label13, f->Label26, f->Label22, f->Label21, f->Label18,

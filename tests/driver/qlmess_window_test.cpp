@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -17,20 +18,13 @@
 namespace velomare::test {
 namespace {
 
-class QLmessWindow : public ProgramTest {
+class QLmessWindow : public WindowTest<TQLmess, &forms::QLmess> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TQLmess* form() { return forms::QLmess; }
   void Show() {
     form()->ShowForm();
     Repaint();
   }
   void Repaint() { PaintNow(form()); }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   QList<QLabel*> Results() {
     TQLmess* f = form();
     return {f->Label13, f->Label14, f->Label15, f->Label16, f->Label17, f->Label18,

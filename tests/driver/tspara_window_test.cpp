@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -21,20 +22,13 @@
 namespace velomare::test {
 namespace {
 
-class TsparaWindow : public ProgramTest {
+class TsparaWindow : public WindowTest<Ttspara, &forms::tspara> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  Ttspara* form() { return forms::tspara; }
   void Show() {
     form()->ShowForm();
     Repaint();
   }
   void Repaint() { PaintNow(form()); }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   // The window becomes the active one again, as after a message box or another window.
   void Activate() {
     QApplication::setActiveWindow(forms::All().front());

@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -29,28 +30,12 @@
 namespace velomare::test {
 namespace {
 
-class BandpassWindow : public ProgramTest {
+class BandpassWindow : public WindowTest<Tbandkiste, &forms::bandkiste> {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
+    WindowTest::SetUp();
     ResetComparisonStore();
   }
-  Tbandkiste* form() { return forms::bandkiste; }
-  void Activate() {
-    form()->ShowForm();
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-    QCoreApplication::processEvents();
-  }
-  void Reactivate() {
-    forms::Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(reinterpret_cast<QWidget*>(forms::Form1)));
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-  }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   void Choose(int index) {
     form()->exportbox->setCurrentIndex(index);
     emit form()->exportbox->activated(index);

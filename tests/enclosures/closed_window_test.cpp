@@ -16,6 +16,7 @@
 #include <regex>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -26,29 +27,8 @@
 namespace velomare::test {
 namespace {
 
-class ClosedWindow : public ProgramTest {
+class ClosedWindow : public WindowTest<Tclosed, &forms::closed> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  Tclosed* form() { return forms::closed; }
-  void Activate() {
-    form()->ShowForm();
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-    QCoreApplication::processEvents();
-  }
-  // Another window takes the focus, then the closed-box window gets it back.
-  void Reactivate() {
-    forms::Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(reinterpret_cast<QWidget*>(forms::Form1)));
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-  }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   void MoveMouse(QWidget* target, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &move);

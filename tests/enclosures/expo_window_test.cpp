@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -23,14 +24,8 @@
 namespace velomare::test {
 namespace {
 
-class ExpoWindow : public ProgramTest {
+class ExpoWindow : public WindowTest<TExpo, &forms::Expo> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TExpo* form() { return forms::Expo; }
   // Shown and activated, as the main window's button does it.
   void Show() {
     form()->ShowForm();
@@ -54,7 +49,6 @@ class ExpoWindow : public ProgramTest {
   void SetOption(const char* section, const char* key, const char* value) {
     OpenSettings().WriteString(section, key, value);
   }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   // A mouse move over the window's client area, as the window system delivers it.
   void MoveMouse(QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

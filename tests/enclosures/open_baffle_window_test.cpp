@@ -16,6 +16,7 @@
 #include <regex>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -26,28 +27,8 @@
 namespace velomare::test {
 namespace {
 
-class OpenWindow : public ProgramTest {
+class OpenWindow : public WindowTest<Toffen, &forms::offen> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  Toffen* form() { return forms::offen; }
-  void Activate() {
-    form()->ShowForm();
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-    QCoreApplication::processEvents();
-  }
-  void Reactivate() {
-    forms::Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(reinterpret_cast<QWidget*>(forms::Form1)));
-    form()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
-  }
-  static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(form(), &move);

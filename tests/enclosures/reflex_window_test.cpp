@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -28,17 +29,8 @@
 namespace velomare::test {
 namespace {
 
-class ReflexWindow : public ProgramTest {
+class ReflexWindow : public WindowTest<TReflex, &forms::Reflex> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TReflex* form() { return forms::Reflex; }
-  void Activate() { ASSERT_TRUE(ShowAndActivate(form())); }
-  void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
   // The worked example's driver, and the rule of thumb for it.
   void ExampleDriver() {
     ChassisQts = 0.35;

@@ -16,24 +16,19 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class AttenuatorWindow : public ProgramTest {
+class AttenuatorWindow : public WindowTest<TDampfform, &forms::Dampfform> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TDampfform* form() { return forms::Dampfform; }
   void Show() {
     form()->ShowForm();
     Activate();
-    Repaint(form());
+    Repaint();
   }
   void Activate() {
     QApplication::setActiveWindow(form());
@@ -315,7 +310,7 @@ TEST_F(AttenuatorWindow, BothLanguagesHelpAndPrint) {
 
   // The caption follows at the next paint, the list's entries at the next show.
   SetLanguageSetting("deutsch");
-  Repaint(f);
+  test::Repaint(f);
   EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Dämpfungsglied"));
   EXPECT_EQ(f->ComboBox1->itemText(3), "music-like 100kHz (default)");
   f->hide();

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -18,14 +19,8 @@
 namespace velomare::test {
 namespace {
 
-class ImpWindow : public ProgramTest {
+class ImpWindow : public WindowTest<TImp, &forms::Imp> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TImp* form() { return forms::Imp; }
   // Shows the window at the designed outer size of 700 x 475, whatever frame the platform adds.
   void Show() {
     form()->ShowForm();

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "platform/UpDown.h"
@@ -20,14 +21,8 @@
 namespace velomare::test {
 namespace {
 
-class TriWindow : public ProgramTest {
+class TriWindow : public WindowTest<TTri, &forms::Tri> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  TTri* form() { return forms::Tri; }
   void Show() {
     form()->ShowForm();
     ResizeOuter(TTri::kDesignedOuterSize);

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 
 #include "TestSupport.h"
+#include "app/Forms.h"
+#include "common/Settings.h"
 
 namespace velomare::test {
 
@@ -27,6 +29,14 @@ class WindowTest : public ProgramTest {
   }
   void Repaint() { test::Repaint(form()); }
   static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
+  // Shows the window as the main window does and waits until it holds the focus.
+  void Activate() {
+    form()->ShowForm();
+    ASSERT_TRUE(ShowAndActivate(form()));
+  }
+  // The main window takes the focus, then this window gets it back: a return to a visible window.
+  void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
+  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
 };
 
 }  // namespace velomare::test
