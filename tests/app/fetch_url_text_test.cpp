@@ -93,18 +93,10 @@ TEST(FetchUrlText, ASilentServerEndsAtTheTimeOutWithTheEmptyText) {
 }
 
 TEST(FetchUrlText, ATricklingServerIsCutOffAndWhatCameIsJudged) {
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  QTimer trickle;
-  QObject::connect(&server, &QTcpServer::newConnection, [&] {
-    QTcpSocket* socket = server.nextPendingConnection();
-    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n3");
-    QObject::connect(&trickle, &QTimer::timeout, socket, [socket] { socket->write(" "); });
-    trickle.start(50);
-  });
+  TricklingServer server("3", ' ');
   QElapsedTimer timer;
   timer.start();
-  const auto text = Fetch(QString("http://127.0.0.1:%1/v.txt").arg(server.serverPort()), 400);
+  const auto text = Fetch(server.Url(), 400);
   EXPECT_LT(timer.elapsed(), 3000);
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(text->substr(0, 1), "3");

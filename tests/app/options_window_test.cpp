@@ -8,6 +8,7 @@
 
 #include "platform/plain/IniFile.h"
 
+#include "OptionsTest.h"
 #include "TestSupport.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
@@ -25,15 +26,8 @@ std::string DanceSection() {
          "8k=-24\r\n11k=-30\r\n16k=-40\r\n22k=-60\r\n32k=-100\r\n45k=-100\r\n64k=-100\r\n90k=-100\r\n";
 }
 
-class Options : public ProgramTest {
+class Options : public OptionsTest {
  protected:
-  Toptions* Open() {
-    if (!started) StartProgram();
-    forms::Form1->Optionen1->trigger();
-    EXPECT_TRUE(forms::options->isVisible());
-    Repaint(forms::options);
-    return forms::options;
-  }
   static std::string OptionsSection(const std::string& file) {
     const auto from = file.find("[Options]");
     if (from == std::string::npos) return {};

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "OptionsTest.h"
 #include "TestSupport.h"
 #include "app/AllForms.h"
 #include "common/BandSpectrum.h"
@@ -21,15 +22,9 @@ namespace {
 
 constexpr int kSpectrumPage = 2;
 
-class SpectrumPage : public ProgramTest {
+class SpectrumPage : public OptionsTest {
  protected:
-  Toptions* Open() {
-    if (!started) StartProgram();
-    forms::Form1->Optionen1->trigger();
-    Repaint(forms::options);
-    forms::options->TabbedNotebook1->setCurrentIndex(kSpectrumPage);
-    return forms::options;
-  }
+  Toptions* Open() { return OptionsTest::Open(kSpectrumPage); }
   static QString Level(Toptions* w, int row) { return w->StringGrid1->item(row - 1, 1)->text(); }
   static void SetLevel(Toptions* w, int row, const QString& text) { w->StringGrid1->item(row - 1, 1)->setText(text); }
   std::string Section() const {

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "LoopbackServer.h"
+#include "OptionsTest.h"
 #include "TestSupport.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
@@ -28,15 +29,9 @@ platform::HttpResult Answer(const QByteArray& body, int status = 200) {
   return platform::HttpResult{status >= 200 && status < 300, status, body, {}};
 }
 
-class UpdatePage : public ProgramTest {
+class UpdatePage : public OptionsTest {
  protected:
-  Toptions* Open() {
-    if (!started) StartProgram();
-    forms::Form1->Optionen1->trigger();
-    Repaint(forms::options);
-    forms::options->TabbedNotebook1->setCurrentIndex(kUpdatePage);
-    return forms::options;
-  }
+  Toptions* Open() { return OptionsTest::Open(kUpdatePage); }
   void Serve(const QByteArray& body, int status = 200) {
     seam.http = [body, status](const QString&) { return Answer(body, status); };
   }

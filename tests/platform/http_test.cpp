@@ -67,18 +67,10 @@ TEST(HttpGet, AServerThatNeverAnswersTimesOut) {
 
 TEST(HttpGet, AServerThatTricklesIsCutOffAtTheTimeOut) {
   // One byte every 50 ms keeps the connection alive; the request still ends at its time-out.
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  QTimer trickle;
-  QObject::connect(&server, &QTcpServer::newConnection, [&] {
-    QTcpSocket* socket = server.nextPendingConnection();
-    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n");
-    QObject::connect(&trickle, &QTimer::timeout, socket, [socket] { socket->write("x"); });
-    trickle.start(50);
-  });
+  TricklingServer server("", 'x');
   QElapsedTimer timer;
   timer.start();
-  const auto result = Get(QString("http://127.0.0.1:%1/v.txt").arg(server.serverPort()), 400, 1024);
+  const auto result = Get(server.Url(), 400, 1024);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "timed out");
   EXPECT_LT(timer.elapsed(), 3000);

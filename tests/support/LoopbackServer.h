@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace velomare::test {
 
@@ -39,6 +40,26 @@ class LoopbackServer {
   QTcpServer server_;
   QByteArray response_;
   int requests_ = 0;
+};
+
+// Starts a 200 answer that promises a long body, sends `first`, then one byte of `drip` every
+// 50 ms: a connection that stays alive without ever ending.
+class TricklingServer {
+ public:
+  explicit TricklingServer(QByteArray first, char drip) {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this, first = std::move(first), drip] {
+      QTcpSocket* socket = server_.nextPendingConnection();
+      socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + first);
+      QObject::connect(&trickle_, &QTimer::timeout, socket, [socket, drip] { socket->write(&drip, 1); });
+      trickle_.start(50);
+    });
+  }
+  QString Url() const { return QString("http://127.0.0.1:%1/v.txt").arg(server_.serverPort()); }
+
+ private:
+  QTcpServer server_;
+  QTimer trickle_;
 };
 
 }  // namespace velomare::test
