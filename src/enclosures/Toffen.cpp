@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <cmath>
 
 #include "common/Settings.h"
@@ -114,12 +113,7 @@ Toffen::Toffen(QWidget* parent) : FormBase(parent) {
   // runs the test.
   connect(exportbox, &QComboBox::activated, this, &Toffen::exportboxChange);
   connect(exportbox->lineEdit(), &QLineEdit::textEdited, this, [this] { ExportDataValid(); });
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* enter = new QShortcut(QKeySequence(key), this);
-    connect(enter, &QShortcut::activated, Button2, &QPushButton::click);
-  }
+  SetCancelAndDefaultButtons(Button1, Button2);
 
   resize(kWidth, kHeight);
   CentreOnScreen();

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include "common/Settings.h"
 #include "filters/model/AttenuatorPad.h"
@@ -314,10 +313,7 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   connect(Button3, &QPushButton::clicked, this, &TDampfform::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TDampfform::Button4Click);
   // The close button is the window's cancel and default button: Esc and Enter press it.
-  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-    auto* shortcut = new QShortcut(QKeySequence(key), this);
-    connect(shortcut, &QShortcut::activated, Button1, &QPushButton::click);
-  }
+  SetCancelAndDefaultButtons(Button1, Button1);
 
   SetFixedClientSize(kClientWidth, kClientHeight);
   CentreOnScreen();

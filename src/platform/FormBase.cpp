@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "common/Settings.h"
@@ -45,6 +46,17 @@ void FormBase::ShowForm() {
     raise();
     activateWindow();
   }
+}
+
+void FormBase::SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton) {
+  const auto press = [this](QKeySequence key, QAbstractButton* button) {
+    if (!button) return;
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+  };
+  press(QKeySequence(Qt::Key_Escape), cancel);
+  press(QKeySequence(Qt::Key_Return), defaultButton);
+  press(QKeySequence(Qt::Key_Enter), defaultButton);
 }
 
 void FormBase::SetFixedClientSize(int w, int h) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -90,6 +91,9 @@ class FormBase : public QWidget {
     widget->setGeometry(x, y, w, h);
     return widget;
   }
+  // Esc presses the cancel button, Return and Enter the default button (the same one may be both;
+  // either may be null).
+  void SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton);
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();

@@ -46,13 +46,6 @@ class BandpassWindow : public WindowTest<Tbandkiste, &forms::bandkiste> {
   }
   bool Shown() { return form()->Diagram->Plot().has_value(); }
   QString Dir(const char* name) { return QDir(temp.path()).filePath(name); }
-  std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = bytes.find("\r\n", start)) != std::string::npos; start = at + 2)
-      lines.push_back(bytes.substr(start, at - start));
-    return lines;
-  }
 
   QTemporaryDir temp;
 };
@@ -216,7 +209,7 @@ TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguage) {
   ASSERT_EQ(seam.fileDialogs.size(), 1);
   EXPECT_EQ(seam.fileDialogs[0].defaultName, "bandpass");
   EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
-  std::vector<std::string> lines = Lines(ReadFileBytes((path + ".txt").toStdString()));
+  std::vector<std::string> lines = SplitCrLfLines(ReadFileBytes((path + ".txt").toStdString()));
   ASSERT_EQ(lines.size(), 418u);
   EXPECT_EQ(lines[8], "Einbau in Bandpass-Geh\xe4use");
   EXPECT_EQ(lines[10], "volumen g (l)\t" + DotToComma(FormatFixed(f->State().vg, 1, 3)));
@@ -233,7 +226,7 @@ TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguage) {
   f->CheckBox1->setChecked(true);
   f->Button5->click();
   EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite " + path + ".txt ?");
-  lines = Lines(ReadFileBytes((path + ".txt").toStdString()));
+  lines = SplitCrLfLines(ReadFileBytes((path + ".txt").toStdString()));
   ASSERT_EQ(lines.size(), 418u);
   EXPECT_EQ(lines[8], "in closed band pass box with push-pull");
   EXPECT_EQ(lines[15], "rectangle port 12,5 x 9 cm used");

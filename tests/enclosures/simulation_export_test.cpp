@@ -7,27 +7,13 @@
 #include <sstream>
 #include <vector>
 
+#include "TestSupport.h"
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/model/ClosedBox.h"
 #include "enclosures/model/SimulationExport.h"
 
 namespace velomare {
 namespace {
-
-std::vector<std::string> SplitCrLf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 ExportDriver ExampleDriver() {
   ExportDriver d;
@@ -57,7 +43,7 @@ SimulationExport ExampleClosedBox(bool english, int drivers = 1) {
 TEST(SimulationExport, GermanClosedBoxExampleLineByLine) {
   const auto bytes = ComposeSimulationExport(ExampleClosedBox(false));
   ASSERT_TRUE(bytes);
-  const auto lines = SplitCrLf(*bytes);
+  const auto lines = test::SplitCrLfLines(*bytes);
   ASSERT_EQ(lines.size(), 416u);
   EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
   EXPECT_EQ(lines[0], "Velomare simulations export file, Version 3.2.5");
@@ -83,7 +69,7 @@ TEST(SimulationExport, GermanClosedBoxExampleLineByLine) {
 }
 
 TEST(SimulationExport, EnglishClosedBoxKeepsPointsAndTheSameIntegers) {
-  const auto lines = SplitCrLf(*ComposeSimulationExport(ExampleClosedBox(true, 3)));
+  const auto lines = test::SplitCrLfLines(*ComposeSimulationExport(ExampleClosedBox(true, 3)));
   ASSERT_EQ(lines.size(), 416u);
   EXPECT_EQ(lines[8], "in closed box");
   EXPECT_EQ(lines[10], "Qtc\t0.707");
@@ -99,7 +85,7 @@ TEST(SimulationExport, ReflexLayout) {
   data.box = ReflexExportValues{40.5, 2, 7, 0.25, 3, 7.04, 12.35};
   for (bool english : {false, true}) {
     data.english = english;
-    const auto lines = SplitCrLf(*ComposeSimulationExport(data));
+    const auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
     ASSERT_EQ(lines.size(), 419u);
     EXPECT_EQ(lines[8], english ? "in vented reflex box" : "Einbau in Bassreflex-Geh\xE4use");
     EXPECT_EQ(lines[10], english ? "volumen (l)\t40.500" : "volumen (l)\t40,500");
@@ -120,7 +106,7 @@ TEST(SimulationExport, ClosedBandpassLayoutWithTunnelAndTube) {
   ClosedBandpassExportValues v{true, 20.0, 30.0, 10, 8.47, 22.0, true, "12", "6,5"};
   data.box = v;
   data.english = true;
-  auto lines = SplitCrLf(*ComposeSimulationExport(data));
+  auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   ASSERT_EQ(lines.size(), 418u);
   EXPECT_EQ(lines[8], "in closed band pass box with push-pull");
   EXPECT_EQ(lines[10], "volumen g (l)\t20.000");
@@ -133,14 +119,14 @@ TEST(SimulationExport, ClosedBandpassLayoutWithTunnelAndTube) {
   v.rectangularPort = false;
   data.box = v;
   data.english = false;
-  lines = SplitCrLf(*ComposeSimulationExport(data));
+  lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   EXPECT_EQ(lines[8], "Einbau in Bandpass-Geh\xE4use");
   EXPECT_EQ(lines[13], "Rohrdurchmesser\t8,5");
   EXPECT_EQ(lines[14], "Rohrl\xE4nge (cm)\t22,0");
   EXPECT_EQ(lines[15], "Rohr verwendet");
   v.rectangularPort = true;
   data.box = v;
-  EXPECT_EQ(SplitCrLf(*ComposeSimulationExport(data))[15], "rechteckiger Tunnel 12 x 6,5 cm verwendet");
+  EXPECT_EQ(test::SplitCrLfLines(*ComposeSimulationExport(data))[15], "rechteckiger Tunnel 12 x 6,5 cm verwendet");
 }
 
 TEST(SimulationExport, VentedBandpassTubesTakeTheCommaInEnglishAndThePointInGerman) {
@@ -148,7 +134,7 @@ TEST(SimulationExport, VentedBandpassTubesTakeTheCommaInEnglishAndThePointInGerm
   data.driver = ExampleDriver();
   data.box = VentedBandpassExportValues{false, 25.0, 35.5, 12, 10.0, 15.25, 8.0, 20.0};
   data.english = true;
-  auto lines = SplitCrLf(*ComposeSimulationExport(data));
+  auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[8], "vented band pass box 6th order");
   EXPECT_EQ(lines[10], "volumen 1 (l)\t25.000");
@@ -160,7 +146,7 @@ TEST(SimulationExport, VentedBandpassTubesTakeTheCommaInEnglishAndThePointInGerm
   EXPECT_EQ(lines[16], "tube length 2 (cm)\t20,0");
   data.english = false;
   data.box = VentedBandpassExportValues{true, 25.0, 35.5, 12, 10.0, 15.25, 8.0, 20.0};
-  lines = SplitCrLf(*ComposeSimulationExport(data));
+  lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   EXPECT_EQ(lines[8], "Einbau in ventilierten Bandpass 6. Ordnung mit Push-Pull (Isobarik)");
   EXPECT_EQ(lines[10], "volumen 1 (l)\t25,000");
   EXPECT_EQ(lines[13], "Rohrdurchmesser 1 (cm)\t10.0");
@@ -172,12 +158,12 @@ TEST(SimulationExport, OpenBaffleLayout) {
   SimulationExport data;
   data.driver = ExampleDriver();
   data.box = OpenBaffleExportValues{0.1251};
-  auto lines = SplitCrLf(*ComposeSimulationExport(data));
+  auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   ASSERT_EQ(lines.size(), 413u);
   EXPECT_EQ(lines[8], "Einbau in offenes Geh\xE4use");
   EXPECT_EQ(lines[10], "Abstand (m)\t0,13");
   data.english = true;
-  lines = SplitCrLf(*ComposeSimulationExport(data));
+  lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   EXPECT_EQ(lines[8], "in open box");
   EXPECT_EQ(lines[10], "distance (m)\t0.13");
   EXPECT_EQ(lines[12], "f (Hz)\tlevel (dB)");
@@ -187,7 +173,7 @@ TEST(SimulationExport, NamesAreWrittenInWindows1252AndUnknownCharactersAsQuestio
   SimulationExport data = ExampleClosedBox(false);
   data.driver.manufacturer = "Müller";
   data.driver.name = "Typ \xE2\x82\xAC \xE4\xB8\xAD";  // euro sign and a CJK character
-  const auto lines = SplitCrLf(*ComposeSimulationExport(data));
+  const auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
   EXPECT_EQ(lines[1], "M\xFCller\tTyp \x80 ?");
 }
 

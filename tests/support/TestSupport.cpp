@@ -88,6 +88,21 @@ void PaintNow(QWidget* window) {
   QCoreApplication::processEvents();
 }
 
+std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start) + "<no CR LF>");
+      break;
+    }
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -11,6 +11,7 @@ class QLineEdit;
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -74,6 +75,9 @@ QStringList LayoutProblems(QWidget* window, const QString& language);
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The lines of a file's bytes, each ended by CR LF; a last line without CR LF is marked
+// "<no CR LF>" so that a comparison shows it.
+std::vector<std::string> SplitCrLfLines(const std::string& bytes);
 
 // Paints the window (which applies its texts) and lets the events settle.
 void Repaint(QWidget* window);

@@ -6,18 +6,13 @@
 
 #include "common/NumberText.h"
 #include "driver/model/CommittedDriver.h"
+#include "enclosures/model/Helmholtz.h"
 
 namespace velomare {
 namespace {
 
 constexpr const char* kSection = "geschl.Bandpass";
-// The Helmholtz tuning f^2 = (c^2 / 4 pi) r^2 / (V Leff) with r and Leff in cm and V in litres
-// gives 10 c^2 / (4 pi); 94400 is that for c of about 344.4 m/s. The end correction is 1.463 port
-// radii. Both are the design's own values, kept as they are.
-constexpr double kPortConstant = 94400.0;
-constexpr double kEndCorrection = 1.463;
 constexpr double kQuarterPi = 0.785398163397448;
-constexpr double kPi = 3.14159265358979323846;
 
 // A design table within one S value: each step holds from its first Qt x 100 up to the next step.
 struct Step {
@@ -119,7 +114,7 @@ double PortDiameterOf(const BandpassInputs& in) {
   if (!in.tunnel) return ReadNumber(in.tubeText);
   const double w = ReadNumber(in.widthText), h = ReadNumber(in.heightText);
   if (!(w * h > 0)) return 0;
-  return std::sqrt(4.0 * w * h / kPi);
+  return TubeDiameterOf(w * h);
 }
 
 std::string EditNumber(double value, bool english) {
@@ -211,7 +206,7 @@ BandpassEditTexts DesignClosedBandpass(ClosedBandpassState& st, const BandpassIn
     st.vg = r > 1 ? a / (r - 1) : 0.0;
     const double radius = st.portDiameter / 2;
     if (st.vg > 0)
-      st.portLength = kPortConstant * radius * radius / (st.fb * st.fb * st.vr) - kEndCorrection * radius;
+      st.portLength = HelmholtzTubeLength(radius, st.fb, st.vr);
     else
       st.portLength = 1.0;
     const double kA = BandpassTableA(st.s, st.qt), kB = BandpassTableB(st.s, st.qt);
@@ -257,13 +252,7 @@ BandpassRecalcTexts RecalcBandpassFromEdits(ClosedBandpassState& st, std::string
     const double qtc = d.qts * std::sqrt(d.vas * st.vasFactor / st.vg + 1.0);
     st.qtc = std::isfinite(qtc) ? qtc : 0.0;
     texts.updateQl = true;
-    const double radius = st.portDiameter / 2;
-    const double k = kPortConstant * radius * radius / st.vr;
-    const double effectiveLength = st.portLength + kEndCorrection * radius;
-    if (effectiveLength > 0) {
-      const double tuning = std::sqrt(k / effectiveLength);
-      st.tuning = std::isfinite(tuning) ? tuning : 0.0;
-    }
+    st.tuning = HelmholtzTuning(st.portDiameter / 2, st.vr, st.portLength);
   }
   texts.qtcLabel = "Qtc = " + FormatFixed(st.qtc, 1, 2);
   texts.frLabel = "fr = " + FormatFixed(st.tuning, 2, 1) + " Hz";

@@ -148,15 +148,23 @@ long double ReflexPortLengthFor(long double area, long double fb, long double vo
   return kTuningConstant * area / (fb * fb * volume) - kEndCorrection * std::sqrt(area);
 }
 
+long double ReflexRuleVolume(long double qtsEffective, long double vas, int drivers) {
+  return std::fabs(15.0L * drivers * vas * PowerXY(static_cast<double>(qtsEffective), 2.87));
+}
+
+long double ReflexRulePortLength(long double area, long double qtsEffective, long double fs, long double volume) {
+  return kTipConstant * area * PowerXY(static_cast<double>(qtsEffective), 1.8) / (fs * fs * volume) -
+         kTipEndCorrection * std::sqrt(area);
+}
+
 long double ReflexTipVolume(long double qtsEffective, long double vas, int drivers) {
-  long double vb = std::fabs(15.0L * drivers * vas * PowerXY(static_cast<double>(qtsEffective), 2.87));
+  long double vb = ReflexRuleVolume(qtsEffective, vas, drivers);
   if (!Finite(vb)) vb = 10000.0L;
   return std::clamp(vb, 1.0L, 10000.0L);
 }
 
 long double ReflexTipPortLength(long double area, long double qtsEffective, long double fs, long double volume) {
-  long double l = kTipConstant * area * PowerXY(static_cast<double>(qtsEffective), 1.8) / (fs * fs * volume) -
-                  kTipEndCorrection * std::sqrt(area);
+  long double l = ReflexRulePortLength(area, qtsEffective, fs, volume);
   if (!Finite(l)) l = 200.0L;
   return std::clamp(l, 2.0L, 200.0L);
 }

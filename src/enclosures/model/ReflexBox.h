@@ -55,6 +55,10 @@ long double ReflexPortLengthFor(long double area, long double fb, long double vo
 long double ReflexTipVolume(long double qtsEffective, long double vas, int drivers);
 // Rule of thumb: 168939 A Qts'^1.8 / (fs^2 Vb) - 0.88 sqrt(A) cm, kept within 2 to 200 cm.
 long double ReflexTipPortLength(long double area, long double qtsEffective, long double fs, long double volume);
+// The same two rules without their limits, for the vented bandpass's presets; the results may be
+// out of any sensible range or not finite, which the caller tests.
+long double ReflexRuleVolume(long double qtsEffective, long double vas, int drivers);
+long double ReflexRulePortLength(long double area, long double qtsEffective, long double fs, long double volume);
 // Estimated lower cut-off 0.26 fs Qts'^-1.4 Hz; 0 where it has no value.
 long double ReflexLowerCutoff(long double fs, long double qtsEffective);
 // int(sqrt(3000 / Vb) + 1) within 1 to 100; `current` for a volume that is not positive.

@@ -1,0 +1,464 @@
+// The vented sixth-order bandpass against its worked examples and independent relations: the
+// Helmholtz tuning against the physics it stands for, the chamber fields in both entry modes, the
+// kept tunings, the automatic Ql, the three presets with their order of writes, the response
+// against the lossless equivalent circuit, the validity tests and bad input.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <map>
+#include <numbers>
+#include <regex>
+#include <vector>
+
+#include "common/NumberText.h"
+#include "enclosures/model/Helmholtz.h"
+#include "enclosures/model/VentedBandpass.h"
+
+namespace velomare {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+VentpassDriver Example() { return {0.4, 50.0, 30.0}; }
+
+// The eight fields and two mode boxes as the window holds them; every write into a field runs
+// the recompute at once, as the window's change handlers do, unless the text is unchanged.
+struct Fields {
+  std::map<VentpassField, std::string*> map;
+  std::string v1 = "200", d1 = "10", l1 = "4", a1 = "70", f1 = "20";
+  std::string v2 = "100", d2 = "14", l2 = "5", a2 = "70", f2 = "30";
+  bool cross1 = false, cross2 = false;
+  int passes = 0;
+  std::vector<std::pair<VentpassField, std::string>> presetWrites;
+
+  VentpassChamberFields Chamber1() const { return {v1, d1, l1, a1, cross1}; }
+  VentpassChamberFields Chamber2() const { return {v2, d2, l2, a2, cross2}; }
+
+  void Recompute(VentpassState& st) {
+    ++passes;
+    const VentpassTexts t = UpdateVentpass(st, Chamber1(), Chamber2());
+    Write(st, cross1 ? d1 : a1, t.chamber1.derivedTube);
+    f1 = t.chamber1.tuning;
+    Write(st, cross2 ? d2 : a2, t.chamber2.derivedTube);
+    f2 = t.chamber2.tuning;
+  }
+  void Write(VentpassState& st, std::string& field, const std::string& text) {
+    if (field == text) return;
+    field = text;
+    Recompute(st);
+  }
+  std::string& Of(VentpassField field) {
+    switch (field) {
+      case VentpassField::Volume1: return v1;
+      case VentpassField::Length1: return l1;
+      case VentpassField::Diameter2: return d2;
+      case VentpassField::Volume2: return v2;
+      case VentpassField::Length2: return l2;
+    }
+    return v1;
+  }
+  bool Preset(VentpassState& st, int index, const VentpassDriver& d) {
+    return ApplyVentpassPreset(index, st, d, [&](VentpassField field, const std::string& text) {
+      presetWrites.emplace_back(field, text);
+      Write(st, Of(field), text);
+    });
+  }
+};
+
+bool HasNonFinite(const std::string& text) {
+  static const std::regex word("nan|inf", std::regex::icase);
+  return std::regex_search(text, word);
+}
+
+// The designed chambers after the first recompute.
+VentpassState Designed(Fields& fields) {
+  VentpassState st;
+  fields.Recompute(st);
+  UpdateVentpassQl(st, true, 10);
+  return st;
+}
+
+// --- Helmholtz tuning -----------------------------------------------------------------------
+
+TEST(Helmholtz, ConstantStandsForTheSpeedOfSoundAndTheEndCorrectionForAFlangedAndAFreeEnd) {
+  // f = c / (2 pi) sqrt(S / (V Leff)) in SI units, with S = pi r².
+  const double c = 344.4, r = 0.05, v = 0.2, l = 0.04;
+  const double physics = c / (2 * kPi) * std::sqrt(kPi * r * r / (v * (l + 1.463 * r)));
+  EXPECT_NEAR(HelmholtzTuning(5.0, 200.0, 4.0), physics, physics * 2e-4);
+  EXPECT_NEAR(kHelmholtzEndCorrection, 0.85 + 0.61, 0.01);
+}
+
+TEST(Helmholtz, TubeLengthForATuningTunesBackToIt) {
+  for (double f : {20.0, 32.3, 80.0}) {
+    const double length = HelmholtzTubeLength(6.0, f, 70.0);
+    EXPECT_NEAR(HelmholtzTuning(6.0, 70.0, length), f, 1e-9 * f);
+  }
+  // A length that leaves no positive effective length gives no tuning.
+  EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -1.463 * 5.0), 0.0);
+  EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -20.0), 0.0);
+}
+
+TEST(Helmholtz, DiameterAndCrossSectionRoundTrip) {
+  for (double d : {0.5, 10.0, 14.0, 123.4}) EXPECT_NEAR(TubeDiameterOf(TubeAreaOf(d)), d, 1e-12 * d);
+  EXPECT_NEAR(TubeAreaOf(10.0), 78.539816, 1e-6);
+}
+
+// --- Chamber fields ---------------------------------------------------------------------------
+
+TEST(VentpassChambers, DesignedDefaultsGiveAreasTuningsAndQl) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  EXPECT_EQ(fields.a1, "78.5");
+  EXPECT_EQ(fields.f1, "32.3");
+  EXPECT_EQ(fields.a2, "153.9");
+  EXPECT_EQ(fields.f2, "55.1");
+  EXPECT_NEAR(st.chamber1.tuning, 32.29, 0.005);
+  EXPECT_NEAR(st.chamber2.tuning, 55.09, 0.005);
+  // sqrt(6000 / 300 + 1) = 4.58 truncates to 4.
+  EXPECT_EQ(st.ql, 4);
+  EXPECT_EQ(VentpassQlLabel(false, 4), "Verlustfaktor Ql = 4");
+  EXPECT_EQ(VentpassQlLabel(true, 4), "loss factor quality Ql = 4");
+}
+
+TEST(VentpassChambers, DerivedFieldRunsOneNestedPassThatWritesTheSameTexts) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.passes = 0;
+  fields.d1 = "11";
+  fields.Recompute(st);
+  // The outer pass writes the area, whose handler runs one more pass; that one changes nothing.
+  EXPECT_EQ(fields.passes, 2);
+  EXPECT_EQ(fields.a1, "95.0");
+}
+
+TEST(VentpassChambers, CrossSectionEntryGivesTheDiameterOfItsCircle) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.cross1 = true;
+  fields.a1 = "70";
+  fields.Recompute(st);
+  EXPECT_NEAR(st.chamber1.portDiameter, std::sqrt(280.0 / kPi), 1e-12);
+  EXPECT_EQ(fields.d1, "9.4");
+  EXPECT_EQ(fields.a1, "70");
+  // The tuning comes from the unrounded diameter.
+  EXPECT_NEAR(st.chamber1.tuning, HelmholtzTuning(std::sqrt(280.0 / kPi) / 2, 200.0, 4.0), 1e-12);
+}
+
+TEST(VentpassChambers, AChamberWithoutPositiveVolumeLengthOrDiameterKeepsItsTuning) {
+  for (int which = 0; which < 3; ++which) {
+    Fields fields;
+    VentpassState st = Designed(fields);
+    std::string* field[] = {&fields.v1, &fields.l1, &fields.d1};
+    *field[which] = which == 1 ? "" : "-3";
+    fields.Recompute(st);
+    EXPECT_EQ(fields.f1, "32.3") << which;
+    EXPECT_NEAR(st.chamber1.tuning, 32.29, 0.005);
+    EXPECT_EQ(fields.f2, "55.1");
+  }
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.d1 = "abc";
+  fields.Recompute(st);
+  EXPECT_EQ(fields.a1, "0.0");
+  EXPECT_EQ(st.chamber1.portDiameter, 0.0);
+  fields.cross1 = true;
+  fields.a1 = "0";
+  fields.Recompute(st);
+  EXPECT_EQ(fields.d1, "0.0");
+}
+
+TEST(VentpassChambers, DerivedFieldsUseAPointAndDropOnlyDecimalsPastFifteenCharacters) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.d1 = "12345678,9";
+  fields.Recompute(st);
+  // 1.197e14 cm², 15 digits: the whole number stays, its decimal and the point go.
+  EXPECT_EQ(fields.a1.find_first_of(",."), std::string::npos);
+  EXPECT_EQ(fields.a1.size(), 15u);
+  EXPECT_NEAR(std::stod(fields.a1), 12345678.9 * 12345678.9 * kPi / 4, 1.0);
+  fields.d1 = "1234,5";
+  fields.Recompute(st);
+  EXPECT_EQ(fields.a1, "1196939.1");
+}
+
+// --- Loss factor --------------------------------------------------------------------------------
+
+TEST(VentpassQl, AutomaticQlTruncatesLimitsAndKeepsWithoutVolumes) {
+  VentpassState st;
+  st.chamber1.volume = 3000;
+  st.chamber2.volume = 3000;
+  EXPECT_EQ(UpdateVentpassQl(st, true, 50), 1);  // sqrt(2)
+  // A few 1e-16 litres: far beyond an int, limited to 100 before the conversion.
+  st.chamber1.volume = 2e-16;
+  st.chamber2.volume = 1e-16;
+  EXPECT_EQ(UpdateVentpassQl(st, true, 50), 100);
+  st.chamber1.volume = 100;
+  st.chamber2.volume = 0;
+  EXPECT_EQ(UpdateVentpassQl(st, true, 50), 100);  // kept
+  st.chamber2.volume = 200;
+  EXPECT_EQ(UpdateVentpassQl(st, true, 50), 4);
+  EXPECT_EQ(UpdateVentpassQl(st, false, 37), 37);
+  EXPECT_EQ(st.ql, 37);
+  // Never set and no volumes: the lowest loss factor.
+  VentpassState fresh;
+  EXPECT_EQ(UpdateVentpassQl(fresh, true, 10), 1);
+}
+
+// --- Presets ------------------------------------------------------------------------------------
+
+TEST(VentpassPresets, BR122WritesInItsOrderAndTakesChamber2DiameterFromItsField) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  ASSERT_TRUE(fields.Preset(st, 0, Example()));
+  using F = VentpassField;
+  const std::vector<std::pair<F, std::string>> expected = {
+      {F::Volume1, "54.1"}, {F::Length1, "44.6"}, {F::Diameter2, "17.3"}, {F::Volume2, "27.0"}, {F::Length2, "65.0"}};
+  EXPECT_EQ(fields.presetWrites, expected);
+  // 65.2 with the unrounded sqrt(3) d1; the field's 17.3 gives 65.0.
+  EXPECT_NEAR(st.chamber2.portDiameter, 17.3, 1e-12);
+  // Chamber 2 is tuned near twice chamber 1 (both from the rounded fields now).
+  EXPECT_NEAR(st.chamber2.tuning / st.chamber1.tuning, 2.0, 0.01);
+}
+
+TEST(VentpassPresets, BR122InCrossSectionModeTakesTheDiameterOfTheArea) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.cross2 = true;
+  fields.a2 = "200";
+  ASSERT_TRUE(fields.Preset(st, 0, Example()));
+  const double d2 = std::sqrt(800.0 / kPi);
+  EXPECT_NEAR(st.chamber2.portDiameter, d2, 1e-12);
+  // The preset's diameter gave way to the one of the area.
+  EXPECT_EQ(fields.d2, "16.0");
+  const double v1 = std::fabs(15 * 50 * std::exp(2.87 * std::log(0.4)));
+  const double a = TubeAreaOf(10.0);
+  const double l1 = 168939 * a * std::exp(1.8 * std::log(0.4)) / (900 * v1) - 0.88 * std::sqrt(a);
+  const double ft = 2 * std::sqrt(94400 * 25.0 / v1 / (l1 + 1.463 * 5));
+  EXPECT_EQ(fields.l2, FormatFixed(94400 * d2 * d2 / 4 / (ft * ft * v1 / 2) - 1.463 * d2 / 2, 1, 1));
+}
+
+TEST(VentpassPresets, CBP1AndCBP2FillChamber1AndChamber2VolumeButLeaveItsLength) {
+  for (int index : {1, 2}) {
+    Fields fields;
+    VentpassState st = Designed(fields);
+    ASSERT_TRUE(fields.Preset(st, index, Example()));
+    using F = VentpassField;
+    const std::vector<std::pair<F, std::string>> expected = {{F::Volume1, "13.3"},
+                                                             {F::Length1, "204.7"},
+                                                             {F::Diameter2, "14.1"},
+                                                             {F::Volume2, index == 1 ? "16.0" : "9.4"}};
+    EXPECT_EQ(fields.presetWrites, expected) << index;
+    EXPECT_EQ(fields.l2, "5");
+  }
+}
+
+TEST(VentpassPresets, CBPChamber1IsAHundredLitresFromQtsPointSix) {
+  for (double qts : {0.6, 0.59}) {
+    Fields fields;
+    VentpassState st = Designed(fields);
+    ASSERT_TRUE(fields.Preset(st, 1, {qts, 50.0, 30.0}));
+    const double v1 = qts >= 0.6 ? 100.0 : 0.8 * 50 / (std::pow(0.8 / qts, 2) - 1);
+    EXPECT_EQ(fields.v1, FormatFixed(v1, 1, 1)) << qts;
+  }
+  Fields fields;
+  VentpassState st = Designed(fields);
+  ASSERT_TRUE(fields.Preset(st, 1, {0.6, 50.0, 30.0}));
+  EXPECT_EQ(fields.v1, "100.0");
+}
+
+TEST(VentpassPresets, UnusableDriverOrTubeLeavesEveryFieldUnchanged) {
+  const VentpassDriver bad[] = {{0, 50, 30}, {0.4, 0, 30}, {0.4, 50, 0}, {-0.4, 50, 30}, {0.4, -50, 30},
+                                {0.4, 50, -30}, {NAN, 50, 30}, {0.4, INFINITY, 30}};
+  for (const VentpassDriver& d : bad) {
+    for (int index : {0, 1, 2}) {
+      Fields fields;
+      VentpassState st = Designed(fields);
+      EXPECT_FALSE(fields.Preset(st, index, d));
+      EXPECT_TRUE(fields.presetWrites.empty());
+    }
+  }
+  // No chamber 1 tube.
+  Fields fields;
+  VentpassState st = Designed(fields);
+  fields.d1 = "0";
+  fields.Recompute(st);
+  for (int index : {0, 1, 2}) EXPECT_FALSE(fields.Preset(st, index, Example()));
+  EXPECT_TRUE(fields.presetWrites.empty());
+  // BR1-2-2 with a rule length so negative that no effective length is left (a high fs makes the
+  // rule's first term vanish: L1' + 1.463 r is about (0.88 - 0.73) sqrt(A) below 0).
+  Fields wide;
+  VentpassState ws = Designed(wide);
+  EXPECT_FALSE(wide.Preset(ws, 0, {0.4, 50.0, 3000.0}));
+  EXPECT_TRUE(wide.Preset(ws, 1, {0.4, 50.0, 3000.0}));
+  wide.presetWrites.clear();
+  EXPECT_TRUE(wide.presetWrites.empty());
+  // No item chosen.
+  EXPECT_FALSE(wide.Preset(ws, -1, Example()));
+  EXPECT_FALSE(wide.Preset(ws, 3, Example()));
+}
+
+// --- Response -----------------------------------------------------------------------------------
+
+// The sixth-order bandpass of the lossless equivalent circuit: the driver between chamber 1 and
+// chamber 2, each vented by its tube.
+double LosslessLevel(const VentpassResponseInputs& in, double f) {
+  const std::complex<double> s(0, f);
+  const double f1 = in.f1 * in.f1, f2 = in.f2 * in.f2, fs = in.fs;
+  const std::complex<double> d = (s * s + f1) * (s * s + f2) * (s * s + s * fs / in.qts + fs * fs) +
+                                 s * s * fs * fs * ((in.vas / in.v1) * (s * s + f2) + (in.vas / in.v2) * (s * s + f1));
+  return 20 * std::log10(std::pow(f, 4) * std::fabs(f2 - f1) / std::abs(d));
+}
+
+VentpassResponseInputs DesignedInputs(double ql = 4) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  VentpassResponseInputs in = VentpassResponseInputsOf(st, Example());
+  in.ql = ql;
+  return in;
+}
+
+TEST(VentpassResponse, WorkedExampleLevelsAndMaximum) {
+  const VentpassResponse r = VentpassResponseOf(DesignedInputs());
+  EXPECT_NEAR(*VentpassResponseLevel(r, 10), -43.48, 0.005);
+  EXPECT_NEAR(*VentpassResponseLevel(r, 40), 5.32, 0.005);
+  EXPECT_NEAR(*VentpassResponseLevel(r, 100), -11.19, 0.005);
+  EXPECT_NEAR(*VentpassResponseLevel(r, 400), -37.95, 0.005);
+  EXPECT_NEAR(*VentpassResponseLevel(r, 1), -123.11, 0.005);
+  double best = -1e9;
+  int at = 0;
+  for (int f = 10; f <= 400; ++f)
+    if (*VentpassResponseLevel(r, f) >= best) best = *VentpassResponseLevel(r, f), at = f;
+  EXPECT_EQ(at, 35);
+  EXPECT_EQ(FormatFixed(best, 1, 1), "6.4");
+}
+
+TEST(VentpassResponse, LosslessLimitIsTheSixthOrderBandpassOfTheEquivalentCircuit) {
+  VentpassResponseInputs in = DesignedInputs(1e12);
+  const VentpassResponse r = VentpassResponseOf(in);
+  for (double f : {1.0, 10.0, 20.0, 33.0, 55.0, 100.0, 250.0, 400.0})
+    EXPECT_NEAR(*VentpassResponseLevel(r, f), LosslessLevel(in, f), 1e-9 * std::fabs(LosslessLevel(in, f))) << f;
+  EXPECT_NEAR(LosslessLevel(in, 10), -43.43, 0.005);
+  EXPECT_NEAR(LosslessLevel(in, 20), -18.19, 0.005);
+  EXPECT_NEAR(LosslessLevel(in, 100), -10.83, 0.005);
+  // The band pass rises 24 dB per octave far below and falls 12 dB per octave far above.
+  EXPECT_NEAR(LosslessLevel(in, 2) - LosslessLevel(in, 1), 24.08, 0.1);
+  EXPECT_NEAR(LosslessLevel(in, 8000) - LosslessLevel(in, 4000), -12.04, 0.1);
+}
+
+TEST(VentpassResponse, LossesAreTheModelsOwn) {
+  // A leakage loss at chamber 1's own tuning would give 10.01 dB here.
+  EXPECT_NEAR(*VentpassResponseLevel(VentpassResponseOf(DesignedInputs(100)), 35), 10.13, 0.005);
+}
+
+TEST(VentpassResponse, ExchangingTheChambersChangesTheCurve) {
+  VentpassResponseInputs in = DesignedInputs();
+  std::swap(in.f1, in.f2);
+  std::swap(in.v1, in.v2);
+  EXPECT_NEAR(*VentpassResponseLevel(VentpassResponseOf(in), 40), 4.63, 0.005);
+}
+
+// --- Validity, store and export ---------------------------------------------------------------------
+
+TEST(VentpassValidity, RuleGuardsDiagramListAndFile) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  EXPECT_TRUE(VentpassSimulationValid(st, Example()));
+  EXPECT_TRUE(VentpassExportListValid(st, Example()));
+  EXPECT_TRUE(VentpassExportFileValid(st, Example()));
+  EXPECT_FALSE(VentpassSimulationValid(st, {0.049, 50, 30}));
+  EXPECT_FALSE(VentpassSimulationValid(st, {0.4, 1, 30}));
+  EXPECT_FALSE(VentpassSimulationValid(st, {0.4, 50, 10}));
+  VentpassState same = st;
+  same.chamber2.tuning = same.chamber1.tuning;
+  EXPECT_FALSE(VentpassSimulationValid(same, Example()));
+  EXPECT_FALSE(VentpassExportListValid(same, Example()));
+  // V1 between 0 and 0.1 litres: drawn and stored, not exported.
+  fields.v1 = "0.05";
+  fields.Recompute(st);
+  EXPECT_TRUE(VentpassExportListValid(st, Example()));
+  EXPECT_FALSE(VentpassExportFileValid(st, Example()));
+}
+
+TEST(VentpassValidity, AKeptTuningNeverReachesASlotOrFile) {
+  for (std::string Fields::*field : {&Fields::l1, &Fields::d1, &Fields::l2, &Fields::d2}) {
+    Fields fields;
+    VentpassState st = Designed(fields);
+    fields.*field = "";
+    fields.Recompute(st);
+    // The diagram keeps the tuning the chamber had; the list refuses.
+    EXPECT_TRUE(VentpassSimulationValid(st, Example()));
+    EXPECT_FALSE(VentpassExportListValid(st, Example()));
+  }
+}
+
+TEST(VentpassStore, LevelsHeaderAndExportValues) {
+  Fields fields;
+  VentpassState st = Designed(fields);
+  const std::optional<ComparisonLevels> levels = VentpassLevels(st, Example());
+  ASSERT_TRUE(levels);
+  EXPECT_NEAR((*levels)[0], -123.11, 0.005);
+  EXPECT_NEAR((*levels)[39], 5.32, 0.005);
+  const ComparisonHeader h = VentpassComparisonHeader(st, true);
+  EXPECT_EQ(h.BoxType, BoxType::VentedBandpass);
+  EXPECT_EQ(h.Multiple, 2);
+  EXPECT_EQ(h.BoxQl, 4);
+  EXPECT_EQ(h.Volume1, 200.0);
+  EXPECT_EQ(h.Volume2, 100.0);
+  EXPECT_NEAR(h.PortArea1, 78.5398, 1e-4);
+  EXPECT_EQ(h.PortLength1, 4.0);
+  EXPECT_NEAR(h.PortArea2, 153.938, 1e-3);
+  EXPECT_EQ(h.PortLength2, 5.0);
+  EXPECT_EQ(VentpassComparisonHeader(st, false).Multiple, 1);
+  const VentedBandpassExportValues v = VentpassExportValues(st, false);
+  EXPECT_EQ(v.volume1, 200.0);
+  EXPECT_EQ(v.portDiameter2, 14.0);
+  EXPECT_EQ(v.portLength2, 5.0);
+  EXPECT_EQ(v.ql, 4);
+}
+
+TEST(VentpassCaption, PushPullFormInBothLanguages) {
+  EXPECT_EQ(VentpassCaption(false, false), "Ventilierter Bandpass 6. Ordnung");
+  EXPECT_EQ(VentpassCaption(false, true), "Ventilierter Bandpass 6. Ordnung mit Push-Pull-Prinzip");
+  EXPECT_EQ(VentpassCaption(true, false), "vented band pass box 6th order");
+  EXPECT_EQ(VentpassCaption(true, true), "vented band pass box 6th order with push-pull");
+}
+
+// --- Bad input ----------------------------------------------------------------------------------
+
+TEST(VentpassBadInput, AnyTextInAnyFieldShowsNoNonFiniteNumber) {
+  const char* texts[] = {"abc", "", "-", "1e999", "123456789012345678901234567890", "0,0000000000000001",
+                         "0", "-5", "99999999999999999", "0.0000000000000001"};
+  for (int field = 0; field < 8; ++field) {
+    for (const char* text : texts) {
+      for (bool cross : {false, true}) {
+        Fields fields;
+        VentpassState st = Designed(fields);
+        fields.cross1 = fields.cross2 = cross;
+        std::string* targets[] = {&fields.v1, &fields.d1, &fields.l1, &fields.a1,
+                                  &fields.v2, &fields.d2, &fields.l2, &fields.a2};
+        *targets[field] = text;
+        fields.Recompute(st);
+        UpdateVentpassQl(st, true, 10);
+        for (const std::string* shown : {&fields.a1, &fields.d1, &fields.f1, &fields.a2, &fields.d2, &fields.f2})
+          EXPECT_FALSE(HasNonFinite(*shown)) << field << " " << text << " " << *shown;
+        EXPECT_GE(st.ql, 1);
+        EXPECT_LE(st.ql, 100);
+        if (VentpassSimulationValid(st, Example())) {
+          const VentpassResponse r = VentpassResponseOf(VentpassResponseInputsOf(st, Example()));
+          for (double f : {1.0, 10.0, 400.0}) {
+            const std::optional<double> level = VentpassResponseLevel(r, f);
+            if (level) EXPECT_TRUE(std::isfinite(*level));
+          }
+        }
+        for (int index : {0, 1, 2})
+          fields.Preset(st, index, Example());
+        for (const std::string* shown : {&fields.v1, &fields.l1, &fields.d2, &fields.v2, &fields.l2})
+          EXPECT_FALSE(HasNonFinite(*shown)) << *shown;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velomare
