@@ -446,10 +446,6 @@ void Toptions::ConvertBranch(int branch) {
   RefreshStoredDataPage();
 }
 
-}  // namespace velomare
-
-namespace velomare {
-
 void Toptions::FillSpectrumGrid() {
   // An edit left open would write its text over the loaded one when it closes.
   StringGrid1->setCurrentIndex(QModelIndex());
@@ -537,10 +533,11 @@ void Toptions::SetLinkHover(bool hover, bool resetHover) {
   if (!resetHover) return;
   linkHover_ = hover;
   linkHoverTicks_ = 0;
-  if (hover)
-    Timer1->start();
-  else
+  // The timer keeps its beat while the mouse moves over the link, as a free-running one would.
+  if (!hover)
     Timer1->stop();
+  else if (!Timer1->isActive())
+    Timer1->start();
 }
 
 void Toptions::Timer1Timer() {
