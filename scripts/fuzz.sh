@@ -14,7 +14,7 @@ printf '%s\n' "${plain_sources[@]}" | xargs -P "$(nproc)" -I{} sh -c \
   'o="$1/obj/$(echo "$2" | tr / _).o"; [ "$o" -nt "$2" ] || clang++ $3 -fsanitize=fuzzer-no-link -c "$2" -o "$o"' \
   sh "$out" {} "$flags"
 objects=("$out"/obj/*.o)
-targets=(number_text ini import)
+targets=(number_text ini import spectrum_update)
 for target in "${targets[@]}"; do
   # shellcheck disable=SC2086
   clang++ $flags -fsanitize=fuzzer "fuzz/fuzz_${target}.cpp" "${objects[@]}" -o "$out/fuzz_${target}"

@@ -28,9 +28,6 @@ constexpr UiText kTexts[] = {
     {"Button2", "&Drucken", "&print"},
 };
 
-const QColor kLinkIdle(0, 0, 255);
-const QColor kLinkHover(128, 0, 128);
-
 // The program's picture: a loudspeaker with the program's name and version.
 QPixmap ProgramPicture() {
   QPixmap picture(96, 96);
@@ -82,7 +79,7 @@ Tabout::Tabout(QWidget* parent) : FormBase(parent) {
     link->setCursor(Qt::PointingHandCursor);
     link->setMouseTracking(true);
     link->installEventFilter(this);
-    ColourLink(link, kLinkIdle);
+    ColourLink(link, false);
   }
   Button1 = Make<QPushButton>("Button1", this, 120, 212, 90, 25);
   Button1->setDefault(true);
@@ -105,17 +102,10 @@ void Tabout::Label8Click() { platform::ShellOpen(this, QString::fromUtf8(kMakerW
 
 void Tabout::Label7Click() { platform::ShellOpen(this, "mailto:" + QString::fromUtf8(kMakerMailAddress)); }
 
-void Tabout::ColourLink(QLabel* label, const QColor& colour) {
-  QPalette p = label->palette();
-  if (p.color(QPalette::WindowText) == colour) return;
-  p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
-}
-
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {
   auto* label = qobject_cast<QLabel*>(watched);
   if (label == Label7 || label == Label8) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) ColourLink(label, kLinkHover);
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) ColourLink(label, true);
     if (event->type() == QEvent::MouseButtonRelease) {
       if (label == Label8) Label8Click();
       else Label7Click();
@@ -125,8 +115,8 @@ bool Tabout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tabout::mouseMoveEvent(QMouseEvent* event) {
-  ColourLink(Label7, kLinkIdle);
-  ColourLink(Label8, kLinkIdle);
+  ColourLink(Label7, false);
+  ColourLink(Label8, false);
   FormBase::mouseMoveEvent(event);
 }
 

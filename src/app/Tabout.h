@@ -24,9 +24,6 @@ class Tabout : public FormBase {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void ColourLink(QLabel* label, const QColor& colour);
 };
 
 }  // namespace velomare

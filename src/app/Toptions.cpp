@@ -1,14 +1,23 @@
 #include "app/Toptions.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
 
+#include "app/FetchUrlText.h"
 #include "app/model/ProgramOptions.h"
+#include "app/model/SpectrumFile.h"
+#include "app/model/UpdateCheck.h"
 #include "common/Settings.h"
 #include "enclosures/model/ComparisonStore.h"
 #include "filters/model/FilterBranches.h"
@@ -74,12 +83,28 @@ constexpr UiText kTexts[] = {
     {"Button14", "->", "->"},
     {"Button15", "->", "->"},
     {"Button16", "->", "->"},
+    {"Label1", "Spektrum-Name : ", "spectrum name :"},
+    {"Button3", "save spectrum file", "save spectrum file"},
+    {"Button6", "load spectrum file", "load spectrum file"},
+    {"Label10", "Direkter Link zur Internetseite", "direct link to Internetsite:"},
+    {"Button17", "Neue Version? Check!", "Check for new version"},
 };
+
+constexpr const char* kGridHeader[2][2] = {{"Frequenz", "dB"}, {"frequency", "dB"}};
+constexpr int kGridRowHeight = 16;
+constexpr int kGridLabelWidth = 90;
+constexpr int kGridLevelWidth = 70;
+constexpr int kGridVisibleRows = 15;
+
+// The link turns blue again at the third tick after the last movement over it: 1.0 to 1.5 s.
+constexpr int kLinkTickMs = 500;
+constexpr int kLinkTicksToIdle = 3;
 
 constexpr FilterBranchKind kBranches[] = {FilterBranchKind::LowPass, FilterBranchKind::BandPass,
                                           FilterBranchKind::HighPass};
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -97,8 +122,7 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   };
   QWidget* language = page("PageLanguage", "Sprache/language");
   QWidget* setup = page("PageSetup", "Setup");
-  // The band spectrum editor comes to this page with the spectrum table.
-  page("PageSpectrum", "Spektrum");
+  QWidget* spectrum = page("PageSpectrum", "Spektrum");
   QWidget* update = page("PageUpdate", "Update");
   QWidget* data = page("PageData", "Datensätze");
 
@@ -140,8 +164,66 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   CheckBox7->setChecked(true);
   for (QCheckBox* off : {CheckBox5, CheckBox7, CheckBox10, CheckBox11, CheckBox12, CheckBox13}) off->setEnabled(false);
 
+  StringGrid1 = Make<QTableWidget>("StringGrid1", spectrum, 8, 8, 180, 262);
+  StringGrid1->setFont(WindowFont(11));
+  StringGrid1->setColumnCount(2);
+  StringGrid1->setRowCount(kSpectrumBandCount);
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StringGrid1->horizontalHeader()->setHighlightSections(false);
+  StringGrid1->setColumnWidth(0, kGridLabelWidth);
+  StringGrid1->setColumnWidth(1, kGridLevelWidth);
+  // Whole rows only: fifteen of them under the header, the rest behind the scroll bar.
+  StringGrid1->resize(StringGrid1->width(), kGridVisibleRows * kGridRowHeight +
+                                                StringGrid1->horizontalHeader()->sizeHint().height() +
+                                                2 * StringGrid1->frameWidth());
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The level under the cursor is always open for typing; tab moves on to the next cell.
+  StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  StringGrid1->setTabKeyNavigation(true);
+  for (int r = 0; r < kSpectrumBandCount; ++r) {
+    auto* band = new QTableWidgetItem(Utf8(kSpectrumBands[r].gridLabel));
+    band->setFlags(Qt::ItemIsEnabled);
+    band->setBackground(palette().brush(QPalette::Button));
+    StringGrid1->setItem(r, 0, band);
+    StringGrid1->setItem(r, 1, new QTableWidgetItem);
+  }
+  Label1 = Make<QLabel>("Label1", spectrum, 200, 8, 200, 20);
+  Edit1 = Make<QLineEdit>("Edit1", spectrum, 200, 30, 200, 24);
+  Button3 = Make<QPushButton>("Button3", spectrum, 200, 70, 160, 25);
+  Button6 = Make<QPushButton>("Button6", spectrum, 200, 100, 160, 25);
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
+
   CheckBox24 = check("CheckBox24", update, 8, 8, 480);
   CheckBox25 = check("CheckBox25", update, 8, 34, 480);
+  Label11 = Make<QLabel>("Label11", update, 8, 70, 480, 20);
+  Label9 = Make<QLabel>("Label9", update, 8, 92, 480, 20);
+  Button17 = Make<QPushButton>("Button17", update, 8, 120, 200, 25);
+  Label13 = Make<QLabel>("Label13", update, 8, 152, 480, 40);
+  Label13->setWordWrap(true);
+  Label13->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label10 = Make<QLabel>("Label10", update, 8, 206, 480, 20);
+  Label2 = Make<QLabel>("Label2", update, 8, 228, 480, 20);
+  Label2->setText(Q(DownloadPageUrl()));
+  Label2->setCursor(Qt::PointingHandCursor);
+  ColourLink(Label2, false);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(kLinkTickMs);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  connect(Button17, &QPushButton::clicked, this, [this] { Button17Click(); });
+  setMouseTracking(true);
+  for (QWidget* watched : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label10), update}) {
+    watched->setMouseTracking(true);
+    watched->installEventFilter(this);
+  }
+  TabbedNotebook1->installEventFilter(this);
 
   QCheckBox** slotBoxes[] = {&CheckBox14, &CheckBox15, &CheckBox16, &CheckBox17};
   QLabel** slotLabels[] = {&Label4, &Label5, &Label6, &Label7};
@@ -185,8 +267,11 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
   SetFixedClientSize(520, 380);
 
+  installedVersionText_ = FormatVersionNumber(kInstalledVersionNumber);
   // The creation reads the file as the show does; every show reads it again.
   LoadFromSettings();
+  // In the stored language, and without holding up the start: the answer comes later.
+  if (CheckBox24->isChecked()) CheckForUpdate();
 }
 
 void Toptions::ApplyCustomText(const char* control, const QString& text) {
@@ -196,14 +281,27 @@ void Toptions::ApplyCustomText(const char* control, const QString& text) {
   }
 }
 
-void Toptions::SetTexts() { ApplyTextTable(kTexts, IsEnglish(optionsLanguage_)); }
+void Toptions::SetTexts() {
+  const bool english = IsEnglish(optionsLanguage_);
+  ApplyTextTable(kTexts, english);
+  const QStringList header = {Utf8(kGridHeader[english][0]), Utf8(kGridHeader[english][1])};
+  for (int c = 0; c < 2; ++c) {
+    QTableWidgetItem* item = StringGrid1->horizontalHeaderItem(c);
+    if (!item || item->text() != header[c]) StringGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem(header[c]));
+  }
+  const VersionLabels labels = ComposedVersionLabels(english, installedVersionText_, webVersionText_);
+  SetTextIfChanged(Label11, labels.installed);
+  SetTextIfChanged(Label9, labels.web);
+}
 
 void Toptions::EnableReset() { Reset->setEnabled(QFileInfo::exists(QString::fromStdString(SettingsFilePath()))); }
 
 void Toptions::FormShow() { LoadFromSettings(); }
 
 void Toptions::LoadFromSettings() {
-  const ProgramOptions options = ReadProgramOptions(OpenSettings());
+  const platform::IniFile ini = OpenSettings();
+  const ProgramOptions options = ReadProgramOptions(ini);
+  spectrum_ = ReadSpectrumSection(ini);
   storedFastFilter_ = options.fastFilter;
   storedNoCheckEnd_ = options.noCheckEnd;
   storedAlwaysShowVersion_ = options.alwaysShowVersion;
@@ -229,6 +327,8 @@ void Toptions::LoadFromSettings() {
   CheckBox24->setChecked(options.autoUpdateCheck);
   CheckBox25->setChecked(options.alwaysShowVersion);
   EnableReset();
+  FillSpectrumGrid();
+  SetLinkHover(false);
   RefreshStoredDataPage();
 }
 
@@ -267,8 +367,13 @@ void Toptions::closebutClick() {
   // The checked button, not the shared value, which another window's paint may have re-read.
   o.color = Farbe2->isChecked() ? 1 : Farbe3->isChecked() ? 2 : 0;
   o.language = radio_en->isChecked() ? "english" : "deutsch";
+  spectrum_ = TakeSpectrum(Edit1->text().toStdString(), GridLevels());
+  // The options and the spectrum replace the file together, or neither does.
   platform::IniFile ini = OpenSettings();
-  if (!WriteProgramOptions(ini, o)) {
+  ini.BeginUpdate();
+  WriteProgramOptions(ini, o);
+  WriteSpectrumSection(ini, spectrum_);
+  if (!ini.CommitUpdate()) {
     platform::ShowMessage(this, Utf8(IsEnglish(optionsLanguage_)
                                          ? "The settings could not be saved."
                                          : "Die Einstellungen konnten nicht gespeichert werden."));
@@ -339,6 +444,134 @@ void Toptions::ConvertBranch(int branch) {
   // be older than an export made while this page was open.
   ConvertBranchToFastGrid(kBranches[branch]);
   RefreshStoredDataPage();
+}
+
+void Toptions::FillSpectrumGrid() {
+  // An edit left open would write its text over the loaded one when it closes.
+  StringGrid1->setCurrentIndex(QModelIndex());
+  for (int r = 0; r < kSpectrumBandCount; ++r) StringGrid1->item(r, 1)->setText(Q(spectrum_.levels[r]));
+  Edit1->setText(Q(spectrum_.name));
+}
+
+std::array<std::string, kSpectrumBandCount> Toptions::GridLevels() {
+  const QModelIndex current = StringGrid1->currentIndex();
+  StringGrid1->setCurrentIndex(QModelIndex());  // commits a cell still being edited
+  std::array<std::string, kSpectrumBandCount> levels;
+  for (int r = 0; r < kSpectrumBandCount; ++r) levels[r] = StringGrid1->item(r, 1)->text().toStdString();
+  if (current.isValid() && isVisible()) StringGrid1->setCurrentIndex(current);
+  return levels;
+}
+
+void Toptions::Button3Click() {
+  const bool english = IsEnglish(optionsLanguage_);
+  platform::FileDialogRequest request;
+  request.title = Utf8(spectrum_file_text::kExportTitle);
+  request.filter = Utf8(spectrum_file_text::kExportFilter);
+  request.defaultExtension = Utf8(spectrum_file_text::kExtension);
+  // A slash in the spectrum's name would propose a folder.
+  request.defaultName = Edit1->text().replace('/', '_');
+  const std::optional<QString> chosen = platform::GetSaveFileName(this, request);
+  if (!chosen) return;
+  const std::string path = chosen->toStdString();
+  if (QFileInfo::exists(*chosen) &&
+      platform::AskYesNo(this, Q(spectrum_file_text::ReplaceQuestion(path, english))) != platform::Answer::Yes)
+    return;
+  spectrum_ = TakeSpectrum(Edit1->text().toStdString(), GridLevels());
+  if (!WriteSpectrumFile(path, spectrum_))
+    platform::ShowMessage(this, Q(spectrum_file_text::WriteFailed(path, english)));
+}
+
+void Toptions::Button6Click() {
+  platform::FileDialogRequest request;
+  request.title = Utf8(spectrum_file_text::kImportTitle);
+  request.filter = Utf8(spectrum_file_text::kImportFilter);
+  request.defaultExtension = Utf8(spectrum_file_text::kExtension);
+  request.mustExist = true;
+  const std::optional<QString> chosen = platform::GetOpenFileName(this, request);
+  if (!chosen) return;
+  const std::string path = chosen->toStdString();
+  const SpectrumFileRead read = ReadSpectrumFile(path);
+  if (read.status != SpectrumFileStatus::Ok) {
+    // What the user typed stays: a file that holds no spectrum must not look like one.
+    platform::ShowMessage(this, Q(spectrum_file_text::CannotImport(path, read.status, IsEnglish(optionsLanguage_))));
+    return;
+  }
+  spectrum_ = read.spectrum;
+  FillSpectrumGrid();
+}
+
+void Toptions::Button17Click() { CheckForUpdate(); }
+
+void Toptions::CheckForUpdate() {
+  if (updateCheckRunning_) return;
+  updateCheckRunning_ = true;
+  const bool showMessages = isVisible() ? CheckBox25->isChecked() : storedAlwaysShowVersion_;
+  installedVersionText_ = FormatVersionNumber(kInstalledVersionNumber);
+  FetchUrlText(VersionFileUrl(), this,
+               [this, showMessages](const std::string& fetched) { FinishUpdateCheck(fetched, showMessages); });
+}
+
+void Toptions::FinishUpdateCheck(const std::string& fetched, bool showMessages) {
+  updateCheckRunning_ = false;
+  webVersionNumber_ = WebVersionNumber(fetched);
+  webVersionText_ = WebVersionText(webVersionNumber_);
+  const bool english = IsEnglish(optionsLanguage_);
+  const VersionLabels labels = CheckedVersionLabels(english, installedVersionText_, webVersionText_);
+  SetTextIfChanged(Label11, labels.installed);
+  SetTextIfChanged(Label9, labels.web);
+  const UpdateReport report = ReportFor(webVersionNumber_, english);
+  if (report.setsResult) SetTextIfChanged(Label13, report.result);
+  if (showMessages && !report.message.empty()) platform::ShowMessage(this, Q(report.message));
+  if (report.offersDownload && platform::AskYesNo(this, Q(DownloadQuestion(english))) == platform::Answer::Yes)
+    platform::ShellOpen(this, Q(DownloadPageUrl()));
+}
+
+void Toptions::Label2Click() { platform::ShellOpen(this, Q(DownloadPageUrl())); }
+
+void Toptions::SetLinkHover(bool hover, bool resetHover) {
+  ColourLink(Label2, hover);
+  if (!resetHover) return;
+  linkHover_ = hover;
+  linkHoverTicks_ = 0;
+  // The timer keeps its beat while the mouse moves over the link, as a free-running one would.
+  if (!hover)
+    Timer1->stop();
+  else if (!Timer1->isActive())
+    Timer1->start();
+}
+
+void Toptions::Timer1Timer() {
+  if (!linkHover_) return;
+  if (++linkHoverTicks_ >= kLinkTicksToIdle) SetLinkHover(false);
+}
+
+bool Toptions::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  // A label passes a movement it ignores on to the page below, which would undo its colour: the
+  // two labels keep their movements.
+  if (watched == Label2) {
+    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+      Label2Click();
+    if (type == QEvent::MouseMove) {
+      SetLinkHover(true);
+      return true;
+    }
+  } else if (watched == Label10) {
+    if (type == QEvent::MouseMove) {
+      SetLinkHover(false, false);
+      return true;
+    }
+  } else if (watched == TabbedNotebook1) {
+    if (type == QEvent::Enter) SetLinkHover(false);
+  } else if (type == QEvent::MouseMove) {
+    SetLinkHover(false);  // the update page's background
+  }
+  return FormBase::eventFilter(watched, event);
+}
+
+void Toptions::mouseMoveEvent(QMouseEvent* event) {
+  SetLinkHover(false);
+  FormBase::mouseMoveEvent(event);
 }
 
 }  // namespace velomare

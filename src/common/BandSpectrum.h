@@ -11,9 +11,9 @@
 //   - ReadSpectrumSection gives the name and the 24 level texts as the file holds them (the
 //     "Dance" values where a key is missing); the texts are not checked, since each reader has
 //     its own rule for a level that is no number.
-//   - WriteSpectrumSection writes "Name" and the 24 band keys in band order as one replacement
-//     of the file; every other section and key stays as it was, and a failed write leaves the
-//     file untouched.
+//   - WriteSpectrumSection writes "Name" and the 24 band keys in band order (whatever order the
+//     section held them in) as one replacement of the file; every other section and key stays,
+//     and a failed write leaves the file untouched.
 // How the levels become numbers (limits, powers) belongs to the reader, not to this table.
 #include <array>
 #include <string>

@@ -128,6 +128,14 @@ void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
   }
 }
 
+void FormBase::ColourLink(QLabel* label, bool hover) {
+  const QColor colour = hover ? QColor(128, 0, 128) : QColor(0, 0, 255);
+  QPalette p = label->palette();
+  if (p.color(QPalette::WindowText) == colour) return;
+  p.setColor(QPalette::WindowText, colour);
+  label->setPalette(p);
+}
+
 void FormBase::SetTextIfChanged(QLabel* label, const std::string& text) {
   const QString q = QString::fromStdString(text);
   if (label->text() != q) label->setText(q);

@@ -80,6 +80,8 @@ class FormBase : public QWidget {
   // only for a real change and a chain of handlers that write each other comes to rest.
   static void SetTextIfChanged(QLabel* label, const std::string& text);
   static void SetTextIfChanged(QLineEdit* edit, const std::string& text);
+  // A link label's colour: blue (0, 0, 255), purple (128, 0, 128) while the mouse is over it.
+  static void ColourLink(QLabel* label, bool hover);
 
   // Creates a child control of type W with its object name, placed at (x, y, w, h).
   template <class W>

@@ -73,27 +73,42 @@ void ShowMessage(QWidget* owner, const QString& text) {
   QMessageBox::information(owner, QString::fromUtf8(kProgramTitle), text);
 }
 
+QString WithDefaultExtension(const QString& chosen, const FileDialogRequest& request, bool save) {
+  if (chosen.isEmpty() || request.defaultExtension.isEmpty()) return chosen;
+  const QFileInfo info(chosen);
+  if (!info.suffix().isEmpty() || info.fileName().isEmpty()) return chosen;
+  if (!save && info.exists()) return chosen;
+  return chosen + '.' + request.defaultExtension;
+}
+
+namespace {
+
+std::optional<QString> Chosen(const std::optional<QString>& name, const FileDialogRequest& request, bool save) {
+  if (!name || name->isEmpty()) return std::nullopt;
+  return WithDefaultExtension(*name, request, save);
+}
+
+}  // namespace
+
 std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) {
   if (gSeam) {
     gSeam->fileDialogs << request;
-    return gSeam->fileName ? gSeam->fileName(request, false) : std::nullopt;
+    return Chosen(gSeam->fileName ? gSeam->fileName(request, false) : std::nullopt, request, false);
   }
   QFileDialog::Options options;
   const QString name = QFileDialog::getOpenFileName(owner, request.title, request.defaultName, request.filter,
                                                     nullptr, options);
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  return Chosen(name, request, false);
 }
 
 std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request) {
   if (gSeam) {
     gSeam->fileDialogs << request;
-    return gSeam->fileName ? gSeam->fileName(request, true) : std::nullopt;
+    return Chosen(gSeam->fileName ? gSeam->fileName(request, true) : std::nullopt, request, true);
   }
   const QString name = QFileDialog::getSaveFileName(owner, request.title, request.defaultName, request.filter,
                                                     nullptr, QFileDialog::DontConfirmOverwrite);
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  return Chosen(name, request, true);
 }
 
 bool PrinterSetup(QWidget* owner) {
@@ -215,7 +230,11 @@ void ShellOpen(QWidget*, const QString& target) {
 }
 
 void HttpGet(const QString& url, int timeoutMs, qint64 maxBytes, std::function<void(const HttpResult&)> done) {
-  if (gSeam) {
+  QString target = url;
+  if (gSeam && !gSeam->http && gSeam->httpRoute) {
+    gSeam->httpRequests << url;
+    target = gSeam->httpRoute(url);
+  } else if (gSeam) {
     gSeam->httpRequests << url;
     HttpResult result = gSeam->http ? gSeam->http(url) : HttpResult{false, 0, {}, "no answer"};
     if (result.body.size() > maxBytes) result.body.truncate(static_cast<int>(maxBytes));
@@ -223,7 +242,7 @@ void HttpGet(const QString& url, int timeoutMs, qint64 maxBytes, std::function<v
     return;
   }
   static QNetworkAccessManager* manager = new QNetworkAccessManager(qApp);
-  QNetworkRequest request{QUrl(url)};
+  QNetworkRequest request{QUrl(target)};
   request.setTransferTimeout(timeoutMs);
   QNetworkReply* reply = manager->get(request);
   auto body = std::make_shared<QByteArray>();

@@ -25,7 +25,12 @@ struct FileDialogRequest {
   QString filter;       // Qt filter text, e.g. "Velomar-Datei (*.vmx)"
   QString defaultName;  // file name (or path) proposed to the user
   bool mustExist = false;
+  // Without a dot, e.g. "spe": added to a chosen name that has no extension (for an open
+  // dialog only when no file of the name as typed exists).
+  QString defaultExtension;
 };
+// The chosen name with the request's default extension where the rule above adds it.
+QString WithDefaultExtension(const QString& chosen, const FileDialogRequest& request, bool save);
 std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request);
 // No overwrite question: the callers ask their own.
 std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request);
@@ -71,6 +76,9 @@ struct Seam {
   std::function<std::optional<QString>(const FileDialogRequest&, bool save)> fileName;  // default cancel
   bool printerSetupAccepted = true;
   std::function<HttpResult(const QString& url)> http;  // default: no answer
+  // Used when `http` is not set: the request goes out over the network to the address this
+  // returns, so that a test's loopback server stands in for a remote one (a slow one, say).
+  std::function<QString(const QString& url)> httpRoute;
 
   QStringList questions;  // texts of AskYesNo
   QStringList messages;   // texts of ShowMessage

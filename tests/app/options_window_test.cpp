@@ -8,6 +8,7 @@
 
 #include "platform/plain/IniFile.h"
 
+#include "OptionsTest.h"
 #include "TestSupport.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
@@ -18,15 +19,15 @@
 namespace velomare::test {
 namespace {
 
-class Options : public ProgramTest {
+// The section "spectrum" as a save writes the built-in spectrum "Dance", typed out by hand.
+std::string DanceSection() {
+  return "[spectrum]\r\nName=Dance\r\n32=-6\r\n45=0\r\n63=-2\r\n90=-4\r\n125=-6\r\n180=-10\r\n250=-9\r\n"
+         "360=-12\r\n500=-15\r\n710=-18\r\n1k=-12\r\n1k4=-14\r\n2k=-12\r\n2k8=-10\r\n4k=-8\r\n5k7=-6\r\n"
+         "8k=-24\r\n11k=-30\r\n16k=-40\r\n22k=-60\r\n32k=-100\r\n45k=-100\r\n64k=-100\r\n90k=-100\r\n";
+}
+
+class Options : public OptionsTest {
  protected:
-  Toptions* Open() {
-    if (!started) StartProgram();
-    forms::Form1->Optionen1->trigger();
-    EXPECT_TRUE(forms::options->isVisible());
-    Repaint(forms::options);
-    return forms::options;
-  }
   static std::string OptionsSection(const std::string& file) {
     const auto from = file.find("[Options]");
     if (from == std::string::npos) return {};
@@ -62,7 +63,8 @@ TEST_F(Options, MissingFileShowsTheDefaultsAndSaveWritesEveryKeyInOrder) {
   EXPECT_EQ(settings->ReadSettings(),
             "[Chassis]\r\nname=x\r\n\r\n[Options]\r\nAutoBoxSim=1\r\nAutoFilterSim=0\r\nAutohousingSim=1\r\n"
             "AboutAtStart=1\r\nFastFilter=1\r\nSaveBox=1\r\nSaveFilter=0\r\nNoCheckEnd=1\r\noverwrite=0\r\n"
-            "autoupdatecheck=0\r\nalwaysshowversion=0\r\ncolor=0\r\n\r\n[Info]\r\nSprache=deutsch\r\n");
+            "autoupdatecheck=0\r\nalwaysshowversion=0\r\ncolor=0\r\n\r\n[Info]\r\nSprache=deutsch\r\n\r\n" +
+                DanceSection());
 }
 
 TEST_F(Options, JunkInTheFileGivesDefaultsAndTheSaveWritesCleanValues) {

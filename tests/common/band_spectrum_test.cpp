@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -42,6 +43,23 @@ TEST(BandSpectrumTable, TwentyFourDistinctKeysWithTheDanceLevels) {
   EXPECT_EQ(d.name, "Dance");
   EXPECT_EQ(d.levels[1], "0");
   EXPECT_EQ(d.levels[23], "-100");
+}
+
+// "32 Hz" is 32, "1.4 kHz" 1400.
+double LabelHertz(const std::string& label) {
+  const double number = std::stod(label);
+  return label.find("kHz") != std::string::npos ? number * 1000.0 : number;
+}
+
+TEST(BandSpectrumTable, GridLabelsAreTheNominalHalfOctaveCentres) {
+  // Row r (1 ... 24) lies half an octave above row r - 1, with 1 kHz in row 11: an exchanged or
+  // mistyped row falls outside the 2.5 % that the rounded nominal values need.
+  for (int i = 0; i < kSpectrumBandCount; ++i) {
+    const int row = i + 1;
+    const double centre = 1000.0 * std::pow(2.0, (row - 11) / 2.0);
+    const double labelled = LabelHertz(kSpectrumBands[i].gridLabel);
+    EXPECT_NEAR(labelled / centre, 1.0, 0.025) << kSpectrumBands[i].gridLabel;
+  }
 }
 
 TEST_F(BandSpectrumTest, AMissingFileOrSectionReadsAsDance) {
@@ -88,6 +106,18 @@ TEST_F(BandSpectrumTest, WritingPutsNameThenTheBandsInOrderAndKeepsEveryOtherLin
   const SpectrumTexts back = ReadSpectrumSection(IniFile(Path("velomar.ini")));
   EXPECT_EQ(back.name, s.name);
   EXPECT_EQ(back.levels, s.levels);
+}
+
+TEST_F(BandSpectrumTest, ASectionInAnotherOrderIsWrittenAnewInBandOrder) {
+  // Keys out of order, one repeated (the first counts), and a key of the user's own.
+  WriteFileBytes(Path(), "[spectrum]\r\n2k=-7\r\nmine=x\r\n2k=5\r\nName=Alt\r\n\r\n[Other]\r\nk=1\r\n");
+  IniFile ini(Path());
+  EXPECT_EQ(ReadSpectrumSection(ini).levels[12], "-7");
+  ASSERT_TRUE(WriteSpectrumSection(ini, DanceSpectrum()));
+  std::string expected = "[spectrum]\r\nmine=x\r\nName=Dance\r\n";
+  for (const SpectrumBand& band : kSpectrumBands) expected += std::string(band.key) + "=" + band.danceLevel + "\r\n";
+  expected += "\r\n[Other]\r\nk=1\r\n";
+  EXPECT_EQ(ReadFileBytes(Path()), expected);
 }
 
 TEST_F(BandSpectrumTest, AFailedWriteLeavesTheFileAsItWas) {

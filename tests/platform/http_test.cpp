@@ -9,37 +9,13 @@
 #include <QTimer>
 #include <optional>
 
+#include "LoopbackServer.h"
 #include "platform/Platform.h"
 
 namespace velomare::test {
 namespace {
 
-// Answers every request with the given raw HTTP response, or not at all when it is empty.
-class LoopbackServer {
- public:
-  explicit LoopbackServer(QByteArray response) : response_(std::move(response)) {
-    server_.listen(QHostAddress::LocalHost, 0);
-    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-      QTcpSocket* socket = server_.nextPendingConnection();
-      QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-        socket->readAll();
-        if (response_.isEmpty()) return;
-        socket->write(response_);
-        socket->disconnectFromHost();
-      });
-    });
-  }
-  QString Url() const { return QString("http://127.0.0.1:%1/version.txt").arg(server_.serverPort()); }
-
- private:
-  QTcpServer server_;
-  QByteArray response_;
-};
-
-QByteArray Response(const char* status, const QByteArray& body) {
-  return QByteArray("HTTP/1.1 ") + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-         QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-}
+QByteArray Response(const char* status, const QByteArray& body) { return LoopbackServer::Response(status, body); }
 
 // Runs the request with the real network code (no seam) and waits for its end.
 platform::HttpResult Get(const QString& url, int timeoutMs, qint64 maxBytes) {
@@ -91,18 +67,10 @@ TEST(HttpGet, AServerThatNeverAnswersTimesOut) {
 
 TEST(HttpGet, AServerThatTricklesIsCutOffAtTheTimeOut) {
   // One byte every 50 ms keeps the connection alive; the request still ends at its time-out.
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  QTimer trickle;
-  QObject::connect(&server, &QTcpServer::newConnection, [&] {
-    QTcpSocket* socket = server.nextPendingConnection();
-    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n");
-    QObject::connect(&trickle, &QTimer::timeout, socket, [socket] { socket->write("x"); });
-    trickle.start(50);
-  });
+  TricklingServer server("", 'x');
   QElapsedTimer timer;
   timer.start();
-  const auto result = Get(QString("http://127.0.0.1:%1/v.txt").arg(server.serverPort()), 400, 1024);
+  const auto result = Get(server.Url(), 400, 1024);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error, "timed out");
   EXPECT_LT(timer.elapsed(), 3000);
@@ -123,6 +91,33 @@ TEST(HttpGet, TheSeamAnswersInPlaceOfTheNetwork) {
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(result->body.size(), 1024);
   EXPECT_EQ(seam.httpRequests, QStringList{"http://example.invalid/v.txt"});
+}
+
+}  // namespace
+}  // namespace velomare::test
+
+namespace velomare::test {
+namespace {
+
+TEST(HttpGet, TheSeamCanRouteARequestToALoopbackServer) {
+  LoopbackServer server(LoopbackServer::Response("200 OK", "routed"));
+  platform::Seam seam;
+  seam.httpRoute = [&](const QString&) { return server.Url(); };
+  platform::Seam* previous = platform::CurrentSeam();
+  platform::InstallSeam(&seam);
+  std::optional<platform::HttpResult> result;
+  QEventLoop loop;
+  platform::HttpGet("http://www.velomare.example/v.txt", 5000, 1024, [&](const platform::HttpResult& r) {
+    result = r;
+    loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  if (!result) loop.exec();
+  platform::InstallSeam(previous);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(result->body, "routed");
+  EXPECT_EQ(seam.httpRequests, QStringList{"http://www.velomare.example/v.txt"});
+  EXPECT_EQ(server.Requests(), 1);
 }
 
 }  // namespace

@@ -33,29 +33,14 @@ constexpr std::pair<const char*, const char*> kUnits[] = {
 
 std::string Plain(double value) { return FormatPlain(value, 7, '.'); }
 
-// Looks at the bytes before the ini reader does: control characters mean a binary file, and a
-// line that is neither blank, a comment, a section nor a key=value line means a broken one
-// (a file cut off in the middle of a line, say).
 DriverFileStatus Inspect(std::string_view bytes) {
-  if (TrimBlanks(bytes).empty()) return DriverFileStatus::NotDriver;
-  for (char c : bytes) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) return DriverFileStatus::Damaged;
+  switch (platform::InspectIniBytes(bytes)) {
+    case platform::IniShape::Ini: return DriverFileStatus::Ok;
+    case platform::IniShape::Blank: return DriverFileStatus::NotDriver;
+    case platform::IniShape::Binary:
+    case platform::IniShape::Broken: break;
   }
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view line = TrimBlanks(bytes.substr(start, end - start));
-    start = end + 1;
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      if (line.find(']') == std::string_view::npos) return DriverFileStatus::Damaged;
-      continue;
-    }
-    if (line.find('=') == std::string_view::npos) return DriverFileStatus::Damaged;
-  }
-  return DriverFileStatus::Ok;
+  return DriverFileStatus::Damaged;
 }
 
 std::string Joined(const char* german, std::string_view name, const char* germanEnd, const char* english,

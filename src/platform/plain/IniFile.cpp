@@ -103,6 +103,28 @@ FileSeam* CurrentFileSeam() { return gFileSeam; }
 void InstallFileSeam(FileSeam* seam) { gFileSeam = seam; }
 std::uint64_t FileWriteCount() { return gWriteCount; }
 
+IniShape InspectIniBytes(std::string_view bytes) {
+  if (TrimBlanks(bytes).empty()) return IniShape::Blank;
+  for (char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) return IniShape::Binary;
+  }
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = TrimBlanks(bytes.substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line.front() == ';') continue;
+    if (line.front() == '[') {
+      if (line.find(']') == std::string_view::npos) return IniShape::Broken;
+      continue;
+    }
+    if (line.find('=') == std::string_view::npos) return IniShape::Broken;
+  }
+  return IniShape::Ini;
+}
+
 FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   FileBytes result;
   if (gFileSeam) ++gFileSeam->reads;
@@ -315,6 +337,17 @@ bool IniFile::EraseSection(std::string_view section) {
       while (begin > 0 && TrimBlanks(lines_[begin - 1]).empty()) --begin;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
                  lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    erased = true;
+  }
+  return erased ? Save() : true;
+}
+
+bool IniFile::EraseKey(std::string_view section, std::string_view key) {
+  bool erased = false;
+  for (;;) {
+    const Location loc = Find(section, key);
+    if (!loc.keyLine) break;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*loc.keyLine));
     erased = true;
   }
   return erased ? Save() : true;

@@ -61,6 +61,12 @@ struct FileSeam {
 FileSeam* CurrentFileSeam();
 void InstallFileSeam(FileSeam* seam);
 
+// What a file's bytes are to an ini reader, looked at before they are read as one: blank, binary
+// (control characters), broken (a line that is neither blank, a comment, a section nor a
+// key=value line, as in a file cut off in the middle of a line), or an ini file.
+enum class IniShape { Ini, Blank, Binary, Broken };
+IniShape InspectIniBytes(std::string_view bytes);
+
 class IniFile {
  public:
   explicit IniFile(std::string path, std::size_t sizeLimit = kIniFileLimit);
@@ -90,6 +96,9 @@ class IniFile {
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);  // "1" / "0"
   bool EraseSection(std::string_view section);
+  // Every line of the key in the section (the repeated ones too), so that a key written after
+  // it comes where the writer puts it and is the one that counts.
+  bool EraseKey(std::string_view section, std::string_view key);
 
   // Several writes as one replacement of the file: Begin, the writes, then Commit. Until Commit
   // nothing reaches the disk, and Commit reports whether the file was written.

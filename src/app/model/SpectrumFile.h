@@ -1,0 +1,45 @@
+#pragma once
+// The spectrum editor apart from its grid: taking the typed levels, and spectrum files (ini files
+// with the section "spectrum", extension "spe") with the texts the settings window shows for
+// them in its own language.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "common/BandSpectrum.h"
+
+namespace velomare {
+
+// The grid's texts as they are stored: a level that IsNumberText refuses becomes "-100"; the
+// others stay exactly as typed (a decimal comma stays a comma).
+SpectrumTexts TakeSpectrum(std::string_view name, const std::array<std::string, kSpectrumBandCount>& cells);
+
+enum class SpectrumFileStatus {
+  Ok,
+  Missing,     // no such file
+  Unreadable,  // exists but cannot be read (or is no regular file, or far too large)
+  NotIni,      // empty, binary, or lines that no ini file holds
+  NoSpectrum,  // an ini file without the section "spectrum" (a driver file, say)
+};
+struct SpectrumFileRead {
+  SpectrumFileStatus status = SpectrumFileStatus::Missing;
+  SpectrumTexts spectrum;  // only for Ok; bands the section lacks hold their "Dance" level
+};
+SpectrumFileRead ReadSpectrumFile(const std::string& path);
+// Writes the section into the file, keeping every other section of an existing file, whole or
+// not at all. False when it could not be written; the file is then as it was.
+bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum);
+
+// The dialogs and messages of the spectrum page.
+namespace spectrum_file_text {
+inline constexpr const char* kExportTitle = "export spectrum-file";
+inline constexpr const char* kImportTitle = "import spectrum-file";
+inline constexpr const char* kExportFilter = "spectrum files (*.spe);;all files (*)";
+inline constexpr const char* kImportFilter = "spectrum file (*.spe);;all files (*)";
+inline constexpr const char* kExtension = "spe";
+std::string ReplaceQuestion(std::string_view path, bool english);
+std::string WriteFailed(std::string_view path, bool english);
+std::string CannotImport(std::string_view path, SpectrumFileStatus status, bool english);
+}  // namespace spectrum_file_text
+
+}  // namespace velomare
