@@ -11,6 +11,7 @@
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
+#include "filters/DiagramPainter.h"
 #include "filters/FilterCircuit.h"
 #include "platform/Platform.h"
 
@@ -141,21 +142,7 @@ void FilterDesignerForm::FormPaint(QPainter& painter) {
   if (!DiagramShown()) return;
   const FilterDiagram diagram = CurrentDiagram();
   if (diagram.Empty()) return;
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  const QFontMetrics metrics(font());
-  for (const DiagramText& text : diagram.texts)
-    painter.drawText(QPoint(text.x, text.y + metrics.ascent()), QString::fromStdString(text.text));
-  const QColor colours[] = {Qt::black, QColor(0, 0, 255), QColor(0, 128, 0)};
-  for (int c = 0; c < 3; ++c) {
-    QVector<QLine> lines;
-    lines.reserve(static_cast<int>(diagram.lines.size()));
-    for (const DiagramLine& l : diagram.lines)
-      if (static_cast<int>(l.colour) == c) lines.push_back(QLine(l.x1, l.y1, l.x2, l.y2));
-    painter.setPen(colours[c]);
-    painter.drawLines(lines);
-  }
-  painter.restore();
+  PaintFilterDiagram(painter, diagram);
 }
 
 void FilterDesignerForm::FormClose() {

