@@ -85,11 +85,6 @@ class WeicheWindow : public WindowTest<Tweiche, &forms::weiche> {
     return count;
   }
   int Element(int f) { return form()->FastGridFlag() ? FastGridIndex(f) : f; }
-  // Saves the window's image when VELOMARE_RENDER_DIR names a folder, for looking at it.
-  void Render(const QString& name) {
-    const QString dir = qEnvironmentVariable("VELOMARE_RENDER_DIR");
-    if (!dir.isEmpty()) form()->grab().save(QDir(dir).filePath(name + ".png"));
-  }
 };
 
 TEST_F(WeicheWindow, ShowOffersTheBranchesExportedOnTheWindowsGridTicked) {
@@ -168,7 +163,6 @@ TEST_F(WeicheWindow, FirstOrderPairDrawsFlatAndReversedHighPassTurnsNinetyDegree
     for (int x = 30; x < 740; ++x) black += image.pixelColor(x, y0) == QColor(Qt::black);
     EXPECT_GT(black, 700);
     EXPECT_GT(Pixels(QColor(0, 0, 255)), 1000);
-    Render(fast ? "weiche_first_order_fast" : "weiche_first_order_onehertz");
     form()->CheckBox6->click();
   }
 }
@@ -248,7 +242,6 @@ TEST_F(WeicheWindow, DragPansAndZoomsAndTotalRestoresTheFullView) {
   Drag(Qt::LeftButton | Qt::RightButton, {400, 300}, {400, 200});
   EXPECT_EQ(form()->dbbreiteBar->value(), 49 - 5);
   EXPECT_EQ(form()->dbmaxBar->value(), 10 - static_cast<int>(100 / kdb));
-  Render("weiche_zoomed");
   QTest::mouseClick(form()->Button4, Qt::LeftButton);
   Repaint();
   EXPECT_EQ(form()->fminBar->value(), 20);
@@ -300,34 +293,12 @@ TEST_F(WeicheWindow, PrintGoesStraightToThePrinterAndHelpOpensItsTopic) {
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(4) == "%PDF");
-  if (!qEnvironmentVariable("VELOMARE_RENDER_DIR").isEmpty())
-    QFile::copy(pdf, QDir(qEnvironmentVariable("VELOMARE_RENDER_DIR")).filePath("weiche.pdf"));
   QTest::mouseClick(form()->Button2, Qt::LeftButton);
   ASSERT_EQ(seam.helpRequests.size(), 1);
   EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
   EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0026");
   QTest::mouseClick(form()->Button1, Qt::LeftButton);
   EXPECT_FALSE(form()->isVisible());
-}
-
-// Not a check: renders the window for a person to look at (VELOMARE_RENDER_DIR).
-TEST_F(WeicheWindow, RendersBothLanguagesOnBothGrids) {
-  if (qEnvironmentVariable("VELOMARE_RENDER_DIR").isEmpty()) GTEST_SKIP();
-  for (bool fast : {true, false}) {
-    ResetFilterBranches();
-    SetFastFilter(fast);
-    ExportPair(2);
-    ExportBandPass();
-    for (const char* language : {"deutsch", "english"}) {
-      Reshow(language);
-      form()->CheckBox4->click();
-      form()->ScrollBar2->setValue(-8);
-      Repaint();
-      Render(QString("weiche_%1_%2").arg(fast ? "fast" : "onehertz", language));
-      form()->CheckBox4->click();
-      form()->ScrollBar2->setValue(0);
-    }
-  }
 }
 
 }  // namespace
