@@ -1,27 +1,14 @@
 // Ini files from arbitrary bytes: reading never crashes, and a write keeps every line it does not
 // change while the written value reads back.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "common/Encoding.h"
+#include "FuzzTempFile.h"
 #include "platform/plain/IniFile.h"
 
-namespace {
-
-std::string TempPath() {
-  static std::string path = [] {
-    char name[] = "/tmp/velomare-fuzz-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    return std::string(name);
-  }();
-  return path;
-}
-
-}  // namespace
+using velomare::fuzz::TempPath;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -2,29 +2,16 @@
 // a crash and, once accepted, written back and accepted again with the same name; an answer
 // gives a web version number in its range and a version text that is "?" or four digits with
 // their points, never more.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "app/model/SpectrumFile.h"
 #include "app/model/UpdateCheck.h"
+#include "FuzzTempFile.h"
 #include "platform/plain/IniFile.h"
 
-namespace {
-
-std::string TempPath() {
-  static std::string path = [] {
-    char name[] = "/tmp/velomare-fuzz-spe-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    return std::string(name);
-  }();
-  return path;
-}
-
-}  // namespace
+using velomare::fuzz::TempPath;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velomare;
