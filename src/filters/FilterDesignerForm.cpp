@@ -272,6 +272,25 @@ void PassDesignerForm::BindOrderControls(QPushButton* simulation, QLineEdit* sec
   secondUpDown_ = secondUpDown;
 }
 
+PassDesignerForm::ComponentColumn PassDesignerForm::MakeComponentColumn(const std::array<ComponentRowSpec, 4>& specs,
+                                                                       int x, int captionWidth, int editWidth,
+                                                                       int qualityWidth) {
+  ComponentColumn column{};
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    column.rows[i] = MakeRow(specs[i].row, x, 8 + 28 * static_cast<int>(i), captionWidth, editWidth);
+    BindComponent(specs[i].component, column.rows[i].edit);
+  }
+  column.rows[2].edit->setEnabled(false);
+  column.rows[3].edit->setEnabled(false);
+  column.firstUpDown = MakeUpDownBeside("UpDown1", column.rows[0].edit);
+  column.secondUpDown = MakeUpDownBeside("UpDown2", column.rows[1].edit);
+  SetHint(column.firstUpDown, "Normwerte auf/ab");
+  SetHint(column.secondUpDown, "Normwerte auf/ab");
+  column.quality = MakeLabel("Label24", x, 124, qualityWidth, "Güte Q");
+  BindQualityLabel(column.quality);
+  return column;
+}
+
 void PassDesignerForm::ConnectInputs(QLineEdit* z, QLineEdit* f) {
   BindInputs(z, f);
   connect(z, &QLineEdit::textChanged, this, &PassDesignerForm::Edit1Change);

@@ -170,6 +170,20 @@ class PassDesignerForm : public FilterDesignerForm {
   void BindOrderControls(QPushButton* simulation, QLineEdit* second, QLineEdit* third, QLineEdit* fourth,
                          UpDown* secondUpDown);
   void ConnectInputs(QLineEdit* z, QLineEdit* f);
+  // The ladder's four component rows in the middle column, top to bottom, each edit bound to its
+  // component: the last two disabled until the order asks for them, the first two with their
+  // standard-value up-downs ("UpDown1", "UpDown2"), and the quality label "Label24" below.
+  struct ComponentColumn {
+    std::array<Row, 4> rows;
+    UpDown *firstUpDown, *secondUpDown;
+    QLabel* quality;
+  };
+  struct ComponentRowSpec {
+    RowSpec row;
+    Component component;
+  };
+  ComponentColumn MakeComponentColumn(const std::array<ComponentRowSpec, 4>& specs, int x, int captionWidth,
+                                      int editWidth, int qualityWidth);
 
   void Recalculate() override;
   int CheckedOrder() const override;

@@ -40,21 +40,16 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   Label13 = MakeOrderControls("Label13", "Filterordnung (Flankensteilheit in dB/Okt.)",
                     {{"&1 (6)", "&2 (12)", "&3 (18)", "&4 (24)"}}, kInputX, 62);
 
-  const Row c1 = MakeRow({"Label3", "C1", "Edit3", "", "Label7", "µF"}, kPartX, 8, kPartCaptionW, kPartEditW);
-  const Row l1 = MakeRow({"Label4", "L1", "Edit4", "", "Label8", "mH"}, kPartX, 36, kPartCaptionW, kPartEditW);
-  const Row c2 = MakeRow({"Label5", "C2", "Edit5", "", "Label9", "µF"}, kPartX, 64, kPartCaptionW, kPartEditW);
-  const Row l2 = MakeRow({"Label6", "L2", "Edit6", "", "Label10", "mH"}, kPartX, 92, kPartCaptionW, kPartEditW);
-  Label3 = c1.caption, Edit3 = c1.edit, Label7 = c1.unit;
-  Label4 = l1.caption, Edit4 = l1.edit, Label8 = l1.unit;
-  Label5 = c2.caption, Edit5 = c2.edit, Label9 = c2.unit;
-  Label6 = l2.caption, Edit6 = l2.edit, Label10 = l2.unit;
-  Edit5->setEnabled(false);
-  Edit6->setEnabled(false);
-  UpDown1 = MakeUpDownBeside("UpDown1", Edit3);
-  UpDown2 = MakeUpDownBeside("UpDown2", Edit4);
-  SetHint(UpDown1, "Normwerte auf/ab");
-  SetHint(UpDown2, "Normwerte auf/ab");
-  Label24 = MakeLabel("Label24", kPartX, 124, 280, "Güte Q");
+  const ComponentColumn parts = MakeComponentColumn({{{{"Label3", "C1", "Edit3", "", "Label7", "µF"}, Component::C1},
+                                                     {{"Label4", "L1", "Edit4", "", "Label8", "mH"}, Component::L1},
+                                                     {{"Label5", "C2", "Edit5", "", "Label9", "µF"}, Component::C2},
+                                                     {{"Label6", "L2", "Edit6", "", "Label10", "mH"}, Component::L2}}},
+                                                   kPartX, kPartCaptionW, kPartEditW, 280);
+  Label3 = parts.rows[0].caption, Edit3 = parts.rows[0].edit, Label7 = parts.rows[0].unit;
+  Label4 = parts.rows[1].caption, Edit4 = parts.rows[1].edit, Label8 = parts.rows[1].unit;
+  Label5 = parts.rows[2].caption, Edit5 = parts.rows[2].edit, Label9 = parts.rows[2].unit;
+  Label6 = parts.rows[3].caption, Edit6 = parts.rows[3].edit, Label10 = parts.rows[3].unit;
+  UpDown1 = parts.firstUpDown, UpDown2 = parts.secondUpDown, Label24 = parts.quality;
 
   Image1 = MakeCircuit(kPartX, 146, 280, 58,
                        {{true, false, "C1"}, {false, true, "L1"}, {true, false, "C2"}, {false, true, "L2"}});
@@ -64,11 +59,6 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   Button3 = MakeButton("Button3", kButtonX, 68, "&Export");
   Button4 = MakeButton("Button4", kButtonX, 98, "&Hilfe");
 
-  BindComponent(Component::C1, Edit3);
-  BindComponent(Component::L1, Edit4);
-  BindComponent(Component::C2, Edit5);
-  BindComponent(Component::L2, Edit6);
-  BindQualityLabel(Label24);
   BindOrderControls(Button2, Edit4, Edit5, Edit6, UpDown2);
   ConnectInputs(Edit1, Edit2);
   connect(Edit3, &QLineEdit::textChanged, this, &THP::Edit3Change);

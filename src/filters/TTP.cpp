@@ -42,21 +42,16 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   SetHint(UpDown5, "Frequenz auf/ab");
   Label5 = MakeOrderControls("Label5", "Filterordnung (pro O. 6dB/Oktave)", {{"&1", "&2", "&3", "&4"}}, kInputX, 62);
 
-  const Row l1 = MakeRow({"Label6", "L1", "Edit3", "", "Label10", "mH"}, kPartX, 8, kPartCaptionW, kPartEditW);
-  const Row c1 = MakeRow({"Label7", "C1", "Edit4", "", "Label11", "µF"}, kPartX, 36, kPartCaptionW, kPartEditW);
-  const Row l2 = MakeRow({"Label8", "L2", "Edit5", "", "Label12", "mH"}, kPartX, 64, kPartCaptionW, kPartEditW);
-  const Row c2 = MakeRow({"Label9", "C2", "Edit6", "", "Label13", "µF"}, kPartX, 92, kPartCaptionW, kPartEditW);
-  Label6 = l1.caption, Edit3 = l1.edit, Label10 = l1.unit;
-  Label7 = c1.caption, Edit4 = c1.edit, Label11 = c1.unit;
-  Label8 = l2.caption, Edit5 = l2.edit, Label12 = l2.unit;
-  Label9 = c2.caption, Edit6 = c2.edit, Label13 = c2.unit;
-  Edit5->setEnabled(false);
-  Edit6->setEnabled(false);
-  UpDown1 = MakeUpDownBeside("UpDown1", Edit3);
-  UpDown2 = MakeUpDownBeside("UpDown2", Edit4);
-  SetHint(UpDown1, "Normwerte auf/ab");
-  SetHint(UpDown2, "Normwerte auf/ab");
-  Label24 = MakeLabel("Label24", kPartX, 124, 240, "Güte Q");
+  const ComponentColumn parts = MakeComponentColumn({{{{"Label6", "L1", "Edit3", "", "Label10", "mH"}, Component::L1},
+                                                     {{"Label7", "C1", "Edit4", "", "Label11", "µF"}, Component::C1},
+                                                     {{"Label8", "L2", "Edit5", "", "Label12", "mH"}, Component::L2},
+                                                     {{"Label9", "C2", "Edit6", "", "Label13", "µF"}, Component::C2}}},
+                                                   kPartX, kPartCaptionW, kPartEditW, 240);
+  Label6 = parts.rows[0].caption, Edit3 = parts.rows[0].edit, Label10 = parts.rows[0].unit;
+  Label7 = parts.rows[1].caption, Edit4 = parts.rows[1].edit, Label11 = parts.rows[1].unit;
+  Label8 = parts.rows[2].caption, Edit5 = parts.rows[2].edit, Label12 = parts.rows[2].unit;
+  Label9 = parts.rows[3].caption, Edit6 = parts.rows[3].edit, Label13 = parts.rows[3].unit;
+  UpDown1 = parts.firstUpDown, UpDown2 = parts.secondUpDown, Label24 = parts.quality;
 
   Image1 = MakeCircuit(kPartX, 146, 240, 58,
                        {{true, true, "L1"}, {false, false, "C1"}, {true, true, "L2"}, {false, false, "C2"}});
@@ -66,11 +61,6 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   Button3 = MakeButton("Button3", kButtonX, 68, "&Hilfe");
   Button4 = MakeButton("Button4", kButtonX, 98, "&Export");
 
-  BindComponent(Component::L1, Edit3);
-  BindComponent(Component::C1, Edit4);
-  BindComponent(Component::L2, Edit5);
-  BindComponent(Component::C2, Edit6);
-  BindQualityLabel(Label24);
   BindOrderControls(Button2, Edit4, Edit5, Edit6, UpDown2);
   ConnectInputs(Edit1, Edit2);
   connect(Edit3, &QLineEdit::textChanged, this, &TTP::Edit3Change);
