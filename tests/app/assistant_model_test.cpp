@@ -174,7 +174,9 @@ TEST(AssistantWalk, ClosesFourAndAHalfSecondsAfterEnteringTheCrossoverStep) {
   for (int tick = 1; tick <= 10; ++tick) {
     const AssistantOutput out = AssistantTick(state, {});
     const int elapsedMs = tick * kAssistantTickMs;
-    if (elapsedMs <= 4000) EXPECT_TRUE(state.AssistantActive) << elapsedMs;
+    if (elapsedMs <= 4000) {
+      EXPECT_TRUE(state.AssistantActive) << elapsedMs;
+    }
     if (out.close && closedAtMs < 0) closedAtMs = elapsedMs;
   }
   EXPECT_EQ(closedAtMs, 4500);

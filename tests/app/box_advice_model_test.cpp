@@ -111,7 +111,9 @@ TEST(BoxAdvice, TheTrialVolumeMovesOnlyTheFreeAirRow) {
   const auto small = AdviseBoxTypes(kDefaultDriver, 10);
   const auto large = AdviseBoxTypes(kDefaultDriver, 2000);
   for (int i = 0; i < kAdvisedBoxCount; ++i)
-    if (i != static_cast<int>(AdvisedBox::FreeAir)) EXPECT_EQ(small->sums[i], large->sums[i]) << i;
+    if (i != static_cast<int>(AdvisedBox::FreeAir)) {
+      EXPECT_EQ(small->sums[i], large->sums[i]) << i;
+    }
   EXPECT_EQ(small->Sum(AdvisedBox::FreeAir), 0);  // Qtc 2.07, f3 = 0.67 x 146 = 98 Hz
   EXPECT_EQ(large->Sum(AdvisedBox::FreeAir), 3);  // Qtc 0.434: 1; f3 = 1.6 x 30.7 = 49 Hz: 1 + 1
 }

@@ -62,7 +62,9 @@ TEST_F(Layout, TextsTooWideOverlapsAndChildrenOutsideTheirPanelAreFound) {
   const auto only = [&](const char* expected) {
     const QStringList problems = LayoutProblems(form, "deutsch");
     EXPECT_EQ(problems.size(), 1) << problems.join('\n').toStdString();
-    if (!problems.isEmpty()) EXPECT_TRUE(problems[0].contains(expected)) << problems[0].toStdString();
+    if (!problems.isEmpty()) {
+      EXPECT_TRUE(problems[0].contains(expected)) << problems[0].toStdString();
+    }
   };
 
   const QString caption = form->Label1->text();

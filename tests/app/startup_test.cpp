@@ -32,7 +32,9 @@ TEST_F(Startup, CreatesTheWindowsInTheirFixedOrderWithTheMainWindowShown) {
   EXPECT_TRUE(forms::Form1->isVisible());
   // Only the main window and, at a first start, the about box are visible.
   for (QWidget* w : all)
-    if (w != forms::Form1 && w != forms::about) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    if (w != forms::Form1 && w != forms::about) {
+      EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
   EXPECT_TRUE(forms::about->isVisible());
   EXPECT_EQ(forms::Form1->windowTitle(), "Velomare 3.2.5 - Freeware");
   EXPECT_EQ(forms::Form1->StatusBar1->currentMessage(), "Velomare 3.2.5");

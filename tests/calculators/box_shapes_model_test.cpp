@@ -155,7 +155,9 @@ TEST(RectBoxModel, EveryInputCombinationGivesFiniteTexts) {
               const RectBoxReadouts o = RectBoxTexts(in, r, true);
               for (const std::string& s : {o.width, o.height, o.loss, o.outsideVolume, o.frequencies})
                 EXPECT_TRUE(Clean(s)) << s;
-              if (r.valid) EXPECT_GT(r.depth, 2 * in.thickness);
+              if (r.valid) {
+                EXPECT_GT(r.depth, 2 * in.thickness);
+              }
               if (auto box = RectBoxDrawing(in, r)) {
                 const ObliqueFigure f = DrawObliqueBox(*box, 577, 418, 25.3, false);
                 for (const FigureLine& l : f.lines) {
@@ -383,7 +385,9 @@ TEST(PyramidBoxModel, EveryInputCombinationGivesFiniteTexts) {
               for (const std::string& x : {o.corners, o.edges, o.angle, o.outsideVolume, o.leg, o.topEdges,
                                            o.panelHeight})
                 EXPECT_TRUE(Clean(x)) << x;
-              if (r.valid) EXPECT_GT(r.outsideVolume, in.volume);
+              if (r.valid) {
+                EXPECT_GT(r.outsideVolume, in.volume);
+              }
             }
 }
 

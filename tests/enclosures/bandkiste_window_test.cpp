@@ -328,8 +328,9 @@ TEST_F(BandpassWindow, AnyTextInAnyEditShowsNoNanOrInf) {
     ExpectNoNonFiniteTexts(f);
   }
   for (int slot = 1; slot <= 4; ++slot)
-    if (ComparisonSlotFilled(slot))
+    if (ComparisonSlotFilled(slot)) {
       for (int i = 1; i <= 400; ++i) EXPECT_TRUE(std::isfinite(ComparisonCurveOf(slot)[i]));
+    }
 }
 
 TEST_F(BandpassWindow, PicturesHelpAndPrintAnswerTheirControls) {

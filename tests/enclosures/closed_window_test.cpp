@@ -388,10 +388,12 @@ TEST_F(ClosedWindow, BadInputNeverShowsNanOrInfAndNeverStoresIt) {
           EXPECT_FALSE(std::regex_search(label->text().toStdString(), nanOrInf)) << label->text().toStdString();
         for (const QString& t : {f->Edit1->text(), f->Edit2->text(), f->windowTitle()})
           EXPECT_FALSE(std::regex_search(t.toStdString(), nanOrInf)) << t.toStdString();
-        if (ComparisonSlotFilled(1))
+        if (ComparisonSlotFilled(1)) {
           for (int i = 1; i <= 400; ++i) ASSERT_TRUE(std::isfinite(ComparisonCurveOf(1)[i]));
-        if (f->Diagram->Plot())
+        }
+        if (f->Diagram->Plot()) {
           for (const auto& [x, y] : f->Diagram->Plot()->curve) ASSERT_LE(std::abs(y), 100000000);
+        }
       }
       f->ComboBox1->setCurrentIndex(0);
       Type(edit, edit == f->Edit3 ? "0" : (edit == f->Edit1 ? "0,707" : "100"));

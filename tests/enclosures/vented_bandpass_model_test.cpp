@@ -448,7 +448,9 @@ TEST(VentpassBadInput, AnyTextInAnyFieldShowsNoNonFiniteNumber) {
           const VentpassResponse r = VentpassResponseOf(VentpassResponseInputsOf(st, Example()));
           for (double f : {1.0, 10.0, 400.0}) {
             const std::optional<double> level = VentpassResponseLevel(r, f);
-            if (level) EXPECT_TRUE(std::isfinite(*level));
+            if (level) {
+              EXPECT_TRUE(std::isfinite(*level));
+            }
           }
         }
         for (int index : {0, 1, 2})

@@ -125,7 +125,9 @@ TEST(FilterResponse, TwelveDecibelBandPassEqualsTheLadderWithAContinuousPhase) {
       const std::complex<double> h = Ladder(v, f);
       EXPECT_NEAR(p->level, 20 * std::log10(std::abs(h)), 1e-9) << f;
       EXPECT_NEAR(p->phase, std::arg(h), 1e-9) << f;
-      if (i > kFastGridFirst) EXPECT_LT(std::fabs(p->phase - previous), kPi / 2) << "jump at " << f;
+      if (i > kFastGridFirst) {
+        EXPECT_LT(std::fabs(p->phase - previous), kPi / 2) << "jump at " << f;
+      }
       previous = p->phase;
     }
     // Near 180° at the low end (for fgu above 10 Hz), near 0° mid-band, towards -180° at the top.

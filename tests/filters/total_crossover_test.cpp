@@ -244,7 +244,9 @@ TEST(FastGridConversions, FrequencyNextAndIndexFollowTheGridSteps) {
     ASSERT_EQ(FastGridFrequency(i), FastFilterGrid(i));
     ASSERT_EQ(FastGridIndex(FastGridFrequency(i)), i);
     // Between two points the lower one.
-    if (i < 290) ASSERT_EQ(FastGridIndex(FastGridNextFrequency(i) - 0.5), i) << i;
+    if (i < 290) {
+      ASSERT_EQ(FastGridIndex(FastGridNextFrequency(i) - 0.5), i) << i;
+    }
   }
   EXPECT_EQ(FastGridIndex(155), 105);  // 150 Hz
   EXPECT_EQ(FastGridIndex(19999), 289);
