@@ -56,10 +56,8 @@ constexpr int kBoxLeft = 8, kBoxRight = 184, kBoxTop = 6, kFloor = 100, kWall = 
 constexpr int kDriverTop = 30, kDriverBottom = 76, kTubeTop = 70;
 
 void DrawBoxAndTubes(QPainter& p) {
-  p.fillRect(0, 0, kPictureW, kPictureH, Qt::white);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::black, 2));
-  p.setBrush(Qt::NoBrush);
   QFont font = p.font();
   font.setPixelSize(11);
   p.setFont(font);

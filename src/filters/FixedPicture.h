@@ -1,6 +1,7 @@
 #pragma once
 // A picture that never changes (a circuit drawing beside a filter window's inputs): drawn once
-// by its drawing routine onto a white ground of its fixed size, then shown from the image.
+// by its drawing routine onto a white ground of its fixed size, then shown from the image. The
+// routine starts with a thin black pen and no brush.
 #include <QPixmap>
 #include <QWidget>
 

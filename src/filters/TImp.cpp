@@ -60,9 +60,6 @@ void SetText(QLabel* label, const std::string& text) {
 
 void ImpWiringPicture::Draw(QPainter& p) {
   // Black on white without smoothing, like a monochrome bitmap.
-  p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::NoBrush);
   QFont font = p.font();
   font.setPixelSize(12);
   font.setBold(true);

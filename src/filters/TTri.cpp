@@ -38,9 +38,6 @@ std::string Std(const QLineEdit* e) { return e->text().toStdString(); }
 }  // namespace
 
 void TriCircuitPicture::Draw(QPainter& p) {
-  p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::NoBrush);
   QFont font = p.font();
   font.setPixelSize(11);
   font.setBold(true);
