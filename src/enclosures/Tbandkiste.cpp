@@ -36,7 +36,7 @@ constexpr UiText kTexts[] = {
     {"Button1", "&Drucken", "print"},
     {"Button3", "&Hilfe", "&help"},
     {"RadioButton1", "Rohrdurchmesser dr", "tube diameter dr"},
-    {"RadioButton2", "Tunnel", "Tunnel"},
+    {"RadioButton2", "Tunnel", "tunnel"},
     {"ScrollBar1", "Form der Übertragungsfunktion", "Form der Übertragungsfunktion", UiText::Hint},
     {"ScrollBar2", "Güte des Bandpasses", "Güte des Bandpasses", UiText::Hint},
     {"CheckBox1", "2 Chassis zum Verringern des Volumens", "2 Chassis zum Verringern des Volumens", UiText::Hint},
