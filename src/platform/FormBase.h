@@ -99,11 +99,11 @@ class FormBase : public QWidget {
   void CentreOnScreen();
   // The window's designed outer size, frame included, which its diagrams and read-outs are laid
   // out from. The client area takes it until the frame is known; the first show then fits the
-  // window so that its outer size, frame included, is that size, and centres it. Later shows keep the
-  // size the user gave it.
+  // window so that its outer size, frame included, is that size, and centres it. Later shows
+  // keep the size the user gave it.
   void DeclareOuterSize(QSize outer);
   // The window's outer size, frame included, as the designs measure windows; the client size
-  // where the platform reports no frame (offscreen, or before the first show).
+  // where the platform reports no frame (before the first show, say).
   QSize OuterSize() const { return frameGeometry().size(); }
 
   // The desktop's background colour, which the main window and colour scheme 2 use.
