@@ -24,9 +24,7 @@ ShapeForm::ShapeForm(QWidget* parent, const char* formName, const char* germanCa
   InitForm(formName, germanCaption, englishCaption);
   SetUsesColorScheme(true);
   SetHelpTopic(helpTopic);
-  setMinimumSize(width, height);
-  resize(width, height);
-  CentreOnScreen();
+  DeclareOuterSize({width, height});
 }
 
 QLabel* ShapeForm::MakeLabel(const char* name, int x, int y, int w, const char* text) {
@@ -87,7 +85,8 @@ void ShapeForm::FormPaint(QPainter& painter) {
   automatic_ = ReadSettingsBoolCached("Options", "AutohousingSim", true);
   if (!DrawingShown()) return;
   // The outer size of the form: the drawing fills the window below the controls and scales with it.
-  lastFigure_ = DrawObliqueBox(*box_, width(), height(), ChassisDia, IsEnglish());
+  const QSize outer = OuterSize();
+  lastFigure_ = DrawObliqueBox(*box_, outer.width(), outer.height(), ChassisDia, IsEnglish());
   const ObliqueFigure& figure = *lastFigure_;
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(Qt::NoBrush);

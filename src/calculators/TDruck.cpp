@@ -222,12 +222,14 @@ TDruck::TDruck(QWidget* parent) : FormBase(parent) {
   CentreOnScreen();
 
   RefreshLanguage();
-  // The driver is read here only; later drivers arrive through the driver-data window's OK. The
-  // text change runs the first computation.
+  // The driver is read here only; later drivers arrive through the driver-data window's OK.
   if (const auto prefill = PrefillSensitivity(ChassisFs, ChassisVas, ChassisQes))
     Edit1->setText(QString::fromStdString(*prefill));
   DisableGroup2();
   DisableGroup3();
+  // The results always match the inputs shown, also when the driver gave no sensitivity and the
+  // edit keeps its first text.
+  ComputeMaxSpl();
 }
 
 std::span<const UiText> TDruck::Texts() const { return kTexts; }

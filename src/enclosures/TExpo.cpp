@@ -142,8 +142,7 @@ TExpo::TExpo(QWidget* parent) : FormBase(parent) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
   ComputeHorn();
   ShowHornCursorArea();
 }

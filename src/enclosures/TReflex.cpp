@@ -195,8 +195,7 @@ TReflex::TReflex(QWidget* parent) : FormBase(parent) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
 
   // Start values: one port, one driver, no series resistance, and the rule of thumb for the
   // driver loaded at start-up with the 10 cm port.
@@ -404,7 +403,6 @@ void TReflex::resizeEvent(QResizeEvent* event) {
 }
 
 void TReflex::FormShow() {
-  FitOuterSizeAtFirstShow(kWidth, kHeight);
   Refresh();
 }
 

@@ -147,8 +147,7 @@ TResultCompare::TResultCompare(QWidget* parent) : FormBase(parent) {
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
   ApplyTextTable(kTexts, false);
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
 }
 
 bool TResultCompare::IsEnglishText(const std::string& language) { return IsEnglish(language); }
@@ -159,7 +158,6 @@ QCheckBox* TResultCompare::Channel(int slot) const {
 }
 
 void TResultCompare::FormShow() {
-  FitOuterSizeAtFirstShow(kWidth, kHeight);
   compareLanguage_ = RefreshLanguage();
   overwrite_ = OpenSettings().ReadBool("Options", "overwrite", false);
   ApplyTextTable(kTexts, English());

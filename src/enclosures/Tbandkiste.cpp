@@ -36,7 +36,7 @@ constexpr UiText kTexts[] = {
     {"Button1", "&Drucken", "print"},
     {"Button3", "&Hilfe", "&help"},
     {"RadioButton1", "Rohrdurchmesser dr", "tube diameter dr"},
-    {"RadioButton2", "Tunnel", "Tunnel"},
+    {"RadioButton2", "Tunnel", "tunnel"},
     {"ScrollBar1", "Form der Übertragungsfunktion", "Form der Übertragungsfunktion", UiText::Hint},
     {"ScrollBar2", "Güte des Bandpasses", "Güte des Bandpasses", UiText::Hint},
     {"CheckBox1", "2 Chassis zum Verringern des Volumens", "2 Chassis zum Verringern des Volumens", UiText::Hint},
@@ -244,8 +244,7 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, Button2, &QPushButton::click);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
 
   // Start values: S 0.6, Qt 1.0, one driver, Ql 10, designed for the driver loaded before.
   RefreshLanguage();
@@ -460,10 +459,6 @@ void Tbandkiste::FormMouseMove(Qt::MouseButtons buttons, int x, int y) {
 void Tbandkiste::resizeEvent(QResizeEvent* event) {
   FormBase::resizeEvent(event);
   UpdateDiagram();
-}
-
-void Tbandkiste::FormShow() {
-  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Tbandkiste::FormPaint(QPainter&) {

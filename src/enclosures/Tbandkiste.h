@@ -76,7 +76,6 @@ class Tbandkiste : public FormBase {
   std::span<const UiText> Texts() const override;
   void FormActivate() override;
   void FormClose() override;
-  void FormShow() override;
   void FormPaint(QPainter& painter) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

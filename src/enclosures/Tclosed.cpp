@@ -161,8 +161,7 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
 
   // Start values.
   RefreshLanguage();
@@ -372,10 +371,6 @@ void Tclosed::FormMouseMove(Qt::MouseButtons buttons, int x, int y) {
 void Tclosed::resizeEvent(QResizeEvent* event) {
   FormBase::resizeEvent(event);
   UpdateDiagram();
-}
-
-void Tclosed::FormShow() {
-  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Tclosed::FormActivate() {

@@ -62,7 +62,6 @@ class Tclosed : public FormBase {
   std::span<const UiText> Texts() const override;
   void FormActivate() override;
   void FormClose() override;
-  void FormShow() override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

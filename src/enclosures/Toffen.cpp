@@ -115,8 +115,7 @@ Toffen::Toffen(QWidget* parent) : FormBase(parent) {
   connect(exportbox->lineEdit(), &QLineEdit::textEdited, this, [this] { ExportDataValid(); });
   SetCancelAndDefaultButtons(Button1, Button2);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
   RefreshLanguage();
   ShowOpenBaffleTuning();
 }
@@ -244,10 +243,6 @@ void Toffen::FormMouseMove(Qt::MouseButtons buttons, int x, int y) {
 void Toffen::resizeEvent(QResizeEvent* event) {
   FormBase::resizeEvent(event);
   UpdateDiagram();
-}
-
-void Toffen::FormShow() {
-  FitOuterSizeAtFirstShow(kWidth, kHeight);
 }
 
 void Toffen::FormPaint(QPainter&) {

@@ -258,8 +258,7 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
   connect(Button5, &QPushButton::clicked, this, &Tventpass::Button5Click);
   SetCancelAndDefaultButtons(Button1, Button2);
 
-  resize(kWidth, kHeight);
-  CentreOnScreen();
+  DeclareOuterSize({kWidth, kHeight});
   RefreshLanguage();
 }
 
@@ -401,8 +400,6 @@ void Tventpass::resizeEvent(QResizeEvent* event) {
   FormBase::resizeEvent(event);
   UpdateDiagram();
 }
-
-void Tventpass::FormShow() { FitOuterSizeAtFirstShow(kWidth, kHeight); }
 
 void Tventpass::FormPaint(QPainter&) {
   // The form base has read the language and the colour scheme and set the texts of the table.

@@ -71,7 +71,6 @@ class Tventpass : public FormBase {
  protected:
   std::span<const UiText> Texts() const override;
   void FormActivate() override;
-  void FormShow() override;
   void FormPaint(QPainter& painter) override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -112,10 +112,8 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
     const QSignalBlocker blocker(ComboBox1);
     ComboBox1->setCurrentIndex(kBandPassDefaultPreset);
   }
-  // The diagram and the cursor read-out are laid out from the outer size, designed as 661 x 480;
-  // the client area gets that size, as the frame is known only once shown.
-  resize(661, 480);
-  CentreOnScreen();
+  // The diagram and the cursor read-out are laid out from the outer size.
+  DeclareOuterSize({661, 480});
 }
 
 std::span<const UiText> TBP::Texts() const { return kTexts; }

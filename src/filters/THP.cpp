@@ -74,10 +74,8 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   connect(Button4, &QPushButton::clicked, this, &THP::Button4Click);
   MakeCloseButtonCancel(Button1, true);
 
-  // The diagram and the cursor read-out are laid out from the outer size, designed as 700 x 518;
-  // the client area gets that size, as the frame is known only once shown.
-  resize(700, 518);
-  CentreOnScreen();
+  // The diagram and the cursor read-out are laid out from the outer size.
+  DeclareOuterSize({700, 518});
 }
 
 std::span<const UiText> THP::Texts() const { return kTexts; }

@@ -210,10 +210,8 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
   setMouseTracking(true);
-  // The diagram scales with the outer size, so the designed positions hold when the outer size
-  // is 700 x 475; the client area gets that size, as the frame is known only once shown.
-  resize(kDesignedOuterSize);
-  CentreOnScreen();
+  // The diagram and the cursor read-out are laid out from the outer size.
+  DeclareOuterSize(kDesignedOuterSize);
 }
 
 std::span<const UiText> TImp::Texts() const { return kTexts; }

@@ -76,10 +76,8 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   connect(Button4, &QPushButton::clicked, this, &TTP::Button4Click);
   MakeCloseButtonCancel(Button1, false);
 
-  // The diagram and the cursor read-out are laid out from the outer size, designed as 652 x 483;
-  // the client area gets that size, as the frame is known only once shown.
-  resize(652, 483);
-  CentreOnScreen();
+  // The diagram and the cursor read-out are laid out from the outer size.
+  DeclareOuterSize({652, 483});
 }
 
 std::span<const UiText> TTP::Texts() const { return kTexts; }

@@ -167,10 +167,8 @@ TTri::TTri(QWidget* parent) : FormBase(parent) {
 
   setMouseTracking(true);
   FormCreate();
-  // The diagram scales with the outer size; the client area gets the designed size, as the
-  // frame is known only once shown.
-  resize(kDesignedOuterSize);
-  CentreOnScreen();
+  // The diagram and the cursor read-out are laid out from the outer size.
+  DeclareOuterSize(kDesignedOuterSize);
 }
 
 std::span<const UiText> TTri::Texts() const { return kTexts; }

@@ -117,8 +117,7 @@ Tweiche::Tweiche(QWidget* parent) : FormBase(parent) {
 
   setMouseTracking(true);
   FormCreate();
-  resize(kDesignedOuterSize);
-  CentreOnScreen();
+  DeclareOuterSize(kDesignedOuterSize);
 }
 
 std::span<const UiText> Tweiche::Texts() const { return kTexts; }
@@ -186,7 +185,6 @@ void Tweiche::Button4Click() {
 }
 
 void Tweiche::FormShow() {
-  FitOuterSizeAtFirstShow(kDesignedOuterSize.width(), kDesignedOuterSize.height());
   fastGrid_ = OpenSettings().ReadBool("Options", "FastFilter", true);
   ShowAvailableBranches();
   update();

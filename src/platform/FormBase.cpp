@@ -71,12 +71,22 @@ void FormBase::CentreOnScreen() {
   }
 }
 
-void FormBase::FitOuterSizeAtFirstShow(int w, int h) {
-  if (outerSizeFitted_) return;
-  outerSizeFitted_ = true;
+void FormBase::DeclareOuterSize(QSize outer) {
+  declaredOuterSize_ = outer;
+  outerSizePending_ = true;
+  resize(declaredOuterSize_);
+  CentreOnScreen();
+}
+
+void FormBase::FitDeclaredOuterSize() {
+  if (!outerSizePending_ || !isVisible()) return;
   const QSize frame = frameGeometry().size() - size();
-  if (!frame.isEmpty() && frame.width() < w / 2 && frame.height() < h / 2) {
-    resize(w - frame.width(), h - frame.height());
+  // Some platforms report the frame only after the window manager has framed the window.
+  if (frame.width() <= 0 && frame.height() <= 0) return;
+  outerSizePending_ = false;
+  const QSize outer = declaredOuterSize_;
+  if (frame.width() < outer.width() / 2 && frame.height() < outer.height() / 2) {
+    resize(outer - frame);
     CentreOnScreen();
   }
 }
@@ -195,9 +205,15 @@ void FormBase::ShowHelpTopic() {
 void FormBase::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
+  FitDeclaredOuterSize();
   activatedSinceShow_ = false;
   ApplyLanguage();
   FormShow();
+}
+
+void FormBase::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitDeclaredOuterSize();
 }
 
 void FormBase::hideEvent(QHideEvent* event) {

@@ -97,11 +97,13 @@ class FormBase : public QWidget {
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
-  // At the first show, when the frame's size is known: sizes the window so that its outer size,
-  // frame included, is w x h, and centres it. Later calls do nothing.
-  void FitOuterSizeAtFirstShow(int w, int h);
+  // The window's designed outer size, frame included, which its diagrams and read-outs are laid
+  // out from. The client area takes it until the frame is known; the first show then fits the
+  // window so that its outer size, frame included, is that size, and centres it. Later shows
+  // keep the size the user gave it.
+  void DeclareOuterSize(QSize outer);
   // The window's outer size, frame included, as the designs measure windows; the client size
-  // where the platform reports no frame (offscreen, or before the first show).
+  // where the platform reports no frame (before the first show, say).
   QSize OuterSize() const { return frameGeometry().size(); }
 
   // The desktop's background colour, which the main window and colour scheme 2 use.
@@ -115,14 +117,19 @@ class FormBase : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void ApplyColorScheme();
+  // Fits the declared outer size once, as soon as the platform reports the frame.
+  void FitDeclaredOuterSize();
 
   bool usesColorScheme_ = false;
   bool firstActivationSinceShow_ = false;
   bool activatedSinceShow_ = false;
-  bool outerSizeFitted_ = false;
+  QSize declaredOuterSize_;
+  // Set by the declaration, cleared once the outer size is fitted.
+  bool outerSizePending_ = false;
   const char* helpTopic_ = nullptr;
   const char* captionGerman_ = nullptr;
   const char* captionEnglish_ = nullptr;

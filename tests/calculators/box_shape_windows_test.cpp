@@ -64,7 +64,7 @@ TEST_F(BoxShapeWindows, SizesCaptionsAndTheMainWindowOpensThem) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(c.form->isVisible()) << c.opener;
     Paint(c.form);
-    EXPECT_EQ(c.form->size(), QSize(c.w, c.h));
+    EXPECT_EQ(c.form->frameGeometry().size(), QSize(c.w, c.h));
     EXPECT_EQ(c.form->windowTitle(), QString::fromUtf8(c.german));
     SetLanguage("english");
     Paint(c.form);

@@ -61,22 +61,19 @@ TEST_F(MaxSplWindow, CreationPrefillsTheDriversSensitivityAndComputes) {
   EXPECT_EQ(forms::phondb->size(), QSize(502, 441));
 }
 
-TEST_F(MaxSplWindow, DriverTooSmallToTrustLeavesTheFormsFirstState) {
+TEST_F(MaxSplWindow, DriverTooSmallToTrustStillComputesFromTheFirstSensitivity) {
   DestroyForms();
-  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n[Chassis]\r\nfs=4\r\n");
+  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n[Chassis]\r\nVas=0,5\r\n");
   ResetCommittedDriver();
   StartProgram();
   TDruck* f = form();
   EXPECT_EQ(f->Edit1->text(), "90");
-  EXPECT_EQ(f->Label4->text(), "110,0 dB");
-  EXPECT_EQ(f->Gauge->Value(), 160);
-  EXPECT_EQ(f->Label10->text(), "Schalldruck, Lautheit");
-  EXPECT_EQ(f->Label3->text(), "100 W");
-  EXPECT_EQ(f->Label9->text(), "1m");
-  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad in %");
-  // The first change computes.
-  Type(f->Edit1, "90,0");
+  // 90 + 20 + 3.01 - 20 dB.
   EXPECT_EQ(f->Label4->text(), "93,0 dB");
+  EXPECT_FALSE(f->Label4->isHidden());
+  EXPECT_EQ(f->Gauge->Value(), 93);
+  EXPECT_EQ(f->Label9->text(), "10,00 m");
+  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad = 0.63 %");
 }
 
 TEST_F(MaxSplWindow, EveryInputRecomputes) {

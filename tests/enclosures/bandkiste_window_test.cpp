@@ -261,6 +261,7 @@ TEST_F(BandpassWindow, CaptionReadOutFollowsThePointerAndTheLanguage) {
   f->grab();
   EXPECT_EQ(f->Label12->text(), "SPL =  92 dB");
   EXPECT_EQ(f->Button2->text(), "&close");
+  EXPECT_EQ(f->RadioButton2->text(), "tunnel");
 }
 
 TEST_F(BandpassWindow, SectionIsRestoredOncePerShowWithFallbacksAndSavedOnClose) {

@@ -72,7 +72,7 @@ TEST_F(ExpoWindow, DesignValuesWithTheDefaultDriverInBothLanguages) {
   Show();
   TExpo* f = form();
   EXPECT_EQ(f->windowTitle(), "Exponential-Horn");
-  EXPECT_EQ(f->size(), QSize(700, 475));
+  EXPECT_EQ(f->frameGeometry().size(), QSize(700, 475));
   EXPECT_NE(f->minimumSize(), f->maximumSize());
   EXPECT_EQ(f->Label2->text(), "Trichterkonstante k= 3.7");
   EXPECT_EQ(f->Label11->text(), "Querschnitt 22.4x22.4cm");

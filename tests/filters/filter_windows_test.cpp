@@ -70,7 +70,7 @@ TEST_F(FilterWindows, HighPassShowsItsDesignInBothLanguages) {
   EXPECT_TRUE(hp->RadioButton2->isChecked());
   EXPECT_TRUE(hp->butter->isChecked());
   EXPECT_FALSE(hp->phasen->isEnabled());
-  EXPECT_EQ(hp->size(), QSize(700, 518));
+  EXPECT_EQ(hp->frameGeometry().size(), QSize(700, 518));
   // The value behind a changed text is the text's value.
   EXPECT_EQ(hp->Values().c1, 14.07);
   EXPECT_EQ(hp->Values().l1, 0.45);
@@ -260,6 +260,9 @@ TEST_F(FilterWindows, CursorReadOutFromTheOuterSize) {
   hp->FormMouseMove(15, 210);
   EXPECT_EQ(hp->windowTitle(), "high pass (cursor 10,0 Hz / 10,0 dB / 180 °)");
   EXPECT_EQ(hp->cursor().shape(), Qt::CrossCursor);
+  // At the designed outer size 700 x 518 a decade takes 201 pixels and 40 dB take 263.
+  hp->FormMouseMove(216, 276);
+  EXPECT_EQ(hp->windowTitle().toStdString(), "high pass (cursor 100,0 Hz / -0,0 dB /  90 °)");
   hp->FormMouseMove(15, 200);
   EXPECT_EQ(hp->windowTitle(), "high pass");
   EXPECT_EQ(hp->cursor().shape(), Qt::ArrowCursor);
