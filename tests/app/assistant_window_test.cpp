@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 
@@ -23,13 +23,8 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kSilver(192, 192, 192);
 
-class AssistantWindow : public ProgramTest {
+class AssistantWindow : public WindowTest<Tassistent, &forms::assistent> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
   Tassistent* a() { return forms::assistent; }
   int Step() { return a()->State().AssistantStep; }
   static QColor Colour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
