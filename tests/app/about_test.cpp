@@ -24,19 +24,6 @@ TEST_F(AboutBox, ShownAtStartUnlessSwitchedOff) {
   EXPECT_TRUE(forms::about->isVisible());
 }
 
-TEST_F(AboutBox, TextsFollowTheLanguageAtTheNextPaint) {
-  StartProgram();
-  forms::about->grab();
-  EXPECT_EQ(forms::about->windowTitle(), "über Velomare");
-  EXPECT_EQ(forms::about->Label16->text(), "im Netz");
-  EXPECT_EQ(forms::about->Label1->text(), "");
-  OpenSettings().WriteString("Info", "Sprache", "english");
-  forms::about->grab();
-  EXPECT_EQ(forms::about->windowTitle(), "about Velomare");
-  EXPECT_EQ(forms::about->Label6->text(), "in acoustics and electronics.");
-  EXPECT_EQ(forms::about->Button2->text(), "&print");
-}
-
 TEST_F(AboutBox, PrintQuestionInTheLanguage) {
   settings->WriteSettings("[Info]\r\nSprache=english\r\n");
   StartProgram();
