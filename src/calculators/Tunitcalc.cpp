@@ -1,5 +1,6 @@
 #include "calculators/Tunitcalc.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,9 +74,11 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
   };
   const auto units = [this](QGroupBox* parent, int step, int w, std::initializer_list<Unit> list) {
     int row = 0;
+    QButtonGroup* group = RadioGroup({});
     for (const Unit& unit : list) {
       *unit.button = Make<QRadioButton>(unit.name, parent, kRadioX, kFirstRow + row++ * step, w, kRowH);
       (*unit.button)->setText(QString::fromUtf8(unit.caption));
+      group->addButton(*unit.button);
     }
   };
   // A group's results in a column at its right, each in the row given.

@@ -158,6 +158,7 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
     for (int row = 0; row < 5; ++row)
       *radios[row] = Make<QRadioButton>(radioNames[row], group, 6, kRadioTop + row * kRadioPitch, kRadioWidth, 18);
     (*radios[checked])->setChecked(true);
+    RadioGroup({*radios[0], *radios[1], *radios[2], *radios[3], *radios[4]});
     return group;
   };
   static const char* const kHighPassNames[5] = {"RadioHP1", "RadioHP2", "RadioHP3", "RadioHP4", "RadioHP5"};
