@@ -271,16 +271,22 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   ScrollBar1->setPageStep(10);
   ScrollBar1->setValue(10);
 
-  const int resistorsTop = kLowerTop - 2 + kPictureHeight + 6;
-  // Two columns under the picture; R3's line is the longer one.
-  constexpr int kR1Width = 128, kR3Left = kPictureLeft + kR1Width + 4, kR3Width = kClientWidth - kR3Left - 4;
-  Label4 = label("Label4", this, kPictureLeft, resistorsTop, kR1Width, "Widerstand R1");
-  Label5 = label("Label5", this, kPictureLeft, resistorsTop + 20, kR1Width, "Widerstand R2");
-  Label6 = label("Label6", this, kR3Left, resistorsTop, kR3Width, "Widerstand R3");
-  Label30 = label("Label30", this, kR3Left, resistorsTop + 20, kR3Width, "Z neu=");
+  // One line each under the picture, as wide as the picture: at 16 ohm, 100 kW and 30 dB the R3
+  // line reads "R3 = 489.96 Ohm, 3062.28 W (96837.7W)", two thirds of it.
+  const int resistorsTop = kLowerTop - 2 + kPictureHeight + 2;
+  constexpr int kResistorRow = 15;
   QFont resistorFont = font();
   resistorFont.setPixelSize(10);
-  for (QLabel* l : {Label4, Label5, Label6, Label30}) l->setFont(resistorFont);
+  const auto resistorLine = [&](const char* name, int row, const char* text) {
+    QLabel* l = Make<QLabel>(name, this, kPictureLeft, resistorsTop + row * kResistorRow, kPictureWidth, kResistorRow);
+    l->setFont(resistorFont);
+    l->setText(QString::fromUtf8(text));
+    return l;
+  };
+  Label4 = resistorLine("Label4", 0, "Widerstand R1");
+  Label5 = resistorLine("Label5", 1, "Widerstand R2");
+  Label6 = resistorLine("Label6", 2, "Widerstand R3");
+  Label30 = resistorLine("Label30", 3, "Z neu=");
 
   const int linesTop = kPanelTop + kPanelHeight + 52;
   Label10 = label("Label10", this, kLeft, linesTop, kClientWidth - 2 * kLeft, "Ueff=, Ieff=");
