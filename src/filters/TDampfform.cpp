@@ -277,16 +277,16 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   constexpr int kResistorRow = 15;
   QFont resistorFont = font();
   resistorFont.setPixelSize(10);
-  const auto resistorLine = [&](const char* name, int row, const char* text) {
-    QLabel* l = Make<QLabel>(name, this, kPictureLeft, resistorsTop + row * kResistorRow, kPictureWidth, kResistorRow);
+  QLabel** resistorLines[4] = {&Label4, &Label5, &Label6, &Label30};
+  constexpr const char* kResistorNames[4] = {"Label4", "Label5", "Label6", "Label30"};
+  constexpr const char* kResistorTexts[4] = {"Widerstand R1", "Widerstand R2", "Widerstand R3", "Z neu="};
+  for (int row = 0; row < 4; ++row) {
+    QLabel* l = label(kResistorNames[row], this, kPictureLeft, resistorsTop + row * kResistorRow, kPictureWidth,
+                      kResistorTexts[row]);
+    l->resize(kPictureWidth, kResistorRow);
     l->setFont(resistorFont);
-    l->setText(QString::fromUtf8(text));
-    return l;
-  };
-  Label4 = resistorLine("Label4", 0, "Widerstand R1");
-  Label5 = resistorLine("Label5", 1, "Widerstand R2");
-  Label6 = resistorLine("Label6", 2, "Widerstand R3");
-  Label30 = resistorLine("Label30", 3, "Z neu=");
+    *resistorLines[row] = l;
+  }
 
   const int linesTop = kPanelTop + kPanelHeight + 52;
   Label10 = label("Label10", this, kLeft, linesTop, kClientWidth - 2 * kLeft, "Ueff=, Ieff=");
