@@ -139,6 +139,9 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   Farbe1 = Make<QRadioButton>("Farbe1", colourGroup, 10, 14, 218, 24);
   Farbe2 = Make<QRadioButton>("Farbe2", colourGroup, 10, 42, 218, 24);
   Farbe3 = Make<QRadioButton>("Farbe3", colourGroup, 10, 70, 218, 24);
+  RadioGroup({radio_de, radio_en});
+  RadioGroup({RadioKomma, RadioPunkt});
+  RadioGroup({Farbe1, Farbe2, Farbe3});
   connect(radio_de, &QRadioButton::clicked, this, [this] { radio_deClick(); });
   connect(radio_en, &QRadioButton::clicked, this, [this] { radio_enClick(); });
   for (QRadioButton* colour : {Farbe1, Farbe2, Farbe3})

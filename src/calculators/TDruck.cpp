@@ -141,6 +141,7 @@ TDruck::TDruck(QWidget* parent) : FormBase(parent) {
   RadioButton2 = Make<QRadioButton>("RadioButton2", this, kColumnGap + kInner, kBottomTop + 46, kInnerWidth, 20);
   RadioButton3 = Make<QRadioButton>("RadioButton3", this, kColumnGap + kInner, kBottomTop + 70, kInnerWidth, 20);
   RadioButton1->setChecked(true);
+  RadioGroup({RadioButton1, RadioButton2, RadioButton3});
   OverlapOnPurpose(RadioGroup1);
 
   Panel1 = Make<QFrame>("Panel1", this, kResultsLeft, kBottomTop, kResultsWidth, kPanelHeight);

@@ -157,6 +157,7 @@ TDurch::TDurch(QWidget* parent) : FormBase(parent) {
   RadioButton1 = Make<QRadioButton>("RadioButton1", GroupBox3, kInner, 18, 180, 20);
   RadioButton2 = Make<QRadioButton>("RadioButton2", GroupBox3, kInner + 190, 18, 180, 20);
   RadioButton3 = Make<QRadioButton>("RadioButton3", GroupBox3, kInner + 380, 18, kBoxWidth - kInner - 390, 20);
+  RadioGroup({RadioButton1, RadioButton2, RadioButton3});
   RadioButton1->setChecked(true);
   const int tubeEditX = kInner + kCaption3 + 4;
   Label13 = label("Label13", GroupBox3, kInner, 42, kCaption3);

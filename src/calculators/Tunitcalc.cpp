@@ -1,5 +1,6 @@
 #include "calculators/Tunitcalc.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,9 +39,10 @@ constexpr UiText kTexts[] = {
 // and area boxes stacked on the right. In each box the input edit at the left, the source units
 // in a column beside it and the results in a column at the right, one row each.
 constexpr int kClientWidth = 556, kClientHeight = 298;
-constexpr int kLeftX = 4, kLeftW = 300, kRightX = 308, kRightW = 244;
-constexpr int kEditX = 8, kEditW = 48, kEditH = 21;
-constexpr int kRadioX = 62, kRadioW = 94, kVolumeRadioW = 100;
+// The right column's results need 94 pixels: 1000 cm² read "=100000.0 qmm", 100 kg "=3527.34 oz av.".
+constexpr int kLeftX = 4, kLeftW = 292, kRightX = 300, kRightW = 252;
+constexpr int kEditX = 8, kEditW = 44, kEditH = 21;
+constexpr int kRadioX = 56, kRadioW = 94, kVolumeRadioW = 100;
 constexpr int kGap = 4;
 constexpr int kFirstRow = 18;
 constexpr int kRowH = 16;
@@ -73,9 +75,11 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
   };
   const auto units = [this](QGroupBox* parent, int step, int w, std::initializer_list<Unit> list) {
     int row = 0;
+    QButtonGroup* group = RadioGroup({});
     for (const Unit& unit : list) {
       *unit.button = Make<QRadioButton>(unit.name, parent, kRadioX, kFirstRow + row++ * step, w, kRowH);
       (*unit.button)->setText(QString::fromUtf8(unit.caption));
+      group->addButton(*unit.button);
     }
   };
   // A group's results in a column at its right, each in the row given.

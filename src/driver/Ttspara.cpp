@@ -126,6 +126,7 @@ Ttspara::Ttspara(QWidget* parent) : FormBase(parent) {
   Label10 = caption("Label10", kMethodX, row(2), kMethodCaptionW);
   Edit10 = edit("Edit10", kMethodEditX, row(2), kEditW, "10");
   RadioButton2 = Make<QRadioButton>("RadioButton2", this, kMethodX, row(3) + 4, kMethodCaptionW + kEditW, kRowH);
+  RadioGroup({RadioButton1, RadioButton2});
   Label11 = caption("Label11", kMethodX, row(4), kMethodCaptionW);
   Edit11 = edit("Edit11", kMethodEditX, row(4), kEditW, "10");
   Label12 = caption("Label12", kMethodX, row(5), kMethodCaptionW);

@@ -88,6 +88,7 @@ TExpo::TExpo(QWidget* parent) : FormBase(parent) {
   RadioButton2 = Make<QRadioButton>("RadioButton2", Panel1, 100, 22, 100, 19);
   RadioButton3 = Make<QRadioButton>("RadioButton3", Panel1, 200, 3, 100, 19);
   RadioButton4 = Make<QRadioButton>("RadioButton4", Panel1, 200, 22, 100, 19);
+  RadioGroup({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
   RadioButton1->setText(QString::fromUtf8("frei"));
   RadioButton2->setText(QString::fromUtf8("am Boden"));
   RadioButton3->setText(QString::fromUtf8("an Wand"));

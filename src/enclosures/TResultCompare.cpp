@@ -142,7 +142,7 @@ TResultCompare::TResultCompare(QWidget* parent) : FormBase(parent) {
   connect(CheckBox7, &QCheckBox::toggled, this, &TResultCompare::CheckBox7Click);
   // The list acts on every change of its index, also one made from code, and then shows
   // "import" again, so that the same slot can be chosen twice in a row.
-  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TResultCompare::ComboBox1Change);
+  connect(ComboBox1, &QComboBox::activated, this, &TResultCompare::ComboBox1Change);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 

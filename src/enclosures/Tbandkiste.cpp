@@ -158,6 +158,7 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
   Edit1 = Make<QLineEdit>("Edit1", GroupBox2, 140, 15, 50, kEditH);
   Edit1->setText(QStringLiteral("10"));
   RadioButton2 = Make<QRadioButton>("RadioButton2", GroupBox2, 8, 37, 130, 17);
+  RadioGroup({RadioButton1, RadioButton2});
   Edit2 = Make<QLineEdit>("Edit2", GroupBox2, 140, 36, 50, kEditH);
   Edit2->setText(QStringLiteral("10"));
   Edit2->setEnabled(false);

@@ -237,6 +237,7 @@ QLabel* PassDesignerForm::MakeOrderControls(const char* headingName, const char*
     (*radios[i])->setText(QString::fromUtf8(texts.radios[i]));
   }
   RadioButton2->setChecked(true);
+  RadioGroup({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
 
   GroupBox1 = Make<QGroupBox>("GroupBox1", this, x, y + 48, 284, 80);
   GroupBox1->setTitle(QString::fromUtf8("Filter-Charakteristik (Güte)"));
@@ -251,6 +252,7 @@ QLabel* PassDesignerForm::MakeOrderControls(const char* headingName, const char*
   phasen = characteristic("phasen", 144, 50, "0,03°-&phasenlinear");
   butter->setChecked(true);
   phasen->setEnabled(false);
+  RadioGroup({butter, bessel, linkwitz, phasen});
 
   connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
   connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });

@@ -88,9 +88,10 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
   connect(Edit1, &QLineEdit::textChanged, this, &TBP::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &TBP::Edit2Change);
   connect(Edit3, &QLineEdit::textChanged, this, &TBP::Edit3Change);
-  // Typing into the box leaves no entry chosen, and choosing an entry (also from code) chooses it.
-  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TBP::ComboBox1Change);
-  connect(ComboBox1, &QComboBox::editTextChanged, this, &TBP::ComboBox1Change);
+  // Every choice of the user recalculates, the preset already shown included, and so does typing
+  // into the box, which leaves no entry chosen; an entry selected by the program does not.
+  connect(ComboBox1, &QComboBox::activated, this, &TBP::ComboBox1Change);
+  connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TBP::ComboBox1Change);
   connect(Edit4, &QLineEdit::textChanged, this, &TBP::Edit4Change);
   connect(Edit5, &QLineEdit::textChanged, this, &TBP::Edit5Change);
   connect(Edit6, &QLineEdit::textChanged, this, &TBP::Edit6Change);

@@ -158,6 +158,7 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
     for (int row = 0; row < 5; ++row)
       *radios[row] = Make<QRadioButton>(radioNames[row], group, 6, kRadioTop + row * kRadioPitch, kRadioWidth, 18);
     (*radios[checked])->setChecked(true);
+    RadioGroup({*radios[0], *radios[1], *radios[2], *radios[3], *radios[4]});
     return group;
   };
   static const char* const kHighPassNames[5] = {"RadioHP1", "RadioHP2", "RadioHP3", "RadioHP4", "RadioHP5"};
@@ -270,16 +271,22 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   ScrollBar1->setPageStep(10);
   ScrollBar1->setValue(10);
 
-  const int resistorsTop = kLowerTop - 2 + kPictureHeight + 6;
-  // Two columns under the picture; R3's line is the longer one.
-  constexpr int kR1Width = 128, kR3Left = kPictureLeft + kR1Width + 4, kR3Width = kClientWidth - kR3Left - 4;
-  Label4 = label("Label4", this, kPictureLeft, resistorsTop, kR1Width, "Widerstand R1");
-  Label5 = label("Label5", this, kPictureLeft, resistorsTop + 20, kR1Width, "Widerstand R2");
-  Label6 = label("Label6", this, kR3Left, resistorsTop, kR3Width, "Widerstand R3");
-  Label30 = label("Label30", this, kR3Left, resistorsTop + 20, kR3Width, "Z neu=");
+  // One line each under the picture, as wide as the picture: at 16 ohm, 100 kW and 30 dB the R3
+  // line reads "R3 = 489.96 Ohm, 3062.28 W (96837.7W)", two thirds of it.
+  const int resistorsTop = kLowerTop - 2 + kPictureHeight + 2;
+  constexpr int kResistorRow = 15;
   QFont resistorFont = font();
   resistorFont.setPixelSize(10);
-  for (QLabel* l : {Label4, Label5, Label6, Label30}) l->setFont(resistorFont);
+  QLabel** resistorLines[4] = {&Label4, &Label5, &Label6, &Label30};
+  constexpr const char* kResistorNames[4] = {"Label4", "Label5", "Label6", "Label30"};
+  constexpr const char* kResistorTexts[4] = {"Widerstand R1", "Widerstand R2", "Widerstand R3", "Z neu="};
+  for (int row = 0; row < 4; ++row) {
+    QLabel* l = label(kResistorNames[row], this, kPictureLeft, resistorsTop + row * kResistorRow, kPictureWidth,
+                      kResistorTexts[row]);
+    l->resize(kPictureWidth, kResistorRow);
+    l->setFont(resistorFont);
+    *resistorLines[row] = l;
+  }
 
   const int linesTop = kPanelTop + kPanelHeight + 52;
   Label10 = label("Label10", this, kLeft, linesTop, kClientWidth - 2 * kLeft, "Ueff=, Ieff=");

@@ -148,6 +148,7 @@ TTri::TTri(QWidget* parent) : FormBase(parent) {
   Buttonsingle->setChecked(true);
   Buttonsumme = Make<QRadioButton>("Buttonsumme", this, 586, 180, 96, 17);
   Buttonsumme->setText(QStringLiteral("Summe"));
+  RadioGroup({Buttonsingle, Buttonsumme});
 
   connect(Edit1, &QLineEdit::textChanged, this, &TTri::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &TTri::Edit2Change);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,6 +47,13 @@ void FormBase::ShowForm() {
     raise();
     activateWindow();
   }
+}
+
+QButtonGroup* FormBase::RadioGroup(std::initializer_list<QAbstractButton*> buttons) {
+  auto* group = new QButtonGroup(this);
+  group->setExclusive(true);
+  for (QAbstractButton* button : buttons) group->addButton(button);
+  return group;
 }
 
 void FormBase::SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton) {

@@ -5,10 +5,12 @@
 // the windows (FormShow, FormPaint, FormActivate, FormCloseQuery, FormClose).
 #include <QFont>
 #include <QWidget>
+#include <initializer_list>
 #include <span>
 #include <string>
 
 class QAbstractButton;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -91,6 +93,11 @@ class FormBase : public QWidget {
     widget->setGeometry(x, y, w, h);
     return widget;
   }
+  // Radio buttons that choose one of a set: exactly one of them stays checked, a click on the
+  // checked one keeps it, and the set reaches no other radio, not even one in a group box inside
+  // the same parent (which Qt's own exclusivity would take in).
+  // Buttons made later join through the returned group's addButton.
+  QButtonGroup* RadioGroup(std::initializer_list<QAbstractButton*> buttons);
   // Esc presses the cancel button, Return and Enter the default button (the same one may be both;
   // either may be null).
   void SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton);

@@ -131,7 +131,7 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgain) {
   Show();
   const QString path = File("reflex.txt", ExportBytes(ReflexExportValues{50, 1, 7, 0, 1, 5, 10}, false, -3));
   ChooseFile(path);
-  form()->ComboBox1->setCurrentIndex(2);
+  ChooseItem(form()->ComboBox1, 2);
   ASSERT_EQ(seam.fileDialogs.size(), 1);
   EXPECT_EQ(seam.fileDialogs[0].title, "Import Simulation");
   EXPECT_TRUE(seam.fileDialogs[0].filter.contains("*.prn"));
@@ -141,7 +141,7 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgain) {
   EXPECT_TRUE(form()->CheckBox3->isChecked());
   EXPECT_EQ(form()->ComboBox1->currentText(), "import");
   // The same slot again: the list acts once more.
-  form()->ComboBox1->setCurrentIndex(2);
+  ChooseItem(form()->ComboBox1, 2);
   EXPECT_EQ(seam.fileDialogs.size(), 2);
   EXPECT_EQ(seam.messages.size(), 2);
 }
@@ -152,7 +152,7 @@ TEST_F(CompareWindow, RejectedFileLeavesTheSlotAndItsBoxAsTheyWere) {
   std::string cut = ExportBytes(ClosedExportValues{0.7, 20, 1, 0}, true, 5);
   cut.resize(cut.size() - 200);  // cut off inside the table
   ChooseFile(File("cut.txt", cut));
-  form()->ComboBox1->setCurrentIndex(0);
+  ChooseItem(form()->ComboBox1, 0);
   ASSERT_EQ(seam.messages.size(), 1);
   EXPECT_TRUE(seam.messages[0].startsWith("Konnte nicht alle Werte aus Datei einlesen, Fehler:"));
   EXPECT_TRUE(ComparisonSlotFilled(1));
@@ -188,12 +188,12 @@ TEST_F(CompareWindow, OverwriteAsksFirstEvenForAnEmptySlotAndNoImportsNothing) {
   OpenSettings().WriteBool("Options", "overwrite", true);
   Show();
   seam.answer = [](const QString&) { return platform::Answer::No; };
-  form()->ComboBox1->setCurrentIndex(1);
+  ChooseItem(form()->ComboBox1, 1);
   EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite simulation #2?");
   EXPECT_TRUE(seam.fileDialogs.isEmpty());
   seam.answer = nullptr;
   ChooseFile(File("closed.txt", ExportBytes(ClosedExportValues{0.7, 20, 2, 0}, true, 0)));
-  form()->ComboBox1->setCurrentIndex(1);
+  ChooseItem(form()->ComboBox1, 1);
   EXPECT_EQ(seam.questions.size(), 2);
   EXPECT_TRUE(ComparisonSlotFilled(2));
   EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 2);
@@ -283,7 +283,7 @@ TEST_F(CompareWindow, CurvesArePaintedInTheSlotColoursAndSurviveARepaint) {
   }
   Show();
   ChooseFile(File("open.txt", ExportBytes(OpenBaffleExportValues{0.3}, false, -6)));
-  form()->ComboBox1->setCurrentIndex(3);
+  ChooseItem(form()->ComboBox1, 3);
   ASSERT_TRUE(ComparisonSlotFilled(4));
   const QImage image = form()->grab().toImage();
   const auto count = [&](QColor c) {

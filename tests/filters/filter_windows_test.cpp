@@ -74,6 +74,13 @@ TEST_F(FilterWindows, HighPassShowsItsDesignInBothLanguages) {
   // The value behind a changed text is the text's value.
   EXPECT_EQ(hp->Values().c1, 14.07);
   EXPECT_EQ(hp->Values().l1, 0.45);
+  // A click on the order already checked keeps it: first order at 8 ohm, 2 kHz.
+  hp->RadioButton1->click();
+  hp->RadioButton1->click();
+  Type(hp->Edit1, "8");
+  EXPECT_EQ(hp->Edit3->text(), "9,95");
+  Type(hp->Edit1, "4");
+  hp->RadioButton2->click();
 
   hp->hide();
   SetLanguage("english");
@@ -173,14 +180,14 @@ TEST_F(FilterWindows, BandPassPresetsAndValidity) {
   EXPECT_EQ(bp->Edit7->text(), "5,63");
   EXPECT_EQ(bp->Label17->text(), "Güte des Tiefpasses 0,707; Güte des Hochpasses 0,707");
 
-  bp->ComboBox1->setCurrentIndex(0);
+  ChooseItem(bp->ComboBox1, 0);
   EXPECT_EQ(bp->Edit6->text(), "0,000");
   EXPECT_EQ(bp->Edit7->text(), "0,00");
   for (QWidget* w : std::initializer_list<QWidget*>{bp->Edit6, bp->Edit7, bp->UpDown5, bp->UpDown6, bp->Label11,
                                                     bp->Label13, bp->Label14, bp->Label15})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
   EXPECT_EQ(bp->Label17->text(), "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447");
-  bp->ComboBox1->setCurrentIndex(2);
+  ChooseItem(bp->ComboBox1, 2);
   EXPECT_TRUE(bp->Edit6->isEnabled());
   EXPECT_TRUE(bp->UpDown6->isEnabled());
   EXPECT_NE(bp->Edit7->text(), "0,00");
@@ -193,7 +200,7 @@ TEST_F(FilterWindows, BandPassPresetsAndValidity) {
   bp->Edit3->setText("8000");
   EXPECT_EQ(bp->Edit4->text(), l1);
 
-  bp->ComboBox1->setCurrentIndex(3);
+  ChooseItem(bp->ComboBox1, 3);
   Type(bp->Edit2, "9000");
   for (QLineEdit* e : {bp->Edit4, bp->Edit5, bp->Edit6, bp->Edit7}) EXPECT_EQ(e->text(), "0,00");
   // Typed components with Z = 0 read "Q ?".
@@ -300,7 +307,7 @@ TEST_F(FilterWindows, SavedSectionsAreWrittenAtCloseAndRestoredOncePerShow) {
   TBP* bp = forms::BP;
   Show(bp);
   Activate(bp);
-  bp->ComboBox1->setCurrentIndex(2);
+  ChooseItem(bp->ComboBox1, 2);
   bp->close();
   Show(bp);
   Activate(bp);

@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -81,6 +83,14 @@ void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
   else
     edit->insert(text);
+}
+
+void ChooseItem(QComboBox* box, int index) {
+  box->showPopup();
+  QAbstractItemView* list = box->view();
+  list->setCurrentIndex(box->model()->index(index, box->modelColumn(), box->rootModelIndex()));
+  QTest::keyClick(list, Qt::Key_Return);
+  QCoreApplication::processEvents();
 }
 
 void PaintNow(QWidget* window) {
