@@ -349,5 +349,20 @@ TEST_F(BandpassWindow, PicturesHelpAndPrintAnswerTheirControls) {
   EXPECT_TRUE(seam.printed.isEmpty());
 }
 
+TEST_F(BandpassWindow, ANormalDriverAfterOneWithQtsOfOneGivesTheScrollBarsBack) {
+  Tbandkiste* f = form();
+  CommitDriver({{&TChassisform::Edit1, "1"}, {&TChassisform::Edit2, "1,5"}});
+  Activate();
+  EXPECT_FALSE(f->ScrollBar1->isEnabled());
+  EXPECT_FALSE(f->ScrollBar2->isEnabled());
+  EXPECT_EQ(f->ScrollBar2->minimum(), 101);  // Qt must exceed Qts
+  CommitDriver({{&TChassisform::Edit1, "0,4"}, {&TChassisform::Edit2, "0,45"}});
+  Activate();
+  EXPECT_TRUE(f->ScrollBar1->isEnabled());
+  EXPECT_TRUE(f->ScrollBar2->isEnabled());
+  EXPECT_EQ(f->ScrollBar2->minimum(), 50);  // the range of S = 0.6
+  EXPECT_EQ(f->ScrollBar2->maximum(), 130);
+}
+
 }  // namespace
 }  // namespace velomare::test
