@@ -364,5 +364,19 @@ TEST_F(BandpassWindow, ANormalDriverAfterOneWithQtsOfOneGivesTheScrollBarsBack) 
   EXPECT_EQ(f->ScrollBar2->maximum(), 130);
 }
 
+TEST_F(BandpassWindow, AQlSetByHandSurvivesTheRestoreAndANewDesign) {
+  Tbandkiste* f = form();
+  Option("SaveBox", true);
+  Activate();
+  f->CheckBox2->setChecked(false);
+  f->ScrollBar3->setValue(77);
+  f->Button2->click();
+  f->ScrollBar1->setValue(5);  // a changed S, which the restore puts back: designs run
+  Activate();
+  EXPECT_FALSE(f->CheckBox2->isChecked());
+  EXPECT_EQ(f->State().ql, 77);
+  EXPECT_EQ(f->Label16->text().toStdString(), "Verlustfaktor Ql = 77");
+}
+
 }  // namespace
 }  // namespace velomare::test
