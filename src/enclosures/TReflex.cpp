@@ -421,8 +421,10 @@ void TReflex::FormActivate() {
     Box1->setCurrentIndex(r.portItem);
     SetTextIfChanged(Edit2, r.volumeText);
     SetTextIfChanged(Edit4, r.seriesRText);
-    ScrollBar1->setValue(r.ql);
+    // "&Auto Ql" first: while it is still checked, the scroll bar's handler would replace the
+    // stored hand-set Ql by the automatic one before the box is unchecked.
     CheckBox2->setChecked(r.autoQl);
+    ScrollBar1->setValue(r.ql);
     if (r.runTip) ComputeTipAlignment();
   }
   SetCaption(ReflexCaption(IsEnglish()));

@@ -278,7 +278,7 @@ void TResultCompare::ImportSimulationFile(int slot) {
   request.filter = QString::fromUtf8(kImportFilter);
   const auto path = platform::GetOpenFileName(this, request);
   if (!path) return notRead();
-  const platform::FileBytes file = platform::ReadRegularFile(path->toStdString(), kImportByteLimit);
+  const platform::FileBytes file = platform::ReadRegularFileStart(path->toStdString(), kImportByteLimit);
   if (file.status == platform::ReadStatus::Missing) platform::ShowMessage(this, QString::fromUtf8(import_text::kNoData));
   if (file.status != platform::ReadStatus::Ok) return notRead();
 

@@ -477,6 +477,9 @@ void Tbandkiste::FormActivate() {
   }
   // Whether the driver changed is decided before the restore, whose designs would hide it.
   const bool driverChanged = BandpassDriverChanged(state_, BandpassDriverFromCommitted());
+  // The Qt range and whether S and Qt can be chosen at all depend on the driver's Qts; set them
+  // before the restore, so that a restored Qt lands in the new driver's range.
+  if (driverChanged) SetQtRangeForS();
   const bool first = FirstActivationSinceShow();
   if (first && saveBox_) {
     const BandpassSavedValues saved = ReadBandpassSection(OpenSettings());

@@ -178,12 +178,10 @@ void TTri::FormCreate() { saveFilter_ = false; }
 
 void TTri::ComputeTrimode() {
   const TrimodeDesign d = velomare::ComputeTrimode(Std(Edit1), Std(Edit2), Std(Edit3));
-  // The values first, then the texts: each text change re-reads its value from the text.
-  values_.zsub = d.values.zsub;
-  values_.zsat = d.values.zsat;
-  values_.fg = d.values.fg;
-  values_.lsub = d.values.lsub;
-  values_.csub = d.values.csub;
+  // All values first, then the texts: each text change re-reads its value from the text and
+  // writes the read-outs, so the high-pass read-out after a new low pass must already find the
+  // new satellite capacitor, not the previous design's.
+  values_ = d.values;
   if (d.values.lsub > 0 || d.values.csub > 0) {
     SetTextIfChanged(Edit5, d.csubText);
     SetTextIfChanged(Edit4, d.lsubText);
@@ -191,13 +189,7 @@ void TTri::ComputeTrimode() {
     SetTextIfChanged(Edit4, "");
     SetTextIfChanged(Edit5, "");
   }
-  if (d.values.csat > 0) {
-    values_.csat = d.values.csat;
-    SetTextIfChanged(Edit6, d.csatText);
-  } else {
-    SetTextIfChanged(Edit6, "");
-    values_.csat = 0;
-  }
+  SetTextIfChanged(Edit6, d.values.csat > 0 ? d.csatText : std::string());
   diagramRequested_ = false;
   levels_ = ComputeTrimodeLevels(values_);
   update();

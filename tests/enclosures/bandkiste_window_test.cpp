@@ -350,5 +350,34 @@ TEST_F(BandpassWindow, PicturesHelpAndPrintAnswerTheirControls) {
   EXPECT_TRUE(seam.printed.isEmpty());
 }
 
+TEST_F(BandpassWindow, ANormalDriverAfterOneWithQtsOfOneGivesTheScrollBarsBack) {
+  Tbandkiste* f = form();
+  CommitDriver({{&TChassisform::Edit1, "1"}, {&TChassisform::Edit2, "1,5"}});
+  Activate();
+  EXPECT_FALSE(f->ScrollBar1->isEnabled());
+  EXPECT_FALSE(f->ScrollBar2->isEnabled());
+  EXPECT_EQ(f->ScrollBar2->minimum(), 101);  // Qt must exceed Qts
+  CommitDriver({{&TChassisform::Edit1, "0,4"}, {&TChassisform::Edit2, "0,45"}});
+  Activate();
+  EXPECT_TRUE(f->ScrollBar1->isEnabled());
+  EXPECT_TRUE(f->ScrollBar2->isEnabled());
+  EXPECT_EQ(f->ScrollBar2->minimum(), 50);  // the range of S = 0.6
+  EXPECT_EQ(f->ScrollBar2->maximum(), 130);
+}
+
+TEST_F(BandpassWindow, AQlSetByHandSurvivesTheRestoreAndANewDesign) {
+  Tbandkiste* f = form();
+  Option("SaveBox", true);
+  Activate();
+  f->CheckBox2->setChecked(false);
+  f->ScrollBar3->setValue(77);
+  f->Button2->click();
+  f->ScrollBar1->setValue(5);  // a changed S, which the restore puts back: designs run
+  Activate();
+  EXPECT_FALSE(f->CheckBox2->isChecked());
+  EXPECT_EQ(f->State().ql, 77);
+  EXPECT_EQ(f->Label16->text().toStdString(), "Verlustfaktor Ql = 77");
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -446,5 +446,31 @@ TEST_F(ClosedWindow, TipChoosesTheModeByQts) {
   EXPECT_EQ(f->Edit1->text(), "0,707");
 }
 
+TEST_F(ClosedWindow, ANewVoiceCoilResistanceOrDisplacementRedesignsLabelsAndExportAlike) {
+  Tclosed* f = form();
+  Activate();
+  Type(f->Edit3, "2");
+  EXPECT_EQ(f->Edit2->text(), "314,6");  // Qts' = 0.41 x 8.8 / 6.8 = 0.531
+  // Re 4 raises Qts' to 0.615: the tip's Qtc 0.707 needs 244 / ((0.707 / 0.615)^2 - 1) = 758.8 l,
+  // fc = 0.707 x 29 / 0.615 = 33.3 Hz.
+  CommitDriver({{&TChassisform::Edit5, "4"}});
+  Activate();
+  EXPECT_EQ(f->Edit1->text(), "0,707");
+  EXPECT_EQ(f->Edit2->text(), "758,8");
+  EXPECT_EQ(f->Label5->text().toStdString(), "Resonanzfrequenz fc = 33,3 Hz");
+  EXPECT_EQ(f->Label11->text(), "l, insges. 760,9 l");
+  const QString path = Dir("re4.txt");
+  seam.fileName = [&](const platform::FileDialogRequest&, bool) { return std::optional<QString>(path); };
+  Choose(4);
+  const std::string bytes = ReadFileBytes(path.toStdString());
+  EXPECT_NE(bytes.find("Qtc\t0,707\r\nvolumen (l)\t758,789\r\n"), std::string::npos);
+  // 60 Hz is 1.80 fc: 20 log10(1.80^2 / sqrt((1.80^2 - 1)^2 + (1.80 / 0.707)^2)) = -0.40 dB.
+  EXPECT_NE(bytes.find("\r\n60\t-0,40\r\n"), std::string::npos);
+  // The displacement only moves the total.
+  CommitDriver({{&TChassisform::Edit8, "3"}});
+  Activate();
+  EXPECT_EQ(f->Label11->text(), "l, insges. 761,8 l");
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -399,5 +399,20 @@ TEST_F(ReflexWindow, TextsInBothLanguages) {
   if (const char* dir = std::getenv("VELOMARE_SCREENSHOTS")) f->grab().save(QString(dir) + "/reflex-active-de.png");
 }
 
+TEST_F(ReflexWindow, AQlSetByHandComesBackAfterARestart) {
+  TReflex* f = form();
+  Option("SaveBox", true);
+  // As a previous run left it; "&Auto Ql" is checked until the first activation.
+  platform::IniFile ini = OpenSettings();
+  for (const auto& [key, value] : {std::pair{"Durchmesser", "10"}, {"Laenge", "10"}, {"Anzahl", "1"},
+                                   {"Volumen", "100"}, {"Serienwiderstand", "0"}, {"Ql", "77"}, {"AutoQl", "0"}})
+    ini.WriteString("Bassreflex", key, value);
+  Activate();
+  EXPECT_FALSE(f->CheckBox2->isChecked());
+  EXPECT_EQ(f->ScrollBar1->value(), 77);  // not the automatic 6 of 100 l
+  EXPECT_EQ(f->Design().ql, 77);
+  EXPECT_EQ(f->Label3->text().toStdString(), "Verlustfaktor Ql = 77");
+}
+
 }  // namespace
 }  // namespace velomare::test

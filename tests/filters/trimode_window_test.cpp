@@ -247,5 +247,15 @@ TEST_F(TriWindow, MainWindowOpensIt) {
   EXPECT_TRUE(form()->isVisible());
 }
 
+TEST_F(TriWindow, ANewSubwooferImpedanceReadsTheHighPassFromTheCapacitorJustComputed) {
+  Show();
+  Type(form()->Edit2, "100");
+  Type(form()->Edit3, "1000");
+  EXPECT_EQ(form()->Edit6->text(), "1,59");  // 1e6 / (2 pi 1000 100) = 1.5915 uF
+  // The low-pass edits change first; the high pass must read 1.5915 uF, not the 1.59 of the edit.
+  Type(form()->Edit1, "6");
+  EXPECT_EQ(form()->Label4->text().toStdString(), "untere Grenzfrequenz fu (-3dB) des Hochpasses (1.O.) = 1000.0 Hz");
+}
+
 }  // namespace
 }  // namespace velomare::test

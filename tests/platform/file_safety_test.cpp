@@ -199,5 +199,24 @@ TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
   EXPECT_EQ(IniFile(Path("a.ini")).ReadString("A", "k", ""), "2");
 }
 
+TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
+  const struct {
+    const char* bytes;
+    std::size_t limit;
+    const char* start;
+  } cases[] = {
+      {"ab\ncd\n", 100, "ab\ncd\n"}, {"ab\ncd\n", 6, "ab\ncd\n"}, {"ab\ncd", 6, "ab\ncd"},
+      {"ab\r\ncd\nef", 7, "ab\r\ncd\n"},  // a line cut by the limit is dropped, not read in part
+      {"abcdef", 3, ""},
+  };
+  for (const auto& c : cases) {
+    WriteFileBytes(Path("long.txt"), c.bytes);
+    const auto read = platform::ReadRegularFileStart(Path("long.txt"), c.limit);
+    EXPECT_EQ(read.status, ReadStatus::Ok) << c.bytes << " / " << c.limit;
+    EXPECT_EQ(read.bytes, c.start) << c.bytes << " / " << c.limit;
+  }
+  EXPECT_EQ(platform::ReadRegularFileStart(Path("none.txt"), 10).status, ReadStatus::Missing);
+}
+
 }  // namespace
 }  // namespace velomare::test

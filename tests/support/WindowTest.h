@@ -3,10 +3,15 @@
 // settings folder (no about box), the window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
 #include <QLineEdit>
+#include <QPushButton>
+#include <initializer_list>
+#include <utility>
 
 #include "TestSupport.h"
 #include "app/Forms.h"
+#include "app/TForm1.h"
 #include "common/Settings.h"
+#include "driver/TChassisform.h"
 
 namespace velomare::test {
 
@@ -37,6 +42,16 @@ class WindowTest : public ProgramTest {
   // The main window takes the focus, then this window gets it back: a return to a visible window.
   void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
   void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
+  // The user's road to another driver: the main window's driver button (which hides the
+  // enclosure windows), the values typed into the driver window's edits, and its OK.
+  using DriverEdit = QLineEdit* TChassisform::*;
+  void CommitDriver(std::initializer_list<std::pair<DriverEdit, const char*>> edits) {
+    forms::Form1->Eingabe->click();
+    TChassisform* driver = forms::Chassisform;
+    for (const auto& [edit, text] : edits) TypeInto(driver->*edit, QString::fromUtf8(text));
+    ASSERT_TRUE(driver->BitBtn1->isEnabled());
+    driver->BitBtn1->click();
+  }
 };
 
 }  // namespace velomare::test

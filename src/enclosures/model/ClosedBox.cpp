@@ -17,11 +17,7 @@ std::string T(double value) { return DotToComma(CutDecimals(FormatFixed(value, 3
 
 int DriverCount(int itemIndex) { return itemIndex > 0 ? itemIndex + 1 : 1; }
 
-void TakeSnapshot(ClosedDesign& design, const ClosedDriver& driver) {
-  design.snapshotQts = driver.qts;
-  design.snapshotVas = driver.vas;
-  design.snapshotFs = driver.fs;
-}
+void TakeSnapshot(ClosedDesign& design, const ClosedDriver& driver) { design.snapshot = driver; }
 
 ClosedDesignTexts Invalid() {
   ClosedDesignTexts texts;
@@ -182,8 +178,10 @@ bool ClosedPrintValid(const ClosedDesign& d, const ClosedDriver& driver) {
 }
 
 bool ClosedDriverChanged(const ClosedDesign& d, const ClosedDriver& driver) {
-  return std::fabs(driver.qts - d.snapshotQts) > 1e-8 || std::fabs(driver.fs - d.snapshotFs) > 1e-8 ||
-         std::fabs(driver.vas - d.snapshotVas) > 1e-8;
+  const ClosedDriver& s = d.snapshot;
+  const auto differs = [](double a, double b) { return std::fabs(a - b) > 1e-8; };
+  return differs(driver.qts, s.qts) || differs(driver.re, s.re) || differs(driver.fs, s.fs) ||
+         differs(driver.vas, s.vas) || differs(driver.vol, s.vol);
 }
 
 ClosedTip ClosedTipFor(double qts) {

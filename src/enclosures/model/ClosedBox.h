@@ -41,8 +41,10 @@ struct ClosedDesign {
   double qtsR = 0;         // Qts', 0 while Re <= 0
   double peakFrequency = 0;
   int driverCount = 1;
-  // The committed driver as it was at the end of the last design call.
-  double snapshotQts = 0, snapshotVas = 0, snapshotFs = 0;
+  // The committed driver as it was at the end of the last design call: the driver the shown
+  // design was made for. Re counts (with a series resistance it moves Qts'), and so does the
+  // displacement (it moves the total volume).
+  ClosedDriver snapshot;
   // Whether the last design that read the inputs passed its tests: a failed design keeps old
   // results beside newly read values, which must not be stored, exported or printed.
   bool lastDesignValid = false;
@@ -100,7 +102,8 @@ bool ClosedStoreValid(const ClosedDesign& design, const ClosedDriver& driver);
 // The printed page: the last design passed, Qts' > 0.3, Vas > 0.2, fs >= 10 and Vb > 0.2.
 bool ClosedPrintValid(const ClosedDesign& design, const ClosedDriver& driver);
 
-// The committed driver differs from the snapshot of the last design (by more than 1e-8).
+// The committed driver differs from the snapshot of the last design in Qts, Re, fs, Vas or the
+// displacement (by more than 1e-8).
 bool ClosedDriverChanged(const ClosedDesign& design, const ClosedDriver& driver);
 
 // The rule-of-thumb start: Qtc 0,707 for Qts <= 0.65, else 100 litres. The edit first gets the

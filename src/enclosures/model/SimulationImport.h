@@ -12,7 +12,7 @@
 
 namespace velomare {
 
-// Lines past this one are ignored; a file larger than the byte limit is not read at all.
+// Lines past this one are ignored, and so is what follows the first MiB of a larger file.
 inline constexpr int kImportLineLimit = 440;
 inline constexpr std::size_t kImportByteLimit = 1024 * 1024;
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -125,7 +126,12 @@ IniShape InspectIniBytes(std::string_view bytes) {
   return IniShape::Ini;
 }
 
-FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
+namespace {
+
+// What a read does with a file longer than its limit: refuse it, or keep its start.
+enum class Beyond { Refuse, KeepStart };
+
+FileBytes ReadUpTo(const std::string& path, std::size_t limit, Beyond beyond) {
   FileBytes result;
   if (gFileSeam) ++gFileSeam->reads;
   // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one for ever.
@@ -144,8 +150,9 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   if (::fstat(fd, &st) != 0) return finish(ReadStatus::Failed);
   if (!S_ISREG(st.st_mode)) return finish(ReadStatus::NotRegular);
   if (gFileSeam && gFileSeam->failRead && gFileSeam->failRead(path)) return finish(ReadStatus::Failed);
-  if (st.st_size > 0 && static_cast<std::uintmax_t>(st.st_size) > limit) return finish(ReadStatus::TooLarge);
-  result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+  const bool refuse = beyond == Beyond::Refuse;
+  if (refuse && st.st_size > 0 && static_cast<std::uintmax_t>(st.st_size) > limit) return finish(ReadStatus::TooLarge);
+  result.bytes.reserve(std::min(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0, limit));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -153,10 +160,25 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
     if (n < 0) return finish(ReadStatus::Failed);
     if (n == 0) break;
     // A file that grows while it is read (or claims a size of 0) is still held to the limit.
-    if (result.bytes.size() + static_cast<std::size_t>(n) > limit) return finish(ReadStatus::TooLarge);
+    const std::size_t room = limit - result.bytes.size();
+    if (static_cast<std::size_t>(n) > room) {
+      if (refuse) return finish(ReadStatus::TooLarge);
+      result.bytes.append(buffer, room);
+      const std::size_t lastLineEnd = result.bytes.rfind('\n');
+      result.bytes.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+      break;
+    }
     result.bytes.append(buffer, static_cast<std::size_t>(n));
   }
   return finish(ReadStatus::Ok);
+}
+
+}  // namespace
+
+FileBytes ReadRegularFile(const std::string& path, std::size_t limit) { return ReadUpTo(path, limit, Beyond::Refuse); }
+
+FileBytes ReadRegularFileStart(const std::string& path, std::size_t limit) {
+  return ReadUpTo(path, limit, Beyond::KeepStart);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

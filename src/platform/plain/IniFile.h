@@ -39,6 +39,10 @@ inline constexpr std::size_t kIniFileLimit = 4 * 1024 * 1024;
 // a FIFO or a device never stalls the program, and anything but a regular file is refused before
 // a byte is read; at most `limit` bytes are read, whatever the file claims its size to be.
 FileBytes ReadRegularFile(const std::string& path, std::size_t limit);
+// Reads the start of a regular file the same way: a file of at most `limit` bytes whole, of a
+// longer one the whole lines among its first `limit` bytes (a line cut by the limit is dropped).
+// The rest is never read, so a file of any size costs at most `limit` bytes.
+FileBytes ReadRegularFileStart(const std::string& path, std::size_t limit);
 // The bytes of a regular file of at most kIniFileLimit bytes, or nothing.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
