@@ -2,7 +2,13 @@
 // A fixture for driving one window through its controls: the program started with a fresh
 // settings folder (no about box), the window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <optional>
 
 #include "TestSupport.h"
 #include "app/Forms.h"
@@ -37,6 +43,36 @@ class WindowTest : public ProgramTest {
   // The main window takes the focus, then this window gets it back: a return to a visible window.
   void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
   void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
+
+  std::string Title() { return form()->windowTitle().toStdString(); }
+  // A choice in a list as the user makes it: the item is shown, then the list reports it (also
+  // when it was shown already).
+  static void Choose(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  }
+  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+  // A mouse move over the window's client area as the window system delivers it.
+  void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
+    QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(form(), &move);
+  }
+  // For windows with a response diagram: whether it holds a curve now.
+  bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
+  // A path in a folder of the test's own.
+  QString TempPath(const QString& name) { return QDir(temp.path()).filePath(name); }
+  // The next file dialogs answer with `path`; without one they are cancelled.
+  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
+    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
+  }
+  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
+  // The layout rules, in the language the window shows now.
+  void ExpectLayoutHolds(const char* language) {
+    const QStringList problems = LayoutProblems(form(), language);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+  }
+
+  QTemporaryDir temp;
 };
 
 }  // namespace velomare::test
