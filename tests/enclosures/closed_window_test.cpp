@@ -66,9 +66,7 @@ TEST_F(ClosedWindow, PresetsRerunTheDesignAndTurnPurpleUnderTheMouse) {
   Click(f->butterw);  // the edit holds the value already
   EXPECT_EQ(f->Label5->text(), "Resonanzfrequenz fc = 50,0 Hz");
   const QColor purple(128, 0, 128);
-  QMouseEvent over(QEvent::MouseMove, QPoint(3, 3), f->bessel->mapToGlobal(QPoint(3, 3)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-  QApplication::sendEvent(f->bessel, &over);
+  MoveMouse(QPoint(3, 3), Qt::NoButton, f->bessel);
   EXPECT_EQ(f->bessel->palette().color(QPalette::WindowText), purple);
   EXPECT_NE(f->linkwitz->palette().color(QPalette::WindowText), purple);
   MoveMouse(QPoint(600, 300));

@@ -52,10 +52,11 @@ class WindowTest : public ProgramTest {
     emit box->activated(index);
   }
   static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
-  // A mouse move over the window's client area as the window system delivers it.
-  void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
-    QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(form(), &move);
+  // A mouse move over the window's client area (or over one control) as the window system delivers it.
+  void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton, QWidget* over = nullptr) {
+    QWidget* target = over ? over : form();
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
   }
   // For windows with a response diagram: whether it holds a curve now.
   bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
@@ -66,11 +67,6 @@ class WindowTest : public ProgramTest {
     seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
   }
   void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
-  // The layout rules, in the language the window shows now.
-  void ExpectLayoutHolds(const char* language) {
-    const QStringList problems = LayoutProblems(form(), language);
-    EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
-  }
 
   QTemporaryDir temp;
 };
