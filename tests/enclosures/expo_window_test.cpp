@@ -11,7 +11,6 @@
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 
 namespace velomare::test {
@@ -86,19 +85,14 @@ TEST_F(ExpoWindow, ScrollBarShowsTheCrossSectionAndResetsBeforeItsRangeShrinks) 
 TEST_F(ExpoWindow, BadTextsShowPlaceholdersDisableTheScrollBarAndDrawNothing) {
   ShowActive();
   TExpo* f = form();
-  for (QLineEdit* edit : {f->fu, f->Ah}) {
-    for (const char* text : {"abc", "", "-5", "0", "123456789012345678901234567890", "1e999"}) {
-      Type(edit, text);
-      EXPECT_EQ(f->Label10->text(), "Xm") << text;
-      EXPECT_EQ(f->Label14->text(), "Fläche bei x") << text;
-      EXPECT_FALSE(f->ScrollBar1->isEnabled()) << text;
-      EXPECT_FALSE(ContourOnScreen()) << text;
-      ExpectNoNonFiniteTexts(f);
-      f->FormMouseMove(100, 300);  // the mouse over the plot reads nothing
-      EXPECT_EQ(Title(), "Exponential-Horn") << text;
-    }
-    Type(edit, edit == f->fu ? "100" : "500");
-  }
+  TypeIntoEach({f->fu, f->Ah}, BadNumberTexts(), [&](const QString&) {
+    EXPECT_EQ(f->Label10->text(), "Xm");
+    EXPECT_EQ(f->Label14->text(), "Fläche bei x");
+    EXPECT_FALSE(f->ScrollBar1->isEnabled());
+    EXPECT_FALSE(ContourOnScreen());
+    f->FormMouseMove(100, 300);  // the mouse over the plot reads nothing
+    EXPECT_EQ(Title(), "Exponential-Horn");
+  });
   Type(f->fu, "10");  // the chamber keeps its own test: an invalid fu still shows it
   Type(f->Edit1, "300");
   EXPECT_EQ(f->Label12->text(), "Druckkammervolumen 9.0 l");
@@ -209,13 +203,7 @@ TEST_F(ExpoWindow, EscCloseHelpPrintAndColourScheme) {
   ShowActive();
   TExpo* f = form();
   EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::white));
-  f->Button3->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests.front().topic, "QTX_contents0008");
-  f->Button4->click();
-  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
-  ASSERT_EQ(seam.printed.size(), 1);
-  EXPECT_EQ(seam.printed.front(), f);
+  ExpectHelpAndPrint(f->Button3, "QTX_contents0008", f->Button4);
   QTest::keyClick(f->fu, Qt::Key_Escape);
   EXPECT_FALSE(f->isVisible());
 }

@@ -11,7 +11,6 @@
 #include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/NumberText.h"
-#include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/ResponseDiagram.h"
 #include "enclosures/model/ComparisonStore.h"
@@ -244,16 +243,12 @@ TEST_F(ReflexWindow, SaveBoxRestoresOncePerShowAndWritesAtClosing) {
 TEST_F(ReflexWindow, BadInputNeverShowsNanOrInf) {
   TReflex* f = form();
   Activate();
-  for (const char* text : {"abc", "", "-", "1e999", "123456789012345678901234567890", "0,0000000000000001", "0", "-5"}) {
-    for (QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit3, f->Edit4}) {
-      Type(edit, text);
-      f->FormMouseMove(Qt::LeftButton, 300, 300);
-      ExpectNoNonFiniteTexts(f);
-      if (f->Diagram->Plot()) {
-        for (const PlotItem& item : f->Diagram->Plot()->items) EXPECT_EQ(item.text.find("nan"), std::string::npos);
-      }
+  TypeIntoEach({f->Edit1, f->Edit2, f->Edit3, f->Edit4}, BadNumberTexts(), [&](const QString&) {
+    f->FormMouseMove(Qt::LeftButton, 300, 300);
+    if (f->Diagram->Plot()) {
+      for (const PlotItem& item : f->Diagram->Plot()->items) EXPECT_EQ(item.text.find("nan"), std::string::npos);
     }
-  }
+  });
   Type(f->Edit4, "-7");  // Rs below -Re
   f->Button4->click();
   ExpectNoNonFiniteTexts(f);
@@ -271,9 +266,7 @@ TEST_F(ReflexWindow, TheDiameterLabelShowsThePortCalculatorAndHelpOpensItsTopic)
   EXPECT_EQ(forms::Durch->Edit2->text().toStdString(), FormatFixedComma(ReflexTuningFrequency(), 1, 1));
   forms::Durch->hide();
   Activate();
-  f->Button3->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0005");
+  ExpectHelpAndPrint(f->Button3, "QTX_contents0005");
 }
 
 }  // namespace

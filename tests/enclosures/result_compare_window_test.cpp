@@ -10,7 +10,6 @@
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 #include "enclosures/model/ComparisonStore.h"
 #include "enclosures/model/SimulationExport.h"
 #include "platform/plain/IniFile.h"
@@ -201,13 +200,7 @@ TEST_F(CompareWindow, ViewAllWheelAndDraggingMoveTheScrollBarsWithinTheirRanges)
 
 TEST_F(CompareWindow, PrintHelpAndEscape) {
   ShowAgain();
-  AnswerNo();
-  form()->Button3->click();
-  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
-  EXPECT_TRUE(seam.printed.isEmpty());
-  form()->Button4->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0025");
+  ExpectHelpAndPrint(form()->Button4, "QTX_contents0025", form()->Button3);
   QTest::keyClick(form(), Qt::Key_Escape);
   EXPECT_FALSE(form()->isVisible());
 }

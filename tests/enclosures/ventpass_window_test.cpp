@@ -10,7 +10,6 @@
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/ResponseDiagram.h"
 #include "enclosures/model/ComparisonStore.h"
@@ -222,13 +221,7 @@ TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsChecked) {
 
 TEST_F(VentpassWindow, PrintAndHelpGoThroughThePlatform) {
   Activate();
-  form()->Button4->click();
-  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
-  ASSERT_EQ(seam.printed.size(), 1);
-  EXPECT_EQ(seam.printed[0], form());
-  form()->Button5->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0023");
+  ExpectHelpAndPrint(form()->Button5, "QTX_contents0023", form()->Button4);
   QTest::keyClick(form(), Qt::Key_Escape);  // the cancel button
   EXPECT_FALSE(form()->isVisible());
 }
@@ -237,23 +230,11 @@ TEST_F(VentpassWindow, BadInputNeverShowsNanOrInfAndNothingIsStored) {
   Tventpass* f = form();
   Activate();
   const std::string before = settings->ReadSettings();
-  const QStringList texts = {"abc", "", "-", "1e999", "123456789012345678901234567890", "0,0000000000000001", "0", "-4"};
-  for (QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit3, f->Edit5, f->Edit6, f->Edit7}) {
-    const QString kept = edit->text();
-    for (const QString& text : texts) {
-      Type(edit, text);
-      ExpectNoNonFiniteTexts(f);
-      Choose(f->exportbox, 0);
-    }
-    Type(edit, kept);
-  }
+  TypeIntoEach({f->Edit1, f->Edit2, f->Edit3, f->Edit5, f->Edit6, f->Edit7}, BadNumberTexts(),
+               [&](const QString&) { Choose(f->exportbox, 0); });
   f->CheckBox3->click();
   f->CheckBox4->click();
-  for (QLineEdit* edit : {f->Edit4, f->Edit8})
-    for (const QString& text : texts) {
-      Type(edit, text);
-      ExpectNoNonFiniteTexts(f);
-    }
+  TypeIntoEach({f->Edit4, f->Edit8}, BadNumberTexts());
   for (int preset : {0, 1, 2}) Choose(f->ComboBox1, preset);
   ExpectNoNonFiniteTexts(f);
   f->close();

@@ -2,12 +2,14 @@
 // A fixture for driving one window through its controls: the program started with a fresh
 // settings folder (no about box), the window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <functional>
 #include <optional>
 
 #include "TestSupport.h"
@@ -67,6 +69,36 @@ class WindowTest : public ProgramTest {
     seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
   }
   void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
+  // The help button asks for the window's topic; the print button, if given, prints the window
+  // after asking.
+  void ExpectHelpAndPrint(QAbstractButton* help, const char* topic, QAbstractButton* print = nullptr) {
+    help->click();
+    ASSERT_EQ(seam.helpRequests.size(), 1);
+    EXPECT_EQ(seam.helpRequests[0].topic, topic);
+    if (!print) return;
+    print->click();
+    EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
+    ASSERT_EQ(seam.printed.size(), 1);
+    EXPECT_EQ(seam.printed[0], form());
+  }
+
+  // Texts a user may leave in a number edit that are no usable number.
+  static QStringList BadNumberTexts() { return {"abc", "", "-", ",", "-5", "0", "0,0000001", "1e999", QString(30, '9')}; }
+  // Types each text into each edit and gives the edit its text back after; after every text
+  // `check` runs with the text and no text of the window may show "nan" or "inf".
+  void TypeIntoEach(std::initializer_list<QLineEdit*> edits, const QStringList& texts,
+                    const std::function<void(const QString&)>& check = {}) {
+    for (QLineEdit* edit : edits) {
+      const QString kept = edit->text();
+      for (const QString& text : texts) {
+        SCOPED_TRACE(edit->objectName().toStdString() + " <- \"" + text.toStdString() + "\"");
+        Type(edit, text);
+        if (check) check(text);
+        ExpectNoNonFiniteTexts(form());
+      }
+      Type(edit, kept);
+    }
+  }
 
   QTemporaryDir temp;
 };
