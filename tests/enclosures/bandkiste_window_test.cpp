@@ -1,7 +1,6 @@
-// The closed bandpass window driven through its controls offscreen: the start design with the
-// built-in driver, the handler chains of the scroll bars and edits, hand edits that survive a
-// return to the window, the diagram's life under "AutoBoxSim", the caption read-out, store and
-// export through the seam (refused for a port that does not tune), the kept section and bad input.
+// The closed bandpass window driven through its controls offscreen: the handler chains of the
+// scroll bars and edits, the diagram, caption read-out, store and export (refused for a port that
+// does not tune), the kept section and bad input.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +36,7 @@ TEST_F(BandpassWindow, StartsWithTheBuiltInDriverAndShowsTheEditsAsTheStateHolds
   EXPECT_FALSE(f->Image2->isVisible());
 }
 
-TEST_F(BandpassWindow, ScrollBarsRunTheDesignAndTheEditsRecalculate) {
+TEST_F(BandpassWindow, ScrollBarsRunTheDesignTheEditsRecalculateAndSurviveAReturn) {
   Tbandkiste* f = form();
   Activate();
   f->ScrollBar1->setValue(7);  // Qt range 0.45 .. 1.10: position 100 stays
@@ -63,12 +62,7 @@ TEST_F(BandpassWindow, ScrollBarsRunTheDesignAndTheEditsRecalculate) {
   f->ScrollBar3->setValue(33);
   EXPECT_EQ(f->State().ql, 33);
   EXPECT_EQ(f->Label16->text(), "Verlustfaktor Ql = 33");
-}
-
-TEST_F(BandpassWindow, HandEditsSurviveAReturnToTheWindowButNotAnotherDriver) {
-  Tbandkiste* f = form();
-  Activate();
-  Type(f->Edit5, "30");
+  Type(f->Edit5, "30");  // hand edits survive a return to the window, but not another driver
   Reactivate();
   EXPECT_EQ(f->Edit5->text(), "30");
   ChassisQts = 0.35;

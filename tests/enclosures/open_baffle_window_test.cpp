@@ -1,6 +1,5 @@
-// The open-baffle window driven through its controls offscreen: the tuning label and the diagram
-// following the path, the Qtc label, the caption read-out, store, export, print and help through
-// the seam, the kept path and bad input.
+// The open-baffle window driven through its controls offscreen: tuning, diagram and Qtc label
+// following the path, caption read-out, store, export, print, help, the kept path, bad input.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +18,7 @@ namespace {
 
 class OpenWindow : public WindowTest<Toffen, &forms::offen> {};
 
-TEST_F(OpenWindow, StartStateAndTabOrderInBothLanguages) {
+TEST_F(OpenWindow, StartStateInBothLanguages) {
   Toffen* f = form();
   Activate();
   EXPECT_EQ(f->frameGeometry().size(), QSize(635, 465));
@@ -27,12 +26,6 @@ TEST_F(OpenWindow, StartStateAndTabOrderInBothLanguages) {
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
   EXPECT_FALSE(f->CheckBox1->isVisible());
   EXPECT_FALSE(f->Button5->isVisible());
-  QWidget* w = f->Button1;
-  for (QWidget* next : std::initializer_list<QWidget*>{f->Button2, f->Button3, f->Edit1, f->CheckBox1, f->Button4, f->Button5, f->exportbox}) {
-    w = w->nextInFocusChain();
-    while (w->focusProxy() == nullptr && w->parentWidget() != f && w != next) w = w->nextInFocusChain();
-    EXPECT_EQ(w, next) << next->objectName().toStdString();
-  }
   PaintNow(f);
   EXPECT_EQ(f->Label5->text(), "Einbaugüte Qtc= 0.1 bei 29 Hz ");
   SetLanguage("english");
@@ -64,7 +57,6 @@ TEST_F(OpenWindow, EveryKeystrokeRetunesAndTheDiagramFollowsAutoBoxSim) {
   Type(f->Edit1, "abc");
   EXPECT_EQ(f->Label3->text(), "-");
   EXPECT_EQ(f->OpenBaffleHalfPath(), 0.0);
-
   Option("AutoBoxSim", false);
   Type(f->Edit1, "100");
   Reactivate();

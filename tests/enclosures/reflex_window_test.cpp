@@ -1,7 +1,6 @@
-// The bass-reflex window driven through its controls offscreen: the rule of thumb at start, every
-// control recomputing at once, the alignments, the diagram on both axes and its caption read-out,
-// the port calculator's tuning, store, export and print through the seam (refused while the last
-// recompute failed its guard), the kept section and bad input.
+// The bass-reflex window driven through its controls offscreen: rule of thumb, alignments, diagram
+// and caption read-out, the port calculator's tuning, store, export and print (refused while the
+// last recompute failed its guard), the kept section and bad input.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>

@@ -65,7 +65,7 @@ TEST_F(VentpassWindow, TheFirstActivationFillsTheDerivedFieldsWithADecimalPoint)
   EXPECT_EQ(f->Edit4->text(), "95.0");
 }
 
-TEST_F(VentpassWindow, CrossSectionBoxesSwitchTheEntryAndTheNextChangeFollows) {
+TEST_F(VentpassWindow, CrossSectionBoxesSwitchTheEntryAndQlFollowsTheVolumesOrTheScrollBar) {
   Tventpass* f = form();
   Activate();
   EXPECT_FALSE(f->Edit4->isEnabled());
@@ -83,12 +83,7 @@ TEST_F(VentpassWindow, CrossSectionBoxesSwitchTheEntryAndTheNextChangeFollows) {
   const QString tuning = f->Edit9->text();  // clearing a tube length keeps the tuning shown
   Type(f->Edit3, "");
   EXPECT_EQ(f->Edit9->text(), tuning);
-}
-
-TEST_F(VentpassWindow, QlFollowsTheVolumesOrTheScrollBar) {
-  Tventpass* f = form();
-  Activate();
-  Type(f->Edit1, "5900");
+  Type(f->Edit1, "5900");  // Ql follows the volumes, or the scroll bar without "&Auto Ql"
   EXPECT_EQ(f->ScrollBar3->value(), 1);
   f->CheckBox2->click();
   f->ScrollBar3->setValue(30);
