@@ -80,6 +80,13 @@ TEST_F(BandpassWindow, DiagramMarksItsMaximumAndFollowsAutoBoxSim) {
   EXPECT_TRUE(std::any_of(plot.items.begin(), plot.items.end(),
                           [](const PlotItem& i) { return i.kind == PlotItem::Text && i.text.rfind("max ", 0) == 0; }));
   EXPECT_GT(plot.peakFrequency, f->State().lowerLimit);
+  const auto hasLine = [&](int x1, int y1, int x2, int y2) {
+    return std::any_of(plot.items.begin(), plot.items.end(), [&](const PlotItem& i) {
+      return i.kind == PlotItem::Line && i.x1 == x1 && i.y1 == y1 && i.x2 == x2 && i.y2 == y2;
+    });
+  };
+  for (int y : {257, 340, 422, 505}) EXPECT_TRUE(hasLine(15, y, 775, y)) << y;
+  for (int x : {157, 487, 630, 772}) EXPECT_TRUE(hasLine(x, 175, x, 505)) << x;
   Option("AutoBoxSim", false);
   Reactivate();
   Type(f->Edit5, "40");

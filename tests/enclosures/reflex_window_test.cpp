@@ -117,6 +117,10 @@ TEST_F(ReflexWindow, DiagramOnBothAxesAndTheCaptionReadOut) {
   f->log->setChecked(false);
   ASSERT_TRUE(DiagramShown());
   EXPECT_EQ(f->Diagram->Plot()->curve.size(), 201u);  // 1 to 200 Hz after the corner
+  const auto& items = f->Diagram->Plot()->items;  // "200" of the linear axis at 0.989 of Q
+  const auto label200 = std::find_if(items.begin(), items.end(), [](const PlotItem& i) { return i.text == "200"; });
+  ASSERT_NE(label200, items.end());
+  EXPECT_EQ(label200->x1, static_cast<int>(0.989 * 760) + 5);
   Type(f->Edit3, "1,5");  // 1,5 cm: drawn on the logarithmic axis only
   EXPECT_FALSE(DiagramShown());
   f->log->setChecked(true);
