@@ -187,6 +187,8 @@ TEST_F(BandpassWindow, CaptionReadOutFollowsThePointerAndTheLanguage) {
   MoveMouse(QPoint(487, 300), Qt::LeftButton);
   EXPECT_TRUE(f->windowTitle().startsWith("closed band pass subwoofer with push-pull (curve ")) << Title();
   EXPECT_FALSE(f->windowTitle().contains(','));
+  f->grab();
+  EXPECT_EQ(f->RadioButton2->text(), "tunnel");
 }
 
 TEST_F(BandpassWindow, SectionIsRestoredOncePerShowWithFallbacksAndSavedOnClose) {

@@ -35,7 +35,7 @@ class ExpoWindow : public WindowTest<TExpo, &forms::Expo> {
 TEST_F(ExpoWindow, DesignValuesWithTheDefaultDriverInBothLanguages) {
   ShowActive();
   TExpo* f = form();
-  EXPECT_EQ(f->size(), QSize(700, 475));
+  EXPECT_EQ(f->frameGeometry().size(), QSize(700, 475));
   EXPECT_EQ(f->Label10->text(), "Trichterlänge Xmax= 60.1 cm");
   EXPECT_EQ(f->Label14->text(), "bei x= 1cm, A=519cm² (=22.8x22.8cm)");
   EXPECT_EQ(f->ScrollBar1->maximum(), 60);
