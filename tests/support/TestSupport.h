@@ -16,6 +16,9 @@ class QLineEdit;
 
 #include "platform/Platform.h"
 
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 class QLineEdit;
 class QWidget;
 

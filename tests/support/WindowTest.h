@@ -2,10 +2,18 @@
 // A fixture for driving one window through its controls: the program started with a fresh
 // settings folder (no about box), the window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <initializer_list>
 #include <utility>
+#include <QMouseEvent>
+#include <QTest>
+#include <functional>
+#include <optional>
 
 #include "TestSupport.h"
 #include "app/Forms.h"
@@ -52,6 +60,57 @@ class WindowTest : public ProgramTest {
     ASSERT_TRUE(driver->BitBtn1->isEnabled());
     driver->BitBtn1->click();
   }
+
+  std::string Title() { return form()->windowTitle().toStdString(); }
+  static void Choose(QComboBox* box, int index) { ChooseItem(box, index); }
+  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+  // A mouse move over the window's client area (or over one control) as the window system delivers it.
+  void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton, QWidget* over = nullptr) {
+    QWidget* target = over ? over : form();
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+  }
+  // For windows with a response diagram: whether it holds a curve now.
+  bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
+  // A path in a folder of the test's own.
+  QString TempPath(const QString& name) { return QDir(temp.path()).filePath(name); }
+  // The next file dialogs answer with `path`; without one they are cancelled.
+  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
+    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
+  }
+  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
+  // The help button asks for the window's topic; the print button, if given, prints the window
+  // after asking.
+  void ExpectHelpAndPrint(QAbstractButton* help, const char* topic, QAbstractButton* print = nullptr) {
+    help->click();
+    ASSERT_EQ(seam.helpRequests.size(), 1);
+    EXPECT_EQ(seam.helpRequests[0].topic, topic);
+    if (!print) return;
+    print->click();
+    EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
+    ASSERT_EQ(seam.printed.size(), 1);
+    EXPECT_EQ(seam.printed[0], form());
+  }
+
+  // Texts a user may leave in a number edit that are no usable number.
+  static QStringList BadNumberTexts() { return {"abc", "", "-", ",", "-5", "0", "0,0000001", "1e999", QString(30, '9')}; }
+  // Types each text into each edit and gives the edit its text back after; after every text
+  // `check` runs with the text and no text of the window may show "nan" or "inf".
+  void TypeIntoEach(std::initializer_list<QLineEdit*> edits, const QStringList& texts,
+                    const std::function<void(const QString&)>& check = {}) {
+    for (QLineEdit* edit : edits) {
+      const QString kept = edit->text();
+      for (const QString& text : texts) {
+        SCOPED_TRACE(edit->objectName().toStdString() + " <- \"" + text.toStdString() + "\"");
+        Type(edit, text);
+        if (check) check(text);
+        ExpectNoNonFiniteTexts(form());
+      }
+      Type(edit, kept);
+    }
+  }
+
+  QTemporaryDir temp;
 };
 
 }  // namespace velomare::test
