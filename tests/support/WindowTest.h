@@ -37,6 +37,10 @@ class WindowTest : public ProgramTest {
   // The main window takes the focus, then this window gets it back: a return to a visible window.
   void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
   void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
+  void Press(const QString& button) { ClickButton(form(), button); }
+  void MoveMouse(QPoint at, Qt::MouseButtons held = Qt::NoButton) { test::MoveMouse(form(), at, held); }
+  int Pixels(QColor colour, int fromRow = 0) { return CountPixels(form(), colour, fromRow); }
+  void ResizeOuter(QSize outer) { test::ResizeOuter(form(), outer); }
 };
 
 }  // namespace velomare::test
