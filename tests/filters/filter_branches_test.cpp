@@ -23,17 +23,6 @@ class FilterBranches : public ::testing::Test {
   }
 };
 
-TEST_F(FilterBranches, FastGridHas290PointsAtTheDecadeMarks) {
-  EXPECT_EQ(FastFilterGrid(1), 1);
-  EXPECT_EQ(FastFilterGrid(100), 100);
-  EXPECT_EQ(FastFilterGrid(101), 110);
-  EXPECT_EQ(FastFilterGrid(190), 1000);
-  EXPECT_EQ(FastFilterGrid(280), 10000);
-  EXPECT_EQ(FastFilterGrid(290), 20000);
-  EXPECT_EQ(FastFilterGrid(291), 0);
-  for (int i = 2; i <= 290; ++i) EXPECT_GT(FastFilterGrid(i), FastFilterGrid(i - 1)) << i;
-}
-
 TEST_F(FilterBranches, StoreStartsEmptyWithAllArraysAtZero) {
   for (auto kind : {FilterBranchKind::LowPass, FilterBranchKind::BandPass, FilterBranchKind::HighPass}) {
     EXPECT_FALSE(BranchExported(kind));

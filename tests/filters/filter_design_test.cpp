@@ -24,6 +24,14 @@ std::map<Component, std::string> Texts(const FilterCalculation& c) {
   return m;
 }
 
+// The texts in the order they are written, e.g. "L2=0,00 L1=0,45 C2=0,00 C1=14,07".
+std::string Written(const FilterCalculation& c) {
+  static const char* names[] = {"C1", "L1", "C2", "L2"};
+  std::string out;
+  for (const auto& w : c.writes) out += (out.empty() ? "" : " ") + std::string(names[int(w.component)]) + "=" + w.text;
+  return out;
+}
+
 // Level in dB at frequency f of a ladder driven by a voltage source, series element first,
 // loaded by R. Each element is a series or shunt inductor (mH) or capacitor (µF); 0 is absent.
 struct Element {
@@ -56,41 +64,18 @@ std::vector<Element> LowPassLadder(const FilterCalculation& c) {
   return {{true, true, c.l1}, {false, false, c.c1}, {true, true, c.l2}, {false, false, c.c2}};
 }
 
-TEST(FilterParts, WorkedExamplesOfTheHighAndLowPass) {
+TEST(FilterParts, WorkedExamplesOfTheHighAndLowPassWrittenLastToFirst) {
   const FilterCalculation hp = CalcHighPassParts("4", "2000", 2, Characteristic::Butterworth);
   EXPECT_NEAR(hp.c1, 14.0674, 1e-4);
   EXPECT_NEAR(hp.l1, 0.450158, 1e-6);
-  EXPECT_EQ(hp.c2, 0.0);
-  EXPECT_EQ(hp.l2, 0.0);
-  auto t = Texts(hp);
-  EXPECT_EQ(t[Component::C1], "14,07");
-  EXPECT_EQ(t[Component::L1], "0,45");
-  EXPECT_EQ(t[Component::C2], "0,00");
-  EXPECT_EQ(t[Component::L2], "0,00");
-  // Written last to first.
-  ASSERT_EQ(hp.writes.size(), 4u);
-  EXPECT_EQ(hp.writes[0].component, Component::L2);
-  EXPECT_EQ(hp.writes[3].component, Component::C1);
-
-  const FilterCalculation lp = CalcLowPassParts("4", "2000", 2, Characteristic::Butterworth);
-  t = Texts(lp);
-  EXPECT_EQ(t[Component::L1], "0,45");
-  EXPECT_EQ(t[Component::C1], "14,067");
-  EXPECT_EQ(t[Component::L2], "0,00");
-  EXPECT_EQ(t[Component::C2], "0,000");
-  ASSERT_EQ(lp.writes.size(), 4u);
-  EXPECT_EQ(lp.writes[0].component, Component::C2);
-  EXPECT_EQ(lp.writes[3].component, Component::L1);
-
+  EXPECT_EQ(Written(hp), "L2=0,00 L1=0,45 C2=0,00 C1=14,07");
+  EXPECT_EQ(Written(CalcLowPassParts("4", "2000", 2, Characteristic::Butterworth)), "C2=0,000 L2=0,00 C1=14,067 L1=0,45");
   // Third-order Butterworth high pass at 4 ohm, 2 kHz: 0.1061/(Rf), 0.1194·R/f, 0.3183/(Rf).
   const FilterCalculation hp3 = CalcHighPassParts("4", "2000", 3, Characteristic::Butterworth);
   EXPECT_NEAR(hp3.c1, 0.1061e6 / 8000, 0.01);
   EXPECT_NEAR(hp3.l1, 0.1194e3 * 4 / 2000, 0.0002);
   EXPECT_NEAR(hp3.c2, 0.3183e6 / 8000, 0.01);
-  t = Texts(hp3);
-  EXPECT_EQ(t[Component::C1], "13,26");
-  EXPECT_EQ(t[Component::L1], "0,24");
-  EXPECT_EQ(t[Component::C2], "39,79");
+  EXPECT_EQ(Written(hp3), "L2=0,00 L1=0,24 C2=39,79 C1=13,26");
 }
 
 TEST(FilterParts, LadderLevelAtTheCutOffMatchesTheAlignment) {
@@ -189,23 +174,10 @@ TEST(FilterParts, BandPassExamplesAndValidity) {
   EXPECT_NEAR(c.l2, 0.900316, 1e-6);
   EXPECT_NEAR(c.l1, 0.180063, 1e-6);
   EXPECT_NEAR(c.c2, 5.62698, 1e-5);
-  auto t = Texts(c);
-  EXPECT_EQ(t[Component::C1], "28,13");
-  EXPECT_EQ(t[Component::L2], "0,900");
-  EXPECT_EQ(t[Component::L1], "0,180");
-  EXPECT_EQ(t[Component::C2], "5,63");
-  EXPECT_EQ(c.writes[0].component, Component::C1);
-  EXPECT_EQ(c.writes[1].component, Component::C2);
-  EXPECT_EQ(c.writes[2].component, Component::L1);
-  EXPECT_EQ(c.writes[3].component, Component::L2);
+  EXPECT_EQ(Written(c), "C1=28,13 C2=5,63 L1=0,180 L2=0,900");
   EXPECT_EQ(c.secondStageEnabled, true);
-
   c = CalcBandPassParts("4", "1000", "5000", 0);
-  t = Texts(c);
-  EXPECT_EQ(t[Component::C1], "39,79");
-  EXPECT_EQ(t[Component::L1], "0,127");
-  EXPECT_EQ(t[Component::L2], "0,000");
-  EXPECT_EQ(t[Component::C2], "0,00");
+  EXPECT_EQ(Written(c), "C1=39,79 C2=0,00 L1=0,127 L2=0,000");
   EXPECT_EQ(c.secondStageEnabled, false);
 
   // Each 12 dB preset's halves: the high-pass half at fgu, the low-pass half at fgo, as in the
@@ -244,19 +216,45 @@ FilterValues Values(double z, double c1, double l1, double c2 = 0, double l2 = 0
   return v;
 }
 
-TEST(FilterQuality, HighAndLowPassByOrder) {
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 31.25, 1), 2, true), "quality = 0.707");
-  EXPECT_EQ(FilterQualityText(FilterKind::LowPass, Values(4, 31.25, 1), 2, false), "Güte = 0,707");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 31.25, 0), 2, true), "quality = 0.000");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 1, 1), 1, true), "quality = 0.707");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 1, 1), 1, false), "Güte = 0,707");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 1, 1), 3, true), "");
-  EXPECT_EQ(FilterQualityText(FilterKind::LowPass, Values(4, 1, 1), 4, false), "");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(0, 1, 1), 2, true), "Q ?");
-  EXPECT_EQ(FilterQualityText(FilterKind::LowPass, Values(-1, 1, 1), 1, false), "Q ?");
-  // A quality with more than ten characters loses decimals only.
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(1e8, 1e6, 1e-3), 2, true), "quality = 100000000000");
-  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, Values(4, 32, 1), 2, true), "quality = 0.716");
+TEST(FilterQuality, ByKindOrderAndLanguage) {
+  const auto hp = FilterKind::HighPass, lp = FilterKind::LowPass, bp = FilterKind::BandPass;
+  const struct {
+    FilterKind kind;
+    FilterValues v;
+    int order;
+    bool english;
+    std::optional<std::string> text;
+  } rows[] = {
+      {hp, Values(4, 31.25, 1), 2, true, "quality = 0.707"},
+      {lp, Values(4, 31.25, 1), 2, false, "Güte = 0,707"},
+      {hp, Values(4, 31.25, 0), 2, true, "quality = 0.000"},
+      {hp, Values(4, 1, 1), 1, true, "quality = 0.707"},
+      {hp, Values(4, 1, 1), 3, true, ""},
+      {lp, Values(4, 1, 1), 4, false, ""},
+      {hp, Values(0, 1, 1), 2, true, "Q ?"},
+      {lp, Values(-1, 1, 1), 1, false, "Q ?"},
+      // More than ten characters lose decimals only.
+      {hp, Values(1e8, 1e6, 1e-3), 2, true, "quality = 100000000000"},
+      {hp, Values(4, 32, 1), 2, true, "quality = 0.716"},
+      // sqrt(L1/C1)/Z with L1 = Z/(2π fo), C1 = 1/(2π fu Z): sqrt(fu/fo) = 0.447.
+      {bp, Values(4, 1e6 / (2 * kPi * 1000 * 4), 4e3 / (2 * kPi * 5000)), 0, true,
+       "quality = 0.7; total resonant circuit quality 0.447"},
+      {bp, Values(4, 1e6 / (2 * kPi * 1000 * 4), 4e3 / (2 * kPi * 5000)), 0, false,
+       "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447"},
+      {bp, Values(0, 10, 1), 0, true, "Q ?"},
+      {bp, Values(4, 10, 1, 5, 0), 0, true, "Q ?"},
+      {bp, Values(4, 10, 1, -5, 1), 0, true, "Q ?"},
+      {bp, Values(4, 10, 1, 5, -1), 0, true, "Q ?"},
+      // L1 or C1 too small keeps the label.
+      {bp, Values(4, 0.0001, 1), 0, true, std::nullopt},
+      {bp, Values(4, 10, 0), 0, true, std::nullopt},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(FilterQualityText(row.kind, row.v, row.order, row.english), row.text)
+        << int(row.kind) << " " << row.v.z << " " << row.v.c1 << " " << row.v.l1 << " order " << row.order;
+  FilterValues v;
+  TakeCalculation(v, CalcBandPassParts("4", "1000", "5000", 3));
+  EXPECT_EQ(FilterQualityText(bp, v, 0, false), "Güte des Tiefpasses 0,707; Güte des Hochpasses 0,707");
 }
 
 TEST(FilterQuality, ComputedSecondOrderDesignsShowTheirAlignment) {
@@ -289,26 +287,6 @@ TEST(FilterQuality, ComputedSecondOrderDesignsShowTheirAlignment) {
   EXPECT_EQ(FilterQualityText(FilterKind::HighPass, exact, 2, true), "quality = 0.577");
 }
 
-TEST(FilterQuality, BandPass) {
-  const FilterCalculation first = CalcBandPassParts("4", "1000", "5000", 0);
-  FilterValues v;
-  TakeCalculation(v, first);
-  // sqrt(L1/C1)/Z with L1 = Z/(2π fo), C1 = 1/(2π fu Z): sqrt(fu/fo) = 0.447.
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, v, 0, true),
-            "quality = 0.7; total resonant circuit quality 0.447");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, v, 0, false), "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447");
-  TakeCalculation(v, CalcBandPassParts("4", "1000", "5000", 3));
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, v, 0, true), "quality of low pass 0.707; quality of high pass 0.707");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, v, 0, false), "Güte des Tiefpasses 0,707; Güte des Hochpasses 0,707");
-  // Undefined cases read "Q ?"; L1 or C1 too small keeps the label.
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(0, 10, 1), 0, true), "Q ?");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(4, 10, 1, 5, 0), 0, true), "Q ?");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(4, 10, 1, -5, 1), 0, true), "Q ?");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(4, 10, 1, 5, -1), 0, true), "Q ?");
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(4, 0.0001, 1), 0, true), std::nullopt);
-  EXPECT_EQ(FilterQualityText(FilterKind::BandPass, Values(4, 10, 0), 0, true), std::nullopt);
-}
-
 TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
   const ComponentStepRule c1{0.5, false, 0.0001, 1000, false, 2};
   EXPECT_EQ(StepComponentText("4,7", UpDownDirection::Up, c1), "5.60");
@@ -328,37 +306,28 @@ TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
   EXPECT_EQ(StepComponentText("0,0001", UpDownDirection::Up, inclusive), std::nullopt);
 }
 
-TEST(FilterSteps, FrequencyStepsByDecade) {
-  const auto step = [](const char* v, UpDownDirection d) {
-    return StepFrequencyText(FrequencyEdit::Single, v, "", d);
+TEST(FilterSteps, FrequencyStepsByDecadeInsideTheRangeAndAgainstThePartner) {
+  using D = UpDownDirection;
+  const auto single = FrequencyEdit::Single, lower = FrequencyEdit::BandLower, upper = FrequencyEdit::BandUpper;
+  const struct {
+    FrequencyEdit edit;
+    const char* from;
+    const char* partner;
+    D direction;
+    const char* to;  // empty: no step
+  } rows[] = {
+      {single, "100", "", D::Down, "99"},       {single, "100", "", D::Up, "110"},     {single, "1000", "", D::Down, "990"},
+      {single, "1000", "", D::Up, "1100"},      {single, "10000", "", D::Down, "9900"}, {single, "10000", "", D::Up, "11000"},
+      {single, "24000", "", D::Up, "25000"},    {single, "25000", "", D::Up, ""},      {single, "20", "", D::Down, ""},
+      {single, "50000", "", D::Down, "49000"},  {single, "-7", "", D::Up, "-6"},       {single, "12,6", "", D::Up, "14"},
+      {single, "x", "", D::None, "2000"},       {lower, "1000", "1000", D::Up, ""},    {upper, "1000", "1000", D::Down, ""},
+      {lower, "1000", "1000", D::Down, "990"},  {upper, "1000", "1000", D::Up, "1100"}, {lower, "18", "5000", D::Up, ""},
+      {lower, "19", "5000", D::Up, "20"},       {upper, "25100", "1000", D::Down, "24100"},
+      {upper, "26000", "1000", D::Down, ""},    {lower, "1000", "x", D::Down, ""},     {upper, "0", "1000", D::Up, ""},
   };
-  EXPECT_EQ(step("100", UpDownDirection::Down), "99");
-  EXPECT_EQ(step("100", UpDownDirection::Up), "110");
-  EXPECT_EQ(step("1000", UpDownDirection::Down), "990");
-  EXPECT_EQ(step("1000", UpDownDirection::Up), "1100");
-  EXPECT_EQ(step("10000", UpDownDirection::Down), "9900");
-  EXPECT_EQ(step("10000", UpDownDirection::Up), "11000");
-  EXPECT_EQ(step("24000", UpDownDirection::Up), "25000");
-  EXPECT_EQ(step("25000", UpDownDirection::Up), std::nullopt);
-  EXPECT_EQ(step("20", UpDownDirection::Down), std::nullopt);
-  EXPECT_EQ(step("50000", UpDownDirection::Down), "49000");
-  EXPECT_EQ(step("-7", UpDownDirection::Up), "-6");
-  EXPECT_EQ(step("12,6", UpDownDirection::Up), "14");
-  EXPECT_EQ(step("x", UpDownDirection::None), "2000");
-  // Band pass: within 19 to 25100 Hz and against the partner.
-  const auto band = [](FrequencyEdit e, const char* v, const char* partner, UpDownDirection d) {
-    return StepFrequencyText(e, v, partner, d);
-  };
-  EXPECT_EQ(band(FrequencyEdit::BandLower, "1000", "1000", UpDownDirection::Up), std::nullopt);
-  EXPECT_EQ(band(FrequencyEdit::BandUpper, "1000", "1000", UpDownDirection::Down), std::nullopt);
-  EXPECT_EQ(band(FrequencyEdit::BandLower, "1000", "1000", UpDownDirection::Down), "990");
-  EXPECT_EQ(band(FrequencyEdit::BandUpper, "1000", "1000", UpDownDirection::Up), "1100");
-  EXPECT_EQ(band(FrequencyEdit::BandLower, "18", "5000", UpDownDirection::Up), std::nullopt);
-  EXPECT_EQ(band(FrequencyEdit::BandLower, "19", "5000", UpDownDirection::Up), "20");
-  EXPECT_EQ(band(FrequencyEdit::BandUpper, "25100", "1000", UpDownDirection::Down), "24100");
-  EXPECT_EQ(band(FrequencyEdit::BandUpper, "26000", "1000", UpDownDirection::Down), std::nullopt);
-  EXPECT_EQ(band(FrequencyEdit::BandLower, "1000", "x", UpDownDirection::Down), std::nullopt);
-  EXPECT_EQ(band(FrequencyEdit::BandUpper, "0", "1000", UpDownDirection::Up), std::nullopt);
+  for (const auto& row : rows)
+    EXPECT_EQ(StepFrequencyText(row.edit, row.from, row.partner, row.direction).value_or(""), row.to)
+        << int(row.edit) << " " << row.from << " partner " << row.partner << " direction " << int(row.direction);
 }
 
 TEST(FilterCursor, ReadOutInvertsTheDiagramGeometry) {
@@ -408,38 +377,19 @@ TEST_F(FilterSections, RestoreTakesValuesInsideTheirRangesAndDefaultsOtherwise) 
                        "[Hochpass]\r\nZ=8,5\r\nf=2500\r\nGuete=3\r\nOrdnung=4\r\nC1=999\r\nL1=9999\r\nC2=1000\r\nL2=0\r\n"
                        "[Tiefpass]\r\nZ=0.5\r\nfo=20\r\nOrdnung=7\r\nguete=9\r\nL1=1000\r\nC1=abc\r\n"
                        "[Bandpass]\r\nZ=1001\r\nfu=20000\r\nfo=3000\r\nOrdnung=1\r\n");
+  // Z, f, fo, order, characteristic, preset, then C1, L1, C2, L2 ("-" where none is restored).
+  const auto restored = [](const platform::IniFile& ini, FilterKind kind) {
+    const FilterRestore r = ReadFilterSection(ini, kind);
+    std::string out = r.z + " " + r.f + " " + r.fo + " " + std::to_string(r.order) + " " +
+                      std::to_string(int(r.characteristic)) + " " + std::to_string(r.presetIndex);
+    for (const auto& c : {r.c1, r.l1, r.c2, r.l2}) out += " " + c.value_or("-");
+    return out;
+  };
   const platform::IniFile ini(path);
-  FilterRestore r = ReadFilterSection(ini, FilterKind::HighPass);
-  EXPECT_EQ(r.z, "8.5");
-  EXPECT_EQ(r.f, "2500");
-  EXPECT_EQ(r.order, 4);
-  EXPECT_EQ(r.characteristic, Characteristic::Linkwitz);
-  EXPECT_EQ(r.c1, "999");
-  EXPECT_EQ(r.l1, "9999");
-  EXPECT_EQ(r.c2, std::nullopt);
-  EXPECT_EQ(r.l2, std::nullopt);
-
-  r = ReadFilterSection(ini, FilterKind::LowPass);
-  EXPECT_EQ(r.z, "4");
-  EXPECT_EQ(r.f, "2000");
-  EXPECT_EQ(r.order, 2);
-  EXPECT_EQ(r.characteristic, Characteristic::Butterworth);
-  EXPECT_EQ(r.l1, std::nullopt);
-  EXPECT_EQ(r.c1, std::nullopt);
-
-  r = ReadFilterSection(ini, FilterKind::BandPass);
-  EXPECT_EQ(r.z, "4");
-  EXPECT_EQ(r.f, "1000");
-  EXPECT_EQ(r.fo, "5000");  // not above the stored fu
-  EXPECT_EQ(r.presetIndex, 0);
-
-  // A missing file or section: every default.
-  const platform::IniFile none((dir / "missing.ini").string());
-  r = ReadFilterSection(none, FilterKind::BandPass);
-  EXPECT_EQ(r.z, "4");
-  EXPECT_EQ(r.f, "1000");
-  EXPECT_EQ(r.fo, "5000");
-  EXPECT_EQ(r.presetIndex, 3);
+  EXPECT_EQ(restored(ini, FilterKind::HighPass), "8.5 2500  4 3 3 999 9999 - -");
+  EXPECT_EQ(restored(ini, FilterKind::LowPass), "4 2000  2 1 3 - - - -");
+  EXPECT_EQ(restored(ini, FilterKind::BandPass), "4 1000 5000 1 1 0 - - - -") << "fo not above the stored fu";
+  EXPECT_EQ(restored(platform::IniFile((dir / "missing.ini").string()), FilterKind::BandPass), "4 1000 5000 2 1 3 - - - -");
 }
 
 TEST_F(FilterSections, AFailedWriteIsReported) {

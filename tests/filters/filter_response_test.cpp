@@ -17,20 +17,20 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kDeg = 180.0 / kPi;
 
-// A second-order section 1/(1 + a·s + b·s²) (low pass) or b·s²/(...) (high pass) at w0 = 2πf0
-// with the load R: series L = a·R/w0 and shunt C = b/(a·R·w0) for the low pass; for the high
-// pass series C and shunt L with L·C = b/w0² and L/R = a... built from the dual: H(s) =
-// s²LC/(s²LC + sL/R + 1), so L = a'·R/w0 with a' = b/a... kept simple: both use
-// L/R = a/w0 and L·C = b/w0².
-FilterValues Section(double r, double f0, double a, double b, bool highPass) {
+// A second-order section 1/(1 + a·s/w0 + b·s²/w0²) on the load R: series L = a·R/w0 and
+// L·C = b/w0². The same parts make the high pass with C1 in series and L1 across the load.
+FilterValues Section(double r, double f0, double a, double b) {
   const double w0 = 2 * kPi * f0;
-  const double l = a * r / w0;          // henry
-  const double c = b / (w0 * w0 * l);   // farad
+  const double l = a * r / w0;         // henry
+  const double c = b / (w0 * w0 * l);  // farad
   FilterValues v;
-  v.z = r;
-  v.l1 = l * 1e3;
-  v.c1 = c * 1e6;
-  (void)highPass;
+  v.z = r, v.l1 = l * 1e3, v.c1 = c * 1e6;
+  return v;
+}
+
+FilterValues Parts(double z, double c1, double l1) {
+  FilterValues v;
+  v.z = z, v.c1 = c1, v.l1 = l1;
   return v;
 }
 
@@ -42,59 +42,49 @@ FilterResponsePoint At(FilterKind kind, const FilterValues& v, double f) {
   return p.value_or(FilterResponsePoint{});
 }
 
-TEST(FilterResponse, SecondOrderButterworthHighAndLowPassMatchTheirMagnitudeFormula) {
-  const FilterValues v = Section(8, 1000, std::sqrt(2.0), 1, true);
-  // High pass: C1 in series, L1 across the load; |H|² = 1/(1 + x⁻⁴).
-  const FilterResponsePoint hp0 = At(FilterKind::HighPass, v, 1000);
-  EXPECT_NEAR(hp0.level, -3.0103, 1e-4);
-  EXPECT_NEAR(hp0.phase * kDeg, 90, 1e-6);
-  const FilterResponsePoint hpHalf = At(FilterKind::HighPass, v, 500);
-  EXPECT_NEAR(hpHalf.level, 10 * std::log10(1.0 / 17), 1e-6);
-  EXPECT_NEAR(hpHalf.phase * kDeg, 136.69, 0.01);
-  // Low pass with the same parts: |H|² = 1/(1 + x⁴).
-  const FilterResponsePoint lp0 = At(FilterKind::LowPass, v, 1000);
-  EXPECT_NEAR(lp0.level, -3.0103, 1e-4);
-  EXPECT_NEAR(lp0.phase * kDeg, -90, 1e-6);
-  const FilterResponsePoint lpDouble = At(FilterKind::LowPass, v, 2000);
-  EXPECT_NEAR(lpDouble.level, -12.304, 1e-3);
-  EXPECT_NEAR(lpDouble.phase * kDeg, -136.69, 0.01);
+TEST(FilterResponse, CircuitsMatchTheirTextbookTransferFunctions) {
+  const FilterValues butterworth = Section(8, 1000, std::sqrt(2.0), 1);
+  const double rc = 8 * 10e-6, lr = 1e-3 / 8;
+  // The 6 dB band pass: |wL - 1/(wC)| = R above the resonance at w = (R/L + sqrt((R/L)² + 4/(LC)))/2.
+  const double wUpper = (4 / 1e-3 + std::sqrt(16 / 1e-6 + 4 / (1e-3 * 10e-6))) / 2;
+  const struct {
+    const char* name;
+    FilterKind kind;
+    FilterValues v;
+    double f, level, degrees;
+  } rows[] = {
+      // |H|² = 1/(1 + x⁻⁴) and 1/(1 + x⁴).
+      {"2nd-order high pass at fc", FilterKind::HighPass, butterworth, 1000, -3.0103, 90},
+      {"2nd-order high pass an octave below", FilterKind::HighPass, butterworth, 500, 10 * std::log10(1.0 / 17), 136.69},
+      {"2nd-order low pass at fc", FilterKind::LowPass, butterworth, 1000, -3.0103, -90},
+      {"2nd-order low pass an octave above", FilterKind::LowPass, butterworth, 2000, -12.304, -136.69},
+      // 3/(s² + 3s + 3) scaled to -3 dB at w = 1: 1/(1 + 1.36165 s + 0.61803 s²).
+      {"Bessel low pass at fc", FilterKind::LowPass, Section(4, 2000, 1.36165, 0.61803), 2000, -3.0103, -74.33},
+      {"1st-order high pass at 1/(2πRC)", FilterKind::HighPass, Parts(8, 10, 0), 1 / (2 * kPi * rc), -3.0103, 45},
+      {"1st-order low pass at R/(2πL)", FilterKind::LowPass, Parts(8, 0, 1), 1 / (2 * kPi * lr), -3.0103, -45},
+      {"6 dB band pass at resonance", FilterKind::BandPass, Parts(4, 10, 1), 1 / (2 * kPi * std::sqrt(1e-8)), 0, 0},
+      {"6 dB band pass above it", FilterKind::BandPass, Parts(4, 10, 1), wUpper / (2 * kPi), -3.0103, -45},
+  };
+  for (const auto& row : rows) {
+    const FilterResponsePoint p = At(row.kind, row.v, row.f);
+    EXPECT_NEAR(p.level, row.level, 1e-3) << row.name;
+    EXPECT_NEAR(p.phase * kDeg, row.degrees, 0.01) << row.name;
+  }
 }
 
-TEST(FilterResponse, BesselLowPassNormalisedToMinus3dBHasItsPhaseAtTheCutOff) {
-  // 3/(s² + 3s + 3) scaled by 1.36165 to -3 dB at w = 1: 1/(1 + 1.36165 s + 0.61803 s²).
-  const FilterValues v = Section(4, 2000, 1.36165, 0.61803, false);
-  const FilterResponsePoint p = At(FilterKind::LowPass, v, 2000);
-  EXPECT_NEAR(p.level, -3.01, 0.01);
-  EXPECT_NEAR(p.phase * kDeg, -74.33, 0.01);
-}
-
-TEST(FilterResponse, FirstOrderCutOffsAreAtMinus3dBAndFortyFiveDegrees) {
-  FilterValues hp;
-  hp.z = 8, hp.c1 = 10;  // fc = 1/(2πRC)
-  const double fc = 1 / (2 * kPi * 8 * 10e-6);
-  const FilterResponsePoint h = At(FilterKind::HighPass, hp, fc);
-  EXPECT_NEAR(h.level, -3.0103, 1e-4);
-  EXPECT_NEAR(h.phase, kPi / 4, 1e-9);
-  FilterValues lp;
-  lp.z = 8, lp.l1 = 1;  // fc = R/(2πL)
-  const FilterResponsePoint l = At(FilterKind::LowPass, lp, 8 / (2 * kPi * 1e-3));
-  EXPECT_NEAR(l.level, -3.0103, 1e-4);
-  EXPECT_NEAR(l.phase, -kPi / 4, 1e-9);
-}
-
-TEST(FilterResponse, SixDecibelBandPassIsASeriesResonance) {
-  FilterValues v;
-  v.z = 4, v.l1 = 1, v.c1 = 10;
-  const double l = 1e-3, c = 10e-6;
-  const double f0 = 1 / (2 * kPi * std::sqrt(l * c));
-  const FilterResponsePoint top = At(FilterKind::BandPass, v, f0);
-  EXPECT_NEAR(top.level, 0, 1e-9);
-  EXPECT_NEAR(top.phase, 0, 1e-9);
-  // |wL - 1/(wC)| = R: w = (R/L ± sqrt((R/L)² + 4/(LC)))/2 above the resonance.
-  const double w = (4 / l + std::sqrt(16 / (l * l) + 4 / (l * c))) / 2;
-  const FilterResponsePoint upper = At(FilterKind::BandPass, v, w / (2 * kPi));
-  EXPECT_NEAR(upper.level, -3.0103, 1e-4);
-  EXPECT_NEAR(upper.phase, -kPi / 4, 1e-9);
+TEST(FilterResponse, AnUnderflowingLevelIsHeldAtTheFloor) {
+  // A first-order high pass of 1e-3 ohm and 1e-15 µF at 10 Hz passes |H| = R·wC = 6.3e-23,
+  // -444 dB: held at the floor. With 1e-12 µF it is -384 dB, above the floor, and shown as it is.
+  const struct {
+    double c1, level;
+  } rows[] = {{1e-15, -400},
+              {1e-12, 20 * std::log10(1e-3 * 2 * kPi * 10 * 1e-18)},
+              {1e-10, 20 * std::log10(1e-3 * 2 * kPi * 10 * 1e-16)}};
+  for (const auto& row : rows) {
+    const auto p = EvaluateFilterCircuit(FilterCircuitType::HighPass1, Parts(1e-3, row.c1, 0), 10);
+    ASSERT_TRUE(p) << row.c1;
+    EXPECT_NEAR(p->level, row.level, 1e-6) << row.c1;
+  }
 }
 
 // Series L1 and C1, then L2, C2 and the load in parallel, evaluated as impedances.
@@ -136,28 +126,36 @@ TEST(FilterResponse, TwelveDecibelBandPassEqualsTheLadderWithAContinuousPhase) {
   }
 }
 
-TEST(FilterResponse, ComponentSetsThatMakeNoCircuitAreRejected) {
-  FilterValues v;
-  v.z = 4, v.c1 = 14, v.l1 = 0.45;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::HighPass, v), FilterCircuitType::HighPass2);
-  v.l1 = 0;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::HighPass, v), FilterCircuitType::HighPass1);
-  v.l1 = -1;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::HighPass, v), FilterCircuitType::None);
-  v.l1 = 0.45, v.c2 = 3;  // third order
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::HighPass, v), FilterCircuitType::None);
-  v.c2 = 0, v.z = 0;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::HighPass, v), FilterCircuitType::None);
-
-  FilterValues bp;
-  bp.z = 4, bp.l1 = 1, bp.c1 = 10, bp.l2 = 5e-9, bp.c2 = 5e-9;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::BandPass, bp), FilterCircuitType::BandPass12);
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::BandPass, bp, CircuitMatch::ExportTolerance),
-            FilterCircuitType::BandPass6);
-  bp.c2 = 0, bp.l2 = 2;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::BandPass, bp, CircuitMatch::ExportTolerance), FilterCircuitType::None);
-  bp.c2 = 2, bp.l2 = 0;
-  EXPECT_EQ(SelectFilterCircuit(FilterKind::BandPass, bp), FilterCircuitType::None);
+TEST(FilterResponse, TheCircuitFollowsFromTheNonZeroComponents) {
+  const auto set = [](double z, double c1, double l1, double c2, double l2) {
+    FilterValues v;
+    v.z = z, v.c1 = c1, v.l1 = l1, v.c2 = c2, v.l2 = l2;
+    return v;
+  };
+  using T = FilterCircuitType;
+  const struct {
+    const char* name;
+    FilterKind kind;
+    FilterValues v;
+    CircuitMatch match;
+    T circuit;
+  } rows[] = {
+      {"high pass C1 L1", FilterKind::HighPass, set(4, 14, 0.45, 0, 0), CircuitMatch::Exact, T::HighPass2},
+      {"high pass C1", FilterKind::HighPass, set(4, 14, 0, 0, 0), CircuitMatch::Exact, T::HighPass1},
+      {"negative L1", FilterKind::HighPass, set(4, 14, -1, 0, 0), CircuitMatch::Exact, T::None},
+      {"third order", FilterKind::HighPass, set(4, 14, 0.45, 3, 0), CircuitMatch::Exact, T::None},
+      {"Z = 0", FilterKind::HighPass, set(0, 14, 0.45, 0, 0), CircuitMatch::Exact, T::None},
+      {"low pass L1 C1", FilterKind::LowPass, set(4, 14, 0.45, 0, 0), CircuitMatch::Exact, T::LowPass2},
+      {"low pass L1", FilterKind::LowPass, set(4, 0, 0.45, 0, 0), CircuitMatch::Exact, T::LowPass1},
+      {"low pass negative C1", FilterKind::LowPass, set(4, -1, 0.45, 0, 0), CircuitMatch::Exact, T::None},
+      {"band pass tiny L2 C2", FilterKind::BandPass, set(4, 10, 1, 5e-9, 5e-9), CircuitMatch::Exact, T::BandPass12},
+      {"band pass tiny L2 C2 exported", FilterKind::BandPass, set(4, 10, 1, 5e-9, 5e-9), CircuitMatch::ExportTolerance,
+       T::BandPass6},
+      {"band pass L2 only", FilterKind::BandPass, set(4, 10, 1, 0, 2), CircuitMatch::ExportTolerance, T::None},
+      {"band pass C2 only", FilterKind::BandPass, set(4, 10, 1, 2, 0), CircuitMatch::Exact, T::None},
+      {"band pass without C1", FilterKind::BandPass, set(4, 0, 1, 0, 0), CircuitMatch::Exact, T::None},
+  };
+  for (const auto& row : rows) EXPECT_EQ(SelectFilterCircuit(row.kind, row.v, row.match), row.circuit) << row.name;
 }
 
 TEST(FilterResponse, ExtremeComponentsGiveOnlyFiniteNumbers) {
@@ -176,7 +174,9 @@ TEST(FilterResponse, ExtremeComponentsGiveOnlyFiniteNumbers) {
       LowPassResponseTable table;
       const FilterDiagram d = ComputeFilterDiagram(kind, v, 2, true, 700, 518, &table);
       for (const DiagramText& t : d.texts) EXPECT_EQ(t.text.find("nan"), std::string::npos);
-      for (const DiagramLine& l : d.lines) ASSERT_LE(std::abs(l.y2), 1000000);
+      // Levels below -30 dB lie on the bottom line, never below it.
+      const int bottom = FilterDiagramGeometry::For(kind, 700, 518).Bottom();
+      for (const DiagramLine& l : d.lines) ASSERT_LE(std::max(l.y1, l.y2), bottom) << x << " " << int(kind);
     }
   }
 }
@@ -281,12 +281,6 @@ TEST(FilterExport, WritesItsGridAndMarkersAndRefusesSetsWithoutCircuit) {
   EXPECT_FALSE(ExportFilterResponse(FilterKind::HighPass, v, true, fresh));
   EXPECT_EQ(fresh.level[0], 0.0);
 }
-
-}  // namespace
-}  // namespace velomare
-
-namespace velomare {
-namespace {
 
 TEST(FilterDiagram, CursorReadOutInvertsTheAxisMapping) {
   const FilterDiagramGeometry g = FilterDiagramGeometry::For(FilterKind::LowPass, 652, 483);

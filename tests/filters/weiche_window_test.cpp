@@ -15,10 +15,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "TestSupport.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "filters/model/FastFilterGrid.h"
 
@@ -66,24 +64,13 @@ class WeicheWindow : public WindowTest<Tweiche, &forms::weiche> {
     const Qt::MouseButton first = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
     QMouseEvent press(QEvent::MouseButtonPress, from, form()->mapToGlobal(from), first, buttons, Qt::NoModifier);
     QApplication::sendEvent(form(), &press);
-    QMouseEvent move(QEvent::MouseMove, to, form()->mapToGlobal(to), Qt::NoButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(form(), &move);
+    MoveMouse(to, buttons);
     QMouseEvent release(QEvent::MouseButtonRelease, to, form()->mapToGlobal(to), first, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form(), &release);
     Repaint();
   }
-  void Hover(QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, form()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(form(), &move);
-  }
-  int Pixels(QColor colour) {
-    const QImage image = form()->grab().toImage();
-    int count = 0;
-    for (int y = 50; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixelColor(x, y) == colour) ++count;
-    return count;
-  }
+  // The diagram's pixels of a colour, below the caption strip.
+  int Curve(QColor colour) { return Pixels(colour, 50); }
   int Element(int f) { return form()->FastGridFlag() ? FastGridIndex(f) : f; }
 };
 
@@ -113,28 +100,17 @@ TEST_F(WeicheWindow, ShowOffersTheBranchesExportedOnTheWindowsGridTicked) {
   EXPECT_FALSE(form()->CheckBox3->isVisible());
 }
 
-TEST_F(WeicheWindow, TextsAndLevelLabelsInBothLanguages) {
+TEST_F(WeicheWindow, LevelLabelsFollowTheBarsInBothLanguagesWithNothingExported) {
   Show("english");
   EXPECT_EQ(form()->windowTitle(), "total crossover");
-  EXPECT_EQ(form()->Button1->text(), "&close");
-  EXPECT_EQ(form()->Button2->text(), "&help");
-  EXPECT_EQ(form()->Button3->text(), "&print");
-  EXPECT_EQ(form()->Button4->text(), "total");
-  EXPECT_EQ(form()->CheckBox3->text(), "high pass");
-  EXPECT_EQ(form()->CheckBox5->text(), "reverse polarity");
   form()->ScrollBar2->setValue(-7);
   Repaint();
-  // Nothing exported: the texts are set all the same.
   EXPECT_EQ(form()->Label1->text(), "0 dB, absolute 87.5 dB");
   EXPECT_EQ(form()->Label2->text(), "-3.5 dB, absolute 84.0 dB");
-  EXPECT_EQ(form()->Label3->text(), "0.0 dB, absolute 87.5 dB");
   SetLanguage("deutsch");
   form()->ScrollBar2->setValue(-20);
   Repaint();
   EXPECT_EQ(form()->windowTitle(), "Gesamtweiche");
-  EXPECT_EQ(form()->Button1->text(), "s&chliessen");
-  EXPECT_EQ(form()->Button3->text(), "&drucken");
-  EXPECT_EQ(form()->CheckBox1->text(), "Tiefpass");
   EXPECT_EQ(form()->CheckBox4->text(), "Verpolung");
   EXPECT_EQ(form()->Label2->text(), "-10.0 dB, absolut 77.5 dB");
   ExpectNoNonFiniteTexts(form());
@@ -162,7 +138,7 @@ TEST_F(WeicheWindow, FirstOrderPairDrawsFlatAndReversedHighPassTurnsNinetyDegree
     int black = 0;
     for (int x = 30; x < 740; ++x) black += image.pixelColor(x, y0) == QColor(Qt::black);
     EXPECT_GT(black, 700);
-    EXPECT_GT(Pixels(QColor(0, 0, 255)), 1000);
+    EXPECT_GT(Curve(QColor(0, 0, 255)), 1000);
     form()->CheckBox6->click();
   }
 }
@@ -199,7 +175,7 @@ TEST_F(WeicheWindow, BranchesOnTheOtherGridAreWithdrawnWhenTheOptionChangesWhile
   EXPECT_FALSE(form()->CheckBox1->isChecked());
   EXPECT_FALSE(form()->CheckBox1->isVisible());
   EXPECT_FALSE(form()->CheckBox3->isVisible());
-  EXPECT_EQ(Pixels(QColor(0, 0, 255)), 0);
+  EXPECT_EQ(Curve(QColor(0, 0, 255)), 0);
   // Switching back does not offer them again before the next show.
   SetFastFilter(true);
   Repaint();
@@ -211,12 +187,12 @@ TEST_F(WeicheWindow, BranchesOnTheOtherGridAreWithdrawnWhenTheOptionChangesWhile
 TEST_F(WeicheWindow, NothingExportedLeavesTheDiagramEmptyAndTheReadOutAtZero) {
   Show();
   EXPECT_FALSE(form()->DiagramDrawn());
-  EXPECT_EQ(Pixels(QColor(0, 0, 255)), 0);
+  EXPECT_EQ(Curve(QColor(0, 0, 255)), 0);
   EXPECT_EQ(form()->Label1->text(), "0 dB, absolut 87.5 dB");
-  Hover({300, 300});
+  MoveMouse({300, 300});
   EXPECT_EQ(form()->windowTitle(), "Gesamtweiche, Cursor f=  0Hz, 0.0dB");
   EXPECT_EQ(form()->cursor().shape(), Qt::CrossCursor);
-  Hover({300, 20});
+  MoveMouse({300, 20});
   EXPECT_EQ(form()->windowTitle(), "Gesamtweiche");
   EXPECT_EQ(form()->cursor().shape(), Qt::ArrowCursor);
   // A drag before any press-free move and without scales still moves by 20 px per dB.
@@ -227,7 +203,7 @@ TEST_F(WeicheWindow, NothingExportedLeavesTheDiagramEmptyAndTheReadOutAtZero) {
 TEST_F(WeicheWindow, DragPansAndZoomsAndTotalRestoresTheFullView) {
   ExportPair(1);
   Show("english");
-  Hover({400, 300});
+  MoveMouse({400, 300});
   EXPECT_EQ(form()->windowTitle().left(26), "total crossover, cursor f=");
   Drag(Qt::LeftButton, {400, 300}, {360, 300});
   EXPECT_EQ(form()->fminBar->value(), 119);
@@ -261,17 +237,17 @@ TEST_F(WeicheWindow, DragPansAndZoomsAndTotalRestoresTheFullView) {
 TEST_F(WeicheWindow, DiagramSurvivesRepaintsAndTinyWindowsDrawNothingWrong) {
   ExportPair(2);
   Show();
-  const int blue = Pixels(QColor(0, 0, 255));
+  const int blue = Curve(QColor(0, 0, 255));
   EXPECT_GT(blue, 1000);
   form()->resize(form()->size() + QSize(1, 1));
   form()->resize(form()->size() - QSize(1, 1));
   Repaint();
-  EXPECT_EQ(Pixels(QColor(0, 0, 255)), blue);
+  EXPECT_EQ(Curve(QColor(0, 0, 255)), blue);
   for (QSize size : {QSize(30, 30), QSize(41, 96), QSize(1, 1), QSize(770, 96)}) {
     form()->resize(size);
     Repaint();
     for (const DiagramPoint& p : form()->LastDiagram().level) ASSERT_LT(std::abs(p.y), 100000);
-    Hover({std::max(1, size.width() - 1), std::max(51, size.height() - 1)});
+    MoveMouse({std::max(1, size.width() - 1), std::max(51, size.height() - 1)});
     ExpectNoNonFiniteTexts(form());
   }
   form()->fminBar->setValue(-5);

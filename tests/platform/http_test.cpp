@@ -17,10 +17,10 @@ namespace {
 
 QByteArray Response(const char* status, const QByteArray& body) { return LoopbackServer::Response(status, body); }
 
-// Runs the request with the real network code (no seam) and waits for its end.
-platform::HttpResult Get(const QString& url, int timeoutMs, qint64 maxBytes) {
-  platform::Seam* seam = platform::CurrentSeam();
-  platform::InstallSeam(nullptr);
+// Runs the request through `seam` (none: the real network code) and waits for its end.
+platform::HttpResult Get(const QString& url, int timeoutMs, qint64 maxBytes, platform::Seam* seam = nullptr) {
+  platform::Seam* previous = platform::CurrentSeam();
+  platform::InstallSeam(seam);
   std::optional<platform::HttpResult> result;
   QEventLoop loop;
   platform::HttpGet(url, timeoutMs, maxBytes, [&](const platform::HttpResult& r) {
@@ -29,7 +29,7 @@ platform::HttpResult Get(const QString& url, int timeoutMs, qint64 maxBytes) {
   });
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);  // the test's own bound
   if (!result) loop.exec();
-  platform::InstallSeam(seam);
+  platform::InstallSeam(previous);
   return result.value_or(platform::HttpResult{false, -1, {}, "no callback"});
 }
 
@@ -93,29 +93,11 @@ TEST(HttpGet, TheSeamAnswersInPlaceOfTheNetwork) {
   EXPECT_EQ(seam.httpRequests, QStringList{"http://example.invalid/v.txt"});
 }
 
-}  // namespace
-}  // namespace velomare::test
-
-namespace velomare::test {
-namespace {
-
 TEST(HttpGet, TheSeamCanRouteARequestToALoopbackServer) {
-  LoopbackServer server(LoopbackServer::Response("200 OK", "routed"));
+  LoopbackServer server(Response("200 OK", "routed"));
   platform::Seam seam;
   seam.httpRoute = [&](const QString&) { return server.Url(); };
-  platform::Seam* previous = platform::CurrentSeam();
-  platform::InstallSeam(&seam);
-  std::optional<platform::HttpResult> result;
-  QEventLoop loop;
-  platform::HttpGet("http://www.velomare.example/v.txt", 5000, 1024, [&](const platform::HttpResult& r) {
-    result = r;
-    loop.quit();
-  });
-  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-  if (!result) loop.exec();
-  platform::InstallSeam(previous);
-  ASSERT_TRUE(result.has_value());
-  EXPECT_EQ(result->body, "routed");
+  EXPECT_EQ(Get("http://www.velomare.example/v.txt", 5000, 1024, &seam).body, "routed");
   EXPECT_EQ(seam.httpRequests, QStringList{"http://www.velomare.example/v.txt"});
   EXPECT_EQ(server.Requests(), 1);
 }

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -254,6 +256,31 @@ void ExpectNoNonFiniteTexts(QWidget* window) {
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
   for (const QString& t : texts) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
+}
+
+void ClickButton(QWidget* window, const QString& name) {
+  auto* button = window->findChild<QAbstractButton*>(name);
+  ASSERT_NE(button, nullptr) << name.toStdString();
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCoreApplication::processEvents();
+}
+
+void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), window->mapToGlobal(QPointF(at)), Qt::NoButton, held,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &move);
+}
+
+int CountPixels(QWidget* window, QColor colour, int fromRow) {
+  const QImage image = window->grab().toImage();
+  int count = 0;
+  for (int y = std::max(0, fromRow); y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+  return count;
+}
+
+void ResizeOuter(QWidget* window, QSize outer) {
+  window->resize(outer - (window->frameGeometry().size() - window->size()));
 }
 
 }  // namespace velomare::test

@@ -3,6 +3,7 @@
 // place of a person, and the whole program started in-process.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QString>
 
 class QComboBox;
@@ -92,5 +93,13 @@ void Repaint(QWidget* window);
 void SetLanguageSetting(const char* language);
 // Fails for every title, label and edit text of the window that shows "nan" or "inf".
 void ExpectNoNonFiniteTexts(QWidget* window);
+// Clicks the window's button of that object name (an up-down's arrow "UpDown1Up" too).
+void ClickButton(QWidget* window, const QString& name);
+// A mouse move to `at`, in the window's coordinates, with `held` buttons down.
+void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held = Qt::NoButton);
+// The pixels of a fresh grab of the window that have exactly `colour`, from row `fromRow` down.
+int CountPixels(QWidget* window, QColor colour, int fromRow = 0);
+// Sizes the window so that its outer size, frame included, is `outer`.
+void ResizeOuter(QWidget* window, QSize outer);
 
 }  // namespace velomare::test

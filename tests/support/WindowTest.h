@@ -65,11 +65,12 @@ class WindowTest : public ProgramTest {
   static void Choose(QComboBox* box, int index) { ChooseItem(box, index); }
   static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
   // A mouse move over the window's client area (or over one control) as the window system delivers it.
-  void MoveMouse(QPoint at, Qt::MouseButtons buttons = Qt::NoButton, QWidget* over = nullptr) {
-    QWidget* target = over ? over : form();
-    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
+  void MoveMouse(QPoint at, Qt::MouseButtons held = Qt::NoButton, QWidget* over = nullptr) {
+    test::MoveMouse(over ? over : form(), at, held);
   }
+  void Press(const QString& button) { ClickButton(form(), button); }
+  int Pixels(QColor colour, int fromRow = 0) { return CountPixels(form(), colour, fromRow); }
+  void ResizeOuter(QSize outer) { test::ResizeOuter(form(), outer); }
   // For windows with a response diagram: whether it holds a curve now.
   bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
   // A path in a folder of the test's own.
