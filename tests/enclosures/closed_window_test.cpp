@@ -314,9 +314,9 @@ TEST_F(ClosedWindow, ANewVoiceCoilResistanceOrDisplacementRedesignsLabelsAndExpo
   EXPECT_EQ(f->Edit2->text(), "758,8");
   EXPECT_EQ(f->Label5->text().toStdString(), "Resonanzfrequenz fc = 33,3 Hz");
   EXPECT_EQ(f->Label11->text(), "l, insges. 760,9 l");
-  const QString path = Dir("re4.txt");
-  seam.fileName = [&](const platform::FileDialogRequest&, bool) { return std::optional<QString>(path); };
-  Choose(4);
+  const QString path = TempPath("re4.txt");
+  FileDialogAnswers(path);
+  Choose(f->exportbox, 4);
   const std::string bytes = ReadFileBytes(path.toStdString());
   EXPECT_NE(bytes.find("Qtc\t0,707\r\nvolumen (l)\t758,789\r\n"), std::string::npos);
   // 60 Hz is 1.80 fc: 20 log10(1.80^2 / sqrt((1.80^2 - 1)^2 + (1.80 / 0.707)^2)) = -0.40 dB.

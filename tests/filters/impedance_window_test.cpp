@@ -165,7 +165,7 @@ TEST_F(ImpWindow, CaptionReadsOutTheCursorInThePlotAreaOnly) {
   ResizeOuter({700, 200});
   MoveMouse({20, 240});
   EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur");
-  form()->hide();
+  ResizeOuter(TImp::kDesignedOuterSize);
   ShowDesigned("english");
   MoveMouse({216, 283});
   EXPECT_EQ(form()->windowTitle(), "impedance correction (cursor 100,0 Hz / 101,5 ohms)");

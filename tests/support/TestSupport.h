@@ -57,8 +57,8 @@ class ProgramTest : public ::testing::Test {
 // Replaces an edit's text the way a user does: select all, then type. Characters that a test key
 // cannot carry are inserted, as pasting does.
 void TypeInto(QLineEdit* edit, const QString& text);
-// Chooses an entry of a list as a user does: opens the list, moves to the entry and presses Enter,
-// which chooses it even when it is the entry already shown.
+// Chooses an entry of a list as a user does, which chooses it even when it is the entry already
+// shown: the list reports the choice (activated), not only a change of its index.
 void ChooseItem(QComboBox* box, int index);
 // Shows a window as the user opens it and waits until it is the active window, so its activation
 // handler has run. False when it never became active.
