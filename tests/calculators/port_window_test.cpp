@@ -245,14 +245,6 @@ TEST_F(PortWindow, BadTextsInEveryEditNeverCrashOrShowNanOrInf) {
   EXPECT_EQ(f->Label3->text(), "di");
 }
 
-TEST_F(PortWindow, DriverWithoutDiameterGivesZerosWithoutAMessage) {
-  ChassisDia = 0;
-  Show();
-  EXPECT_EQ(form()->Label3->text(), "empfohlener Rohrinnendurchmesser 0,0 cm");
-  EXPECT_EQ(form()->Label8->text(), "mindestens 1/10 der Membranfläche: 0,0 cm², d=0,0 cm");
-  EXPECT_TRUE(seam.messages.isEmpty());
-}
-
 TEST_F(PortWindow, HelpAndClose) {
   Show();
   form()->Button2->click();

@@ -250,9 +250,8 @@ TEST_F(DriverValues, NoTextEverMakesANonFiniteReadout) {
   // Texts that are numbers at the edges of what a text can hold.
   const std::vector<std::string> extreme = {"0,0000000000000000000001", std::string(400, '9'),
                                             "9" + std::string(30, '0'), "0," + std::string(300, '9')};
-  std::string Driver::*fields[] = {&Driver::qts, &Driver::qes, &Driver::qms, &Driver::vas, &Driver::fs,
-                                   &Driver::re,  &Driver::dia, &Driver::vol, &Driver::le};
-  for (auto field : fields) {
+  for (auto field : {&Driver::qts, &Driver::qes, &Driver::qms, &Driver::vas, &Driver::fs, &Driver::re, &Driver::dia,
+                     &Driver::vol, &Driver::le}) {
     for (const std::string& text : refused) {
       Driver d = kDefault;
       d.*field = text;
