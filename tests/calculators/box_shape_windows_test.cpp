@@ -18,15 +18,22 @@ namespace {
 
 using BoxShapeWindows = WindowsTest;
 
-TEST_F(BoxShapeWindows, TheMainWindowOpensThemAndEscClosesThem) {
-  for (auto [form, opener] : {std::pair<FormBase*, const char*>{forms::quaderbox, "quader"},
-                              {forms::trapezbox, "trapez"}, {forms::pyramidebox, "pyramide"}}) {
-    EXPECT_FALSE(form->isVisible());
-    forms::Form1->findChild<QAbstractButton*>(opener)->click();
-    EXPECT_TRUE(form->isVisible()) << opener;
-    Repaint(form);
-    QTest::keyClick(form, Qt::Key_Escape);
-    EXPECT_FALSE(form->isVisible()) << opener;
+TEST_F(BoxShapeWindows, TheMainWindowOpensThemAtTheirOuterSizeAndEscClosesThem) {
+  const struct {
+    FormBase* form;
+    const char* opener;
+    QSize size;
+  } cases[] = {{forms::quaderbox, "quader", {577, 418}},
+               {forms::trapezbox, "trapez", {633, 423}},
+               {forms::pyramidebox, "pyramide", {595, 445}}};
+  for (const auto& c : cases) {
+    EXPECT_FALSE(c.form->isVisible());
+    forms::Form1->findChild<QAbstractButton*>(c.opener)->click();
+    EXPECT_TRUE(c.form->isVisible()) << c.opener;
+    Repaint(c.form);
+    EXPECT_EQ(c.form->frameGeometry().size(), c.size) << c.opener;
+    QTest::keyClick(c.form, Qt::Key_Escape);
+    EXPECT_FALSE(c.form->isVisible()) << c.opener;
   }
 }
 
