@@ -31,7 +31,6 @@ class PortWindow : public WindowTest<TDurch, &forms::Durch> {
     SetReflexTuningFrequency(0);
     WindowTest::TearDown();
   }
-  static void Click(QLabel* label) { QTest::mouseClick(label, Qt::LeftButton); }
 };
 
 TEST_F(PortWindow, CreatedWithTheFormsTextsAndTheFirstPaintComputesEverything) {
