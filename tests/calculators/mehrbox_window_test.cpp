@@ -1,7 +1,6 @@
 // The several-speakers window driven through its controls: the first paint in both languages,
 // the scroll bars and their range, the advice buttons, a click on the picture, bad impedances,
 // the hints and help.
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +10,7 @@
 #include "WindowTest.h"
 #include "app/Forms.h"
 #include "calculators/Tmehrbox.h"
-#include "common/Settings.h"
+#include "calculators/model/SpeakerGrouping.h"
 
 namespace velomare::test {
 namespace {
@@ -33,20 +32,12 @@ class MehrboxWindow : public WindowTest<Tmehrbox, &forms::mehrbox> {
 TEST_F(MehrboxWindow, FirstPaintShowsTwoSpeakersInSeries) {
   Show();
   Tmehrbox* f = form();
-  EXPECT_EQ(f->size(), QSize(550, 246));
-  EXPECT_EQ(f->windowTitle(), "Zusammenschaltung mehrerer Lautsprecher");
   EXPECT_EQ(f->Edit1->text(), "4");
   EXPECT_EQ(f->ScrollBar1->minimum(), 2);
   EXPECT_EQ(f->ScrollBar1->maximum(), 50);
   EXPECT_EQ(f->ScrollBar2->maximum(), 2);
   EXPECT_EQ(Results(), QStringList({"Anzahl: 2 LS", "Variante 1 von 2", "Reihenschaltung von 2 Lautsprechern",
                                     "1 x 2 (parallel x Reihe)", "neue Gesamt-Impedanz dann Z= 8.00 Ohm"}));
-  EXPECT_EQ(f->Label1->text(), "Impedanz Z eines LS (Ohm)");
-  EXPECT_EQ(f->Button1->text(), "S&chliessen");
-  EXPECT_EQ(f->Button2->text(), "&Hilfe");
-  EXPECT_EQ(f->Button3->text(), "&?");
-  EXPECT_EQ(f->Button4->text(), "?");
-  EXPECT_EQ(f->Image1->size(), QSize(248, 130));
 }
 
 TEST_F(MehrboxWindow, AClickOnThePictureSelectsItsSixSpeakersAsThreeGroupsOfTwo) {
@@ -58,9 +49,6 @@ TEST_F(MehrboxWindow, AClickOnThePictureSelectsItsSixSpeakersAsThreeGroupsOfTwo)
   EXPECT_EQ(Results(), QStringList({"numbers of speakers: 6", "option 3 of 4",
                                     "series connection of every 2 speakers, then these 3 groups parallel connected",
                                     "3 x 2 (parallel x serial)", "new total impedance Z= 2.67 ohms"}));
-  EXPECT_EQ(f->windowTitle(), "Connection of many speakers");
-  EXPECT_EQ(f->Label1->text(), "impedance of one speaker (ohm)");
-  EXPECT_EQ(f->Button2->text(), "&help");
   // A second click, with six speakers already chosen, sets the option again.
   Drag(f->ScrollBar2, 1);
   QTest::mouseClick(f->Image1, Qt::LeftButton, {}, QPoint(10, 10));
@@ -96,42 +84,20 @@ TEST_F(MehrboxWindow, ANewCountResetsTheOptionAndItsRange) {
 TEST_F(MehrboxWindow, AdviceButtonsSelectTheRecommendedOption) {
   Show("english");
   Tmehrbox* f = form();
+  for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
+    f->ScrollBar1->setValue(n);
+    f->Button3->click();
+    EXPECT_EQ(f->ScrollBar2->value(), AdvisedOption(n)) << n;
+    // "?" may move the count first, then advises for the new count.
+    f->ScrollBar1->setValue(n);
+    f->Button4->click();
+    EXPECT_EQ(f->ScrollBar1->value(), AdjustedSpeakerCount(n)) << n;
+    EXPECT_EQ(f->ScrollBar2->value(), AdvisedOption(AdjustedSpeakerCount(n))) << n;
+  }
   f->ScrollBar1->setValue(48);
   f->Button3->click();
-  EXPECT_EQ(f->Label3->text(), "option 5 of 10");
   EXPECT_EQ(f->Label6->text(), "6 x 8 (parallel x serial)");
   EXPECT_EQ(f->Label5->text(), "new total impedance Z= 5.33 ohms");
-
-  f->ScrollBar1->setValue(11);
-  f->Button3->click();
-  EXPECT_EQ(f->Label3->text(), "option 2 of 2");
-  EXPECT_EQ(f->Label4->text(), "parallel connection of 11 speakers");
-  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 0.36 ohms");
-
-  // "?" may move the count first: 11 to 12, 37 to 36, 46 to 45; 45 stays.
-  f->Button4->click();
-  EXPECT_EQ(f->ScrollBar1->value(), 12);
-  EXPECT_EQ(f->Label3->text(), "option 3 of 6");
-  EXPECT_EQ(f->Label6->text(), "3 x 4 (parallel x serial)");
-  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 5.33 ohms");
-  f->ScrollBar1->setValue(37);
-  f->Button4->click();
-  EXPECT_EQ(f->ScrollBar1->value(), 36);
-  EXPECT_EQ(f->Label6->text(), "6 x 6 (parallel x serial)");
-  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 4.00 ohms");
-  f->ScrollBar1->setValue(45);
-  f->Button4->click();
-  EXPECT_EQ(f->ScrollBar1->value(), 45);
-  EXPECT_EQ(f->Label6->text(), "5 x 9 (parallel x serial)");
-  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 7.20 ohms");
-  f->ScrollBar1->setValue(46);
-  f->Button4->click();
-  EXPECT_EQ(f->ScrollBar1->value(), 45);
-  EXPECT_EQ(f->ScrollBar2->value(), 3);
-  // A prime count but eleven is advised all in series.
-  f->ScrollBar1->setValue(13);
-  f->Button3->click();
-  EXPECT_EQ(f->Label4->text(), "series connection of 13 speakers");
 }
 
 TEST_F(MehrboxWindow, ImpedanceIsTakenAsTypedAndABadOneChangesNothing) {
@@ -161,21 +127,16 @@ TEST_F(MehrboxWindow, ImpedanceIsTakenAsTypedAndABadOneChangesNothing) {
   EXPECT_EQ(f->Label5->text(), "neue Gesamt-Impedanz dann Z= 4.00 Ohm");
 }
 
-TEST_F(MehrboxWindow, OnlyThePictureAndTheAdviceButtonsShowHints) {
+TEST_F(MehrboxWindow, OnlyThePictureAndTheAdviceButtonsShowHintsAndTheLanguageFollowsThePaint) {
   Show();
   Tmehrbox* f = form();
-  EXPECT_EQ(f->Image1->toolTip(), "Das Bild zeigt 3 parallele Gruppen von 2 in Reihe gschaltete LS (3 x 2)");
-  EXPECT_EQ(f->Button3->toolTip(), "Gibt anhand der LS-Anzahl einen Tipp zur Variante");
-  EXPECT_EQ(f->Button4->toolTip(), "verändert evtl. die LS-Anzahl und gibt einen Tipp");
   for (QWidget* w : std::initializer_list<QWidget*>{f->Edit1, f->ScrollBar1, f->ScrollBar2, f->Label1, f->Label2,
                                                     f->Label3, f->Label4, f->Label5, f->Label6, f->Button1, f->Button2})
     EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+  EXPECT_EQ(f->Image1->toolTip(), "Das Bild zeigt 3 parallele Gruppen von 2 in Reihe gschaltete LS (3 x 2)");
   SetLanguage("english");
   Repaint();
   EXPECT_EQ(f->Image1->toolTip(), "this image illustrate 3 parallel groups of 2 serial speakers (3 x 2)");
-  EXPECT_EQ(f->Button3->toolTip(), "gives an advice depending on speaker number");
-  EXPECT_EQ(f->Button4->toolTip(), "maybe changes speaker number and gives an advice");
-  // A language change reaches the result texts at the next paint.
   EXPECT_EQ(f->Label2->text(), "numbers of speakers: 2");
 }
 

@@ -8,9 +8,8 @@
 #include <numbers>
 #include <string>
 
-#include "TestSupport.h"
-#include "app/Forms.h"
-#include "common/Settings.h"
+#include "WindowTest.h"
+#include "app/AllForms.h"
 #include "driver/TChassisform.h"
 #include "driver/Tdisplacement.h"
 #include "driver/model/CommittedDriver.h"
@@ -82,37 +81,32 @@ TEST(DisplacementModel, MagnetUsesTheDifferenceOfYAndZEitherWay) {
 
 TEST(DisplacementModel, NegativeInputDropsOnlyThePartsThatUseIt) {
   const DisplacementResult base = ComputeDisplacementVolume(InitialDimensions());
-  DisplacementInput in = InitialDimensions();
-  in.z = -20;  // magnet and ring both use z
-  DisplacementResult r = ComputeDisplacementVolume(in);
-  EXPECT_EQ(r.magnet, 0.0);
-  EXPECT_EQ(r.ring, 0.0);
-  EXPECT_DOUBLE_EQ(r.total, base.flange + base.cone + base.bridges);
-
-  in = InitialDimensions();
-  in.d1 = -300;
-  r = ComputeDisplacementVolume(in);
-  EXPECT_EQ(r.flange, 0.0);
-  EXPECT_DOUBLE_EQ(r.total, base.total - base.flange);
-
-  in = InitialDimensions();
-  in.x = -60;
-  EXPECT_EQ(ComputeDisplacementVolume(in).cone, 0.0);
-  in = InitialDimensions();
-  in.n = -4;
-  EXPECT_EQ(ComputeDisplacementVolume(in).bridges, 0.0);
-  in = InitialDimensions();
-  in.d5 = -1;  // the ring only; the magnet does not use d5
-  r = ComputeDisplacementVolume(in);
-  EXPECT_EQ(r.ring, 0.0);
-  EXPECT_DOUBLE_EQ(r.magnet, base.magnet);
-
-  // Zero is allowed: z = 0 makes the whole magnet height y count.
-  in = InitialDimensions();
-  in.z = 0;
-  r = ComputeDisplacementVolume(in);
-  EXPECT_EQ(r.ring, 0.0);
-  EXPECT_NEAR(r.magnet, CylinderLitres(120, 40), 1e-12);
+  struct Case {
+    const char* name;
+    double DisplacementInput::*field;
+    double value;
+    double flange, cone, magnet, ring, bridges;  // what stays of each part
+  };
+  const double b = base.bridges, f = base.flange, c = base.cone, m = base.magnet, r = base.ring;
+  const Case cases[] = {
+      {"z < 0: magnet and ring", &DisplacementInput::z, -20, f, c, 0, 0, b},
+      {"d1 < 0: flange", &DisplacementInput::d1, -300, 0, c, m, r, b},
+      {"x < 0: cone", &DisplacementInput::x, -60, f, 0, m, r, b},
+      {"n < 0: bridges", &DisplacementInput::n, -4, f, c, m, r, 0},
+      {"d5 < 0: the ring only", &DisplacementInput::d5, -1, f, c, m, 0, b},
+      {"z = 0 is allowed: the whole height y", &DisplacementInput::z, 0, f, c, CylinderLitres(120, 40), 0, b},
+  };
+  for (const Case& k : cases) {
+    DisplacementInput in = InitialDimensions();
+    in.*k.field = k.value;
+    const DisplacementResult got = ComputeDisplacementVolume(in);
+    EXPECT_NEAR(got.flange, k.flange, 1e-12) << k.name;
+    EXPECT_NEAR(got.cone, k.cone, 1e-12) << k.name;
+    EXPECT_NEAR(got.magnet, k.magnet, 1e-12) << k.name;
+    EXPECT_NEAR(got.ring, k.ring, 1e-12) << k.name;
+    EXPECT_NEAR(got.bridges, k.bridges, 1e-12) << k.name;
+    EXPECT_NEAR(got.total, k.flange + k.cone + k.magnet + k.ring + k.bridges, 1e-12) << k.name;
+  }
 }
 
 TEST(DisplacementModel, AllZeroAndNonFiniteResults) {
@@ -166,162 +160,119 @@ TEST(DisplacementModel, SmallAndLargeVolumesFormatWithoutCutting) {
   EXPECT_EQ(DisplacementAcceptText(ComputeDisplacementVolume(in)), "123,46");
 }
 
-class DisplacementWindow : public ProgramTest {
+class DisplacementWindow : public WindowTest<Tdisplacement, &forms::displacement> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    StartProgram();
-    window = forms::displacement;
-    ASSERT_NE(window, nullptr);
-  }
   void Open(int caller) {
     DisplacementCaller = caller;
-    window->ShowForm();
-    window->grab();
+    Show();
   }
-  QLineEdit* ChassisEdit8() const {
-    return forms::Chassisform ? forms::Chassisform->findChild<QLineEdit*>("Edit8") : nullptr;
-  }
-  static bool HasNonFinite(const QString& text) {
-    return text.contains("nan", Qt::CaseInsensitive) || text.contains("inf", Qt::CaseInsensitive);
-  }
-  Tdisplacement* window = nullptr;
+  QLineEdit* ChassisEdit8() const { return forms::Chassisform->Edit8; }
 };
 
-TEST_F(DisplacementWindow, ControlsAndInitialVolume) {
-  const char* initial[] = {"300", "270", "50", "120", "140", "10", "60", "40", "20", "4", "130", "5", "20"};
-  for (int i = 0; i < 13; ++i) {
-    auto* edit = window->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
-    ASSERT_NE(edit, nullptr) << i + 1;
-    EXPECT_EQ(edit->text(), initial[i]);
-  }
-  for (const char* name : {"LabelPic", "Buttonclose", "Button1", "Image1"})
-    EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
-  EXPECT_EQ(window->LabelPic->parentWidget(), window->Image1);
-  EXPECT_GE(window->Image1->width(), 540);
-  EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
-  EXPECT_EQ(window->findChild<QWidget*>("buttonhelp"), nullptr);
+TEST_F(DisplacementWindow, InitialEditsAndVolume) {
+  Tdisplacement* f = form();
+  EXPECT_EQ(TextsOf({f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7, f->Edit8, f->Edit9,
+                     f->Edit10, f->Edit11, f->Edit12, f->Edit13}),
+            QStringList({"300", "270", "50", "120", "140", "10", "60", "40", "20", "4", "130", "5", "20"}));
+  EXPECT_EQ(f->LabelPic->parentWidget(), f->Image1);
+  EXPECT_EQ(f->LabelPic->text(), "V=2,69 Liter");
 }
 
 TEST_F(DisplacementWindow, EveryEditRecomputesAndAPaintRecomputesToo) {
-  window->Edit9->setText("-20");  // negative z: magnet and ring go
-  EXPECT_NEAR(window->Volume().total, 0.70686 + 1.39644 + 0.05200, 2e-5);
-  EXPECT_EQ(window->LabelPic->text(), "V=2,16 Liter");
-  window->Edit9->setText("20");
-  window->Edit10->setText("");  // no bridges
-  EXPECT_NEAR(window->Volume().total, 2.68937 - 0.052, 2e-5);
-  EXPECT_EQ(window->LabelPic->text(), "V=2,64 Liter");
-  window->Edit10->setText("4");
-
-  // y and z the other way round change only the ring (z) part: 0.22619 + 4 x 0.30788.
-  window->Edit8->setText("20");
-  window->Edit9->setText("40");
-  EXPECT_NEAR(window->Volume().total, 0.70686 + 1.39644 + 0.22619 + 0.61575 + 0.052, 3e-5);
-  window->Edit8->setText("40");
-  window->Edit9->setText("20");
-
+  Tdisplacement* f = form();
+  // Each edit feeds its own dimension: the window shows the model's volume of the typed texts.
+  QList<QLineEdit*> edits = {f->Edit1, f->Edit2, f->Edit3,  f->Edit4,  f->Edit5,  f->Edit6, f->Edit7,
+                             f->Edit8, f->Edit9, f->Edit10, f->Edit11, f->Edit12, f->Edit13};
+  for (int i = 0; i < edits.size(); ++i) {
+    std::array<std::string, 13> texts;
+    for (int k = 0; k < edits.size(); ++k) texts[k] = edits[k]->text().toStdString();
+    texts[i] = "7";
+    const DisplacementResult expected = ComputeDisplacementVolume(ReadDisplacementInput(texts));
+    const QString keep = edits[i]->text();
+    edits[i]->setText("7");
+    EXPECT_DOUBLE_EQ(f->Volume().total, expected.total) << "Edit" << i + 1;
+    EXPECT_EQ(f->LabelPic->text().toStdString(), DisplacementVolumeText(expected)) << "Edit" << i + 1;
+    edits[i]->setText(keep);
+  }
   // Typing with the change handler held off: the next paint catches up.
   {
-    QSignalBlocker block(window->Edit13);
-    window->Edit13->setText("0");
+    QSignalBlocker block(f->Edit13);
+    f->Edit13->setText("0");
   }
-  EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
+  EXPECT_EQ(f->LabelPic->text(), "V=2,69 Liter");
   Open(2);
-  EXPECT_EQ(window->LabelPic->text(), "V=2,64 Liter");
+  EXPECT_EQ(f->LabelPic->text(), "V=2,64 Liter");
 }
 
 TEST_F(DisplacementWindow, EnglishTextsKeepTheDecimalComma) {
   Open(0);
-  EXPECT_EQ(window->Label1->text(), QString::fromUtf8("Korbdurchmesser d1 (mm)"));
-  EXPECT_EQ(window->Buttonclose->text(), QString::fromUtf8("S&chließen"));
-  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Berechnung des Eigenvolumens eines Lautsprecherchassis"));
-
-  OpenSettings().WriteString("Info", "Sprache", "english");
-  window->grab();  // the language is read at every paint
-  EXPECT_EQ(window->windowTitle(), "calculation of the displacement of the speaker chassies");
-  EXPECT_EQ(window->Label1->text(), "diameter of speaker cage d1 (mm)");
-  EXPECT_EQ(window->Label10->text(), "bridge connection with length s (mm) ");
-  EXPECT_EQ(window->Label11->text(), "thickness x width (mm)");
-  EXPECT_EQ(window->Button1->text(), "accept");
-  EXPECT_EQ(window->Buttonclose->text(), "&close");
-  EXPECT_EQ(window->Edit10->toolTip(), "number of bridge connections between magnet and holder");
-  EXPECT_EQ(window->Label1->toolTip(), "let it away, if the speaker is srewed in front");
-  EXPECT_EQ(window->Image1->toolTip(), "drawing of the speaker chassies");
-  // The form's own hint stays German in either language.
-  EXPECT_EQ(window->Label6->toolTip(), QString::fromUtf8("bei frontal aufgeschraubten Körben wegen x auch eingeben"));
-  EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
+  EXPECT_EQ(form()->windowTitle(), QString::fromUtf8("Berechnung des Eigenvolumens eines Lautsprecherchassis"));
+  SetLanguage("english");
+  Repaint();  // the language is read at every paint
+  EXPECT_EQ(form()->windowTitle(), "calculation of the displacement of the speaker chassies");
+  EXPECT_EQ(form()->Label6->toolTip(), QString::fromUtf8("bei frontal aufgeschraubten Körben wegen x auch eingeben"));
+  EXPECT_EQ(form()->LabelPic->text(), "V=2,69 Liter");
 }
 
 TEST_F(DisplacementWindow, AcceptFromTheMainWindowSetsOnlyTheCommittedVolume) {
   ChassisVol = 2.1;
-  QLineEdit* edit8 = ChassisEdit8();
-  const QString before = edit8 ? edit8->text() : QString();
+  const QString before = ChassisEdit8()->text();
   Open(0);
-  window->Button1->click();
+  form()->Button1->click();
   EXPECT_NEAR(ChassisVol, 2.68937, 2e-5);
-  EXPECT_FALSE(window->isVisible());
-  if (edit8) {
-    EXPECT_EQ(edit8->text(), before);
-  }
+  EXPECT_FALSE(form()->isVisible());
+  EXPECT_EQ(ChassisEdit8()->text(), before);
   EXPECT_TRUE(seam.messages.isEmpty());
 }
 
 TEST_F(DisplacementWindow, AcceptFromTheDriverDataWindowWritesItsVolumeEdit) {
-  QLineEdit* edit8 = ChassisEdit8();
-  if (!edit8) GTEST_SKIP() << "the driver-data window has no volume edit yet";
   ChassisVol = 2.1;
   Open(1);
-  window->Edit1->setText("250");  // flange pi/4 250^2 10 = 0.49087: 2.47438 in all
-  window->Button1->click();
-  EXPECT_EQ(edit8->text(), "2,47");
+  form()->Edit1->setText("250");  // flange pi/4 250^2 10 = 0.49087: 2.47438 in all
+  form()->Button1->click();
+  EXPECT_EQ(ChassisEdit8()->text(), "2,47");
   EXPECT_EQ(ChassisVol, 2.1);
-  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(form()->isVisible());
 }
 
 TEST_F(DisplacementWindow, OtherCallersAndCloseHandNothingOver) {
   ChassisVol = 2.1;
-  QLineEdit* edit8 = ChassisEdit8();
-  const QString before = edit8 ? edit8->text() : QString();
+  const QString before = ChassisEdit8()->text();
   Open(2);
-  window->Button1->click();
-  EXPECT_FALSE(window->isVisible());
+  form()->Button1->click();
+  EXPECT_FALSE(form()->isVisible());
   Open(0);
-  window->Buttonclose->click();
-  EXPECT_FALSE(window->isVisible());
+  form()->Buttonclose->click();
+  EXPECT_FALSE(form()->isVisible());
   EXPECT_EQ(ChassisVol, 2.1);
-  if (edit8) {
-    EXPECT_EQ(edit8->text(), before);
-  }
+  EXPECT_EQ(ChassisEdit8()->text(), before);
   // The edits are kept between openings.
-  window->Edit2->setText("200");
-  window->hide();
+  form()->Edit2->setText("200");
+  form()->hide();
   Open(0);
-  EXPECT_EQ(window->Edit2->text(), "200");
+  EXPECT_EQ(form()->Edit2->text(), "200");
 }
 
-TEST_F(DisplacementWindow, BadTextsNeverShowOrHandOverNonFiniteNumbers) {
-  const QString forty(40, QChar('9'));
-  for (const QString& bad : {QString("abc"), QString("1e999"), forty, QString("-"), QString(",")}) {
-    for (QLineEdit* edit : {window->Edit1, window->Edit8, window->Edit10, window->Edit11, window->Edit12,
-                            window->Edit13}) {
-      edit->setText(bad);
-      window->grab();
-      EXPECT_FALSE(HasNonFinite(window->LabelPic->text())) << bad.toStdString();
-      EXPECT_TRUE(std::isfinite(window->Volume().total));
-    }
+TEST_F(DisplacementWindow, HugeOrBadTextsNeverShowOrHandOverNonFiniteNumbers) {
+  Tdisplacement* f = form();
+  for (const QString& bad : {QString("abc"), QString("1e999"), QString(",")}) {
+    f->Edit8->setText(bad);
+    Repaint();
+    ExpectNoNonFiniteTexts(f);
   }
   // Forty nines in every bridge edit: a number with many digits, but every digit shown.
-  for (QLineEdit* edit : {window->Edit10, window->Edit11, window->Edit12, window->Edit13}) edit->setText(forty);
-  window->grab();
-  EXPECT_TRUE(window->LabelPic->text().startsWith("V="));
-  EXPECT_TRUE(window->LabelPic->text().endsWith(",00 Liter"));
-  EXPECT_LE(window->LabelPic->geometry().right(), window->Image1->width());
-  EXPECT_GE(window->LabelPic->x(), 0);
-  EXPECT_GE(window->LabelPic->width(), window->LabelPic->fontMetrics().horizontalAdvance(window->LabelPic->text()));
+  const QString forty(40, QChar('9'));
+  for (QLineEdit* edit : {f->Edit10, f->Edit11, f->Edit12, f->Edit13}) edit->setText(forty);
+  Repaint();
+  EXPECT_TRUE(f->LabelPic->text().startsWith("V="));
+  EXPECT_TRUE(f->LabelPic->text().endsWith(",00 Liter"));
+  EXPECT_LE(f->LabelPic->geometry().right(), f->Image1->width());
+  EXPECT_GE(f->LabelPic->x(), 0);
+  EXPECT_GE(f->LabelPic->width(), f->LabelPic->fontMetrics().horizontalAdvance(f->LabelPic->text()));
 
   ChassisVol = 2.1;
   Open(0);
-  window->Button1->click();
+  f->Button1->click();
   EXPECT_TRUE(std::isfinite(ChassisVol));
   EXPECT_GT(ChassisVol, 1e40);
 }

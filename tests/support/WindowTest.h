@@ -1,47 +1,92 @@
 #pragma once
-// A fixture for driving one window through its controls: the program started with a fresh
-// settings folder (no about box), the window shown in a language and painted, and text typed
+// A fixture for driving windows through their controls: the program started with a fresh
+// settings folder (no about box), a window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
-#include <initializer_list>
-#include <utility>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "common/Settings.h"
 #include "driver/TChassisform.h"
+#include "platform/FormBase.h"
 
 namespace velomare::test {
 
-// `Window` is the address of the window's pointer in `forms`, e.g. WindowTest<Tunitcalc, &forms::unitcalc>.
-template <class Form, Form** Window>
-class WindowTest : public ProgramTest {
+// For tests that drive several windows; WindowTest below serves one.
+class WindowsTest : public ProgramTest {
  protected:
   void SetUp() override {
     ProgramTest::SetUp();
     settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
     StartProgram();
   }
-  Form* form() { return *Window; }
-  void SetLanguage(const char* language) { SetLanguageSetting(language); }
+  static void SetLanguage(const char* language) { SetLanguageSetting(language); }
   // Shows the window as the main window does and paints it once, which sets its texts.
-  void Show(const char* language = "deutsch") {
+  static void Show(FormBase* window, const char* language = "deutsch") {
     SetLanguage(language);
-    form()->ShowForm();
-    Repaint();
+    window->ShowForm();
+    test::Repaint(window);
   }
-  void Repaint() { test::Repaint(form()); }
   static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
+  static void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
+  // The user's road to another driver: the main window's driver button (which hides the
+  // enclosure windows), the values typed into the driver window's edits, and its OK.
+  using DriverEdit = QLineEdit* TChassisform::*;
+  static void CommitDriver(std::initializer_list<std::pair<DriverEdit, const char*>> edits) {
+    forms::Form1->Eingabe->click();
+    TChassisform* driver = forms::Chassisform;
+    for (const auto& [edit, text] : edits) TypeInto(driver->*edit, QString::fromUtf8(text));
+    ASSERT_TRUE(driver->BitBtn1->isEnabled());
+    driver->BitBtn1->click();
+  }
+  static void Choose(QComboBox* box, int index) { ChooseItem(box, index); }
+  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+  // A path in a folder of the test's own.
+  QString TempPath(const QString& name) { return QDir(temp.path()).filePath(name); }
+  // The next file dialogs answer with `path`; without one they are cancelled.
+  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
+    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
+  }
+  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
+  // Texts a user may leave in a number edit that are no usable number.
+  static QStringList BadNumberTexts() { return {"abc", "", "-", ",", "-5", "0", "0,0000001", "1e999", QString(30, '9')}; }
+  // The texts a list of labels or edits shows, in order.
+  template <class Widget>
+  static QStringList TextsOf(std::initializer_list<Widget*> widgets) {
+    QStringList texts;
+    for (Widget* w : widgets) texts << w->text();
+    return texts;
+  }
+  static QStringList QStrings(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& t : texts) list << QString::fromStdString(t);
+    return list;
+  }
+
+  QTemporaryDir temp;
+};
+
+// `Window` is the address of the window's pointer in `forms`, e.g. WindowTest<Tunitcalc, &forms::unitcalc>.
+template <class Form, Form** Window>
+class WindowTest : public WindowsTest {
+ protected:
+  Form* form() { return *Window; }
+  void Show(const char* language = "deutsch") { WindowsTest::Show(form(), language); }
+  void Repaint() { test::Repaint(form()); }
   // Shows the window as the main window does and waits until it holds the focus.
   void Activate() {
     form()->ShowForm();
@@ -49,21 +94,7 @@ class WindowTest : public ProgramTest {
   }
   // The main window takes the focus, then this window gets it back: a return to a visible window.
   void Reactivate() { ASSERT_TRUE(ReactivateAfter(reinterpret_cast<QWidget*>(forms::Form1), form())); }
-  void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
-  // The user's road to another driver: the main window's driver button (which hides the
-  // enclosure windows), the values typed into the driver window's edits, and its OK.
-  using DriverEdit = QLineEdit* TChassisform::*;
-  void CommitDriver(std::initializer_list<std::pair<DriverEdit, const char*>> edits) {
-    forms::Form1->Eingabe->click();
-    TChassisform* driver = forms::Chassisform;
-    for (const auto& [edit, text] : edits) TypeInto(driver->*edit, QString::fromUtf8(text));
-    ASSERT_TRUE(driver->BitBtn1->isEnabled());
-    driver->BitBtn1->click();
-  }
-
   std::string Title() { return form()->windowTitle().toStdString(); }
-  static void Choose(QComboBox* box, int index) { ChooseItem(box, index); }
-  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
   // A mouse move over the window's client area (or over one control) as the window system delivers it.
   void MoveMouse(QPoint at, Qt::MouseButtons held = Qt::NoButton, QWidget* over = nullptr) {
     test::MoveMouse(over ? over : form(), at, held);
@@ -73,13 +104,6 @@ class WindowTest : public ProgramTest {
   void ResizeOuter(QSize outer) { test::ResizeOuter(form(), outer); }
   // For windows with a response diagram: whether it holds a curve now.
   bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
-  // A path in a folder of the test's own.
-  QString TempPath(const QString& name) { return QDir(temp.path()).filePath(name); }
-  // The next file dialogs answer with `path`; without one they are cancelled.
-  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
-    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
-  }
-  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
   // The help button asks for the window's topic; the print button, if given, prints the window
   // after asking.
   void ExpectHelpAndPrint(QAbstractButton* help, const char* topic, QAbstractButton* print = nullptr) {
@@ -92,9 +116,6 @@ class WindowTest : public ProgramTest {
     ASSERT_EQ(seam.printed.size(), 1);
     EXPECT_EQ(seam.printed[0], form());
   }
-
-  // Texts a user may leave in a number edit that are no usable number.
-  static QStringList BadNumberTexts() { return {"abc", "", "-", ",", "-5", "0", "0,0000001", "1e999", QString(30, '9')}; }
   // Types each text into each edit and gives the edit its text back after; after every text
   // `check` runs with the text and no text of the window may show "nan" or "inf".
   void TypeIntoEach(std::initializer_list<QLineEdit*> edits, const QStringList& texts,
@@ -110,8 +131,6 @@ class WindowTest : public ProgramTest {
       Type(edit, kept);
     }
   }
-
-  QTemporaryDir temp;
 };
 
 }  // namespace velomare::test
