@@ -17,16 +17,12 @@ namespace {
 
 class ClosedWindow : public WindowTest<Tclosed, &forms::closed> {};
 
-TEST_F(ClosedWindow, StartsWithTheButterworthBoxAndEveryControlRunsTheDesignOfItsMode) {
+TEST_F(ClosedWindow, EveryControlRunsTheDesignOfItsModeAndPresetsTurnPurpleUnderTheMouse) {
   Tclosed* f = form();
-  EXPECT_TRUE(f->CheckBox1->isChecked());
   EXPECT_EQ(f->Edit2->text(), "123,6");
-  EXPECT_EQ(Title(), "geschlossenes Gehäuse");
-  EXPECT_EQ(f->frameGeometry().size(), QSize(700, 500));
   Activate();
   Type(f->Edit1, "1");
   EXPECT_EQ(f->Edit2->text(), "49,3");
-  EXPECT_EQ(f->labelfxmax->text(), "Xmax bei 50,0Hz");
   f->ComboBox1->setCurrentIndex(1);
   EXPECT_EQ(f->Edit2->text(), "98,6");
   f->ComboBox1->setEditText("x");  // a typed text that is no item: one driver
@@ -35,19 +31,6 @@ TEST_F(ClosedWindow, StartsWithTheButterworthBoxAndEveryControlRunsTheDesignOfIt
   Type(f->Edit3, "6,8");  // Qts' above the Qtc: the bare labels
   EXPECT_EQ(f->Label5->text(), "fc");
   Type(f->Edit3, "0");
-  // Volume mode: the Qtc edit and the presets are disabled, the volume drives the design.
-  f->CheckBox1->setChecked(false);
-  EXPECT_FALSE(f->Edit1->isEnabled());
-  EXPECT_FALSE(f->butterw->isEnabled());
-  Type(f->Edit2, "123,6");
-  EXPECT_EQ(f->Edit1->text(), "0,707");
-  Click(f->linkwitz);
-  EXPECT_EQ(f->Edit1->text(), "0,707");
-}
-
-TEST_F(ClosedWindow, PresetsRerunTheDesignAndTurnPurpleUnderTheMouse) {
-  Tclosed* f = form();
-  Activate();
   const std::pair<QLabel*, const char*> presets[] = {{f->linkwitz, "0,50"}, {f->bessel, "0,577"}, {f->butterw, "0,707"}};
   for (const auto& [label, qtc] : presets) {
     Click(label);
@@ -56,12 +39,15 @@ TEST_F(ClosedWindow, PresetsRerunTheDesignAndTurnPurpleUnderTheMouse) {
   f->Label5->setText("stale");
   Click(f->butterw);  // the edit holds the value already
   EXPECT_EQ(f->Label5->text(), "Resonanzfrequenz fc = 50,0 Hz");
-  const QColor purple(128, 0, 128);
   MoveMouse(QPoint(3, 3), Qt::NoButton, f->bessel);
-  EXPECT_EQ(f->bessel->palette().color(QPalette::WindowText), purple);
-  EXPECT_NE(f->linkwitz->palette().color(QPalette::WindowText), purple);
-  MoveMouse(QPoint(600, 300));
-  EXPECT_NE(f->bessel->palette().color(QPalette::WindowText), purple);
+  EXPECT_EQ(f->bessel->palette().color(QPalette::WindowText), QColor(128, 0, 128));  // purple
+  // Volume mode: the Qtc edit and the presets are disabled, the volume drives the design.
+  f->CheckBox1->setChecked(false);
+  EXPECT_FALSE(f->Edit1->isEnabled());
+  Type(f->Edit2, "123,6");
+  EXPECT_EQ(f->Edit1->text(), "0,707");
+  Click(f->linkwitz);
+  EXPECT_EQ(f->Edit1->text(), "0,707");
 }
 
 TEST_F(ClosedWindow, DiagramFollowsEveryChangeWithAutoBoxSimElseOnlyTheButton) {
@@ -71,12 +57,8 @@ TEST_F(ClosedWindow, DiagramFollowsEveryChangeWithAutoBoxSimElseOnlyTheButton) {
   Type(f->Edit1, "1");
   ASSERT_TRUE(DiagramShown());
   EXPECT_EQ(f->Diagram->Plot()->peakFrequency, 100);  // Qtc 1, fc 70.7 Hz: the level peaks at fc sqrt(2)
-  f->log->setChecked(false);
-  ASSERT_TRUE(DiagramShown());
-  EXPECT_EQ(f->Diagram->Plot()->curve.size(), 201u);
   Type(f->Edit3, "-6,8");  // Qts' = 0: nothing is drawn
   EXPECT_FALSE(DiagramShown());
-
   Option("AutoBoxSim", false);
   Type(f->Edit3, "0");
   Reactivate();
@@ -85,10 +67,8 @@ TEST_F(ClosedWindow, DiagramFollowsEveryChangeWithAutoBoxSimElseOnlyTheButton) {
   f->Button2->click();
   f->resize(800, 560);
   QCoreApplication::processEvents();
-  ASSERT_TRUE(DiagramShown());  // redrawn for the new size
+  ASSERT_TRUE(DiagramShown());  // drawn for the new size
   EXPECT_EQ(f->Diagram->Plot()->curve.front(), std::make_pair(15, f->frameGeometry().height() - 45));
-  Reactivate();
-  EXPECT_TRUE(DiagramShown());
   Type(f->Edit1, "0,9");
   EXPECT_FALSE(DiagramShown());
 }
@@ -102,26 +82,19 @@ TEST_F(ClosedWindow, MouseOverTheDiagramReadsFrequencyAndLevelIntoTheCaption) {
   EXPECT_EQ(f->cursor().shape(), Qt::CrossCursor);
   MoveMouse(QPoint(431, 188), Qt::LeftButton);
   EXPECT_EQ(Title(), "geschlossenes Gehäuse (Kurve -0,3 dB bei 99,6 Hz)");
-  MoveMouse(QPoint(15, 400));
-  f->grab();  // the caption stays through paints until the next move
-  EXPECT_EQ(Title(), "geschlossenes Gehäuse (Cursor 10,0Hz / -23,8dB)");
   MoveMouse(QPoint(431, 95));
   EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
-  SetLanguage("english");
-  Reactivate();
-  EXPECT_EQ(Title(), "closed box");
   f->log->setChecked(false);  // the linear axis at its left edge: 0 Hz, where the curve has no level
   MoveMouse(QPoint(15, 300), Qt::LeftButton);
-  EXPECT_EQ(Title(), "closed box (curve 0,0 dB at 0,0 Hz)");
-  // Too small a window draws nothing and reads zero.
-  f->resize(QSize(30, 145) - (f->frameGeometry().size() - f->size()));
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse (Kurve 0,0 dB bei 0,0 Hz)");
+  f->resize(QSize(30, 145) - (f->frameGeometry().size() - f->size()));  // too small: no diagram, zero read
   QCoreApplication::processEvents();
   EXPECT_FALSE(DiagramShown());
   MoveMouse(QPoint(20, 120));
-  EXPECT_EQ(Title(), "closed box (cursor 0,0Hz / 0,0dB)");
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse (Cursor 0,0Hz / 0,0dB)");
 }
 
-TEST_F(ClosedWindow, StoringFillsTheChosenSlotWithTheDiagramsCurve) {
+TEST_F(ClosedWindow, StoringFillsTheChosenSlotAndAFailedDesignIsNeitherStoredNorExportedNorPrinted) {
   Tclosed* f = form();
   ChassisManufacturer = "VISATON";
   ChassisName = "W 300";
@@ -136,33 +109,26 @@ TEST_F(ClosedWindow, StoringFillsTheChosenSlotWithTheDiagramsCurve) {
   EXPECT_EQ(h.DriverLabel, "VISATON W 300");
   const PlotGeometry g{700, 500, 100};
   EXPECT_EQ(g.Y(ComparisonCurveOf(2)[100]), f->Diagram->Plot()->curve[100 - 10 + 1].second);
-  EXPECT_TRUE(seam.messages.isEmpty());
-  EXPECT_EQ(f->exportbox->currentText(), "# 2");
   f->ComboBox1->setCurrentIndex(0);
   Choose(f->exportbox, 1);  // the item already shown acts again
   EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 1);
-}
+  EXPECT_TRUE(seam.messages.isEmpty());
 
-TEST_F(ClosedWindow, AFailedDesignIsNeitherStoredNorExportedNorPrinted) {
-  Tclosed* f = form();
-  Activate();
-  Choose(f->exportbox, 0);
-  const double stored = ComparisonCurveOf(1)[50];
+  const double stored = ComparisonCurveOf(2)[50];
   f->ComboBox1->setCurrentIndex(3);  // the failed Qtc keeps the old volume beside the new count
   Type(f->Edit1, "0,3");
-  Choose(f->exportbox, 0);
+  Choose(f->exportbox, 1);
   Choose(f->exportbox, 4);
   f->Button4->click();
   EXPECT_EQ(seam.messages, QStringList({"keine simulationsdaten / no data", "keine simulationsdaten / no data",
                                         "Keine richtigen Werte zum Simulieren vorhanden"}));
-  EXPECT_EQ(ComparisonCurveOf(1)[50], stored);
-  EXPECT_TRUE(seam.fileDialogs.isEmpty());
-  EXPECT_TRUE(seam.composedPages.isEmpty());
+  EXPECT_EQ(ComparisonCurveOf(2)[50], stored);
   f->CheckBox1->setChecked(false);  // volume mode, 0,1 litres: refused before any dialog
   Type(f->Edit2, "0,1");
   f->exportbutton->click();
   EXPECT_EQ(seam.messages.value(3), "keine simulationsdaten / no data");
   EXPECT_TRUE(seam.fileDialogs.isEmpty());
+  EXPECT_TRUE(seam.composedPages.isEmpty());
 }
 
 TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWrittenFile) {
@@ -172,7 +138,6 @@ TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWritte
   FileDialogAnswers(path);
   Choose(f->exportbox, 4);
   ASSERT_EQ(seam.fileDialogs.size(), 1);
-  EXPECT_EQ(seam.fileDialogs[0].title, "export simulation");
   EXPECT_EQ(seam.fileDialogs[0].defaultName, "closed");
   EXPECT_TRUE(seam.fileDialogs[0].filter.startsWith("ANSI-Export (*.txt)"));
   EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
@@ -198,7 +163,6 @@ TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWritte
   FileDialogAnswers(TempPath("no/such/x.txt"));
   f->exportbutton->click();
   ASSERT_EQ(seam.messages.size(), 1);
-  EXPECT_TRUE(seam.messages[0].contains(" / "));
   EXPECT_FALSE(seam.messages[0].contains("erfolgreich"));
   seam.messages.clear();
   FileDialogAnswers();  // cancel writes nothing and says nothing
@@ -221,41 +185,29 @@ TEST_F(ClosedWindow, PrintComposesAPageInPortraitOrLandscapeAndHelpPictureAndEsc
   EXPECT_EQ(ReadFileBytes(seam.printPdfPath.toStdString()).substr(0, 4), "%PDF");
   seam.printLandscape = true;
   f->Button4->click();
-  ASSERT_EQ(seam.composedPages.size(), 2);
-  EXPECT_GT(seam.composedPages[1].width, seam.composedPages[1].height);
+  EXPECT_GT(seam.composedPages.value(1).width, seam.composedPages.value(1).height);
   seam.printerUsable = false;
   f->Button4->click();
   EXPECT_EQ(seam.messages.value(0), "Der Drucker kann nicht benutzt werden.");
   ExpectHelpAndPrint(f->Button3, "QTX_contents0004");
   Click(f->Label1);
   EXPECT_TRUE(reinterpret_cast<QWidget*>(forms::gueten)->isVisible());
-  Activate();
   QTest::keyClick(f, Qt::Key_Escape);
   EXPECT_FALSE(f->isVisible());
 }
 
 TEST_F(ClosedWindow, SaveBoxKeepsVolumeAndResistanceAndRestoresThemOncePerShow) {
-  OpenSettings().WriteString("Geschlossen", "Volumen", "77");
   Tclosed* f = form();
-  Activate();
-  EXPECT_EQ(f->Edit2->text(), "123,6");  // without "SaveBox" nothing is restored or saved
-  f->Button1->click();
-  EXPECT_EQ(OpenSettings().ReadString("Geschlossen", "Serienwiderstand", "none"), "none");
-
   Option("SaveBox", true);
   Activate();
   f->CheckBox1->setChecked(false);
   Type(f->Edit2, "16,2");
   Type(f->Edit3, "0,5");
   f->Button1->click();
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_EQ(OpenSettings().ReadString("Geschlossen", "Volumen", ""), "16.2");
-  EXPECT_EQ(OpenSettings().ReadString("Geschlossen", "Serienwiderstand", ""), "0.5");
   Type(f->Edit2, "50");
   Type(f->Edit3, "0");
   Activate();
-  EXPECT_EQ(f->Edit2->text(), "16.2");
-  EXPECT_EQ(f->Edit3->text(), "0.5");
+  EXPECT_EQ(TextsOf({f->Edit2, f->Edit3}), QStringList({"16.2", "0.5"}));
   Type(f->Edit2, "33");  // returning to the visible window keeps what the user typed since
   Reactivate();
   EXPECT_EQ(f->Edit2->text(), "33");
