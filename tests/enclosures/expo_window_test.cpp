@@ -1,5 +1,4 @@
-// The horn window driven through its controls offscreen: results in both languages, the scroll
-// bar's range and reset, bad input, the saved inputs, the contour and the caption read-out.
+// The horn window driven through its controls offscreen.
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>

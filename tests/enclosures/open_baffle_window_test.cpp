@@ -1,5 +1,4 @@
-// The open-baffle window driven through its controls offscreen: tuning, diagram and Qtc label
-// following the path, caption read-out, store, export, print, help, the kept path, bad input.
+// The open-baffle window driven through its controls offscreen.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,4 @@
-// The comparison window driven through its controls offscreen: the import list with its dialog,
-// messages and overwrite question, the abs/power controls, view all, wheel, cursor read-out and
-// dragging, print, help and the painted curves in the slot colours.
+// The comparison window driven through its controls offscreen.
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -114,7 +112,7 @@ TEST_F(CompareWindow, OverwriteAsksFirstEvenForAnEmptySlotAndNoImportsNothing) {
   EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 2);
 }
 
-TEST_F(CompareWindow, AbsEnablesPowerAndPowerShowsTheEditsAndRaisesTheTopEdge) {
+TEST_F(CompareWindow, AbsPowerViewAllWheelAndDraggingMoveTheViewWithinItsRanges) {
   Fill(1, 0);
   ShowAgain();
   form()->CheckBox5->click();
@@ -129,11 +127,7 @@ TEST_F(CompareWindow, AbsEnablesPowerAndPowerShowsTheEditsAndRaisesTheTopEdge) {
   EXPECT_TRUE(form()->CheckBox7->isChecked());  // the power keeps its effect
   form()->CheckBox7->setChecked(false);
   EXPECT_FALSE(form()->Edit1->isVisible());
-}
-
-TEST_F(CompareWindow, ViewAllWheelAndDraggingMoveTheScrollBarsWithinTheirRanges) {
-  Fill(1, 0);
-  ShowAgain();
+  // View all, the wheel and dragging move the scroll bars within their ranges.
   PaintNow(form());
   form()->BarFMin->setValue(70);
   form()->BarDBBreite->setValue(8);

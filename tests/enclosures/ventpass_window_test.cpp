@@ -1,7 +1,4 @@
-// The vented bandpass window driven through its controls offscreen: the derived fields at
-// activation and per keystroke, the entry modes, the presets through their list, the diagram's
-// life under "AutoBoxSim", store and export through the seam (refused for a kept tuning), the
-// push-pull variant, print, help, bad input and nothing in the settings file.
+// The vented bandpass window driven through its controls offscreen.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
