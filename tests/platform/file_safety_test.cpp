@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <future>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "common/Settings.h"
@@ -58,18 +60,13 @@ TEST_F(FileSafety, SpecialFilesAreRefusedWithoutBlocking) {
     EXPECT_EQ(ini.ReadString("Info", "Sprache", "deutsch"), "deutsch");
   }
   // Writing does not replace them either: whatever they are, they are not ours to replace.
-  IniFile fifo(Path("p.ini"));
-  EXPECT_FALSE(fifo.WriteString("Info", "Sprache", "english"));
-  struct stat st {};
-  ASSERT_EQ(::lstat(Path("p.ini").c_str(), &st), 0);
-  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_FALSE(IniFile(Path("p.ini")).WriteString("Info", "Sprache", "english"));
+  EXPECT_EQ(fs::symlink_status(Path("p.ini")).type(), fs::file_type::fifo);
 }
 
 TEST_F(FileSafety, ReadsKeepToTheLimitAndTellMissingFromFailed) {
   WriteFileBytes(Path("full.ini"), std::string(1000, 'x'));
-  const auto atLimit = ReadRegularFile(Path("full.ini"), 1000);
-  EXPECT_EQ(atLimit.status, ReadStatus::Ok);
-  EXPECT_EQ(atLimit.bytes.size(), 1000u);
+  EXPECT_EQ(ReadRegularFile(Path("full.ini"), 1000).bytes.size(), 1000u);
   const auto overLimit = ReadRegularFile(Path("full.ini"), 999);
   EXPECT_EQ(overLimit.status, ReadStatus::TooLarge);
   EXPECT_TRUE(overLimit.bytes.empty());
@@ -88,38 +85,27 @@ TEST_F(FileSafety, ReadsKeepToTheLimitAndTellMissingFromFailed) {
 TEST_F(FileSafety, AReaderHoldingTheOldFileKeepsItsBytesAndThePathNamesANewFile) {
   const std::string path = Path("velomar.ini");
   WriteFileBytes(path, "[Info]\r\nSprache=deutsch\r\n");
-  const int held = ::open(path.c_str(), O_RDONLY);
-  ASSERT_GE(held, 0);
-  struct stat before {};
-  ASSERT_EQ(::fstat(held, &before), 0);
-
+  std::ifstream held(path, std::ios::binary);  // opened before the write, read after it
   ASSERT_TRUE(IniFile(path).WriteString("Info", "Sprache", "english"));
-
-  char buffer[64] = {};
-  const ssize_t n = ::pread(held, buffer, sizeof buffer, 0);
-  ::close(held);
-  EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0))), "[Info]\r\nSprache=deutsch\r\n");
-  struct stat after {};
-  ASSERT_EQ(::stat(path.c_str(), &after), 0);
-  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(held), {}), "[Info]\r\nSprache=deutsch\r\n");
   EXPECT_EQ(ReadFileBytes(path), "[Info]\r\nSprache=english\r\n");
 }
 
 TEST_F(FileSafety, AFailedWriteLeavesTheOldBytesAndNoTemporaryFile) {
   const std::string folder = Path("settings");
   fs::create_directory(folder);
-  const std::string path = folder + "/velomar.ini";
-  const std::string old = "[Info]\r\nSprache=deutsch\r\n";
+  const std::string path = folder + "/velomar.ini", old = "[Info]\r\nSprache=deutsch\r\n";
   WriteFileBytes(path, old);
-
-  // The disk fills while the bytes are written.
-  FileSeam seam;
+  fs::create_directory(folder + "/folder.ini");  // a folder where the file should be: the rename fails
+  EXPECT_FALSE(IniFile(folder + "/folder.ini").WriteString("A", "b", "c"));
+  EXPECT_FALSE(IniFile(path + "/x.ini").WriteString("A", "b", "c"));  // a file where a folder should be
+  FileSeam seam;  // the disk fills while the bytes are written
   seam.failWrite = [](const std::string&) { return true; };
   platform::InstallFileSeam(&seam);
   EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
-  EXPECT_EQ(ReadFileBytes(path), old);
-  EXPECT_EQ(Entries(folder), std::vector<std::string>{"velomar.ini"});
   platform::InstallFileSeam(nullptr);
+  EXPECT_EQ(ReadFileBytes(path), old);
+  EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
 
   // A folder that cannot be written (root writes anywhere, so only other users can check this).
   if (::geteuid() != 0) {
@@ -127,7 +113,7 @@ TEST_F(FileSafety, AFailedWriteLeavesTheOldBytesAndNoTemporaryFile) {
     EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
     fs::permissions(folder, fs::perms::owner_all);
     EXPECT_EQ(ReadFileBytes(path), old);
-    EXPECT_EQ(Entries(folder), std::vector<std::string>{"velomar.ini"});
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
   }
 }
 
@@ -146,10 +132,8 @@ TEST_F(FileSafety, AnExistingFileThatCannotBeReadIsNeverReplaced) {
   EXPECT_FALSE(ini.CommitUpdate());
   ini.EraseSection("Chassis");
   EXPECT_EQ(ReadFileBytes(path), old);
-
-  // A file too large to read is kept the same way.
   platform::InstallFileSeam(nullptr);
-  IniFile small(path, 10);
+  IniFile small(path, 10);  // a file too large to read is kept the same way
   EXPECT_EQ(small.LoadStatus(), ReadStatus::TooLarge);
   EXPECT_FALSE(small.WriteString("Info", "Sprache", "english"));
   EXPECT_EQ(ReadFileBytes(path), old);
@@ -180,11 +164,7 @@ TEST_F(FileSafety, ALinkedSettingsFileIsWrittenThroughAndStaysALink) {
 }
 
 TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
-  const auto modeOf = [](const std::string& p) {
-    struct stat st {};
-    ::stat(p.c_str(), &st);
-    return st.st_mode & 07777;
-  };
+  const auto modeOf = [](const std::string& p) { return static_cast<unsigned>(fs::status(p).permissions()); };
   const mode_t previous = ::umask(022);
   EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "1"));
   ::umask(077);
@@ -200,20 +180,15 @@ TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
 }
 
 TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
-  const struct {
-    const char* bytes;
-    std::size_t limit;
-    const char* start;
-  } cases[] = {
+  // A line cut by the limit is dropped, not read in part.
+  const std::tuple<const char*, std::size_t, const char*> cases[] = {
       {"ab\ncd\n", 100, "ab\ncd\n"}, {"ab\ncd\n", 6, "ab\ncd\n"}, {"ab\ncd", 6, "ab\ncd"},
-      {"ab\r\ncd\nef", 7, "ab\r\ncd\n"},  // a line cut by the limit is dropped, not read in part
-      {"abcdef", 3, ""},
-  };
-  for (const auto& c : cases) {
-    WriteFileBytes(Path("long.txt"), c.bytes);
-    const auto read = platform::ReadRegularFileStart(Path("long.txt"), c.limit);
-    EXPECT_EQ(read.status, ReadStatus::Ok) << c.bytes << " / " << c.limit;
-    EXPECT_EQ(read.bytes, c.start) << c.bytes << " / " << c.limit;
+      {"ab\r\ncd\nef", 7, "ab\r\ncd\n"}, {"abcdef", 3, ""}};
+  for (const auto& [bytes, limit, start] : cases) {
+    WriteFileBytes(Path("long.txt"), bytes);
+    const auto read = platform::ReadRegularFileStart(Path("long.txt"), limit);
+    EXPECT_EQ(read.status, ReadStatus::Ok) << bytes << " / " << limit;
+    EXPECT_EQ(read.bytes, start) << bytes << " / " << limit;
   }
   EXPECT_EQ(platform::ReadRegularFileStart(Path("none.txt"), 10).status, ReadStatus::Missing);
 }
