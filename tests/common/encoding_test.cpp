@@ -7,7 +7,7 @@
 
 using namespace velomare;
 
-TEST(Encoding, Windows1252BothWays) {
+TEST(Encoding, Windows1252BothWaysCharacterCountsAndTrimming) {
   EXPECT_EQ(Utf8ToCp1252("Gehäuse µF €"), "Geh\xE4use \xB5" "F \x80");
   EXPECT_EQ(Cp1252ToUtf8("Geh\xE4use \xB5" "F \x80"), "Gehäuse µF €");
   // A character the code page lacks is written as "?".
@@ -16,9 +16,7 @@ TEST(Encoding, Windows1252BothWays) {
   std::string all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-}
-
-TEST(Encoding, LengthAndLeftCountCharactersAndTabsAndLineEndsAreTrimmedLikeBlanks) {
+  // Length and left count characters; tabs and line ends are trimmed like blanks.
   EXPECT_EQ(Utf8Length("Gehäuse"), 7u);
   EXPECT_EQ(Utf8Left("Gehäuse", 4), "Gehä");
   EXPECT_EQ(Utf8Left("abc", 10), "abc");

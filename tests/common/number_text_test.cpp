@@ -68,18 +68,16 @@ TEST(ReadNumber, IsZeroForTextsThatAreNotNumbersAndPow10MultipliesOnlyInsideItsR
   EXPECT_EQ(DotToComma("1.2,3."), "1,2,3,");
 }
 
-TEST(PowerXY, IsExpOfYLnXAndNeverNonFinite) {
-  EXPECT_NEAR(PowerXY(10, 2), 100.0, 1e-12);
-  EXPECT_NEAR(PowerXY(10, -0.5), 0.31622776601683794, 1e-15);
-  for (auto [x, y] : {std::pair{0.0, 2.0}, {-10.0, 2.0}, {10.0, 400.0}}) EXPECT_EQ(PowerXY(x, y), 0.0) << x << " " << y;
-}
-
-TEST(FormatFixed, PadsToWidthAndRounds) {
+TEST(FormatFixed, PadsToWidthAndRoundsAndCutDecimalsOnlyCuts) {
   EXPECT_EQ(FormatFixed(8, 2, 0) + FormatFixed(92.5494, 3, 1) + FormatFixed(2.68937, 2, 2), " 892.52.69");
   EXPECT_EQ(FormatFixed(-2.5, 6, 2), " -2.50");
   EXPECT_EQ(FormatFixed(1234.5678, 1, 2), "1234.57");
   EXPECT_EQ(FormatFixedComma(0.41, 2, 3), "0,410");
   EXPECT_EQ(FormatFixed(std::nan(""), 3, 1) + FormatFixed(HUGE_VAL, 3, 1), "??");
+  // CutDecimals drops decimals, never integer digits.
+  EXPECT_EQ(CutDecimals("123.456", 5) + " " + CutDecimals("123.456", 4) + " " + CutDecimals("123456.7", 3) + " " +
+                CutDecimals("12.5", 15) + " " + CutDecimals("123456789", 3),
+            "123.4 123 123456 12.5 123456789");
 }
 
 TEST(FormatPlain, WritesPlainDecimalWithoutExponent) {
@@ -96,16 +94,13 @@ TEST(FormatPlain, WritesPlainDecimalWithoutExponent) {
     EXPECT_EQ(TextToFloat(FormatPlain(v, 15, ',')), v) << v;
 }
 
-TEST(CutDecimals, DropsDecimalsNeverIntegerDigits) {
-  EXPECT_EQ(CutDecimals("123.456", 5) + " " + CutDecimals("123.456", 4) + " " + CutDecimals("123456.7", 3) + " " +
-                CutDecimals("12.5", 15) + " " + CutDecimals("123456789", 3),
-            "123.4 123 123456 12.5 123456789");
-}
-
-TEST(TruncToInt, CutsTowardZeroAndClampsBeforeConverting) {
+TEST(TruncToIntAndPowerXY, CutTowardZeroClampAndNeverGiveANonFiniteValue) {
   const std::pair<double, int> rows[] = {{60.99, 60}, {-1.13, -1}, {-0.5, 0}, {3e12, 1000000000},
                                          {-3e12, -1000000000}, {std::nan(""), 0}, {-HUGE_VAL, 0}};
   for (auto [value, truncated] : rows) EXPECT_EQ(TruncToInt(value), truncated) << value;
+  EXPECT_NEAR(PowerXY(10, 2), 100.0, 1e-12);  // PowerXY is exp(y ln x) and never non-finite
+  EXPECT_NEAR(PowerXY(10, -0.5), 0.31622776601683794, 1e-15);
+  for (auto [x, y] : {std::pair{0.0, 2.0}, {-10.0, 2.0}, {10.0, 400.0}}) EXPECT_EQ(PowerXY(x, y), 0.0) << x << " " << y;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The platform calls that stand in for the system's services: the file dialog's default
-// extension, and the HTTP GET against a small server on the loopback address (the answer, the
-// body limit, an error status, a server that never answers) or through the test seam.
+// The platform calls for the system's services: the file dialog's default extension, and the HTTP
+// GET against a small server on the loopback address or through the test seam.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>

@@ -1,5 +1,4 @@
-// The shared up-down control: its arrow buttons carry the control's name, every press reports
-// its direction, and the buttons fill the control whatever its size.
+// The shared up-down control's arrow buttons.
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
