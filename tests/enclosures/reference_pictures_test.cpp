@@ -59,8 +59,13 @@ TEST(ReferenceCharts, BandpassPanelsFallTwelveDecibelsPerOctaveOnBothSides) {
   EXPECT_NEAR(*BandpassLevel(in, 2) - *BandpassLevel(in, 1), 12.04, 0.1);
   EXPECT_NEAR(*BandpassLevel(in, 8000) - *BandpassLevel(in, 4000), -12.04, 0.1);
   EXPECT_FALSE(BandpassLevel(in, 0));
-  in.ql = 0;
-  EXPECT_FALSE(BandpassLevel(in, 50));
+  using In = BandpassLevelInputs;  // each input the level needs, at zero: no level
+  for (auto [input, name] : {std::pair{&In::qts, "qts"}, {&In::fs, "fs"}, {&In::vg, "vg"}, {&In::vr, "vr"},
+                             {&In::tuning, "tuning"}, {&In::ql, "ql"}}) {
+    In zero = in;
+    zero.*input = 0;
+    EXPECT_FALSE(BandpassLevel(zero, 50)) << name;
+  }
 }
 
 }  // namespace

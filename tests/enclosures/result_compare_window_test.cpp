@@ -16,8 +16,6 @@ namespace {
 
 std::string ExportBytes(const ExportBoxValues& box, bool english, double level) {
   SimulationExport data;
-  data.driver.manufacturer = "Maker";
-  data.driver.name = "Model";
   data.driver.spl = 88;
   data.box = box;
   data.levels.fill(level);
@@ -42,10 +40,7 @@ class CompareWindow : public WindowTest<TResultCompare, &forms::ResultCompare> {
   static void Fill(int slot, double level) {
     ComparisonLevels levels;
     levels.fill(level);
-    ComparisonHeader h;
-    h.DriverLabel = "Slot " + std::to_string(slot);
-    h.Volume1 = 10 * slot;
-    ASSERT_TRUE(StoreComparisonCurve(slot, levels, h));
+    ASSERT_TRUE(StoreComparisonCurve(slot, levels, ComparisonHeader{}));
   }
 };
 
@@ -66,7 +61,6 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgain) {
   ShowAgain();
   FileDialogAnswers(File("reflex.txt", ExportBytes(ReflexExportValues{50, 1, 7, 0, 1, 5, 10}, false, -3)));
   ChooseItem(form()->ComboBox1, 2);
-  EXPECT_EQ(seam.fileDialogs.value(0).title, "Import Simulation");
   EXPECT_EQ(seam.messages.value(0), "Alle Werte aus Datei in #3 eingelesen");
   EXPECT_EQ(ComparisonHeaderOf(3).BoxType, BoxType::BassReflex);
   EXPECT_TRUE(form()->CheckBox3->isChecked());
