@@ -65,8 +65,7 @@ TEST_F(ClosedWindow, DiagramFollowsEveryChangeWithAutoBoxSimElseOnlyTheButton) {
   Type(f->Edit1, "0,8");
   EXPECT_FALSE(DiagramShown());
   f->Button2->click();
-  f->resize(800, 560);
-  QCoreApplication::processEvents();
+  ResizeOuter({800, 560});
   ASSERT_TRUE(DiagramShown());  // drawn for the new size
   EXPECT_EQ(f->Diagram->Plot()->curve.front(), std::make_pair(15, f->frameGeometry().height() - 45));
   Type(f->Edit1, "0,9");
@@ -85,8 +84,7 @@ TEST_F(ClosedWindow, MouseOverTheDiagramReadsFrequencyAndLevelIntoTheCaption) {
   f->log->setChecked(false);  // the linear axis at its left edge: 0 Hz, where the curve has no level
   MoveMouse(QPoint(15, 300), Qt::LeftButton);
   EXPECT_EQ(Title(), "geschlossenes Gehäuse (Kurve 0,0 dB bei 0,0 Hz)");
-  f->resize(QSize(30, 145) - (f->frameGeometry().size() - f->size()));  // too small: no diagram, zero read
-  QCoreApplication::processEvents();
+  ResizeOuter({30, 145});  // too small: no diagram, zero read
   EXPECT_FALSE(DiagramShown());
   MoveMouse(QPoint(20, 120));
   EXPECT_EQ(Title(), "geschlossenes Gehäuse (Cursor 0,0Hz / 0,0dB)");
@@ -130,12 +128,10 @@ TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWritte
   Tclosed* f = form();
   Activate();
   const QString path = TempPath("mybox");
-  FileDialogAnswers(path);
-  Choose(f->exportbox, 4);
+  const std::string bytes = ExportFile(path);
   EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "closed");
   EXPECT_TRUE(seam.fileDialogs.value(0).filter.startsWith("ANSI-Export (*.txt)"));
   EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
-  const std::string bytes = ReadFileBytes((path + ".txt").toStdString());
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 416);
   EXPECT_NE(bytes.find("Qtc\t0,707\r\nvolumen (l)\t123,6"), std::string::npos);
 
@@ -248,10 +244,7 @@ TEST_F(ClosedWindow, ANewVoiceCoilResistanceOrDisplacementRedesignsLabelsAndExpo
   EXPECT_EQ(f->Edit2->text(), "758,8");
   EXPECT_EQ(f->Label5->text().toStdString(), "Resonanzfrequenz fc = 33,3 Hz");
   EXPECT_EQ(f->Label11->text(), "l, insges. 760,9 l");
-  const QString path = TempPath("re4.txt");
-  FileDialogAnswers(path);
-  Choose(f->exportbox, 4);
-  const std::string bytes = ReadFileBytes(path.toStdString());
+  const std::string bytes = ExportFile(TempPath("re4.txt"));
   EXPECT_NE(bytes.find("Qtc\t0,707\r\nvolumen (l)\t758,789\r\n"), std::string::npos);
   // 60 Hz is 1.80 fc: 20 log10(1.80^2 / sqrt((1.80^2 - 1)^2 + (1.80 / 0.707)^2)) = -0.40 dB.
   EXPECT_NE(bytes.find("\r\n60\t-0,40\r\n"), std::string::npos);

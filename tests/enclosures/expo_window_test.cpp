@@ -34,9 +34,7 @@ TEST_F(ExpoWindow, DesignValuesAndTheScrollBarThatShowsTheCrossSectionAndResetsB
   TExpo* f = form();
   EXPECT_EQ(f->Label10->text(), "Trichterlänge Xmax= 60.1 cm");
   EXPECT_EQ(f->Label14->text(), "bei x= 1cm, A=519cm² (=22.8x22.8cm)");
-  EXPECT_EQ(f->ScrollBar1->maximum(), 60);
   EXPECT_TRUE(ContourOnScreen());
-  EXPECT_EQ(f->HornAreaAxisMax(), 5000);
   f->ScrollBar1->setValue(30);
   EXPECT_EQ(f->Label14->text(), "bei x=30cm, A=1513cm² (=38.9x38.9cm)");
   f->fu->setText("120");  // Xm = 41.9 cm: the position 30 stays
@@ -51,7 +49,7 @@ TEST_F(ExpoWindow, DesignValuesAndTheScrollBarThatShowsTheCrossSectionAndResetsB
   f->Ah->setText("2500");
   f->fu->setText("200");
   EXPECT_EQ(f->Label10->text(), "Trichterlänge Xmax= -1.1 cm");
-  EXPECT_EQ(f->ScrollBar1->maximum() + f->ScrollBar1->value(), 0);
+  EXPECT_EQ(QList<int>({f->ScrollBar1->maximum(), f->ScrollBar1->value()}), QList<int>({0, 0}));
   EXPECT_FALSE(ContourOnScreen());
   f->fu->setText("100");  // back to a long horn: the range grows again from 0
   EXPECT_EQ(f->ScrollBar1->maximum(), 35);
@@ -131,11 +129,7 @@ TEST_F(ExpoWindow, WithoutAutoSimulationOnlyTheButtonDrawsAndARepaintOrResizeKee
 TEST_F(ExpoWindow, MouseOverThePlotReadsLengthAndAreaIntoTheCaption) {
   ShowActive();
   TExpo* f = form();
-  // The plot scales by the outer size; make it the designed 700 x 475 whatever frame the platform reports.
-  f->resize(f->width() - (W() - 700), f->height() - (H() - 475));
-  Repaint();
-  ASSERT_EQ(W(), 700);
-  ASSERT_EQ(H(), 475);
+  ASSERT_EQ(QSize(W(), H()), QSize(700, 475));  // the plot scales by the outer size
   MoveMouse(QPoint(30 + 131, H() - 95));  // 655 pixels hold 70 cm, 250 pixels 5000 cm²
   EXPECT_EQ(Title(), "Exponential-Horn (Cursor 14,0cm / 1000cm² [=31,6x31,6cm])");
   MoveMouse(QPoint(29, 300));

@@ -74,12 +74,10 @@ TEST_F(OpenWindow, MouseReadsCursorAndCurveIntoTheCaption) {
   EXPECT_EQ(Title(), "offenes Gehäuse (Kurve 0,0 dB bei 99,8 Hz)");
   // Too short a window draws nothing and hides the Qtc label.
   Type(f->Edit1, "100");
-  f->resize(QSize(635, 140) - (f->frameGeometry().size() - f->size()));
-  QCoreApplication::processEvents();
+  ResizeOuter({635, 140});
   EXPECT_FALSE(DiagramShown());
   EXPECT_FALSE(f->Label5->isVisible());
-  f->resize(QSize(635, 465) - (f->frameGeometry().size() - f->size()));
-  QCoreApplication::processEvents();
+  ResizeOuter({635, 465});
   EXPECT_TRUE(f->Label5->isVisible());
 }
 
@@ -116,10 +114,8 @@ TEST_F(OpenWindow, ExportWritesTheOpenBaffleFileInEitherLanguageAndHelpPrintAndE
   Toffen* f = form();
   Activate();
   const QString path = TempPath("baffle");
-  FileDialogAnswers(path);
-  Choose(f->exportbox, 4);
+  const std::string bytes = ExportFile(path);
   EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "open");
-  const std::string bytes = ReadFileBytes((path + ".txt").toStdString());
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 413);
   EXPECT_NE(bytes.find("\r\n\r\nEinbau in offenes Geh\xE4use\r\n\r\nAbstand (m)\t0,50\r\n\r\nf (Hz)\tlevel (dB)\r\n1\t-103,13\r\n"),
             std::string::npos)

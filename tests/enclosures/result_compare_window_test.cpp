@@ -37,6 +37,10 @@ class CompareWindow : public WindowTest<TResultCompare, &forms::ResultCompare> {
     EXPECT_TRUE(platform::WriteFileAtomically(path.toStdString(), bytes));
     return path;
   }
+  void Import(int slot, const char* name, const std::string& bytes) {
+    FileDialogAnswers(File(name, bytes));
+    form()->ImportSimulationFile(slot);
+  }
   static void Fill(int slot, double level) {
     ComparisonLevels levels;
     levels.fill(level);
@@ -57,8 +61,14 @@ TEST_F(CompareWindow, ShowReadsTheLanguageAndTicksExactlyTheFilledSlots) {
   EXPECT_EQ(form()->Label1->text(), "f=  20... 200Hz, L= -18... 12dB");
 }
 
-TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgain) {
+TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterTheOverwriteQuestion) {
+  OpenSettings().WriteBool("Options", "overwrite", true);
   ShowAgain();
+  AnswerNo();  // asked even for an empty slot; No imports nothing
+  ChooseItem(form()->ComboBox1, 2);
+  EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite simulation #3?");
+  EXPECT_TRUE(seam.fileDialogs.isEmpty());
+  seam.answer = nullptr;
   FileDialogAnswers(File("reflex.txt", ExportBytes(ReflexExportValues{50, 1, 7, 0, 1, 5, 10}, false, -3)));
   ChooseItem(form()->ComboBox1, 2);
   EXPECT_EQ(seam.messages.value(0), "Alle Werte aus Datei in #3 eingelesen");
@@ -87,23 +97,8 @@ TEST_F(CompareWindow, RejectedCancelledOrMissingFilesLeaveTheSlotAndItsBoxAsThey
   EXPECT_EQ(ComparisonCurveOf(1)[100], -6);
   EXPECT_TRUE(form()->CheckBox1->isChecked());
   ShowAgain("english");  // an English window reads a German file with English messages
-  FileDialogAnswers(File("open.txt", ExportBytes(OpenBaffleExportValues{0.2}, false, 0)));
-  form()->ImportSimulationFile(4);
+  Import(4, "open.txt", ExportBytes(OpenBaffleExportValues{0.2}, false, 0));
   EXPECT_EQ(seam.messages.value(4), "read all values from file to #4");
-}
-
-TEST_F(CompareWindow, OverwriteAsksFirstEvenForAnEmptySlotAndNoImportsNothing) {
-  OpenSettings().WriteBool("Options", "overwrite", true);
-  ShowAgain();
-  AnswerNo();
-  ChooseItem(form()->ComboBox1, 1);
-  EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite simulation #2?");
-  EXPECT_TRUE(seam.fileDialogs.isEmpty());
-  seam.answer = nullptr;
-  FileDialogAnswers(File("closed.txt", ExportBytes(ClosedExportValues{0.7, 20, 2, 0}, true, 0)));
-  ChooseItem(form()->ComboBox1, 1);
-  EXPECT_EQ(seam.questions.size(), 2);
-  EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 2);
 }
 
 TEST_F(CompareWindow, AbsPowerViewAllWheelAndDraggingMoveTheViewWithinItsRanges) {
@@ -178,14 +173,12 @@ TEST_F(CompareWindow, ALongFileIsReadUpToItsFirstMebibyte) {
     bytes.resize(size);
     return bytes;
   };
-  FileDialogAnswers(File("plain.txt", plain));
-  form()->ImportSimulationFile(1);
+  Import(1, "plain.txt", plain);
   ASSERT_TRUE(ComparisonSlotFilled(1));
   const std::size_t sizes[] = {kMiB + 1, 12'000'000};
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(sizes[i]);
-    FileDialogAnswers(File("long.txt", padded(sizes[i])));
-    form()->ImportSimulationFile(2 + i);
+    Import(2 + i, "long.txt", padded(sizes[i]));
     EXPECT_EQ(seam.messages.value(1 + i).toStdString(), "Alle Werte aus Datei in #" + std::to_string(2 + i) + " eingelesen");
     EXPECT_EQ(ComparisonHeaderOf(2 + i).Multiple, 3);
     for (int f = 0; f <= 400; ++f) ASSERT_EQ(ComparisonCurveOf(2 + i)[f], ComparisonCurveOf(1)[f]) << f;
@@ -193,13 +186,11 @@ TEST_F(CompareWindow, ALongFileIsReadUpToItsFirstMebibyte) {
   EXPECT_EQ(ComparisonCurveOf(1)[399], -49.25);
   // Nothing after the first MiB counts: a table that starts there, or one broken there.
   seam.messages.clear();
-  FileDialogAnswers(File("late.txt", std::string(kMiB, ' ') + "\r\n" + plain));
-  form()->ImportSimulationFile(4);
+  Import(4, "late.txt", std::string(kMiB, ' ') + "\r\n" + plain);
   EXPECT_EQ(seam.messages.value(0), "Konnte Werte aus Datei nicht auslesen");
   std::string broken = plain;
   broken.insert(broken.find("\r\n201\t") + 2, std::string(kMiB, ' ') + "\r\n");
-  FileDialogAnswers(File("broken.txt", broken));
-  form()->ImportSimulationFile(4);
+  Import(4, "broken.txt", broken);
   EXPECT_EQ(seam.messages.value(1), "Konnte nicht alle Werte aus Datei einlesen, Fehler:200-200");
   EXPECT_FALSE(ComparisonSlotFilled(4));
 }

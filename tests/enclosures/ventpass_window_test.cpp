@@ -22,11 +22,6 @@ class VentpassWindow : public WindowTest<Tventpass, &forms::ventpass> {
       if (item.kind == PlotItem::Text && item.text.rfind("max ", 0) == 0) return item.text;
     return {};
   }
-  std::vector<std::string> Export(const char* name) {
-    FileDialogAnswers(TempPath(name));
-    Choose(form()->exportbox, 4);
-    return SplitCrLfLines(ReadFileBytes(TempPath(name).toStdString()));
-  }
 };
 
 TEST_F(VentpassWindow, DerivedFieldsFollowEachKeystrokeOnceAndQlTheVolumesOrTheScrollBar) {
@@ -118,14 +113,14 @@ TEST_F(VentpassWindow, SlotsFillSilentlyAndTheListRefusesWithoutData) {
   Choose(f->exportbox, 3);
   EXPECT_TRUE(ComparisonSlotFilled(4));
   seam.messages.clear();
-  Export("tiny.txt");
+  ExportFile(TempPath("tiny.txt"));
   EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
   EXPECT_FALSE(QFileInfo::exists(TempPath("tiny.txt")));
 }
 
 TEST_F(VentpassWindow, ExportFileInGermanAndEnglishWithTheTubeSeparatorsReversed) {
   Activate();
-  std::vector<std::string> lines = Export("de.txt");
+  std::vector<std::string> lines = SplitCrLfLines(ExportFile(TempPath("de.txt")));
   EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "ventedbandpass");
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[8], "Einbau in ventilierten Bandpass 6. Ordnung");
@@ -134,7 +129,7 @@ TEST_F(VentpassWindow, ExportFileInGermanAndEnglishWithTheTubeSeparatorsReversed
   EXPECT_EQ(lines[19], "1\t-122,51");
   SetLanguage("english");
   Repaint();
-  lines = Export("en.txt");
+  lines = SplitCrLfLines(ExportFile(TempPath("en.txt")));
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[8], "vented band pass box 6th order");
   EXPECT_EQ(lines[13], "tube diameter 1 (cm)\t10,0");
@@ -151,7 +146,7 @@ TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsCheckedAndPrintAndHelpGoThroughT
   EXPECT_EQ(f->windowTitle(), "Ventilierter Bandpass 6. Ordnung mit Push-Pull-Prinzip");
   Choose(f->exportbox, 0);
   EXPECT_EQ(ComparisonHeaderOf(1).Multiple, 2);
-  EXPECT_EQ(Export("pp.txt").at(8), "Einbau in ventilierten Bandpass 6. Ordnung mit Push-Pull (Isobarik)");
+  EXPECT_EQ(SplitCrLfLines(ExportFile(TempPath("pp.txt"))).at(8), "Einbau in ventilierten Bandpass 6. Ordnung mit Push-Pull (Isobarik)");
   f->CheckBox1->setChecked(false);
   EXPECT_FALSE(f->Image2->isVisible());
   ExpectHelpAndPrint(form()->Button5, "QTX_contents0023", form()->Button4);
