@@ -149,10 +149,8 @@ TEST_F(BandpassWindow, AQlSetByHandSurvivesTheRestoreAndANewDesignAsTheWholeSect
   EXPECT_EQ(f->State().ql, 77);
   EXPECT_EQ(f->Label16->text().toStdString(), "Verlustfaktor Ql = 77");
   EXPECT_EQ(f->Edit1->text(), "13.5");
-  EXPECT_EQ(f->ScrollBar1->value(), 5);
-  EXPECT_EQ(f->ScrollBar2->value(), 120);
-  EXPECT_TRUE(f->RadioButton2->isChecked());
-  EXPECT_TRUE(f->CheckBox1->isChecked());
+  EXPECT_EQ(QList<int>({f->ScrollBar1->value(), f->ScrollBar2->value()}), QList<int>({5, 120}));
+  EXPECT_TRUE(f->RadioButton2->isChecked() && f->CheckBox1->isChecked());
 }
 
 TEST_F(BandpassWindow, AnyTextInAnyEditShowsNoNanOrInf) {
@@ -177,8 +175,7 @@ TEST_F(BandpassWindow, ANormalDriverAfterOneWithQtsOfOneGivesTheScrollBarsBack) 
   CommitDriver({{&TChassisform::Edit1, "0,4"}, {&TChassisform::Edit2, "0,45"}});
   Activate();
   EXPECT_TRUE(f->ScrollBar1->isEnabled() && f->ScrollBar2->isEnabled());
-  EXPECT_EQ(f->ScrollBar2->minimum(), 50);  // the range of S = 0.6
-  EXPECT_EQ(f->ScrollBar2->maximum(), 130);
+  EXPECT_EQ(QList<int>({f->ScrollBar2->minimum(), f->ScrollBar2->maximum()}), QList<int>({50, 130}));  // S = 0.6
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ TEST_F(OpenWindow, EveryKeystrokeRetunesAndTheDiagramFollowsAutoBoxSim) {
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
   EXPECT_EQ(f->Label5->text(), "Einbaugüte Qtc= 0.1 bei 29 Hz ");
   ASSERT_TRUE(DiagramShown());
-  EXPECT_EQ(f->Diagram->Plot()->cutoffFrequency, 188);
   Type(f->Edit1, "20");
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 850 Hz");
   EXPECT_DOUBLE_EQ(f->OpenBaffleHalfPath(), 0.1);
@@ -51,7 +50,7 @@ TEST_F(OpenWindow, InvalidDriverDrawsNothingButKeepsTheTuning) {
   ChassisQts = 0.09;
   Activate();
   EXPECT_FALSE(DiagramShown() || f->Label5->isVisible());
-  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
+  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");  // the tuning stays
   ChassisFs = 450;  // a resonance above 400 Hz: a diagram without the amplitude
   ChassisQts = 0.1;
   f->Button2->click();
@@ -86,7 +85,6 @@ TEST_F(OpenWindow, StoreAndExportRefuseWhatTheModelRefusesAndTypedTextOnlyTests)
   Activate();
   Choose(f->exportbox, 2);
   ASSERT_EQ(FilledComparisonSlots(), std::vector<int>{3});
-  EXPECT_EQ(ComparisonHeaderOf(3).BoxType, BoxType::OpenBaffle);
   EXPECT_EQ(ComparisonCurveOf(3)[29], OpenBaffleFileLevels(OpenBaffleDriverFromCommitted(), 0.5)[28]);
   Type(f->Edit1, "10");  // a path the diagram refuses is still stored, again from the same item
   Choose(f->exportbox, 2);

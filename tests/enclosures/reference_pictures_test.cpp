@@ -1,6 +1,7 @@
 // The two reference-picture windows: their German captions, and the charts checked against what
 // the curves must show: the closed box -3 dB at fc for Qtc 0.707 and 0 dB for Qtc 1, and the
 // bandpass falling 12 dB per octave on both sides of its pass band.
+#include <algorithm>
 #include <cmath>
 
 #include "WindowTest.h"
@@ -13,13 +14,10 @@ namespace {
 
 // The level of the sample nearest to x.
 double LevelAt(const ChartPanel::Curve& curve, double x) {
-  double best = 1e9, level = 0;
-  for (const auto& [px, l] : curve.points)
-    if (std::fabs(std::log(px / x)) < best) {
-      best = std::fabs(std::log(px / x));
-      level = l;
-    }
-  return level;
+  const auto nearer = [x](const auto& a, const auto& b) {
+    return std::fabs(std::log(a.first / x)) < std::fabs(std::log(b.first / x));
+  };
+  return std::min_element(curve.points.begin(), curve.points.end(), nearer)->second;
 }
 
 class ReferencePictures : public WindowTest<Tgueten, &forms::gueten> {};
