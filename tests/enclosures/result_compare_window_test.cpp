@@ -59,6 +59,8 @@ TEST_F(CompareWindow, ShowReadsTheLanguageAndTicksExactlyTheFilledSlots) {
   EXPECT_EQ(Title(), "Compare simulations");
   PaintNow(form());
   EXPECT_EQ(form()->Label1->text(), "f=  20... 200Hz, L= -18... 12dB");
+  const auto& items = form()->Drawing().items;  // the right edge's grid line is labelled too
+  EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const ComparisonItem& i) { return i.text == "200"; }));
 }
 
 TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterTheOverwriteQuestion) {
