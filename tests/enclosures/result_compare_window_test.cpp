@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -59,8 +60,13 @@ TEST_F(CompareWindow, ShowReadsTheLanguageAndTicksExactlyTheFilledSlots) {
   EXPECT_EQ(Title(), "Compare simulations");
   PaintNow(form());
   EXPECT_EQ(form()->Label1->text(), "f=  20... 200Hz, L= -18... 12dB");
-  const auto& items = form()->Drawing().items;  // the right edge's grid line is labelled too
-  EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const ComparisonItem& i) { return i.text == "200"; }));
+  const auto hasText = [&](const std::string& text) {
+    return std::ranges::any_of(form()->Drawing().items, [&](const ComparisonItem& i) { return i.text == text; });
+  };
+  EXPECT_TRUE(hasText("200"));  // the right edge's grid line is labelled too
+  form()->BarDBBreite->setValue(10);  // a span of 10 dB, 2 to 12: a line every 2 dB
+  PaintNow(form());
+  EXPECT_TRUE(hasText(" 4") && !hasText(" 3"));
 }
 
 TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterTheOverwriteQuestion) {

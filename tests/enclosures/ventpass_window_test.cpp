@@ -26,10 +26,8 @@ class VentpassWindow : public WindowTest<Tventpass, &forms::ventpass> {
 
 TEST_F(VentpassWindow, DerivedFieldsFollowEachKeystrokeOnceAndQlTheVolumesOrTheScrollBar) {
   Tventpass* f = form();
-  EXPECT_EQ(f->Edit9->text(), "20");  // the designed defaults until then
   Activate();
   EXPECT_EQ(TextsOf({f->Edit4, f->Edit9, f->Edit8, f->Edit10}), QStringList({"78.5", "32.3", "153.9", "55.1"}));
-  EXPECT_EQ(f->Label16->text(), "Verlustfaktor Ql = 4");
   // Each derived field is written once per keystroke: "1" then "11", the nested pass writes nothing.
   QSignalSpy area(f->Edit4, &QLineEdit::textChanged);
   QSignalSpy tuningWrites(f->Edit9, &QLineEdit::textChanged);
