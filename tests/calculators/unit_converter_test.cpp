@@ -62,6 +62,7 @@ TEST(UnitConverter, ExactDefinitionsOfInchFootAndTheirSquaresAndCubes) {
 TEST(UnitConverter, OunceAndPoundAndTheUsMeasuresUseTheConvertersRoundedFactors) {
   // 1 oz = 28.35 g and 1 lb = 453.6 g here (textbook 28.3495 g and 453.592 g).
   EXPECT_EQ(ConvertMass(1, MassUnit::Pound).labels[0], "=453.6 g");
+  EXPECT_EQ(ConvertMass(10, MassUnit::Pound).labels[1], "=4.536 kg");
   EXPECT_EQ(ConvertMass(100, MassUnit::Ounce).labels[0], "=2835.0 g");
   EXPECT_EQ(ConvertMass(453.6, MassUnit::Gram).labels[2], "=1.000 lb av.");
   // The gallon is 32 gills of 0.11828125 l = 3.785 l (textbook 3.785412 l, which would read 9.999).

@@ -282,6 +282,7 @@ TEST_F(TspModel, ReadingsThatGiveNoVasShowNoVasMassComplianceOrApply) {
       {"fc 5", TspMethod::AddedMass, {{TspEdit::Fc, "5"}}, true},
       {"closed box, fc = fs", TspMethod::ClosedBox, {{TspEdit::Fc, "29"}}, true},
       {"closed box, fc below fs", TspMethod::ClosedBox, {{TspEdit::Fc, "20"}}, true},
+      {"closed box, fc below f1c", TspMethod::ClosedBox, {{TspEdit::F1c, "41"}}, true},
       // A wide closed-box peak gives a low Qec: fc Qec / (fs Qes) below 1 means a negative Vas.
       {"closed box, wide peak", TspMethod::ClosedBox, {{TspEdit::F1c, "10"}, {TspEdit::F2c, "100"}}, true},
   };

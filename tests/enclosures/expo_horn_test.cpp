@@ -87,6 +87,10 @@ TEST(ExpoHornModel, LevelIsTheReferenceLevelFromTheEfficiencyPlusTheGain) {
   ASSERT_TRUE(d.level);
   EXPECT_NEAR(*d.level, spl0 + d.gain, 0.002);
   EXPECT_EQ(HornResultTexts(d, false).Label9, "Schalldruckgewinn durch Trichter 9.6 dB auf 102.2 dB");
+  // A faint driver, 100 dB less (Qes times 1e10): the level below 10 dB takes no leading blank.
+  const HornDesign faint = Design(100, 500, 500, HornPlacement::Floor, {kDefaultDriver.fs, kDefaultDriver.qts,
+                                                                         kDefaultDriver.qes * 1e10, kDefaultDriver.vas});
+  EXPECT_EQ(HornResultTexts(faint, false).Label9, "Schalldruckgewinn durch Trichter 9.6 dB auf 2.2 dB");
 }
 
 TEST(ExpoHornModel, PressureChamberHasItsCornerFrequencyAtFo) {

@@ -129,6 +129,8 @@ TEST(HornContour, MarkerLeadsRightNearTheAreaAxisAndLeftFromX70On) {
   EXPECT_EQ(at(4).leader.to.x, 67 + 25);
   EXPECT_EQ(at(5).marker.x, 76);
   EXPECT_EQ(at(5).leader.to.x, 76 - 25);
+  // At x = 70 itself it leans left: 700 pixels across, 10 per centimetre.
+  EXPECT_EQ(PlanHornContour(v, 4, 745, H, false)->leader.to.x, 70 - 25);
   p = at(30);
   EXPECT_EQ(p.marker.x, 310);
   EXPECT_EQ(p.leader.to.x, 285);

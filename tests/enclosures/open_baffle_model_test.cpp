@@ -244,6 +244,11 @@ TEST(OpenBaffleDiagram, MarksToTheLeftNearTheRightEdge) {
   EXPECT_EQ(peak->text, "max.  8dB/261.0 Hz");
   EXPECT_EQ(std::make_pair(peak->x1, peak->y1), std::make_pair(548 - 155, 265));
   EXPECT_TRUE(HasLine(*leftPeak, 548, 115, 548 - 115, 265));
+
+  // -3 dB reached only at the last point, 400 Hz: still marked, to the left.
+  const auto at400 = ComputeResponsePlot(OpenBafflePlotStyle(), 635, 465, [](double f) { return (f - 400) / 10 - 3; });
+  ASSERT_TRUE(TextStarting(*at400, "-3dB"));
+  EXPECT_EQ(TextStarting(*at400, "-3dB")->text, "-3dB bei 400 Hz");
 }
 
 TEST(OpenBaffleDiagram, PeakAtTwoHundredIsMarkedRightAndAt201Left) {

@@ -272,6 +272,8 @@ TEST(ReflexModel, TableLookupRulesAtTheEdgesAndHalfway) {
   // A row below the range overrides the below-range value.
   EXPECT_NEAR(BB4Volume(0.197, 50), 50 / 5.898, 1e-12);
   EXPECT_NEAR(BB4Volume(0.19, 50), 50 / 6.0, 1e-12);
+  // Every C4 key is found: a higher Qts needs a larger box all through the table.
+  for (int i = 26; i <= 70; ++i) EXPECT_GT(C4Volume(i / 100.0, 50), C4Volume((i - 1) / 100.0, 50)) << i;
 }
 
 TEST(ReflexModel, AlignmentsGiveVolumeAndTargetTuning) {

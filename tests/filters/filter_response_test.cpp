@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <utility>
 
 #include "filters/model/FastFilterGrid.h"
 #include "filters/model/FilterBranches.h"
@@ -217,6 +218,10 @@ TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
   EXPECT_EQ(y, 196);
   EXPECT_TRUE(HasText(d, "10k", &x));
   EXPECT_EQ(x, static_cast<int>(0.91 * 670) + 5);
+  // The level curve is unbroken, the flat pass band too: each segment starts where the last ended.
+  int lastX = 15;
+  for (std::size_t i = 38; i < d.lines.size(); ++i)  // after the frame and the grid
+    if (d.lines[i].colour == DiagramColour::Black) ASSERT_EQ(d.lines[i].x1, std::exchange(lastX, d.lines[i].x2)) << i;
   // A first-order high pass already above -3 dB at 10 Hz: on the left edge, " 10" padded.
   FilterValues first;
   first.z = 4, first.c1 = 100000;

@@ -271,8 +271,9 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
   ASSERT_EQ(d.impedanceLines.size(), 30u);
-  EXPECT_EQ(std::vector<int>({d.impedanceLines[0], d.impedanceLines[9], d.impedanceLines[10], d.impedanceLines[29]}),
-            std::vector<int>({430, 356, 356, 210}));
+  EXPECT_EQ(std::vector<int>({d.impedanceLines[0], d.impedanceLines[9], d.impedanceLines[10], d.impedanceLines[19],
+                              d.impedanceLines[29]}),
+            std::vector<int>({430, 356, 356, 283, 210}));
   ASSERT_EQ(d.frequencyLines.size(), 32u);
   EXPECT_EQ(std::vector<int>({d.frequencyLines[0], d.frequencyLines[4], d.frequencyLines[11], d.frequencyLines[31]}),
             std::vector<int>({15, 155, 276, 678}));

@@ -197,6 +197,9 @@ TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
   EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "2"));
   EXPECT_EQ(modeOf(Path("a.ini")), 0640u);
   EXPECT_EQ(IniFile(Path("a.ini")).ReadString("A", "k", ""), "2");
+  // One byte is a whole file too.
+  EXPECT_TRUE(platform::WriteFileAtomically(Path("c.txt"), "x"));
+  EXPECT_EQ(ReadFileBytes(Path("c.txt")), "x");
 }
 
 TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
