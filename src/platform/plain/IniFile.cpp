@@ -311,15 +311,6 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
   return Lookup(section, key).has_value();
 }
 
-std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
-  std::vector<std::string> keys;
-  const Location loc = Find(section, std::string_view());
-  if (!loc.sectionLine) return keys;
-  for (std::size_t i = *loc.sectionLine + 1; i < loc.sectionEnd; ++i)
-    if (const auto k = KeyName(lines_[i])) keys.emplace_back(*k);
-  return keys;
-}
-
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   std::string line = std::string(TrimBlanks(key)) + "=" + std::string(value);
   // A line end inside a value would split the line; the profile functions store one line.

@@ -92,7 +92,6 @@ class IniFile {
 
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
-  std::vector<std::string> ReadSectionKeys(std::string_view section) const;
 
   // Each returns false, and leaves the file on disk as it was, when the file cannot be written
   // or when it existed but could not be read.
