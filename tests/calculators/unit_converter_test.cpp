@@ -14,9 +14,6 @@
 namespace velomare::test {
 namespace {
 
-// The number in a read-out such as "=25.4 mm".
-double Number(const std::string& text) { return std::stod(text.substr(1)); }
-
 TEST(UnitConverter, DefaultsGiveTheReadOutsOfTheFirstPaint) {
   const MassTexts mass = ConvertMass(2, MassUnit::Kilogram);
   EXPECT_EQ(mass.labels, (std::array<std::string, 3>{"=2000.0 g", "=70.55 oz av.", "=4.409 lb av."}));
@@ -40,12 +37,10 @@ TEST(UnitConverter, ExactDefinitionsOfInchFootAndTheirSquaresAndCubes) {
   EXPECT_EQ(ConvertLength(1, 0, LengthUnit::Inch).labels,
             (std::array<std::string, 4>{"=25.4 mm", "=2.54 cm", "=0.025 m", "=0.083 ft"}));
   // 1 ft^3 = 1728 in^3 = 1728 x 16.387064 cm^3 = 28.316846592 l.
-  const VolumeTexts cubicFoot = ConvertVolume(1, VolumeUnit::CubicFoot);
-  EXPECT_EQ(cubicFoot.labels[0], "=28316847 mm³");
-  EXPECT_EQ(cubicFoot.labels[1], "=28316.8 cm³");
-  EXPECT_EQ(cubicFoot.labels[2], "=28.317 l");
-  EXPECT_EQ(cubicFoot.labels[3], "=0.028 m³");
-  EXPECT_EQ(cubicFoot.labels[4], "=1728.000 cu.in");  // the cubic-foot row shows cubic inches, " cu.in"
+  // The cubic-foot row shows cubic inches, " cu.in".
+  const auto cubicFoot = ConvertVolume(1, VolumeUnit::CubicFoot).labels;
+  EXPECT_EQ(std::vector<std::string>(cubicFoot.begin(), cubicFoot.begin() + 5),
+            (std::vector<std::string>{"=28316847 mm³", "=28316.8 cm³", "=28.317 l", "=0.028 m³", "=1728.000 cu.in"}));
   // 1 ft^2 = 144 in^2 = 929.0304 cm^2; the square-foot row shows square inches, " sq.in".
   EXPECT_EQ(ConvertArea(1, AreaUnit::SquareFoot).labels,
             (std::array<std::string, 4>{"=92903 qmm", "=929.0 qcm", "=0.093 qm.", "=144.0 sq.in"}));
@@ -65,16 +60,12 @@ TEST(UnitConverter, OunceAndPoundAndTheUsMeasuresUseTheConvertersRoundedFactors)
   EXPECT_EQ(ConvertMass(100, MassUnit::Ounce).labels[0], "=2835.0 g");
   EXPECT_EQ(ConvertMass(453.6, MassUnit::Gram).labels[2], "=1.000 lb av.");
   // The gallon is 32 gills of 0.11828125 l = 3.785 l (textbook 3.785412 l, which would read 9.999).
-  const VolumeTexts gallons = ConvertVolume(37.85, VolumeUnit::Litre);
-  EXPECT_EQ(gallons.labels[11], "=10.000 US gallon");
-  EXPECT_EQ(gallons.labels[10], "=40.000 US li. quart");
-  EXPECT_EQ(gallons.labels[9], "=80.000 US li. pint");
-  EXPECT_EQ(gallons.labels[8], "=320.000 US li. gill");
   // The peck is 16 dry pints of 0.550625 l = 8.81 l.
-  const VolumeTexts pecks = ConvertVolume(88.1, VolumeUnit::Litre);
-  EXPECT_EQ(pecks.labels[7], "=10.00 US peck");
-  EXPECT_EQ(pecks.labels[6], "=80.00 US dry quart");
-  EXPECT_EQ(pecks.labels[5], "=160.00 US dry pint");
+  const auto gallons = ConvertVolume(37.85, VolumeUnit::Litre).labels, pecks = ConvertVolume(88.1, VolumeUnit::Litre).labels;
+  EXPECT_EQ(std::vector<std::string>(gallons.begin() + 8, gallons.end()),
+            (std::vector<std::string>{"=320.000 US li. gill", "=80.000 US li. pint", "=40.000 US li. quart", "=10.000 US gallon"}));
+  EXPECT_EQ(std::vector<std::string>(pecks.begin() + 5, pecks.begin() + 8),
+            (std::vector<std::string>{"=160.00 US dry pint", "=80.00 US dry quart", "=10.00 US peck"}));
 }
 
 TEST(UnitConverter, UsMeasuresFollowFromTheLitresWhateverTheSource) {
@@ -91,11 +82,9 @@ TEST(UnitConverter, UsMeasuresFollowFromTheLitresWhateverTheSource) {
   EXPECT_EQ(litre[0], "=1.82 US dry pint");
   EXPECT_EQ(fromMillimetres[3], litre[3]);
   // A cubic inch is 16.387064 cm^3 exactly.
-  const VolumeTexts cubicInch = ConvertVolume(1000, VolumeUnit::CubicInch);
-  EXPECT_EQ(cubicInch.labels[0], "=16387064 mm³");
-  EXPECT_EQ(cubicInch.labels[1], "=16387.1 cm³");
-  EXPECT_EQ(cubicInch.labels[2], "=16.387 l");
-  EXPECT_EQ(cubicInch.labels[4], "=0.579 cu.ft");
+  const auto cubicInch = ConvertVolume(1000, VolumeUnit::CubicInch).labels;
+  EXPECT_EQ(std::vector<std::string>(cubicInch.begin(), cubicInch.begin() + 5),
+            (std::vector<std::string>{"=16387064 mm³", "=16387.1 cm³", "=16.387 l", "=0.016 m³", "=0.579 cu.ft"}));
 }
 
 TEST(UnitConverter, DecimalsBelongToTheLabelAndTheSource) {
@@ -116,24 +105,25 @@ TEST(UnitConverter, DecimalsBelongToTheLabelAndTheSource) {
 }
 
 TEST(UnitConverter, FeetAndInchesWithTheirCarry) {
-  LengthTexts metre = ConvertLength(100, 0, LengthUnit::Centimetre);
-  EXPECT_EQ(metre.labels[3], "=3.281 ft");
-  EXPECT_TRUE(metre.feetInchesVisible);
-  EXPECT_EQ(metre.feetInches, "=3ft 3in");
-  // 182 cm = 71.65 in = 5 ft 11.65 in: from 11.5 inches on the next foot begins.
-  LengthTexts tall = ConvertLength(182, 0, LengthUnit::Centimetre);
-  EXPECT_EQ(tall.labels[3], "=5.971 ft");
-  EXPECT_EQ(tall.feetInches, "=6ft 0in");
-  // 5 ft 11.4 in stays below the carry and shows its inches rounded down.
-  EXPECT_EQ(ConvertLength(71.4, 0, LengthUnit::Inch).feetInches, "=5ft 11in");
+  // 182 cm = 71.65 in = 5 ft 11.65 in: from 11.5 inches on the next foot begins; 5 ft 11.4 in
+  // stays below the carry and shows its inches rounded down.
+  const struct {
+    double length;
+    LengthUnit unit;
+    const char* feetInches;
+  } rows[] = {{100, LengthUnit::Centimetre, "=3ft 3in"}, {182, LengthUnit::Centimetre, "=6ft 0in"},
+              {71.4, LengthUnit::Inch, "=5ft 11in"},     {12, LengthUnit::Inch, "=1ft 0in"},
+              {304.8, LengthUnit::Millimetre, "=1ft 0in"}};
+  for (const auto& row : rows) {
+    const LengthTexts t = ConvertLength(row.length, 0, row.unit);
+    EXPECT_TRUE(t.feetInchesVisible) << row.length;
+    EXPECT_EQ(t.feetInches, row.feetInches) << row.length;
+  }
+  EXPECT_EQ(ConvertLength(182, 0, LengthUnit::Centimetre).labels[3], "=5.971 ft");
   // Below one foot the read-out hides and no new text is given.
-  LengthTexts short30 = ConvertLength(30, 0, LengthUnit::Centimetre);
+  const LengthTexts short30 = ConvertLength(30, 0, LengthUnit::Centimetre);
   EXPECT_EQ(short30.labels[3], "=0.984 ft");
-  EXPECT_FALSE(short30.feetInchesVisible);
-  EXPECT_FALSE(short30.feetInches.has_value());
-  // Exactly one foot.
-  EXPECT_EQ(ConvertLength(12, 0, LengthUnit::Inch).feetInches, "=1ft 0in");
-  EXPECT_EQ(ConvertLength(304.8, 0, LengthUnit::Millimetre).feetInches, "=1ft 0in");
+  EXPECT_FALSE(short30.feetInchesVisible || short30.feetInches.has_value());
 }
 
 TEST(UnitConverter, FeetAndInchesAlwaysAddUpToTheLengthInInches) {
@@ -156,16 +146,12 @@ TEST(UnitConverter, FootAndInchSourceCombinesFeetAndInches) {
   EXPECT_EQ(t.labels, (std::array<std::string, 4>{"=1676.4 mm", "=167.64 cm", "=1.676 m", "=66.00 in"}));
   EXPECT_FALSE(t.feetInchesVisible);
   // 12 inches are a foot and not allowed as inches; 0 feet is no length even with inches.
-  for (const auto& [feet, inches] : {std::pair{5.0, 12.0}, {0.0, 6.0}, {5.0, -1.0}, {5.0, 11.99}}) {
+  for (const auto& [feet, inches] : {std::pair{5.0, 12.0}, {0.0, 6.0}, {5.0, -1.0}}) {
     const LengthTexts bad = ConvertLength(feet, inches, LengthUnit::FootInch);
-    if (inches == 11.99) {
-      EXPECT_TRUE(bad.valid);
-      EXPECT_EQ(bad.labels[3], "=71.99 in");
-      continue;
-    }
     EXPECT_FALSE(bad.valid) << feet << " ft " << inches << " in";
     EXPECT_EQ(bad.labels, (std::array<std::string, 4>{"?", "?", "?", "?"}));
   }
+  EXPECT_EQ(ConvertLength(5, 11.99, LengthUnit::FootInch).labels[3], "=71.99 in");
   // The inches are checked whatever the source.
   EXPECT_FALSE(ConvertLength(10, 12, LengthUnit::Centimetre).valid);
 }
@@ -202,10 +188,7 @@ TEST(UnitConverter, HugeValuesGiveLongDigitStringsNeverAnExponent) {
     // "=" and then only digits and a decimal point up to the unit (or the "ft" of the feet).
     const std::size_t end = text.find_first_not_of("0123456789.", 1);
     ASSERT_NE(end, std::string::npos) << text;
-    EXPECT_GT(end, 1u) << text;
-    EXPECT_TRUE(text[end] == ' ' || text.compare(end, 2, "ft") == 0) << text;
-    EXPECT_EQ(text.find("nan"), std::string::npos) << text;
-    EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+    EXPECT_TRUE(end > 1 && (text[end] == ' ' || text.compare(end, 2, "ft") == 0)) << text;
   }
   // 10^18 m^3 are 10^27 mm^3: twenty-eight digits.
   const std::string mm3 = ConvertVolume(huge, VolumeUnit::CubicMetre).labels[0];
@@ -225,19 +208,6 @@ TEST(UnitConverter, ReadOutsRoundHalfwayValuesAwayFromZero) {
   EXPECT_EQ(FixedText(70.5479, 2), "70.55");
   EXPECT_EQ(FixedText(std::numeric_limits<double>::infinity(), 2), "?");
   EXPECT_EQ(FixedText(std::nan(""), 2), "?");
-}
-
-TEST(UnitConverter, EveryLengthSourceAgreesOnTheSameLength) {
-  // One metre typed in each unit gives the same metres and feet, within the read-out's rounding.
-  EXPECT_NEAR(Number(ConvertLength(1000, 0, LengthUnit::Millimetre).labels[1]), 1.0, 5e-4);
-  EXPECT_NEAR(Number(ConvertLength(100, 0, LengthUnit::Centimetre).labels[1]), 1.0, 5e-4);
-  EXPECT_NEAR(Number(ConvertLength(39.3700787, 0, LengthUnit::Inch).labels[2]), 1.0, 5e-4);
-  EXPECT_NEAR(Number(ConvertLength(3, 3.3700787, LengthUnit::FootInch).labels[2]), 1.0, 5e-4);
-  for (LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre}) {
-    const double x = unit == LengthUnit::Millimetre ? 1000 : unit == LengthUnit::Centimetre ? 100 : 1;
-    EXPECT_EQ(ConvertLength(x, 0, unit).labels[3], "=3.281 ft");
-  }
-  EXPECT_EQ(ConvertLength(39.3700787, 0, LengthUnit::Inch).labels[3], "=3.281 ft");
 }
 
 }  // namespace
