@@ -90,9 +90,8 @@ TEST_F(BoxShapeWindows, TrapezoidComputesAtCreateAndHidesKeepingTheDrawnFlag) {
   Show(f);
   f->Button2->click();
   f->Button1->click();
-  EXPECT_TRUE(f->DrawnFlag());
   Show(f);
-  EXPECT_TRUE(f->LastFigure().has_value());
+  EXPECT_TRUE(f->DrawnFlag() && f->LastFigure().has_value());
   f->close();  // closing by the frame clears it
   EXPECT_FALSE(f->DrawnFlag());
   Show(f, "english");
@@ -104,9 +103,7 @@ TEST_F(BoxShapeWindows, TrapezoidDepthBarsHoldEachOtherThroughTheirHandlers) {
   Show(f);
   EXPECT_EQ(f->tiefeo->maximum(), 1000);  // nothing stops the top depth at the start
   f->tiefeo->setValue(500);
-  EXPECT_EQ(f->tiefeu->minimum(), 500);
-  EXPECT_EQ(f->tiefeu->value(), 500);
-  EXPECT_EQ(f->tiefeo->maximum(), 500);
+  EXPECT_EQ(QList<int>({f->tiefeu->minimum(), f->tiefeu->value(), f->tiefeo->maximum()}), QList<int>({500, 500, 500}));
   EXPECT_EQ(TextsOf({f->Label8, f->Label9, f->Label5, f->Label7}),
             QStringList({"-", QString::fromUtf8("° ?"), "Tiefe (oben)  500 mm", "Tiefe (unten)  500 mm"}));
   f->tiefeu->setValue(700);
@@ -120,11 +117,9 @@ TEST_F(BoxShapeWindows, TrapezoidDepthBarsHoldEachOtherThroughTheirHandlers) {
 TEST_F(BoxShapeWindows, PyramidFrustumControlsAndReadoutsAtEveryPaint) {
   Tpyramidebox* f = forms::pyramidebox;
   Show(f);
-  EXPECT_FALSE(f->ScrollBar3->isEnabled());
-  EXPECT_FALSE(f->Label8->isVisible());
+  EXPECT_FALSE(f->ScrollBar3->isEnabled() || f->Label8->isVisible());
   f->CheckBox1->click();
-  EXPECT_TRUE(f->ScrollBar3->isEnabled());
-  EXPECT_TRUE(f->Label8->isVisible());
+  EXPECT_TRUE(f->ScrollBar3->isEnabled() && f->Label8->isVisible());
   EXPECT_EQ(f->Label6->text(), QString::fromUtf8("Außenvolumen 45.5 l"));
   f->ScrollBar1->setValue(200);
   f->ScrollBar3->setValue(180);
@@ -146,13 +141,12 @@ TEST_F(BoxShapeWindows, PyramidFrustumControlsAndReadoutsAtEveryPaint) {
 }
 
 TEST_F(BoxShapeWindows, HelpTopicsAndPrintQuestion) {
-  forms::quaderbox->Button3->click();
-  forms::trapezbox->Button3->click();
-  forms::pyramidebox->Button4->click();
-  ASSERT_EQ(seam.helpRequests.size(), 3);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0010");
-  EXPECT_EQ(seam.helpRequests[1].topic, "QTX_contents0011");
-  EXPECT_EQ(seam.helpRequests[2].topic, "QTX_contents0012");
+  QStringList topics;
+  for (QPushButton* help : {forms::quaderbox->Button3, forms::trapezbox->Button3, forms::pyramidebox->Button4}) {
+    help->click();
+    topics << seam.helpRequests.last().topic;
+  }
+  EXPECT_EQ(topics, QStringList({"QTX_contents0010", "QTX_contents0011", "QTX_contents0012"}));
   forms::quaderbox->Button4->click();
   SetLanguage("english");
   Repaint(forms::pyramidebox);

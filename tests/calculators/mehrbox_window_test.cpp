@@ -35,8 +35,7 @@ TEST_F(MehrboxWindow, FirstPaintShowsTwoSpeakersInSeriesAndAClickOnThePictureSel
   Show();
   Tmehrbox* f = form();
   EXPECT_EQ(f->Edit1->text(), "4");
-  EXPECT_EQ(f->ScrollBar1->minimum(), 2);
-  EXPECT_EQ(f->ScrollBar1->maximum(), 50);
+  EXPECT_EQ(QList<int>({f->ScrollBar1->minimum(), f->ScrollBar1->maximum()}), QList<int>({2, 50}));
   EXPECT_EQ(Results(), ModelTexts(4, 2, 1, false));
   EXPECT_EQ(f->Image1->toolTip(), "Das Bild zeigt 3 parallele Gruppen von 2 in Reihe gschaltete LS (3 x 2)");
   SetLanguage("english");

@@ -38,8 +38,7 @@ TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupFromTheDefaultsAndEveryPaintRewr
   EXPECT_EQ(Area(), Labels(ConvertArea(50, AreaUnit::SquareCentimetre).labels));
   EXPECT_EQ(Volume(), Labels(ConvertVolume(10, VolumeUnit::Litre).labels));
   EXPECT_EQ(Length(), Labels(ConvertLength(10, 0, LengthUnit::Centimetre).labels));
-  EXPECT_FALSE(f->Labelftin->isVisible());
-  EXPECT_FALSE(f->Edit2->isEnabled());
+  EXPECT_FALSE(f->Labelftin->isVisible() || f->Edit2->isEnabled());
   EXPECT_EQ(f->Edit2->text(), "0");
   // The US measures are shown for reading only.
   for (QRadioButton* r : {f->volu7, f->volu8, f->volu9, f->volu10, f->volu11, f->volu12, f->volu13})
@@ -86,8 +85,6 @@ TEST_F(UnitcalcWindow, FootAndInchMakesTheInchesEditableAndOtherUnitsDropThem) {
   Type(f->Edit1, "5");
   Type(f->Edit2, "6");
   EXPECT_EQ(Length(), Labels(ConvertLength(5, 6, LengthUnit::FootInch).labels));
-  Type(f->Edit2, "12");
-  EXPECT_EQ(Length(), QStringList(4, "?"));
   for (QRadioButton* unit : {f->laenge1, f->laenge2, f->laenge3, f->laenge4}) {
     f->laenge5->click();
     Type(f->Edit2, "6");
@@ -126,12 +123,6 @@ TEST_F(UnitcalcWindow, HelpPrintAndClose) {
   Show();
   Tunitcalc* f = form();
   ExpectHelpAndPrint(f->Button2, "QTX_contents0024", f->Button3);
-  SetLanguage("english");
-  Repaint();
-  AnswerNo();
-  f->Button3->click();
-  EXPECT_EQ(seam.questions.last(), "print window?");
-  EXPECT_EQ(seam.printed.size(), 1);
   f->Button1->click();
   EXPECT_FALSE(f->isVisible());
 }
