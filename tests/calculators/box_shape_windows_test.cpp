@@ -1,14 +1,7 @@
 // The three box-shape windows driven through their controls offscreen: outer size and Esc, the
 // read-outs and the language of their computation, the drawing's flags, the trapezoid's depth
 // bars, the pyramid's frustum controls, bad input, help and print.
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"

@@ -1,14 +1,6 @@
 // The maximum-sound-pressure window and the phon/dB picture driven through their controls: the
 // prefill from the driver, recomputation on every input, the groups' check boxes, "same
 // distance", placement, the gated states, help, and the language of the results.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"

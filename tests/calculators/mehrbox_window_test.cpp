@@ -1,10 +1,6 @@
 // The several-speakers window driven through its controls: the first paint, the scroll bars and
 // their range, the advice buttons, a click on the picture, bad impedances, the hint and help.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/Forms.h"

@@ -1,15 +1,7 @@
 // The port calculator driven through its controls: the four calculations with their captions,
 // the conversion chain coming to rest, taking the bass-reflex tuning at activation and on the
 // label, the arrow's message, help, bad input and the language of the results.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"

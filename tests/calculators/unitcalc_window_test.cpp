@@ -1,11 +1,7 @@
 // The unit converter driven through its controls: the first paint, typing into one group, the
 // source units, the inches of the foot / inch source, bad input, repaints, help and print.
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/Forms.h"
