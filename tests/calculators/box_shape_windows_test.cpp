@@ -12,13 +12,10 @@ namespace {
 using BoxShapeWindows = WindowsTest;
 
 TEST_F(BoxShapeWindows, TheMainWindowOpensThemAtTheirOuterSizeAndEscClosesThem) {
-  const struct {
-    FormBase* form;
-    const char* opener;
-    QSize size;
-  } cases[] = {{forms::quaderbox, "quader", {577, 418}},
-               {forms::trapezbox, "trapez", {633, 423}},
-               {forms::pyramidebox, "pyramide", {595, 445}}};
+  const struct { FormBase* form; const char* opener; QSize size; } cases[] = {
+      {forms::quaderbox, "quader", {577, 418}},
+      {forms::trapezbox, "trapez", {633, 423}},
+      {forms::pyramidebox, "pyramide", {595, 445}}};
   for (const auto& c : cases) {
     forms::Form1->findChild<QAbstractButton*>(c.opener)->click();
     EXPECT_TRUE(c.form->isVisible()) << c.opener;

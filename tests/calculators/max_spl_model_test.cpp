@@ -57,17 +57,14 @@ TEST(MaxSplModel, WorkedExamples) {
 TEST(MaxSplModel, LevelFollowsTheInverseSquareLawThePowerSumAndThePlacement) {
   const double base = ComputeMaxSpl(One("90", 10, 1, 2.0)).totalLevel;
   const double log2 = 10 * std::log10(2.0);
-  const struct {
-    const char* name;
-    MaxSplInput in;
-    double gain;
-  } rows[] = {{"twice the distance", One("90", 10, 1, 4.0), -2 * log2},
-              {"twice the power", One("90", 20, 1, 2.0), log2},
-              {"four drivers", One("90", 10, 4, 2.0), 2 * log2},
-              {"two equal groups", {{Group("90", 10, 1, 2.0), Group("90", 10, 1, 2.0)}, true}, log2},
-              {"an unused group", {{Group("90", 10, 1, 2.0), Group("111", 1000, 32, 0.1)}, false}, 0},
-              {"near a wall", {{Group("90", 10, 1, 2.0)}, false, false, Placement::NearWall}, 3.01},
-              {"in a corner", {{Group("90", 10, 1, 2.0)}, false, false, Placement::Corner}, 6.02}};
+  const struct { const char* name; MaxSplInput in; double gain; } rows[] = {
+      {"twice the distance", One("90", 10, 1, 4.0), -2 * log2},
+      {"twice the power", One("90", 20, 1, 2.0), log2},
+      {"four drivers", One("90", 10, 4, 2.0), 2 * log2},
+      {"two equal groups", {{Group("90", 10, 1, 2.0), Group("90", 10, 1, 2.0)}, true}, log2},
+      {"an unused group", {{Group("90", 10, 1, 2.0), Group("111", 1000, 32, 0.1)}, false}, 0},
+      {"near a wall", {{Group("90", 10, 1, 2.0)}, false, false, Placement::NearWall}, 3.01},
+      {"in a corner", {{Group("90", 10, 1, 2.0)}, false, false, Placement::Corner}, 6.02}};
   for (const auto& row : rows) EXPECT_NEAR(ComputeMaxSpl(row.in).totalLevel - base, row.gain, 1e-9) << row.name;
   // Groups of 100 and 90 dB give 10 log10(10^10 + 10^9); a third group that is no number counts as 0 dB.
   MaxSplInput mixed = One("100", 1, 1, 1.0);
@@ -88,13 +85,10 @@ TEST(MaxSplModel, LevelFollowsTheInverseSquareLawThePowerSumAndThePlacement) {
 
 TEST(MaxSplModel, BarColourBandsOfTheFirstGroupsLevelAlone) {
   // One driver at 1 W and 1 m has the level of its sensitivity; 10 W add 10 dB, 100 W 20 dB.
-  const struct {
-    const char* sensitivity;
-    int power;
-    BarColour colour;
-  } rows[] = {{"89,9", 1, {0, 0, 0}},       {"90", 1, {128, 128, 128}},  {"99,9", 1, {128, 128, 128}},
-              {"100", 1, {255, 255, 255}},  {"110", 1, {0, 128, 0}},     {"110", 10, {0, 255, 0}},
-              {"109,9", 100, {0, 255, 0}},  {"110", 100, {255, 0, 0}}};
+  const struct { const char* sensitivity; int power; BarColour colour; } rows[] = {
+      {"89,9", 1, {0, 0, 0}},       {"90", 1, {128, 128, 128}},  {"99,9", 1, {128, 128, 128}},
+      {"100", 1, {255, 255, 255}},  {"110", 1, {0, 128, 0}},     {"110", 10, {0, 255, 0}},
+      {"109,9", 100, {0, 255, 0}},  {"110", 100, {255, 0, 0}}};
   for (const auto& row : rows) {
     MaxSplInput in = One(row.sensitivity, row.power, 1, 1.0);
     EXPECT_EQ(ComputeMaxSpl(in).barColour, row.colour) << row.sensitivity << " dB, " << row.power << " W";
@@ -122,12 +116,9 @@ TEST(MaxSplModel, BarIsTheNearestWholeNumberClampedToItsRange) {
 }
 
 TEST(MaxSplModel, FirstGroupOutsideItsRangeGivesTheGatedState) {
-  const struct {
-    const char* sensitivity;
-    bool shown;
-    const char* efficiency;
-  } rows[] = {{"70", true, "Wirkungsgrad = 0.01 %"}, {"69,9", false, "%"}, {"111,9", true, "Wirkungsgrad = 97.72 %"},
-              {"112", false, "Wirkungsgrad = 100.00 %"}, {"112,1", false, "%"}};
+  const struct { const char* sensitivity; bool shown; const char* efficiency; } rows[] = {
+      {"70", true, "Wirkungsgrad = 0.01 %"}, {"69,9", false, "%"}, {"111,9", true, "Wirkungsgrad = 97.72 %"},
+      {"112", false, "Wirkungsgrad = 100.00 %"}, {"112,1", false, "%"}};
   for (const auto& row : rows) {
     const MaxSplResult r = ComputeMaxSpl(One(row.sensitivity, 1, 1, 1.0));
     EXPECT_EQ(r.levelShown, row.shown) << row.sensitivity;

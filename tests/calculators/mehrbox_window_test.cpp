@@ -24,8 +24,7 @@ class MehrboxWindow : public WindowTest<Tmehrbox, &forms::mehrbox> {
   QStringList ModelTexts(double z, int n, int option, bool english) {
     const auto g = ComputeSpeakerGrouping(z, n, option, GroupingOptionCount(n), english);
     return QStrings({g->count, g->option, g->wiring, g->grouping, g->total});
-  }
-};
+  }};
 
 TEST_F(MehrboxWindow, FirstPaintShowsTwoSpeakersInSeriesAndAClickOnThePictureSelectsItsSix) {
   Show();

@@ -52,11 +52,9 @@ TEST(PortDiameterModel, DiameterScalesWithTheRootOfExcursionTuningAndPortCount) 
 }
 
 TEST(PortDiameterModel, ValidOnlyForPositiveXmaxAndTuningFrom10To150Hz) {
-  const struct {
-    double xmax, fb;
-    bool valid;
-  } rows[] = {{5, 150, true}, {5, 150.1, false}, {5, 10, true}, {5, 9.99, false}, {0, 30, false}, {-1, 30, false},
-              {NAN, 30, false}};
+  const struct { double xmax, fb; bool valid; } rows[] = {
+      {5, 150, true}, {5, 150.1, false}, {5, 10, true}, {5, 9.99, false}, {0, 30, false}, {-1, 30, false},
+      {NAN, 30, false}};
   for (const auto& row : rows)
     EXPECT_EQ(ComputePortDiameter(row.xmax, row.fb, 1, 17).valid, row.valid) << row.xmax << " mm, " << row.fb << " Hz";
   // The rules of thumb need only the cone.
@@ -105,16 +103,11 @@ TEST(PortLengthConversion, SameTuningKeepsAreaOverEffectiveLength) {
 }
 
 TEST(PortLengthConversion, GuardsGiveAQuestionMark) {
-  const struct {
-    const char* name;
-    double d1, l1;
-    int n1;
-    double d2;
-    int n2;
-  } rows[] = {{"d1 1.5", 1.5, 14.5, 1, 7.5, 1}, {"d2 30", 8, 14.5, 1, 30, 1}, {"l1 2", 8, 2, 1, 7.5, 1},
-              {"l1 500", 8, 500, 1, 7.5, 1},   {"n1 0", 8, 14.5, 0, 7.5, 1},  {"d1 nan", NAN, 14.5, 1, 7.5, 1},
-              // A result outside 2..500 cm: 29 cm ports eight times over from a 2 cm one, and back.
-              {"over 500", 2, 100, 1, 29, 8},  {"under 2", 29, 3, 8, 2, 1}};
+  const struct { const char* name; double d1, l1; int n1; double d2; int n2; } rows[] = {
+      {"d1 1.5", 1.5, 14.5, 1, 7.5, 1}, {"d2 30", 8, 14.5, 1, 30, 1}, {"l1 2", 8, 2, 1, 7.5, 1},
+      {"l1 500", 8, 500, 1, 7.5, 1},   {"n1 0", 8, 14.5, 0, 7.5, 1},  {"d1 nan", NAN, 14.5, 1, 7.5, 1},
+      // A result outside 2..500 cm: 29 cm ports eight times over from a 2 cm one, and back.
+      {"over 500", 2, 100, 1, 29, 8},  {"under 2", 29, 3, 8, 2, 1}};
   for (const auto& row : rows)
     EXPECT_FALSE(ConvertPortLength(row.d1, row.l1, row.n1, row.d2, row.n2, true)) << row.name;
   EXPECT_EQ(ConvertPortLengthText(std::nullopt, false), "?");
@@ -159,10 +152,8 @@ TEST(TubeTunnelModel, GuardsLeaveZeros) {
 }
 
 TEST(ReflexTuningText, TakesTuningsFrom10To200HzElse30) {
-  const struct {
-    double fb;
-    const char* text;
-  } rows[] = {{0, "30"}, {9.9, "30"}, {10, "10,0"}, {42.34, "42,3"}, {199.99, "200,0"}, {200, "30"}, {NAN, "30"}};
+  const struct { double fb; const char* text; } rows[] = {
+      {0, "30"}, {9.9, "30"}, {10, "10,0"}, {42.34, "42,3"}, {199.99, "200,0"}, {200, "30"}, {NAN, "30"}};
   for (const auto& row : rows) EXPECT_EQ(TakenTuningText(row.fb, false), row.text) << row.fb;
   EXPECT_EQ(TakenTuningText(42.34, true), "42.3");
 }

@@ -23,8 +23,7 @@ class PortWindow : public WindowTest<TDurch, &forms::Durch> {
   void TearDown() override {
     SetReflexTuningFrequency(0);
     WindowTest::TearDown();
-  }
-};
+  }};
 
 TEST_F(PortWindow, CreatedWithTheFormsTextsAndTheFirstPaintComputesEverything) {
   TDurch* f = form();

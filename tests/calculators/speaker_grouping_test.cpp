@@ -80,8 +80,7 @@ TEST(SpeakerGrouping, TotalImpedanceFollowsTheSeriesAndParallelRules) {
 TEST(SpeakerGrouping, TextsOfTheThreeWiringsInBothLanguages) {
   const auto texts = [](int n, int option, int options, bool english) {
     const auto g = ComputeSpeakerGrouping(4, n, option, options, english);
-    return std::vector<std::string>{g->count, g->option, g->wiring, g->grouping, g->total};
-  };
+    return std::vector<std::string>{g->count, g->option, g->wiring, g->grouping, g->total};};
   using Texts = std::vector<std::string>;
   EXPECT_EQ(texts(2, 1, 2, false), (Texts{"Anzahl: 2 LS", "Variante 1 von 2", "Reihenschaltung von 2 Lautsprechern",
                                           "1 x 2 (parallel x Reihe)", "neue Gesamt-Impedanz dann Z= 8.00 Ohm"}));

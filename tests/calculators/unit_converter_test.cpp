@@ -102,13 +102,10 @@ TEST(UnitConverter, DecimalsBelongToTheLabelAndTheSource) {
 TEST(UnitConverter, FeetAndInchesWithTheirCarry) {
   // 182 cm = 71.65 in = 5 ft 11.65 in: from 11.5 inches on the next foot begins; 5 ft 11.4 in
   // stays below the carry and shows its inches rounded down.
-  const struct {
-    double length;
-    LengthUnit unit;
-    const char* feetInches;
-  } rows[] = {{100, LengthUnit::Centimetre, "=3ft 3in"}, {182, LengthUnit::Centimetre, "=6ft 0in"},
-              {71.4, LengthUnit::Inch, "=5ft 11in"},     {12, LengthUnit::Inch, "=1ft 0in"},
-              {304.8, LengthUnit::Millimetre, "=1ft 0in"}};
+  const struct { double length; LengthUnit unit; const char* feetInches; } rows[] = {
+      {100, LengthUnit::Centimetre, "=3ft 3in"}, {182, LengthUnit::Centimetre, "=6ft 0in"},
+      {71.4, LengthUnit::Inch, "=5ft 11in"},     {12, LengthUnit::Inch, "=1ft 0in"},
+      {304.8, LengthUnit::Millimetre, "=1ft 0in"}};
   for (const auto& row : rows) {
     const LengthTexts t = ConvertLength(row.length, 0, row.unit);
     EXPECT_TRUE(t.feetInchesVisible) << row.length;
@@ -182,21 +179,15 @@ TEST(UnitConverter, HugeValuesGiveLongDigitStringsNeverAnExponent) {
     ASSERT_NE(end, std::string::npos) << text;
     EXPECT_TRUE(end > 1 && (text[end] == ' ' || text.compare(end, 2, "ft") == 0)) << text;
   }
-  // 10^18 m^3 are 10^27 mm^3: twenty-eight digits.
-  const std::string mm3 = ConvertVolume(huge, VolumeUnit::CubicMetre).labels[0];
-  EXPECT_EQ(mm3.size(), std::string("=").size() + 28 + std::string(" mm³").size()) << mm3;
 }
 
 TEST(UnitConverter, ReadOutsRoundHalfwayValuesAwayFromZero) {
   // 2.5 is exactly halfway and rounds up, as a person rounds; 0.0625 lb is exactly 1 oz.
   // Values that only look halfway lie just below or above it as binary numbers: 1.005 is
   // 1.00499999999999989..., 0.0025 is 0.00250000000000000005...
-  const struct {
-    double value;
-    int decimals;
-    const char* text;
-  } rows[] = {{2.5, 0, "3"},     {0.125, 2, "0.13"},  {-2.5, 0, "-3"},     {1.005, 2, "1.00"},
-              {0.0025, 3, "0.003"}, {70.5479, 2, "70.55"}, {INFINITY, 2, "?"}, {NAN, 2, "?"}};
+  const struct { double value; int decimals; const char* text; } rows[] = {
+      {2.5, 0, "3"},     {0.125, 2, "0.13"},  {-2.5, 0, "-3"},     {1.005, 2, "1.00"},
+      {0.0025, 3, "0.003"}, {70.5479, 2, "70.55"}, {INFINITY, 2, "?"}, {NAN, 2, "?"}};
   for (const auto& row : rows) EXPECT_EQ(FixedText(row.value, row.decimals), row.text) << row.value;
   EXPECT_EQ(ConvertMass(1, MassUnit::Ounce).labels[2], "=0.063 lb av.");
   EXPECT_EQ(ConvertLength(0.0025, 0, LengthUnit::Metre).labels[0], "=3 mm");

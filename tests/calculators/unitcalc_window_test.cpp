@@ -24,8 +24,7 @@ class UnitcalcWindow : public WindowTest<Tunitcalc, &forms::unitcalc> {
     Tunitcalc* f = form();
     return TextsOf({f->Label12, f->Label13, f->Label14, f->Label15, f->Label16, f->Label17, f->Label18, f->Label19,
                     f->Label20, f->Label21, f->Label22, f->Label23});
-  }
-};
+  }};
 
 TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupFromTheDefaultsAndEveryPaintRewritesThem) {
   Show();
@@ -85,8 +84,7 @@ TEST_F(UnitcalcWindow, FootAndInchMakesTheInchesEditableAndOtherUnitsDropThem) {
     f->laenge5->click();
     Type(f->Edit2, "6");
     unit->click();
-    EXPECT_EQ(f->Edit2->text(), "0") << unit->objectName().toStdString();
-    EXPECT_FALSE(f->Edit2->isEnabled()) << unit->objectName().toStdString();
+    EXPECT_TRUE(f->Edit2->text() == "0" && !f->Edit2->isEnabled()) << unit->objectName().toStdString();
   }
   // The last choice was inch: 5 inches.
   EXPECT_EQ(Length(), Labels(ConvertLength(5, 0, LengthUnit::Inch).labels));
