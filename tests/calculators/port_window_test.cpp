@@ -1,6 +1,5 @@
-// The port calculator driven through its controls: the four calculations with their captions,
-// the conversion chain coming to rest, taking the bass-reflex tuning at activation and on the
-// label, the arrow's message, help, bad input and the language of the results.
+// The port calculator driven through its controls: the four calculations, the conversion chain
+// coming to rest, the bass-reflex tuning taken at activation, the arrow, help and bad input.
 #include <QSignalSpy>
 
 #include "WindowTest.h"
@@ -133,7 +132,7 @@ TEST_F(PortWindow, TuningIsTakenAtActivationAndOnItsLabel) {
   EXPECT_EQ(f->Edit2->text(), "42.3");
 }
 
-TEST_F(PortWindow, ArrowMessageIsNoReturnFromAnotherWindow) {
+TEST_F(PortWindow, ArrowMessageIsNoReturnFromAnotherWindowAndHelpAndClose) {
   Show();
   TDurch* f = form();
   Activate();
@@ -151,6 +150,9 @@ TEST_F(PortWindow, ArrowMessageIsNoReturnFromAnotherWindow) {
   // A real return from another window takes the tuning.
   Reactivate();
   EXPECT_EQ(f->Edit2->text(), "42,3");
+  ExpectHelpAndPrint(f->Button2, "QTX_contents0021");
+  f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
 }
 
 TEST_F(PortWindow, BadTextsInEveryEditNeverCrashOrShowNanOrInf) {
@@ -162,13 +164,6 @@ TEST_F(PortWindow, BadTextsInEveryEditNeverCrashOrShowNanOrInf) {
   TypeIntoEach({f->Edit7}, BadNumberTexts());
   f->RadioButton3->click();
   TypeIntoEach({f->Edit9}, BadNumberTexts());
-}
-
-TEST_F(PortWindow, HelpAndClose) {
-  Show();
-  ExpectHelpAndPrint(form()->Button2, "QTX_contents0021");
-  form()->Button1->click();
-  EXPECT_FALSE(form()->isVisible());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Several speakers: the options against the divisors counted out, the recommended options and
-// the count moves against their published tables, and the total impedance against the series and
-// parallel rules (series adds, equal parallel branches divide).
+// Several speakers: the options against the divisors counted out, advice and count moves against
+// their tables, the total impedance against the series and parallel rules.
 #include <cmath>
 #include <limits>
 #include <string>

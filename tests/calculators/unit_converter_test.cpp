@@ -1,6 +1,5 @@
-// The unit converter's conversions: the exact unit definitions (1 in = 25.4 mm, 1 ft^3 =
-// 1728 in^3), the converter's own rounded factors where they differ from the textbook ones, the
-// feet-and-inches read-out with its carry, the rounding of the read-outs and bad input.
+// The unit converter against the exact definitions (1 in = 25.4 mm, 1 ft^3 = 1728 in^3), its own
+// rounded factors, the feet and inches with their carry, the rounding of read-outs, bad input.
 #include <cmath>
 #include <cstdio>
 #include <limits>

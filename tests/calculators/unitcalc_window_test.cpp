@@ -26,7 +26,7 @@ class UnitcalcWindow : public WindowTest<Tunitcalc, &forms::unitcalc> {
                     f->Label20, f->Label21, f->Label22, f->Label23});
   }};
 
-TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupFromTheDefaultsAndEveryPaintRewritesThem) {
+TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupEveryPaintRewritesThemAndHelpAndPrint) {
   Show();
   Tunitcalc* f = form();
   EXPECT_EQ(Mass(), Labels(ConvertMass(2, MassUnit::Kilogram).labels));
@@ -42,9 +42,12 @@ TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupFromTheDefaultsAndEveryPaintRewr
   Repaint();
   EXPECT_EQ(TextsOf({f->Label1, f->Label5, f->Label9, f->Label23}),
             QStringList({"=100.0 mm", "=5000.0 qmm", "=2000.0 g", "=2.642 US gallon"}));
+  ExpectHelpAndPrint(f->Button2, "QTX_contents0024", f->Button3);
   SetLanguage("english");
   Repaint();
   EXPECT_EQ(f->GroupBox4->title(), "mass / weigth");
+  f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
 }
 
 TEST_F(UnitcalcWindow, TypingRecomputesOnlyItsOwnGroup) {
@@ -111,14 +114,6 @@ TEST_F(UnitcalcWindow, BadInputShowsQuestionMarksInItsGroupOnly) {
   EXPECT_EQ(Volume(), QStringList(12, "?"));
   // A valid length brings the feet and inches back.
   EXPECT_TRUE(f->Labelftin->isVisible());
-}
-
-TEST_F(UnitcalcWindow, HelpPrintAndClose) {
-  Show();
-  Tunitcalc* f = form();
-  ExpectHelpAndPrint(f->Button2, "QTX_contents0024", f->Button3);
-  f->Button1->click();
-  EXPECT_FALSE(f->isVisible());
 }
 
 }  // namespace
