@@ -12,8 +12,7 @@ using BoxShapeWindows = WindowsTest;
 
 TEST_F(BoxShapeWindows, TheMainWindowOpensThemAtTheirOuterSizeAndEscClosesThem) {
   const struct { FormBase* form; const char* opener; QSize size; } cases[] = {
-      {forms::quaderbox, "quader", {577, 418}},
-      {forms::trapezbox, "trapez", {633, 423}},
+      {forms::quaderbox, "quader", {577, 418}}, {forms::trapezbox, "trapez", {633, 423}},
       {forms::pyramidebox, "pyramide", {595, 445}}};
   for (const auto& c : cases) {
     forms::Form1->findChild<QAbstractButton*>(c.opener)->click();
@@ -32,7 +31,6 @@ TEST_F(BoxShapeWindows, CuboidComputesAtShowKeepsTheLanguageOfItsComputationAndS
   EXPECT_EQ(f->Label10->text(), "Resonanzfrequenz(en) (Hz) :  958    749    937");
   SetLanguage("english");
   Repaint(f);
-  EXPECT_EQ(f->Label1->text(), "inner volume (liter)");
   EXPECT_EQ(f->Label8->text(), "Tiefe  408 mm");  // still the German of the last computation
   f->CheckBox->click();
   EXPECT_EQ(f->Label8->text(), "depth  453 mm");

@@ -2,6 +2,7 @@
 // micropascal and the sone scale; its gates, the bar and its colour, and bad sensitivity texts.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "calculators/model/MaxSpl.h"
@@ -155,6 +156,8 @@ TEST(MaxSplModel, BadSensitivityTextsNeverShowNanOrInf) {
   big.groups[2] = Group("3000", 1, 1, 1.0);
   big.group3Used = true;
   EXPECT_EQ(ComputeMaxSpl(big).totalText, "3000,0 dB");
+  for (auto [power, count, metres] : {std::tuple{0, 1, 1.0}, {1, 0, 1.0}, {1, 1, 0.0}})
+    EXPECT_TRUE(std::isnan(GroupLevel(90, power, count, metres))) << power << " W " << count << " x " << metres << " m";
 }
 
 TEST(MaxSplModel, PrefillIsTheDriversReferenceLevel) {

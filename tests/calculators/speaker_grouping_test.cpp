@@ -33,10 +33,8 @@ TEST(SpeakerGrouping, OptionsAreTheDivisorsFromAllInSeriesToAllInParallel) {
     total += GroupingOptionCount(n);
   }
   EXPECT_EQ(total, 207);  // the divisor summatory function at 50
-  EXPECT_EQ(GroupingOptionCount(0), 0);
-  EXPECT_EQ(GroupingOptionCount(51), 0);
+  for (int n : {0, 51, -3}) EXPECT_EQ(GroupingOptionCount(n) + ParallelGroups(n, 1), 0) << n;  // no such count
   EXPECT_EQ(ParallelGroups(12, 0), 0);
-  EXPECT_EQ(ParallelGroups(-3, 1), 0);
 }
 
 TEST(SpeakerGrouping, RecommendedOptionsMatchTheirTable) {
@@ -91,6 +89,7 @@ TEST(SpeakerGrouping, TextsOfTheThreeWiringsInBothLanguages) {
   EXPECT_EQ(texts(11, 2, 2, true)[2], "parallel connection of 11 speakers");
   EXPECT_EQ(texts(11, 2, 2, false)[2], "Parallelschaltung von 11 Lautsprechern");
   EXPECT_EQ(texts(11, 1, 2, true)[2], "series connection of 11 speakers");
+  EXPECT_EQ(texts(2, 2, 2, true)[2], "parallel connection of 2 speakers");
 }
 
 TEST(SpeakerGrouping, NoImpedanceOrNoGroupingGivesNothingToShow) {
