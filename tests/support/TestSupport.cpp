@@ -250,13 +250,19 @@ void Repaint(QWidget* window) {
 
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
-void ExpectNoNonFiniteTexts(QWidget* window) {
-  // Whole words only: "Resonanzfrequenz" holds "nan".
+// Whole words only: "Resonanzfrequenz" holds "nan".
+static bool NonFiniteWord(const QString& text) {
   static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
+  return pattern.match(text).hasMatch();
+}
+
+bool ShowsNonFinite(const std::string& text) { return NonFiniteWord(QString::fromStdString(text)); }
+
+void ExpectNoNonFiniteTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
-  for (const QString& t : texts) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
+  for (const QString& t : texts) EXPECT_FALSE(NonFiniteWord(t)) << t.toStdString();
 }
 
 void ClickButton(QWidget* window, const QString& name) {

@@ -93,6 +93,8 @@ void Repaint(QWidget* window);
 void SetLanguageSetting(const char* language);
 // Fails for every title, label and edit text of the window that shows "nan" or "inf".
 void ExpectNoNonFiniteTexts(QWidget* window);
+// Whether a model's read-out shows "nan" or "inf" as a word ("Resonanz" holds "nan" and passes).
+bool ShowsNonFinite(const std::string& text);
 // Clicks the window's button of that object name (an up-down's arrow "UpDown1Up" too).
 void ClickButton(QWidget* window, const QString& name);
 // A mouse move to `at`, in the window's coordinates, with `held` buttons down.
