@@ -1,5 +1,6 @@
 #include "common/Encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velomare {
@@ -89,6 +90,9 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252) {
+  // Most text is plain ASCII, which is the same in both encodings.
+  if (std::all_of(cp1252.begin(), cp1252.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(cp1252);
   std::string out;
   out.reserve(cp1252.size() + cp1252.size() / 4);
   for (char c : cp1252) {

@@ -362,16 +362,20 @@ bool IniFile::CommitUpdate() {
   return Save() && !updateFailed_;
 }
 
-bool IniFile::Save() {
-  if (updateDepth_ > 0) return true;
-  // What could not be read cannot be kept: replacing it would lose it.
-  if (loadStatus_ != ReadStatus::Ok && loadStatus_ != ReadStatus::Missing) return false;
+std::string IniFile::Bytes() const {
   std::string text;
   for (const auto& line : lines_) {
     text += line;
     text += "\r\n";
   }
-  const bool ok = WriteFileAtomically(path_, Utf8ToCp1252(text));
+  return Utf8ToCp1252(text);
+}
+
+bool IniFile::Save() {
+  if (updateDepth_ > 0) return true;
+  // What could not be read cannot be kept: replacing it would lose it.
+  if (loadStatus_ != ReadStatus::Ok && loadStatus_ != ReadStatus::Missing) return false;
+  const bool ok = WriteFileAtomically(path_, Bytes());
   if (ok) {
     loaded_ = true;
     loadStatus_ = ReadStatus::Ok;

@@ -105,6 +105,9 @@ class IniFile {
   void BeginUpdate();
   bool CommitUpdate();
 
+  // The bytes a write puts on the disk: the lines as they now stand, Windows-1252, CR LF.
+  std::string Bytes() const;
+
  private:
   struct Location {
     std::optional<std::size_t> sectionLine;
