@@ -169,6 +169,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
   const std::optional<std::string> resolved = ResolveLinks(path);
   if (!resolved) return false;
+  // A file the user may not write (made read-only, say) is kept, as by any careful save: the
+  // rename would otherwise replace it whatever its permissions. The check uses the effective
+  // user and capabilities, as a write into the file itself would.
+  if (::faccessat(AT_FDCWD, resolved->c_str(), F_OK, AT_EACCESS) == 0 &&
+      ::faccessat(AT_FDCWD, resolved->c_str(), W_OK, AT_EACCESS) != 0)
+    return false;
   const fs::path target(*resolved);
   std::string dir = target.parent_path().string();
   if (dir.empty()) dir = ".";

@@ -44,7 +44,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes bytes to a file whole or not at all: a temporary file beside the target, flushed to the
 // disk, then renamed over it. A symbolic link is written through to the file it names and stays
-// a link; an existing file keeps its permissions, a new one gets 0666 less the umask.
+// a link; an existing file keeps its permissions, a new one gets 0666 less the umask. An existing
+// file that this user may not write is left as it is, and the write fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Counts every successful WriteFileAtomically of this process, so that a cache of a file can tell
