@@ -13,18 +13,20 @@ flags="-std=c++20 -g -O2 -fsanitize=address,undefined -fno-sanitize-recover=unde
 # Coverage inside the standard library's string helpers tells the fuzzer nothing about our code.
 coverage="-fsanitize=fuzzer-no-link -fsanitize-coverage-ignorelist=fuzz/coverage_ignore.txt"
 # The Qt-free sources are compiled once, in parallel, with coverage for the fuzzer; each target
-# then only compiles its own entry point and links. The number and encoding routines are also
+# then only compiles its own entry point and links. An object is made again when its source or
+# any header is newer. The number and encoding routines are also
 # compiled with edge counters alone ("lean"): the number-text target explores them with
 # comparison tracing, the file readers call them for every field and would be slowed down
 # several times by tracing them again.
 printf '%s\n' "${plain_sources[@]}" | xargs -P "${FUZZ_JOBS:-$(nproc)}" -I{} sh -c \
-  'o="$1/obj/$(echo "$2" | tr / _).o"; [ "$o" -nt "$2" ] || clang++ $3 $4 -c "$2" -o "$o"' \
+  'o="$1/obj/$(echo "$2" | tr / _).o"; [ "$o" -nt "$2" ] && [ -z "$(find src -name "*.h" -newer "$o" | head -n 1)" ] ||
+     clang++ $3 $4 -c "$2" -o "$o"' \
   sh "$out" {} "$flags" "$coverage"
 lean_sources=(src/common/NumberText.cpp src/common/Encoding.cpp)
 for source in "${lean_sources[@]}"; do
   o="$out/lean/$(echo "$source" | tr / _).o"
   # shellcheck disable=SC2086
-  [ "$o" -nt "$source" ] || clang++ $flags -fsanitize-coverage=inline-8bit-counters,pc-table -c "$source" -o "$o"
+  [ "$o" -nt "$source" ] && [ -z "$(find src -name "*.h" -newer "$o" | head -n 1)" ] || clang++ $flags -fsanitize-coverage=inline-8bit-counters,pc-table -c "$source" -o "$o"
 done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -119,8 +119,18 @@ class IniFile {
   std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
   bool Save();
 
+  // A line with what it is, worked out once when the line is made: every lookup runs over all
+  // lines, and a spectrum write makes some hundred lookups.
+  struct Line {
+    explicit Line(std::string text);
+    std::string text;  // UTF-8, without the line end
+    enum Kind : unsigned char { Other, Section, Key } kind = Other;
+    std::size_t nameBegin = 0, nameLength = 0;  // the section's or key's name, without blanks
+    std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameLength); }
+  };
+
   std::string path_;
-  std::vector<std::string> lines_;  // UTF-8, without line ends
+  std::vector<Line> lines_;
   bool loaded_ = false;
   ReadStatus loadStatus_ = ReadStatus::Missing;
   int updateDepth_ = 0;
