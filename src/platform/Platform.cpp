@@ -155,14 +155,15 @@ bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compos
   request.title = QString::fromUtf8(Lang("Als PDF-Datei drucken", "Print to a PDF file"));
   request.filter = QStringLiteral("PDF (*.pdf)");
   request.defaultExtension = QStringLiteral("pdf");
-  const QWidget* window = owner ? owner->window() : nullptr;
-  request.defaultName = window ? (window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle()) : QString();
+  if (const QWidget* window = owner ? owner->window() : nullptr)
+    request.defaultName = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
   request.defaultName.replace('/', '_');  // a slash would propose a folder
   const std::optional<QString> chosen = GetSaveFileName(owner, request);
-  if (chosen && (!QFileInfo::exists(*chosen) ||
-                 AskYesNo(owner, QString::fromUtf8(Lang("Die Datei %1 existiert bereits. Ersetzen?",
-                                                        "The file %1 already exists. Replace it?"))
-                                     .arg(*chosen)) == Answer::Yes)) {
+  const auto replaceQuestion = [&chosen] {
+    return QString::fromUtf8(Lang("Die Datei %1 existiert bereits. Ersetzen?", "The file %1 already exists. Replace it?"))
+        .arg(*chosen);
+  };
+  if (chosen && (!QFileInfo::exists(*chosen) || AskYesNo(owner, replaceQuestion()) == Answer::Yes)) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool composed = false;
@@ -172,9 +173,8 @@ bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compos
       pdf.setPageLayout(layout);
       composed = ComposeOn(&pdf, layout, dpi, compose);
     }
-    if (composed && WriteFileAtomically(chosen->toStdString(), std::string_view(buffer.data().constData(),
-                                                                                 static_cast<std::size_t>(buffer.size()))))
-      return true;
+    const std::string_view bytes(buffer.data().constData(), static_cast<std::size_t>(buffer.size()));
+    if (composed && WriteFileAtomically(chosen->toStdString(), bytes)) return true;
   }
   NothingPrinted(owner);
   return false;

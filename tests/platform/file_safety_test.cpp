@@ -218,7 +218,8 @@ class ReadOnlyFiles : public ProgramTest {
     StartProgram();
   }
   void Choose(const std::string& path) {
-    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return std::optional<QString>(QString::fromStdString(path)); };
+    const QString name = QString::fromStdString(path);
+    seam.fileName = [name](const platform::FileDialogRequest&, bool) { return std::optional<QString>(name); };
   }
   QTemporaryDir dir;
 };
