@@ -88,7 +88,8 @@ double TextToFloat(std::string_view text) {
       carryUnits += static_cast<std::uint64_t>(d);
   }
 
-  // The out-of-range digits are added in. Places above the text's own digits are zero; the carry may reach further.
+  // The out-of-range digits are added in. Places above the text's own digits are zero; the
+  // carry may reach further.
   std::size_t used = std::clamp<std::size_t>(point, 1, 18);
   std::uint64_t carry = carryUnits;
   for (std::size_t place = 0; carry != 0; ++place) {
