@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -124,6 +128,30 @@ std::string ReadFileBytes(const std::string& path) {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+namespace {
+// The first word of the capability sets: the permission-bit overrides live there.
+constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+bool Capabilities(__user_cap_data_struct (&data)[2], bool set) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  return ::syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+}  // namespace
+
+OrdinaryUser::OrdinaryUser() {
+  __user_cap_data_struct data[2] = {};
+  if (!Capabilities(data, false) || (data[0].effective & kOverrides) == 0) return;
+  effective_ = data[0].effective;
+  data[0].effective &= ~kOverrides;
+  changed_ = Capabilities(data, true);
+}
+
+OrdinaryUser::~OrdinaryUser() {
+  __user_cap_data_struct data[2] = {};
+  if (!changed_ || !Capabilities(data, false)) return;
+  data[0].effective = effective_;
+  Capabilities(data, true);
 }
 
 namespace {

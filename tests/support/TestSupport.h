@@ -80,6 +80,21 @@ void PaintNow(QWidget* window);
 //   never needs it for its own children, which are not its siblings.
 QStringList LayoutProblems(QWidget* window, const QString& language);
 
+// For its lifetime the process writes and reads files as an ordinary user does: root's override
+// of permission bits (the capabilities to ignore them) is taken from the effective set and given
+// back at the end. Run without root, it changes nothing.
+class OrdinaryUser {
+ public:
+  OrdinaryUser();
+  ~OrdinaryUser();
+  OrdinaryUser(const OrdinaryUser&) = delete;
+  OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+ private:
+  unsigned effective_ = 0;
+  bool changed_ = false;
+};
+
 // Reads a whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
