@@ -56,63 +56,40 @@ class Import : public ::testing::Test {
 };
 
 TEST_F(Import, EveryLayoutInBothLanguagesComesBackWithItsTypeHeaderAndLevels) {
+  ClosedBandpassExportValues cbp{true, 20, 30, 10, 8, 20, false, "10", "10"};
+  ClosedBandpassExportValues single = cbp;
+  single.pushPull = false;
+  const struct {
+    ExportBoxValues box;
+    BoxType type;
+    int multiple, ql;
+    double volume1, volume2, area1, area2, length1, length2;
+  } cases[] = {
+      // The closed box writes no "Ql" line: 1. The open baffle's distance line is left aside.
+      {ClosedExportValues{0.707, 36.5, 3, 0.2}, BoxType::Closed, 3, 1, 36.5, 0, 0, 0, 0, 0},
+      {ReflexExportValues{80, 2, 7, 0, 2, 7.0, 12.5}, BoxType::BassReflex, 2, 7, 80, 0, 2 * 38.4845, 0, 12.5, 0},
+      {cbp, BoxType::ClosedBandpass, 2, 10, 20, 30, 50.2655, 0, 20, 0},
+      {single, BoxType::ClosedBandpass, 1, 10, 20, 30, 50.2655, 0, 20, 0},
+      {VentedBandpassExportValues{true, 25, 35, 9, 6, 15, 10, 30}, BoxType::VentedBandpass, 2, 9, 25, 35, 28.2743,
+       78.5398, 15, 30},
+      {OpenBaffleExportValues{0.25}, BoxType::OpenBaffle, 1, 1, 0, 0, 0, 0, 0, 0},
+  };
   for (bool english : {false, true}) {
-    SCOPED_TRACE(english ? "English" : "German");
-    const auto closed = ReadSimulationFile(Export(ClosedExportValues{0.707, 36.5, 3, 0.2}, english));
-    ASSERT_EQ(closed.outcome, SimulationImport::Accepted);
-    EXPECT_EQ(closed.header.BoxType, BoxType::Closed);
-    EXPECT_EQ(closed.header.Multiple, 3);
-    EXPECT_EQ(closed.header.BoxQl, 1);  // the closed box writes no "Ql" line
-    EXPECT_NEAR(closed.header.Volume1, 36.5, 1e-9);
-    EXPECT_NEAR(closed.header.DriverSpl, 87.4, 1e-9);
-    EXPECT_EQ(closed.header.DriverLabel, "Maker Model");
-    for (int f = 1; f <= 400; ++f) EXPECT_NEAR(closed.curve[static_cast<std::size_t>(f)], Ramp(f), 0.005 + 1e-9) << f;
-    EXPECT_EQ(closed.curve[0], 1.0);
-
-    const auto reflex = ReadSimulationFile(Export(ReflexExportValues{80, 2, 7, 0, 2, 7.0, 12.5}, english));
-    ASSERT_EQ(reflex.outcome, SimulationImport::Accepted);
-    EXPECT_EQ(reflex.header.BoxType, BoxType::BassReflex);
-    EXPECT_EQ(reflex.header.Multiple, 2);
-    EXPECT_EQ(reflex.header.BoxQl, 7);
-    EXPECT_NEAR(reflex.header.Volume1, 80, 1e-9);
-    EXPECT_NEAR(reflex.header.PortArea1, 2 * 38.4845, 1e-3);  // two ports of 7 cm
-    EXPECT_NEAR(reflex.header.PortLength1, 12.5, 1e-9);
-
-    ClosedBandpassExportValues cbp;
-    cbp.pushPull = true;
-    cbp.vg = 20;
-    cbp.vr = 30;
-    cbp.ql = 10;
-    cbp.portDiameter = 8;
-    cbp.portLength = 20;
-    const auto closedBandpass = ReadSimulationFile(Export(cbp, english));
-    ASSERT_EQ(closedBandpass.outcome, SimulationImport::Accepted);
-    EXPECT_EQ(closedBandpass.header.BoxType, BoxType::ClosedBandpass);
-    EXPECT_EQ(closedBandpass.header.Multiple, 2);
-    EXPECT_NEAR(closedBandpass.header.Volume1, 20, 1e-9);
-    EXPECT_NEAR(closedBandpass.header.Volume2, 30, 1e-9);
-    EXPECT_NEAR(closedBandpass.header.PortArea1, 50.2655, 1e-3);
-    EXPECT_NEAR(closedBandpass.header.PortLength1, 20, 1e-9);
-    cbp.pushPull = false;
-    EXPECT_EQ(ReadSimulationFile(Export(cbp, english)).header.Multiple, 1);
-
-    VentedBandpassExportValues vbp{true, 25, 35, 9, 6, 15, 10, 30};
-    const auto vented = ReadSimulationFile(Export(vbp, english));
-    ASSERT_EQ(vented.outcome, SimulationImport::Accepted);
-    EXPECT_EQ(vented.header.BoxType, BoxType::VentedBandpass);
-    EXPECT_EQ(vented.header.Multiple, 2);
-    EXPECT_NEAR(vented.header.Volume1, 25, 1e-9);
-    EXPECT_NEAR(vented.header.Volume2, 35, 1e-9);
-    EXPECT_NEAR(vented.header.PortArea1, 28.2743, 1e-3);
-    EXPECT_NEAR(vented.header.PortArea2, 78.5398, 1e-3);
-    EXPECT_NEAR(vented.header.PortLength1, 15, 1e-9);
-    EXPECT_NEAR(vented.header.PortLength2, 30, 1e-9);
-
-    const auto open = ReadSimulationFile(Export(OpenBaffleExportValues{0.25}, english));
-    ASSERT_EQ(open.outcome, SimulationImport::Accepted);
-    EXPECT_EQ(open.header.BoxType, BoxType::OpenBaffle);
-    EXPECT_EQ(open.header.Multiple, 1);
-    EXPECT_EQ(open.header.PortLength1, 0);  // the distance line is left aside
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(english ? "English " : "German ") + std::to_string(static_cast<int>(c.type)));
+      const auto r = ReadSimulationFile(Export(c.box, english));
+      ASSERT_EQ(r.outcome, SimulationImport::Accepted);
+      const ComparisonHeader& h = r.header;
+      EXPECT_EQ(h.BoxType, c.type);
+      EXPECT_EQ(h.Multiple, c.multiple);
+      EXPECT_EQ(h.BoxQl, c.ql);
+      const double read[] = {h.Volume1, h.Volume2, h.PortArea1, h.PortArea2, h.PortLength1, h.PortLength2};
+      const double expected[] = {c.volume1, c.volume2, c.area1, c.area2, c.length1, c.length2};
+      for (int i = 0; i < 6; ++i) EXPECT_NEAR(read[i], expected[i], 1e-3) << i;
+      EXPECT_NEAR(h.DriverSpl, 87.4, 1e-9);
+      EXPECT_EQ(h.DriverLabel, "Maker Model");
+      for (int f = 1; f <= 400; ++f) EXPECT_NEAR(r.curve[static_cast<std::size_t>(f)], Ramp(f), 0.005 + 1e-9) << f;
+    }
   }
 }
 
