@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/model/ExpoHorn.h"
@@ -82,13 +83,9 @@ TEST(HornContour, FrameAndGridLinesLieWhereThePlotSpansWMinus45AcrossAndHMinus22
   const auto plot = PlanHornContour(DesignHorn(), 1, W, H, false);
   ASSERT_TRUE(plot);
   ASSERT_EQ(plot->lines.size(), 4u + 6u + 4u);
-  const PlotLine& left = plot->lines[0];
-  EXPECT_EQ(left.from.x, 30);
-  EXPECT_EQ(left.from.y, 180);
-  EXPECT_EQ(left.to.y, H - 43);
-  EXPECT_EQ(plot->lines[1].from.y, H - 45);
-  EXPECT_EQ(plot->lines[1].to.x, W - 15);
-  EXPECT_EQ(plot->lines[3].from.x, W - 15);
+  const std::vector<PlotLine>& l = plot->lines;
+  EXPECT_EQ((std::vector<int>{l[0].from.x, l[0].from.y, l[0].to.y, l[1].from.y, l[1].to.x, l[3].from.x}),
+            (std::vector<int>{30, 180, H - 43, H - 45, W - 15, W - 15}));
   // Seven columns of 655/7 pixels.
   const int columns[] = {123, 217, 310, 404, 497, 591};
   for (int i = 0; i < 6; ++i) {
@@ -153,15 +150,11 @@ TEST(HornContour, OnlyHornsLongerThan5CmWithAMouthAndAFlareAreDrawn) {
   EXPECT_EQ(plot->length.end, 6);
   EXPECT_EQ(plot->contour.size(), 6u);
   EXPECT_FALSE(PlanHornContour(HornOfLength(5.0), 0, W, H, false));
-  HornValues v = DesignHorn();
-  v.flareConstant = 0;
-  EXPECT_FALSE(PlanHornContour(v, 0, W, H, false));
-  v = DesignHorn();
-  v.throatArea = 5;
-  EXPECT_FALSE(PlanHornContour(v, 0, W, H, false));
-  v = DesignHorn();
-  v.mouthArea = 6;
-  EXPECT_FALSE(PlanHornContour(v, 0, W, H, false));
+  for (double HornValues::*field : {&HornValues::flareConstant, &HornValues::throatArea, &HornValues::mouthArea}) {
+    HornValues v = DesignHorn();
+    v.*field = field == &HornValues::flareConstant ? 0 : field == &HornValues::throatArea ? 5 : 6;
+    EXPECT_FALSE(PlanHornContour(v, 0, W, H, false));
+  }
   // The mouth smaller than the throat: a negative length, nothing to draw.
   const HornValues shrinking = ComputeHorn({200, 2500, 500, HornPlacement::Free}, {29, 0.41, 0.513, 244}).values;
   EXPECT_FALSE(PlanHornContour(shrinking, 0, W, H, false));
@@ -170,18 +163,11 @@ TEST(HornContour, OnlyHornsLongerThan5CmWithAMouthAndAFlareAreDrawn) {
 
 TEST(HornContour, WindowWithNoRoomForThePlotDrawsNothing) {
   const HornValues v = DesignHorn();
-  EXPECT_FALSE(PlanHornContour(v, 1, 45, H, false));
-  EXPECT_FALSE(PlanHornContour(v, 1, W, 225, false));
-  EXPECT_FALSE(PlanHornContour(v, 1, 3, 2, false));
-  EXPECT_FALSE(PlanHornContour(v, 1, -10, -10, false));
+  for (const auto& [w, h] : {std::pair{45, H}, std::pair{W, 225}, std::pair{3, 2}, std::pair{-10, -10}})
+    EXPECT_FALSE(PlanHornContour(v, 1, w, h, false)) << w << " " << h;
   const auto tiny = PlanHornContour(v, 60, 46, 226, false);
   ASSERT_TRUE(tiny);
-  for (const PlotPoint& p : tiny->contour) {
-    EXPECT_GE(p.x, 30);
-    EXPECT_LE(p.x, 31);
-    EXPECT_GE(p.y, 180);
-    EXPECT_LE(p.y, 181);
-  }
+  for (const PlotPoint& p : tiny->contour) EXPECT_TRUE(p.x >= 30 && p.x <= 31 && p.y >= 180 && p.y <= 181) << p.x << " " << p.y;
 }
 
 TEST(HornReadout, CornerOfTheAxesReadsZeroWithDecimalCommasInBothLanguages) {
@@ -208,9 +194,8 @@ TEST(HornReadout, InactiveOutsideThePlotBeforeTheFirstDrawingAndForHornsNotDrawn
   EXPECT_FALSE(HornReadoutCaption(v, 0, 0, 100, 300, W, H, false));
   EXPECT_FALSE(HornReadoutCaption(HornOfLength(5), 5000, 70, 100, 300, W, H, false));
   // Room for no plot: no division by W - 45 or H - 225 at or below 0.
-  EXPECT_FALSE(HornReadoutCaption(v, 5000, 70, 40, 200, 45, H, false));
-  EXPECT_FALSE(HornReadoutCaption(v, 5000, 70, 40, 200, W, 225, false));
-  EXPECT_FALSE(HornReadoutCaption(v, 5000, 70, 40, 200, 20, 20, false));
+  for (const auto& [w, h] : {std::pair{45, H}, std::pair{W, 225}, std::pair{20, 20}})
+    EXPECT_FALSE(HornReadoutCaption(v, 5000, 70, 40, 200, w, h, false)) << w << " " << h;
   EXPECT_EQ(HornCaption(false), "Exponential-Horn");
   EXPECT_EQ(HornCaption(true), "exponential horn system");
 }

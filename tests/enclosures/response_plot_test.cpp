@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "enclosures/model/ClosedBox.h"
 #include "enclosures/model/ResponsePlot.h"
@@ -39,34 +40,20 @@ bool HasVertical(const ResponsePlot& plot, int x, int y1, int y2) {
 // The closed-box level for fs 25, Qts' 0.5, A = 4: Qtc 1, fc 50 Hz.
 double CriticalBox(double f) { return *ClosedResponseLevel({25, 30, 0.5, 10, 1}, f); }
 
-TEST(ResponsePlotGeometry, ClosedBoxWindowAtItsStartSize) {
-  const PlotGeometry g{700, 500, 100};
-  EXPECT_EQ(g.Y(0), 188);
-  EXPECT_EQ(g.GridY(0.25), 188);
-  EXPECT_EQ(g.GridY(0.5), 277);
-  EXPECT_EQ(g.GridY(0.75), 366);
-  EXPECT_EQ(g.Bottom(), 455);
-  EXPECT_EQ(g.Y(-30), 454);  // the two truncations put -30 dB one pixel above the bottom line
-  EXPECT_EQ(g.Y(10), 100);
-  EXPECT_EQ(g.X(20, FrequencyAxis::Logarithmic), 140);
-  EXPECT_EQ(g.X(100, FrequencyAxis::Logarithmic), 431);
-  EXPECT_EQ(g.X(200, FrequencyAxis::Logarithmic), 557);
-  EXPECT_EQ(g.X(400, FrequencyAxis::Logarithmic), 682);
-  EXPECT_EQ(g.X(100, FrequencyAxis::Linear), 350);
-  EXPECT_EQ(g.X(200, FrequencyAxis::Linear), 685);
-}
-
-TEST(ResponsePlotGeometry, BandpassWindowAtItsStartSize) {
-  const PlotGeometry g{790, 550, 175};
-  EXPECT_EQ(g.GridY(0.25), 257);
-  EXPECT_EQ(g.GridY(0.5), 340);
-  EXPECT_EQ(g.GridY(0.75), 422);
-  EXPECT_EQ(g.Y(0), 257);
-  EXPECT_EQ(g.Bottom(), 505);
-  EXPECT_EQ(g.X(20, FrequencyAxis::Logarithmic), 157);
-  EXPECT_EQ(g.X(100, FrequencyAxis::Logarithmic), 487);
-  EXPECT_EQ(g.X(200, FrequencyAxis::Logarithmic), 630);
-  EXPECT_EQ(g.X(400, FrequencyAxis::Logarithmic), 772);
+TEST(ResponsePlotGeometry, ClosedBoxAndBandpassWindowsAtTheirStartSizes) {
+  constexpr auto kLog = FrequencyAxis::Logarithmic;
+  const PlotGeometry closed{700, 500, 100}, bandpass{790, 550, 175};
+  // The two truncations put -30 dB one pixel above the bottom line.
+  EXPECT_EQ((std::vector<int>{closed.Y(0), closed.GridY(0.25), closed.GridY(0.5), closed.GridY(0.75), closed.Bottom(),
+                              closed.Y(-30), closed.Y(10)}),
+            (std::vector<int>{188, 188, 277, 366, 455, 454, 100}));
+  EXPECT_EQ((std::vector<int>{closed.X(20, kLog), closed.X(100, kLog), closed.X(200, kLog), closed.X(400, kLog),
+                              closed.X(100, FrequencyAxis::Linear), closed.X(200, FrequencyAxis::Linear)}),
+            (std::vector<int>{140, 431, 557, 682, 350, 685}));
+  EXPECT_EQ((std::vector<int>{bandpass.GridY(0.25), bandpass.GridY(0.5), bandpass.GridY(0.75), bandpass.Y(0),
+                              bandpass.Bottom(), bandpass.X(20, kLog), bandpass.X(100, kLog), bandpass.X(200, kLog),
+                              bandpass.X(400, kLog)}),
+            (std::vector<int>{257, 340, 422, 257, 505, 157, 487, 630, 772}));
 }
 
 TEST(ResponsePlotGeometry, InversesReadBackTheAxes) {
@@ -230,17 +217,15 @@ TEST(ResponsePlot, BandpassMarksTheTrueMaximumAboveTheClampedCurve) {
 }
 
 TEST(ResponsePlot, PrintedPageUsesTheUpperHalfInPortrait) {
-  EXPECT_EQ(PrintedDiagramHeight(6600, false), 3300);
-  EXPECT_EQ(PrintedDiagramHeight(6601, false), 3300);
-  EXPECT_EQ(PrintedDiagramHeight(4800, true), 4800);
+  EXPECT_EQ((std::vector<int>{PrintedDiagramHeight(6600, false), PrintedDiagramHeight(6601, false),
+                              PrintedDiagramHeight(4800, true)}),
+            (std::vector<int>{3300, 3300, 4800}));
   EXPECT_EQ((PlotGeometry{5100, PrintedDiagramHeight(6600, false), 100}.Bottom()), 3255);
 }
 
 TEST(ResponsePlot, HugeValuesBecomeBoundedPixels) {
-  EXPECT_EQ(TruncPixel(1e300), 100000000);
-  EXPECT_EQ(TruncPixel(-1e300), -100000000);
-  EXPECT_EQ(TruncPixel(std::nan("")), 0);
-  EXPECT_EQ(TruncPixel(-2.7), -2);
+  EXPECT_EQ((std::vector<int>{TruncPixel(1e300), TruncPixel(-1e300), TruncPixel(std::nan("")), TruncPixel(-2.7)}),
+            (std::vector<int>{100000000, -100000000, 0, -2}));
 }
 
 }  // namespace
