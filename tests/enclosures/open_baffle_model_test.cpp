@@ -210,7 +210,7 @@ TEST(OpenBaffleDiagram, DefaultDriverAt100CentimetresMarksMinus3At188AndNoPeak) 
   EXPECT_FALSE(HasLine(*plot, 620, 100, 620, 420));
 }
 
-TEST(OpenBaffleDiagram, SpecExampleDriverMarksMinus3At169WithThreeDigits) {
+TEST(OpenBaffleDiagram, WorkedExampleDriverMarksMinus3At169WithThreeDigits) {
   const auto plot = Diagram({0.8, 30, 100}, 0.5);
   ASSERT_TRUE(plot);
   EXPECT_EQ(TextStarting(*plot, "-3dB")->text, "-3dB bei 169 Hz");
