@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
-#include "driver/model/CommittedDriver.h"
 #include "enclosures/model/ComparisonStore.h"
 
 namespace velomare {
@@ -30,12 +30,9 @@ TEST_F(ComparisonStoreTest, StoreWritesLevelsAtTheirFrequencyMarksTheSlotAndEmpt
   ASSERT_TRUE(StoreComparisonCurve(2, Ramp(-20), header));
   EXPECT_EQ(FilledComparisonSlots(), std::vector<int>{2});
   const ComparisonCurve& curve = ComparisonCurveOf(2);
-  EXPECT_EQ(curve[0], 1.0);
-  EXPECT_DOUBLE_EQ(curve[1], -20.0);     // 1 Hz
-  EXPECT_DOUBLE_EQ(curve[100], -19.01);  // 100 Hz
-  EXPECT_DOUBLE_EQ(curve[400], -16.01);  // 400 Hz
-  EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 3);
-  EXPECT_EQ(ComparisonHeaderOf(2).DriverLabel, "A B");
+  // The filled flag, then 1, 100 and 400 Hz.
+  for (const auto& [i, level] : {std::pair{0, 1.0}, {1, -20.0}, {100, -19.01}, {400, -16.01}}) EXPECT_NEAR(curve[i], level, 1e-12) << i;
+  EXPECT_TRUE(ComparisonHeaderOf(2).Multiple == 3 && ComparisonHeaderOf(2).DriverLabel == "A B");
   EmptyComparisonSlot(2);
   EXPECT_FALSE(ComparisonSlotFilled(2));
   EXPECT_DOUBLE_EQ(ComparisonCurveOf(2)[1], -20.0);
@@ -43,16 +40,7 @@ TEST_F(ComparisonStoreTest, StoreWritesLevelsAtTheirFrequencyMarksTheSlotAndEmpt
 }
 
 TEST_F(ComparisonStoreTest, ASlotKeepsOnlyTheFieldsOfItsBoxType) {
-  ComparisonHeader bandpass;
-  bandpass.BoxType = BoxType::VentedBandpass;
-  bandpass.Multiple = 2;
-  bandpass.BoxQl = 7;
-  bandpass.Volume1 = 10;
-  bandpass.Volume2 = 20;
-  bandpass.PortArea1 = 30;
-  bandpass.PortLength1 = 40;
-  bandpass.PortArea2 = 50;
-  bandpass.PortLength2 = 60;
+  const ComparisonHeader bandpass{BoxType::VentedBandpass, 0, 2, 7, 10, 20, 30, 40, 50, 60};
   ASSERT_TRUE(StoreComparisonCurve(1, Ramp(0), bandpass));
   const auto fields = [] {
     const ComparisonHeader& h = ComparisonHeaderOf(1);
@@ -79,22 +67,9 @@ TEST_F(ComparisonStoreTest, RefusesNonFiniteNumbersAndBadSlotsLeavingTheSlotAsIt
   EXPECT_FALSE(StoreComparisonCurve(3, bad, header));
   EXPECT_DOUBLE_EQ(ComparisonCurveOf(3)[1], 1.0);
   header.Volume1 = std::nan("");
-  EXPECT_FALSE(StoreComparisonCurve(3, Ramp(5), header));
-  EXPECT_FALSE(StoreComparisonCurve(0, Ramp(5), ComparisonHeader{}));
-  EXPECT_FALSE(StoreComparisonCurve(5, Ramp(5), ComparisonHeader{}));
+  EXPECT_FALSE(StoreComparisonCurve(3, Ramp(5), header) || StoreComparisonCurve(0, Ramp(5), ComparisonHeader{}) ||
+               StoreComparisonCurve(5, Ramp(5), ComparisonHeader{}));
   EXPECT_EQ(ComparisonCurveOf(5)[0], 0.0);
-}
-
-TEST_F(ComparisonStoreTest, HeaderForTheCommittedDriver) {
-  ResetCommittedDriver();
-  ChassisManufacturer = "VISATON";
-  ChassisName = "W 300";
-  ChassisSpl = 90.5;
-  const ComparisonHeader h = HeaderForCommittedDriver(BoxType::BassReflex);
-  EXPECT_EQ(h.BoxType, BoxType::BassReflex);
-  EXPECT_EQ(h.DriverLabel, "VISATON W 300");
-  EXPECT_EQ(h.DriverSpl, 90.5);
-  ResetCommittedDriver();
 }
 
 }  // namespace

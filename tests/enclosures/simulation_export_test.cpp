@@ -139,14 +139,13 @@ TEST(SimulationExport, ANonFiniteNumberWritesNoFile) {
 }
 
 TEST(SimulationExport, DefaultNamesExtensionAndMessages) {
-  EXPECT_STREQ(ExportDefaultName(ClosedExportValues{}), "closed");
-  EXPECT_STREQ(ExportDefaultName(ReflexExportValues{}), "reflex");
-  EXPECT_STREQ(ExportDefaultName(ClosedBandpassExportValues{}), "bandpass");
-  EXPECT_STREQ(ExportDefaultName(VentedBandpassExportValues{}), "ventedbandpass");
-  EXPECT_STREQ(ExportDefaultName(OpenBaffleExportValues{}), "open");
-  EXPECT_EQ(WithDefaultExportExtension("/tmp/a/closed"), "/tmp/a/closed.txt");
-  EXPECT_EQ(WithDefaultExportExtension("/tmp/a.b/closed"), "/tmp/a.b/closed.txt");
-  EXPECT_EQ(WithDefaultExportExtension("/tmp/a/closed.csv"), "/tmp/a/closed.csv");
+  std::string names;
+  for (const ExportBoxValues& box : {ExportBoxValues{ClosedExportValues{}}, {ReflexExportValues{}}, {ClosedBandpassExportValues{}},
+                                     {VentedBandpassExportValues{}}, {OpenBaffleExportValues{}}})
+    names += std::string(ExportDefaultName(box)) + " ";
+  EXPECT_EQ(names, "closed reflex bandpass ventedbandpass open ");
+  EXPECT_EQ(WithDefaultExportExtension("/tmp/a.b/closed") + " " + WithDefaultExportExtension("/tmp/a/closed.csv"),
+            "/tmp/a.b/closed.txt /tmp/a/closed.csv");
   EXPECT_EQ(export_text::OverwriteQuestion("/x/closed.txt"), "überschreibe / overwrite /x/closed.txt ?");
 }
 
