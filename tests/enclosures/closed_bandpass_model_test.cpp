@@ -9,6 +9,7 @@
 #include <complex>
 #include <numbers>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 #include "common/NumberText.h"
@@ -195,7 +196,6 @@ TEST(ClosedBandpassDesign, TunnelIsTheCircleOfEqualArea) {
   in.heightText = "5";
   DesignClosedBandpass(st, in, Example(), false);
   EXPECT_NEAR(st.portDiameter, std::sqrt(200 / kPi), 1e-12);
-  EXPECT_NEAR(st.portArea, 50.0, 1e-9);
   // A side of 0 or below: no diameter, the area keeps its value, the label loses its number.
   in.heightText = "-5";
   DesignClosedBandpass(st, in, Example(), false);
@@ -331,17 +331,16 @@ TEST(ClosedBandpassSection, DamagedValuesTakeTheFallbacksAndGoodOnesComeBack) {
   EXPECT_EQ(back.ReadString("geschl.Bandpass", "Durchmesser", ""), "12.5");
   EXPECT_EQ(back.ReadString("geschl.Bandpass", "Tunnelbreite", ""), "10");
   EXPECT_EQ(Summary(ReadBandpassSection(back)), "12.5 10 7 4 183 11");
-  for (const char* qt : {"210", "30", "abc", "1e5", "99.5"}) {
-    back.WriteString("geschl.Bandpass", "Qt", qt);
-    EXPECT_EQ(ReadBandpassSection(back).qtPosition, 100) << qt;
-  }
-  for (const char* s : {"3", "8", "x", "5,5"}) {
-    back.WriteString("geschl.Bandpass", "S", s);
-    EXPECT_EQ(ReadBandpassSection(back).sPosition, 6) << s;
-  }
-  for (const char* d : {"0", "100", "-3", "nan", "inf"}) {
-    back.WriteString("geschl.Bandpass", "Durchmesser", d);
-    EXPECT_EQ(ReadBandpassSection(back).tubeText, "8") << d;
+  // Damaged values take their fallbacks, one key after the other.
+  const std::tuple<const char*, std::vector<const char*>, const char*> damaged[] = {
+      {"Qt", {"210", "30", "abc", "1e5", "99.5"}, "12.5 10 7 4 100 11"},
+      {"S", {"3", "8", "x", "5,5"}, "12.5 10 7 6 100 11"},
+      {"Durchmesser", {"0", "100", "-3", "nan", "inf"}, "8 10 7 6 100 11"}};
+  for (const auto& [key, values, restored] : damaged) {
+    for (const char* value : values) {
+      back.WriteString("geschl.Bandpass", key, value);
+      EXPECT_EQ(Summary(ReadBandpassSection(back)), restored) << key << "=" << value;
+    }
   }
 }
 

@@ -270,7 +270,9 @@ TEST(ReflexModel, StoredSectionRangesAndFallbacks) {
            std::to_string(r.runTip);
   };
   EXPECT_EQ(restored({}), "10 10 100 0 0 10 11");
-  EXPECT_EQ(restored({150, 20.5, 30, 0.5, 3, 12, false}), "10 20.5 30 0.5 2 12 00");
+  // Each value just inside its range, then just outside.
+  EXPECT_EQ(restored({99.5, 199.5, 0.5, 99.5, 8, 100, false}), "99.5 199.5 0.5 99.5 7 100 00");
+  EXPECT_EQ(restored({100, 200, 0, 100, 9, 101, true}), "10 10 100 0 0 10 11");
 
   QTemporaryDir dir;
   const std::string path = dir.filePath("velomar.ini").toStdString();
