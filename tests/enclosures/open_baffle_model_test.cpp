@@ -182,50 +182,44 @@ bool HasLine(const ResponsePlot& plot, int x1, int y1, int x2, int y2) {
   });
 }
 
-TEST(OpenBaffleDiagram, DefaultDriverAt100CentimetresMarksMinus3At188AndNoPeak) {
-  const auto plot = Diagram(kDefault, 0.5);
-  ASSERT_TRUE(plot);
-  EXPECT_EQ(plot->cutoffFrequency + 1000 * plot->peakFrequency, 188 + 400000);
-  // x(188) = Trunc(15 + 376.37 log10(18.8)) = 494.
-  const PlotItem* cutoff = TextStarting(*plot, "-3dB");
-  ASSERT_TRUE(cutoff);
-  EXPECT_EQ(cutoff->text, "-3dB bei 188 Hz");
-  EXPECT_EQ(std::make_pair(cutoff->x1, cutoff->y1), std::make_pair(549, 365));
-  EXPECT_TRUE(HasLine(*plot, 494, 204, 579, 365));
-  EXPECT_FALSE(TextStarting(*plot, "max."));
-  EXPECT_EQ(plot->curve.front(), std::make_pair(15, 420));
-  // Frame without the right-hand line: top, bottom and left only.
-  EXPECT_TRUE(HasLine(*plot, 15, 100, 15, 420) && HasLine(*plot, 15, 420, 620, 420) && HasLine(*plot, 15, 100, 620, 100));
-  EXPECT_FALSE(HasLine(*plot, 620, 100, 620, 420));
+std::string Shown(const ResponsePlot& plot, const std::string& prefix) {
+  const PlotItem* item = TextStarting(plot, prefix);
+  return item ? item->text : "";
 }
 
-TEST(OpenBaffleDiagram, WorkedExampleDriverMarksMinus3At169WithThreeDigits) {
-  const auto plot = Diagram({0.8, 30, 100}, 0.5);
-  ASSERT_TRUE(plot && TextStarting(*plot, "-3dB"));
-  EXPECT_EQ(TextStarting(*plot, "-3dB")->text, "-3dB bei 169 Hz");
-  EXPECT_FALSE(TextStarting(*plot, "max."));
-}
-
-TEST(OpenBaffleDiagram, MarksToTheLeftNearTheRightEdge) {
-  // Qts 2, fs 50 Hz at 60 cm: -3 dB first at 268 Hz, first peak at 60 Hz.
-  const auto left3 = Diagram({2, 50, 50}, 0.3);
-  ASSERT_TRUE(left3);
-  const PlotItem* cutoff = TextStarting(*left3, "-3dB");
-  ASSERT_TRUE(cutoff);
-  EXPECT_EQ(cutoff->text, "-3dB bei 268 Hz");
-  EXPECT_EQ(std::make_pair(cutoff->x1, cutoff->y1), std::make_pair(552 - 155, 365));
-  EXPECT_TRUE(HasLine(*left3, 552, 204, 552 - 115, 365));
-  EXPECT_EQ(TextStarting(*left3, "max.")->text.substr(0, 4), "max.");
+TEST(OpenBaffleDiagram, MarksTheFirstMinus3AndTheFirstPeakLeftOfThemNearTheRightEdge) {
+  const struct {
+    OpenBaffleDriver driver;
+    double halfPath;
+    const char* marks;
+  } cases[] = {
+      {kDefault, 0.5, "-3dB bei 188 Hz|"},
+      {{0.8, 30, 100}, 0.5, "-3dB bei 169 Hz|"},
+      {{2, 50, 50}, 0.3, "-3dB bei 268 Hz|max. -8dB/60.0 Hz"},  // -3 dB first at 268 Hz, first peak at 60 Hz
+      {{3, 80, 50}, 0.5, "-3dB bei  69 Hz|max.  3dB/85.0 Hz"},  // first peak 2.62 dB at 85 Hz
+  };
+  for (const auto& c : cases) {
+    const auto plot = Diagram(c.driver, c.halfPath);
+    ASSERT_TRUE(plot);
+    EXPECT_EQ(Shown(*plot, "-3dB") + "|" + Shown(*plot, "max."), c.marks) << c.driver.qts << " " << c.driver.fs;
+  }
+  // x(188) = Trunc(15 + 376.37 log10(18.8)) = 494; marks at x 552 and 548 stand 155 pixels to the left.
+  const auto plain = Diagram(kDefault, 0.5), left3 = Diagram({2, 50, 50}, 0.3), leftPeak = Diagram({3, 250, 50}, 0.5);
+  const auto at = [](const ResponsePlot& plot, const char* prefix) {
+    return std::make_pair(TextStarting(plot, prefix)->x1, TextStarting(plot, prefix)->y1);
+  };
+  EXPECT_EQ((std::vector{at(*plain, "-3dB"), at(*left3, "-3dB"), at(*leftPeak, "max.")}),
+            (std::vector<std::pair<int, int>>{{549, 365}, {552 - 155, 365}, {548 - 155, 265}}));
+  EXPECT_TRUE(HasLine(*plain, 494, 204, 579, 365) && HasLine(*left3, 552, 204, 552 - 115, 365) &&
+              HasLine(*leftPeak, 548, 115, 548 - 115, 265));
+  EXPECT_EQ(plain->cutoffFrequency + 1000 * plain->peakFrequency, 188 + 400000);
   EXPECT_EQ(left3->peakFrequency, 60);
-
-  // Qts 3, fs 250 Hz at 100 cm: the first peak 8.16 dB at 261 Hz, marked to the left.
-  const auto leftPeak = Diagram({3, 250, 50}, 0.5);
-  ASSERT_TRUE(leftPeak);
-  const PlotItem* peak = TextStarting(*leftPeak, "max.");
-  ASSERT_TRUE(peak);
-  EXPECT_EQ(peak->text, "max.  8dB/261.0 Hz");
-  EXPECT_EQ(std::make_pair(peak->x1, peak->y1), std::make_pair(548 - 155, 265));
-  EXPECT_TRUE(HasLine(*leftPeak, 548, 115, 548 - 115, 265));
+  EXPECT_EQ(Shown(*leftPeak, "max."), "max.  8dB/261.0 Hz");  // the first peak 8.16 dB at 261 Hz
+  EXPECT_EQ(plain->curve.front(), std::make_pair(15, 420));
+  // Frame without the right-hand line: top, bottom and left only.
+  EXPECT_TRUE(HasLine(*plain, 15, 100, 15, 420) && HasLine(*plain, 15, 420, 620, 420) && HasLine(*plain, 15, 100, 620, 100));
+  EXPECT_FALSE(HasLine(*plain, 620, 100, 620, 420));
+  EXPECT_NEAR(OpenBaffleQtc({3, 80, 50}, 0.5), 1.277, 0.001);
 }
 
 TEST(OpenBaffleDiagram, PeakAtTwoHundredIsMarkedRightAndAt201Left) {
@@ -240,15 +234,6 @@ TEST(OpenBaffleDiagram, PeakAtTwoHundredIsMarkedRightAndAt201Left) {
   EXPECT_EQ(right->x1, g.X(200, FrequencyAxis::Logarithmic));
   EXPECT_EQ(left->x1, g.X(201, FrequencyAxis::Logarithmic) - 155);
   EXPECT_EQ(std::count_if(at200.items.begin(), at200.items.end(), [](const PlotItem& i) { return i.kind == PlotItem::Square; }), 2);
-}
-
-TEST(OpenBaffleDiagram, HighQtsDriverShowsItsFirstPeakToTheRight) {
-  // Qts 3, fs 80 Hz at 100 cm: the first peak 2.62 dB at 85 Hz, -3 dB first at 69 Hz.
-  const auto plot = Diagram({3, 80, 50}, 0.5);
-  ASSERT_TRUE(plot);
-  EXPECT_EQ(TextStarting(*plot, "max.")->text, "max.  3dB/85.0 Hz");
-  EXPECT_EQ(TextStarting(*plot, "-3dB")->text, "-3dB bei  69 Hz");
-  EXPECT_NEAR(OpenBaffleQtc({3, 80, 50}, 0.5), 1.277, 0.001);
 }
 
 TEST(OpenBaffleDiagram, NothingInAWindowShorterThan146Pixels) {
