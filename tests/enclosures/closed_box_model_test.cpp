@@ -175,7 +175,7 @@ TEST(ClosedDesign, ZeroReNegativeStiffnessAndBadTextsNeverGiveNanOrInf) {
 }
 
 TEST(ClosedDesign, DiagramStoreAndPrintGuards) {
-  const ClosedDriver tenHz{0.35, 6.0, 10.0, 50.0, 0.5}, lowQ{0.25, 6.0, 30.0, 50.0, 0.5};
+  const ClosedDriver tenHz{0.35, 6.0, 10.0, 50.0, 0.5}, lowQ{0.25, 6.0, 30.0, 50.0, 0.5}, noQ{0, 6.0, 30.0, 50.0, 0.5};
   const struct {
     const ClosedDriver& driver;
     bool logPlot, linearPlot, store, print;
@@ -192,6 +192,7 @@ TEST(ClosedDesign, DiagramStoreAndPrintGuards) {
     EXPECT_EQ(ClosedStoreValid(d, c.driver), c.store);
     EXPECT_EQ(ClosedPrintValid(d, c.driver), c.print);
   }
+  EXPECT_FALSE(ClosedPlotDrawable(Designed(VolumeMode("40"), noQ), noQ, true));  // a box volume, but no Qts
 }
 
 TEST(ClosedDesign, TipStartPrintTitleAndPointerCaptions) {

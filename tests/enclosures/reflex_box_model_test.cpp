@@ -229,6 +229,7 @@ TEST(ReflexModel, TableLookupRulesAtTheEdgesAndHalfway) {
       {C4Volume, 0.05, 3.8931, true},    {C4Tuning, 0.05, 1, false},        {QB3Volume, 0.8, 0.0111, true},
       {QB3Tuning, 0.8, 0.76, false},     {BB4Volume, 0.8, 0.4133, true},    {C4Volume, 0.8, 0.19, true},
       {C4Tuning, 0.8, 0.6, false},       {BB4Volume, 0.197, 5.898, true},   {BB4Volume, 0.19, 6.0, true},
+      {C4Volume, 0.705, 0.19, true},     {C4Volume, 0.245, 3.8931, true},  // both ends belong to the outside values
   };
   for (const auto& c : cases) {
     const double expected = c.volume ? 50 / c.factor : 30 * c.factor;
