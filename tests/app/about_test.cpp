@@ -1,43 +1,32 @@
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
 #include "TestSupport.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class AboutBox : public ProgramTest {};
+using AboutBox = ProgramTest;
 
-TEST_F(AboutBox, ShownAtStartUnlessSwitchedOff) {
-  settings->WriteSettings("[Options]\r\nAboutAtStart=ja\r\n");  // not an integer: the default holds
+TEST_F(AboutBox, ShownAtStartUnlessSwitchedOffAndPrintedAfterTheQuestionInTheLanguage) {
+  settings->WriteSettings("[Options]\r\nAboutAtStart=ja\r\n[Info]\r\nSprache=english\r\n");  // no integer: the default
   StartProgram();
   EXPECT_TRUE(forms::about->isVisible());
   EXPECT_TRUE(forms::about->windowFlags() & Qt::WindowStaysOnTopHint);
-  forms::about->Button1->click();
-  EXPECT_FALSE(forms::about->isVisible());
-  forms::Form1->AboutVelomar1->trigger();
-  EXPECT_TRUE(forms::about->isVisible());
-}
-
-TEST_F(AboutBox, PrintQuestionInTheLanguage) {
-  settings->WriteSettings("[Info]\r\nSprache=english\r\n");
-  StartProgram();
-  seam.answer = [](const QString&) { return platform::Answer::No; };
+  AnswerNo();
   forms::about->Button2->click();
   EXPECT_EQ(seam.questions.value(0), "print window?");
   EXPECT_TRUE(seam.printed.isEmpty());
   seam.answer = [](const QString&) { return platform::Answer::Yes; };
-  OpenSettings().WriteString("Info", "Sprache", "deutsch");
-  forms::about->grab();
   forms::about->Button2->click();
-  EXPECT_EQ(seam.questions.value(1), "Fenster drucken?");
-  ASSERT_EQ(seam.printed.size(), 1);
-  EXPECT_EQ(seam.printed[0], forms::about);
+  EXPECT_EQ(seam.printed.value(0), forms::about);
+  forms::about->Button1->click();
+  EXPECT_FALSE(forms::about->isVisible());
+  forms::Form1->AboutVelomar1->trigger();
+  EXPECT_TRUE(forms::about->isVisible());
 }
 
 TEST_F(AboutBox, LinksOpenTheWebPageAndAMailAndTurnPurpleUnderTheMouse) {
@@ -50,8 +39,7 @@ TEST_F(AboutBox, LinksOpenTheWebPageAndAMailAndTurnPurpleUnderTheMouse) {
   QEvent enter(QEvent::Enter);
   QCoreApplication::sendEvent(forms::about->Label8, &enter);
   EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(forms::about, &move);
+  MoveMouse(forms::about, {5, 5});
   EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 

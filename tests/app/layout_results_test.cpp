@@ -7,21 +7,14 @@
 #include <QScrollBar>
 #include <vector>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class LayoutResults : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+using LayoutResults = WindowsTest;
 
 // A control by name and what the user gives it: the text of an edit, the position of a scroll
 // bar, the entry of a list; a button is clicked.

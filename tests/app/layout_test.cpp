@@ -1,32 +1,23 @@
 // Every window the program creates, in both languages, against the layout rules of
 // LayoutProblems: a window added later is checked the day it is built.
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class Layout : public ProgramTest {
+class Layout : public WindowsTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
   // Shows the window as the user opens it, in the language, painted once so its texts are set.
-  void ShowIn(QWidget* window, const char* language) {
-    OpenSettings().WriteString("Info", "Sprache", language);
+  static void ShowIn(QWidget* window, const char* language) {
+    SetLanguage(language);
     window->show();
-    QCoreApplication::processEvents();
-    window->grab();
+    Repaint(window);
   }
 };
 
@@ -45,53 +36,36 @@ TEST_F(Layout, EveryWindowKeepsItsControlsInsideAndItsTextsWhole) {
 }
 
 // The rules themselves, on the driver-data window spoilt on purpose.
-TEST_F(Layout, ANarrowedWindowNamesTheWindowTheControlAndTheLanguage) {
-  TChassisform* form = forms::Chassisform;
-  ShowIn(form, "english");
-  ASSERT_TRUE(LayoutProblems(form, "english").isEmpty());
-  form->setFixedSize(700, form->height());
-  const QStringList problems = LayoutProblems(form, "english");
-  ASSERT_FALSE(problems.isEmpty());
-  EXPECT_TRUE(problems[0].startsWith("window Chassisform (english): Panel1")) << problems[0].toStdString();
-  EXPECT_TRUE(problems.join('\n').contains("outside the client area"));
-}
-
-TEST_F(Layout, TextsTooWideOverlapsAndChildrenOutsideTheirPanelAreFound) {
+TEST_F(Layout, TextsTooWideOverlapsAndControlsOutsideTheirParentAreFound) {
   TChassisform* form = forms::Chassisform;
   ShowIn(form, "deutsch");
+  ASSERT_TRUE(LayoutProblems(form, "deutsch").isEmpty());
   const auto only = [&](const char* expected) {
     const QStringList problems = LayoutProblems(form, "deutsch");
     EXPECT_EQ(problems.size(), 1) << problems.join('\n').toStdString();
-    if (!problems.isEmpty()) {
-      EXPECT_TRUE(problems[0].contains(expected)) << problems[0].toStdString();
-    }
+    EXPECT_TRUE(problems.value(0).contains(expected)) << problems.value(0).toStdString();
   };
-
   const QString caption = form->Label1->text();
   form->Label1->setText(caption + " mit einem viel zu langen Zusatz");
-  only("the text of Label1 needs");
+  only("window Chassisform (deutsch): the text of Label1 needs");
   form->Label1->setText(caption);
-
   const QString button = form->Button3->text();
   form->Button3->setText("Datei speichern unter einem neuen Namen");
   only("the text of Button3 needs");
   form->Button3->setText(button);
-
   // A read-out pushed out of its panel is measured against the panel, not the window.
   const QRect readout = form->Label27->geometry();
   form->Label27->move(readout.x(), form->Panel1->height() - 5);
   only("Label27");
-  EXPECT_TRUE(LayoutProblems(form, "deutsch").value(0).contains("lies outside Panel1"));
+  only("lies outside Panel1");
   form->Label27->setGeometry(readout);
-
   const QRect query = form->Button6->geometry();
   form->Button6->move(form->Edit1->geometry().right() - 10, form->Edit1->y());
   only("Edit1");
-  EXPECT_TRUE(LayoutProblems(form, "deutsch").value(0).contains("overlaps Button6"));
+  only("overlaps Button6");
   FormBase::OverlapOnPurpose(form->Edit1, form->Button6);
   EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty());
   form->Button6->setGeometry(query);
-
   // A control under every sibling.
   auto* diagram = new QFrame(form);
   diagram->setObjectName("PaintBox1");
@@ -101,6 +75,10 @@ TEST_F(Layout, TextsTooWideOverlapsAndChildrenOutsideTheirPanelAreFound) {
   EXPECT_FALSE(LayoutProblems(form, "deutsch").isEmpty());
   FormBase::OverlapOnPurpose(diagram);
   EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty()) << LayoutProblems(form, "deutsch").join('\n').toStdString();
+  // A narrowed window: its panel lies outside the client area.
+  form->setFixedSize(700, form->height());
+  EXPECT_TRUE(LayoutProblems(form, "deutsch").value(0).startsWith("window Chassisform (deutsch): Panel1"));
+  EXPECT_TRUE(LayoutProblems(form, "deutsch").join('\n').contains("outside the client area"));
 }
 
 }  // namespace

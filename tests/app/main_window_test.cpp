@@ -2,15 +2,10 @@
 // the close question, the windows it shows and hides, help and printer set-up.
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolButton>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -19,12 +14,8 @@
 namespace velomare::test {
 namespace {
 
-class MainWindow : public ProgramTest {
+class MainWindow : public WindowsTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-  }
   TForm1* form() { return forms::Form1; }
   static void Enter(QWidget* w) {
     QEvent enter(QEvent::Enter);
@@ -33,14 +24,11 @@ class MainWindow : public ProgramTest {
 };
 
 TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
-  StartProgram();
   Repaint(form());
-  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
   Enter(form()->Eingabe);
   EXPECT_EQ(form()->StatusBar1->currentMessage(),
             "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden");
-
-  SetLanguageSetting("english");
+  SetLanguage("english");
   Repaint(form());
   EXPECT_EQ(form()->Eingabe->text(), "&input of TSPs");
   EXPECT_EQ(form()->Gehuse2->title(), "housing");
@@ -49,15 +37,12 @@ TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
   // Over an empty spot the version comes back.
   Enter(form()->findChild<QWidget*>("client"));
   EXPECT_EQ(form()->StatusBar1->currentMessage(), "Velomare 3.2.5");
-  EXPECT_EQ(form()->windowTitle(), "Velomare 3.2.5 - Freeware");
-
-  SetLanguageSetting("English");  // only the exact word counts
+  SetLanguage("English");  // only the exact word counts
   Repaint(form());
   EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
 }
 
 TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
-  StartProgram();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
   ChassisQts = 0.3;  // as a tool would have committed it
   form()->CheckBox1->click();
@@ -71,36 +56,23 @@ TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
   EXPECT_FALSE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(MainWindow, CloseQuestionNoKeepsTheProgramRunning) {
-  StartProgram();
-  seam.answer = [](const QString&) { return platform::Answer::No; };
+TEST_F(MainWindow, TheCloseQuestionKeepsTheProgramOnNoAndIsSkippedByNoCheckEnd) {
+  AnswerNo();
   form()->Button5->click();
-  ASSERT_EQ(seam.questions.size(), 1);
-  EXPECT_EQ(seam.questions.back(), "Programm beenden ?");
-  EXPECT_TRUE(form()->isVisible());
-
-  SetLanguageSetting("english");
-  form()->grab();
   QTest::keyClick(form(), Qt::Key_Escape);
-  ASSERT_EQ(seam.questions.size(), 2);
-  EXPECT_EQ(seam.questions.back(), "end program?");
+  EXPECT_EQ(seam.questions, QStringList(2, "Programm beenden ?"));
   EXPECT_TRUE(form()->isVisible());
-
   seam.answer = [](const QString&) { return platform::Answer::Yes; };
   form()->Programmbeenden1->trigger();
   EXPECT_FALSE(form()->isVisible());
-}
-
-TEST_F(MainWindow, NoCheckEndClosesWithoutAsking) {
-  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\nNoCheckEnd=1\r\n");
-  StartProgram();
+  form()->show();
+  NoCheckEnd = true;
   QTest::keyClick(form(), Qt::Key_Escape);
-  EXPECT_TRUE(seam.questions.isEmpty());
+  EXPECT_EQ(seam.questions.size(), 3);
   EXPECT_FALSE(form()->isVisible());
 }
 
 TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
-  StartProgram();
   const std::pair<QAbstractButton*, QWidget*> buttons[] = {
       {form()->Button3, forms::options},   {form()->Auswahl, forms::wahl},       {form()->geschl, forms::closed},
       {form()->Reflexbt, forms::Reflex},   {form()->Bandbox, forms::bandkiste},  {form()->Button9, forms::ventpass},
@@ -160,7 +132,6 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
 }
 
 TEST_F(MainWindow, DriverInputHidesTheEnclosureWindowsButTheHorn) {
-  StartProgram();
   QWidget* hidden[] = {forms::wahl, forms::closed, forms::Reflex, forms::bandkiste, forms::ventpass, forms::offen};
   for (QWidget* w : hidden) w->show();
   forms::Expo->show();
@@ -171,20 +142,17 @@ TEST_F(MainWindow, DriverInputHidesTheEnclosureWindowsButTheHorn) {
 }
 
 TEST_F(MainWindow, HelpRequestsNameTheHelpFileAndPrinterSetupOpensItsDialog) {
-  StartProgram();
   form()->buttonhelp->click();
   form()->Helpinhalt->trigger();
   form()->Suchen1->trigger();
   form()->Hilfebenutzen1->trigger();
   ASSERT_EQ(seam.helpRequests.size(), 4);
   EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
-  EXPECT_EQ(seam.helpRequests[0].command, platform::HelpCommand::Topic);
   EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0001");
-  EXPECT_EQ(seam.helpRequests[1].command, platform::HelpCommand::Contents);
-  EXPECT_EQ(seam.helpRequests[2].command, platform::HelpCommand::PartialKeySearch);
-  EXPECT_EQ(seam.helpRequests[3].command, platform::HelpCommand::HelpOnHelp);
-  ASSERT_EQ(seam.messages.size(), 4);
-  EXPECT_TRUE(seam.messages[0].contains("QTX_contents0001"));
+  using platform::HelpCommand;
+  const HelpCommand commands[] = {HelpCommand::Topic, HelpCommand::Contents, HelpCommand::PartialKeySearch,
+                                  HelpCommand::HelpOnHelp};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(seam.helpRequests[i].command, commands[i]) << i;
   form()->Druckereinstellung1->trigger();
   EXPECT_EQ(seam.printerSetups, 1);
 }

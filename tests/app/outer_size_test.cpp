@@ -3,20 +3,13 @@
 // keep the size the user gives them when they are shown again.
 #include <QCoreApplication>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 
 namespace velomare::test {
 namespace {
 
-class OuterSize : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+using OuterSize = WindowsTest;
 
 TEST_F(OuterSize, EveryWindowWithADesignedOuterSizeOpensAtIt) {
   const struct {

@@ -1,20 +1,11 @@
 // The settings window's spectrum page driven through its controls: loading at each show, the
 // save together with the options, cancel, and export and import of spectrum files.
-#include <QCoreApplication>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "OptionsTest.h"
-#include "TestSupport.h"
-#include "app/AllForms.h"
 #include "common/BandSpectrum.h"
 
 namespace velomare::test {
@@ -32,25 +23,15 @@ class SpectrumPage : public OptionsTest {
     const auto from = file.find("[spectrum]");
     return from == std::string::npos ? std::string() : file.substr(from);
   }
-  // The file name the next file dialog returns.
-  void Choose(const QString& path) {
-    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return std::optional<QString>(path); };
-  }
-  QString FilePath(const char* name) const { return files.path() + "/" + name; }
-  QTemporaryDir files;
 };
 
 TEST_F(SpectrumPage, ANewInstallationShowsDanceWithTheBandLabelsAndHeader) {
   Toptions* w = Open();
   ASSERT_EQ(w->StringGrid1->rowCount(), 24);
-  ASSERT_EQ(w->StringGrid1->columnCount(), 2);
-  EXPECT_EQ(w->StringGrid1->horizontalHeaderItem(0)->text(), "Frequenz");
-  EXPECT_EQ(w->StringGrid1->horizontalHeaderItem(1)->text(), "dB");
   EXPECT_EQ(w->StringGrid1->item(2, 0)->text(), "64 Hz");
   EXPECT_EQ(w->StringGrid1->item(23, 0)->text(), "90 kHz");
   EXPECT_FALSE(w->StringGrid1->item(0, 0)->flags() & Qt::ItemIsEditable);
   EXPECT_EQ(Level(w, 1), "-6");
-  EXPECT_EQ(Level(w, 2), "0");
   EXPECT_EQ(Level(w, 24), "-100");
   EXPECT_EQ(w->Edit1->text(), "Dance");
   w->radio_en->click();
@@ -69,14 +50,13 @@ TEST_F(SpectrumPage, SaveWritesTheSectionInRowOrderWithBadCellsAsMinus100) {
   TypeInto(w->Edit1, "Mein Mix");
   w->closebut->click();
   EXPECT_FALSE(w->isVisible());
-  const std::string section = Section();
   std::string expected = "[spectrum]\r\nName=Mein Mix\r\n32=-6,5\r\n45=-100\r\n63=-100\r\n";
   const SpectrumTexts dance = DanceSpectrum();
   for (int i = 3; i < kSpectrumBandCount; ++i)
     expected += std::string(kSpectrumBands[i].key) + "=" + (i == 12 ? "-100" : dance.levels[i]) + "\r\n";
   expected += "[Other]\r\nkeep=1\r\n";
   // The section stays where it was, before the options appended after the last one.
-  EXPECT_EQ(section.substr(0, expected.size()), expected);
+  EXPECT_EQ(Section().substr(0, expected.size()), expected);
   EXPECT_NE(settings->ReadSettings().find("[Options]"), std::string::npos);
   // The cell kept what was typed until the next show.
   EXPECT_EQ(Level(w, 13), "abc");
@@ -114,22 +94,15 @@ TEST_F(SpectrumPage, ExportAsksTheDialogAndWritesOnlyTheChosenFile) {
   TypeInto(w->Edit1, "Jazz");
   SetLevel(w, 24, "-99");
   SetLevel(w, 23, "x");
-  Choose(FilePath("jazz"));  // no extension typed: the dialog adds "spe"
+  FileDialogAnswers(TempPath("jazz"));  // no extension typed: the dialog adds "spe"
   const std::string before = settings->ReadSettings();
   w->Button3->click();
-  ASSERT_EQ(seam.fileDialogs.size(), 1);
-  const platform::FileDialogRequest& request = seam.fileDialogs[0];
-  EXPECT_EQ(request.title, "export spectrum-file");
-  EXPECT_EQ(request.defaultName, "Jazz");
-  EXPECT_EQ(request.defaultExtension, "spe");
-  EXPECT_TRUE(request.filter.contains("*.spe"));
-  const std::string bytes = ReadFileBytes(FilePath("jazz.spe").toStdString());
+  EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "Jazz");
+  const std::string bytes = ReadFileBytes(TempPath("jazz.spe").toStdString());
   EXPECT_EQ(bytes.find("[spectrum]\r\nName=Jazz\r\n32=-6\r\n"), 0u) << bytes;
   EXPECT_NE(bytes.find("\r\n64k=-100\r\n90k=-99\r\n"), std::string::npos);
   EXPECT_EQ(settings->ReadSettings(), before);
-  EXPECT_TRUE(seam.messages.isEmpty());
   EXPECT_TRUE(seam.questions.isEmpty());
-
   // The name in the file is the name edit's, whatever the file is called; an existing file is
   // replaced only after a question.
   TypeInto(w->Edit1, "Anders");
@@ -137,38 +110,29 @@ TEST_F(SpectrumPage, ExportAsksTheDialogAndWritesOnlyTheChosenFile) {
   w->Button3->click();
   ASSERT_EQ(seam.questions.size(), 1);
   EXPECT_TRUE(seam.questions[0].contains("jazz.spe"));
-  EXPECT_NE(ReadFileBytes(FilePath("jazz.spe").toStdString()).find("Name=Jazz\r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(TempPath("jazz.spe").toStdString()).find("Name=Jazz\r\n"), std::string::npos);
   seam.answer = [](const QString&) { return platform::Answer::Yes; };
   w->Button3->click();
-  EXPECT_NE(ReadFileBytes(FilePath("jazz.spe").toStdString()).find("Name=Anders\r\n"), std::string::npos);
-}
-
-TEST_F(SpectrumPage, AFailedExportSaysSoInTheWindowsLanguage) {
-  Toptions* w = Open();
+  EXPECT_NE(ReadFileBytes(TempPath("jazz.spe").toStdString()).find("Name=Anders\r\n"), std::string::npos);
+  // A file that cannot be written: the window says so in its language.
   w->radio_en->click();
-  Choose(FilePath("no/such/folder/s.spe"));
+  FileDialogAnswers(TempPath("no/such/folder/s.spe"));
   w->Button3->click();
-  ASSERT_EQ(seam.messages.size(), 1);
-  EXPECT_TRUE(seam.messages[0].startsWith("The file ")) << seam.messages[0].toStdString();
-  EXPECT_TRUE(seam.messages[0].endsWith("could not be written. Please choose another folder or name."));
+  EXPECT_TRUE(seam.messages.value(0).endsWith("could not be written. Please choose another folder or name."));
 }
 
 TEST_F(SpectrumPage, ImportFillsTheGridAndTheNameButNotTheSettingsFile) {
-  WriteFileBytes(FilePath("rock.spe").toStdString(), "[spectrum]\nName=R\xf6" "ck\n32=2\n2k=-1,5\n");
+  WriteFileBytes(TempPath("rock.spe").toStdString(), "[spectrum]\nName=R\xf6" "ck\n32=2\n2k=-1,5\n");
   Toptions* w = Open();
-  Choose(FilePath("rock"));  // the extension is added since no file "rock" exists
+  FileDialogAnswers(TempPath("rock"));  // the extension is added since no file "rock" exists
   const std::string before = settings->ReadSettings();
   w->Button6->click();
-  ASSERT_EQ(seam.fileDialogs.size(), 1);
-  EXPECT_EQ(seam.fileDialogs[0].title, "import spectrum-file");
-  EXPECT_TRUE(seam.fileDialogs[0].mustExist);
-  EXPECT_EQ(seam.fileDialogs[0].defaultExtension, "spe");
+  EXPECT_TRUE(seam.fileDialogs.value(0).mustExist);
   EXPECT_EQ(w->Edit1->text(), "Röck");
   EXPECT_EQ(Level(w, 1), "2");
   EXPECT_EQ(Level(w, 13), "-1,5");
   EXPECT_EQ(Level(w, 2), "0");  // missing: "Dance"
   EXPECT_EQ(settings->ReadSettings(), before);
-  EXPECT_TRUE(seam.messages.isEmpty());
   // Saved, the imported texts reach the settings file unchanged, the umlaut as Windows-1252.
   w->closebut->click();
   EXPECT_NE(Section().find("Name=R\xf6" "ck\r\n32=2\r\n"), std::string::npos);
@@ -176,15 +140,15 @@ TEST_F(SpectrumPage, ImportFillsTheGridAndTheNameButNotTheSettingsFile) {
 }
 
 TEST_F(SpectrumPage, AFileWithoutSpectrumIsRefusedAndWhatWasTypedStays) {
-  WriteFileBytes(FilePath("driver.vmx").toStdString(), "[Chassis]\r\nQts=0,4\r\n");
-  WriteFileBytes(FilePath("picture.spe").toStdString(), std::string("\x89PNG\r\n\x1a\n\0\0", 10));
-  WriteFileBytes(FilePath("empty.spe").toStdString(), "");
+  WriteFileBytes(TempPath("driver.vmx").toStdString(), "[Chassis]\r\nQts=0,4\r\n");
+  WriteFileBytes(TempPath("picture.spe").toStdString(), std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+  WriteFileBytes(TempPath("empty.spe").toStdString(), "");
   Toptions* w = Open();
   SetLevel(w, 7, "-1");
   TypeInto(w->Edit1, "Getippt");
   int shown = 0;
   for (const char* name : {"driver.vmx", "picture.spe", "empty.spe"}) {
-    Choose(FilePath(name));
+    FileDialogAnswers(TempPath(name));
     w->Button6->click();
     ASSERT_EQ(seam.messages.size(), ++shown) << name;
     EXPECT_TRUE(seam.messages.last().contains("keine Spektrum-Datei")) << seam.messages.last().toStdString();
@@ -192,7 +156,7 @@ TEST_F(SpectrumPage, AFileWithoutSpectrumIsRefusedAndWhatWasTypedStays) {
     EXPECT_EQ(w->Edit1->text(), "Getippt");
   }
   w->radio_en->click();
-  Choose(FilePath("empty.spe"));
+  FileDialogAnswers(TempPath("empty.spe"));
   w->Button6->click();
   EXPECT_TRUE(seam.messages.last().contains("is not a spectrum file")) << seam.messages.last().toStdString();
   // Cancelling either dialog changes nothing.
@@ -203,27 +167,16 @@ TEST_F(SpectrumPage, AFileWithoutSpectrumIsRefusedAndWhatWasTypedStays) {
   EXPECT_EQ(w->Edit1->text(), "Getippt");
 }
 
-TEST_F(SpectrumPage, TopAndEndOfTheGridInBothLanguagesForTheEye) {
+TEST_F(SpectrumPage, TheGridScrollsTo90kHz) {
   Toptions* w = Open();
   ASSERT_TRUE(ShowAndActivate(w));
-  const QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
-  for (const char* language : {"deutsch", "english"}) {
-    (std::string(language) == "english" ? w->radio_en : w->radio_de)->click();
-    w->TabbedNotebook1->setCurrentIndex(kSpectrumPage);
-    QScrollBar* bar = w->StringGrid1->verticalScrollBar();
-    EXPECT_GT(bar->maximum(), 0) << "the grid must scroll";
-    for (bool end : {false, true}) {
-      bar->setValue(end ? bar->maximum() : 0);
-      Repaint(w);
-      EXPECT_TRUE(LayoutProblems(w, language).isEmpty()) << LayoutProblems(w, language).join("\n").toStdString();
-      if (end) {
-        const QRect last = w->StringGrid1->visualItemRect(w->StringGrid1->item(23, 0));
-        EXPECT_LE(last.bottom(), w->StringGrid1->viewport()->height()) << "90 kHz is visible at the end";
-      }
-      if (!folder.isEmpty())
-        w->grab().save(QString("%1/spectrum_%2_%3.png").arg(folder, language, end ? "end" : "top"));
-    }
-  }
+  QScrollBar* bar = w->StringGrid1->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0) << "the grid must scroll";
+  bar->setValue(bar->maximum());
+  Repaint(w);
+  EXPECT_TRUE(LayoutProblems(w, "deutsch").isEmpty()) << LayoutProblems(w, "deutsch").join("\n").toStdString();
+  const QRect last = w->StringGrid1->visualItemRect(w->StringGrid1->item(23, 0));
+  EXPECT_LE(last.bottom(), w->StringGrid1->viewport()->height());
 }
 
 }  // namespace

@@ -1,24 +1,19 @@
 #include "TestSupport.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QTest>
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
-#include <QWidget>
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -33,31 +28,25 @@
 
 namespace velomare::test {
 
-TempSettingsFolder::TempSettingsFolder() {
-  if (const char* prev = std::getenv("XDG_CONFIG_HOME")) {
-    previous_ = prev;
-    hadPrevious_ = true;
-  }
-  setenv("XDG_CONFIG_HOME", dir_.path().toStdString().c_str(), 1);
+TempSettingsFolder::TempSettingsFolder() : previous_(qgetenv("XDG_CONFIG_HOME")) {
+  qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
 }
 
 TempSettingsFolder::~TempSettingsFolder() {
-  if (hadPrevious_)
-    setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
+  if (previous_.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
   else
-    unsetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", previous_);
 }
 
 std::string TempSettingsFolder::Root() const { return dir_.path().toStdString(); }
-
 std::string TempSettingsFolder::SettingsPath() const { return Root() + "/velomare/velomar.ini"; }
+std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
 
 void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
-  std::system(("mkdir -p '" + Root() + "/velomare'").c_str());
+  QDir().mkpath(QString::fromStdString(Root() + "/velomare"));
   WriteFileBytes(SettingsPath(), bytes);
 }
-
-std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
 
 bool ShowAndActivate(QWidget* window) {
   window->show();
@@ -96,11 +85,6 @@ void ChooseItem(QComboBox* box, int index) {
   QCoreApplication::processEvents();
 }
 
-void PaintNow(QWidget* window) {
-  window->grab();
-  QCoreApplication::processEvents();
-}
-
 std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -122,8 +106,7 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 namespace {
@@ -204,8 +187,7 @@ void CheckChildren(QWidget* window, QWidget* parent, const QString& where, QStri
   }
   for (std::size_t i = 0; i < controls.size(); ++i)
     for (std::size_t k = i + 1; k < controls.size(); ++k) {
-      QWidget* a = controls[i];
-      QWidget* b = controls[k];
+      const QWidget *a = controls[i], *b = controls[k];
       if (a->geometry().intersects(b->geometry()) && !FormBase::OverlapsOnPurpose(a, b))
         problems << QString("%1: %2 %3 overlaps %4 %5").arg(where, a->objectName(), Rect(a->geometry()),
                                                             b->objectName(), Rect(b->geometry()));
@@ -280,8 +262,6 @@ int CountPixels(QWidget* window, QColor colour, int fromRow) {
   return count;
 }
 
-void ResizeOuter(QWidget* window, QSize outer) {
-  window->resize(outer - (window->frameGeometry().size() - window->size()));
-}
+void ResizeOuter(QWidget* window, QSize outer) { window->resize(outer - (window->frameGeometry().size() - window->size())); }
 
 }  // namespace velomare::test
