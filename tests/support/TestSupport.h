@@ -28,11 +28,10 @@ class TempSettingsFolder {
  public:
   TempSettingsFolder();
   ~TempSettingsFolder();
-  std::string Root() const;             // the XDG_CONFIG_HOME value
-  std::string SettingsPath() const;     // <root>/velomare/velomar.ini
+  std::string Root() const { return dir_.path().toStdString(); }  // the XDG_CONFIG_HOME value
+  std::string SettingsPath() const { return Root() + "/velomare/velomar.ini"; }
   void WriteSettings(const std::string& bytes) const;  // raw bytes of velomar.ini
-  std::string ReadSettings() const;     // raw bytes, empty when missing
-
+  std::string ReadSettings() const;                    // raw bytes, empty when missing
  private:
   QByteArray previous_;  // null when the variable was not set
   QTemporaryDir dir_;
@@ -46,13 +45,11 @@ class ProgramTest : public ::testing::Test {
   // Creates the 35 windows as the program does at start.
   void StartProgram();
   void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
-  // A path in a folder of the test's own.
   QString TempPath(const QString& name) const { return temp.path() + "/" + name; }
   // The next file dialogs answer with `path`; without one they are cancelled.
   void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
     seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
   }
-
   std::unique_ptr<TempSettingsFolder> settings;
   platform::Seam seam;
   bool started = false;
@@ -70,17 +67,12 @@ void ChooseItem(QComboBox* box, int index);
 bool ShowAndActivate(QWidget* window);
 // `other` takes the focus, then `window` gets it back: a return to a window already visible.
 bool ReactivateAfter(QWidget* other, QWidget* window);
-// The layout rules every window is held to, in the language it shows now. A control is a child
-// widget with an object name (Qt's own inner widgets, named "qt_...", are not controls). Each
-// returned line names the window, the control and the language:
-// - every visible control lies inside its parent: a window's controls inside its client area,
-//   the controls of a group box or panel inside that group box or panel;
-// - the text of a label, button, check box, radio button or group box fits its control in the
-//   control's own font (word-wrapped and rich-text labels excepted);
-// - no two visible controls with the same parent overlap, unless the window declared the pair
-//   at creation: FormBase::OverlapOnPurpose(diagram, label) for one pair, or
-//   FormBase::OverlapOnPurpose(diagram) when any sibling may lie on it. A group box or panel
-//   never needs it for its own children, which are not its siblings.
+// The layout rules every window is held to, in the language it shows now; each returned line
+// names the window, the control (a child widget with an object name not starting "qt_") and the
+// language. Every visible control lies inside its parent (client area, group box or panel); the
+// text of a label, button, check box, radio button or group box fits it in its own font
+// (word-wrapped and rich-text labels excepted); no two visible siblings overlap unless declared
+// at creation: FormBase::OverlapOnPurpose(diagram, label) for a pair, (diagram) for any sibling.
 QStringList LayoutProblems(QWidget* window, const QString& language);
 
 std::string ReadFileBytes(const std::string& path);
