@@ -81,7 +81,6 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
     button->click();
     EXPECT_TRUE(window->isVisible()) << button->objectName().toStdString();
   }
-  // The menu items of the windows without a button of their own, and one of the others.
   const std::pair<QAction*, QWidget*> items[] = {
       {form()->Chassis, forms::Chassisform}, {form()->Gehwahl, forms::wahl}, {form()->AboutVelomar1, forms::about},
       {form()->minimalerReflexrohrdurchmesser1, forms::Durch}};

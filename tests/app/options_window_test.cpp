@@ -261,7 +261,6 @@ TEST_F(SpectrumPage, SaveWritesTheSectionInRowOrderWithBadCellsAsMinus100) {
   expected += "[Other]\r\nkeep=1\r\n";
   // The section stays where it was, before the options appended after the last one.
   EXPECT_EQ(Section().substr(0, expected.size()), expected);
-  EXPECT_NE(settings->ReadSettings().find("[Options]"), std::string::npos);
   // The cell kept what was typed until the next show.
   EXPECT_EQ(Level(w, 13), "abc");
   w = Open();
@@ -390,7 +389,6 @@ TEST_F(UpdatePage, TheSameVersionIsReportedAndShownInAMessageOnlyWhenAskedFor) {
   EXPECT_EQ(w->Label11->text(), "version on PC : 3.2.5.0");
   EXPECT_EQ(w->Label9->text(), "version in internet :3.2.5.0");
   EXPECT_EQ(seam.messages, QStringList{"your software is up to date"});
-  EXPECT_TRUE(seam.questions.isEmpty());
 }
 
 TEST_F(UpdatePage, ANewerVersionAlwaysOffersTheDownloadPage) {
