@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <complex>
-#include <filesystem>
 #include <map>
 
 #include "TestSupport.h"
@@ -330,15 +329,7 @@ TEST(FilterCursor, ReadOutInvertsTheDiagramGeometry) {
   EXPECT_STREQ(PlainCaption(FilterKind::LowPass, true), "low pass");
 }
 
-class FilterSections : public ::testing::Test {
- protected:
-  std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                              ("velomare-filter-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::string path = (dir / "velomar.ini").string();
-  void SetUp() override { std::filesystem::create_directories(dir); }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-};
+using FilterSections = test::TempFileTest;
 
 TEST_F(FilterSections, KeysInOrderWithCrLfAndDefaultsForNonNumbers) {
   platform::IniFile ini(path);
@@ -374,7 +365,7 @@ TEST_F(FilterSections, RestoreTakesValuesInsideTheirRangesAndDefaultsOtherwise) 
   EXPECT_EQ(restored(ini, FilterKind::HighPass), "8.5 2500  4 3 3 999 9999 - -");
   EXPECT_EQ(restored(ini, FilterKind::LowPass), "4 2000  2 1 3 - - - -");
   EXPECT_EQ(restored(ini, FilterKind::BandPass), "4 1000 5000 1 1 0 - - - -") << "fo not above the stored fu";
-  EXPECT_EQ(restored(platform::IniFile((dir / "missing.ini").string()), FilterKind::BandPass), "4 1000 5000 2 1 3 - - - -");
+  EXPECT_EQ(restored(platform::IniFile(dir.filePath("missing.ini").toStdString()), FilterKind::BandPass), "4 1000 5000 2 1 3 - - - -");
 }
 
 }  // namespace

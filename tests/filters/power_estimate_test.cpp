@@ -4,7 +4,6 @@
 // user spectrum's limits, normalisation, round trip and its store on close.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <array>
 #include <cmath>
 #include <string>
@@ -245,39 +244,35 @@ TEST(UserSpectrum, NormalisedLevelsCarryTwoDecimalsAndReadBackToTheSamePowers) {
   EXPECT_EQ(NormalisedSpectrumTexts(back).levels, n.levels) << "normalising twice changes nothing";
 }
 
-class UserSpectrumStore : public ::testing::Test {
- protected:
-  std::string Path() const { return dir.path().toStdString() + "/velomar.ini"; }
-  QTemporaryDir dir;
-};
+using UserSpectrumStore = test::TempFileTest;
 
 TEST_F(UserSpectrumStore, AMissingSectionIsWrittenAsNormalisedDance) {
-  test::WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
-  IniFile ini(Path());
+  test::WriteFileBytes(path, "[Info]\r\nSprache=english\r\n");
+  IniFile ini(path);
   const SpectrumSaveResult saved = SaveUserSpectrum(ini);
   EXPECT_EQ(saved.outcome, SpectrumSave::Written);
-  EXPECT_EQ(test::ReadFileBytes(Path()),
+  EXPECT_EQ(test::ReadFileBytes(path),
             "[Info]\r\nSprache=english\r\n\r\n[spectrum]\r\nName=Dance\r\n32=-6.00\r\n45=0.00\r\n63=-2.00\r\n90=-4.00\r\n"
             "125=-6.00\r\n180=-10.00\r\n250=-9.00\r\n360=-12.00\r\n500=-15.00\r\n710=-18.00\r\n1k=-12.00\r\n"
             "1k4=-14.00\r\n2k=-12.00\r\n2k8=-10.00\r\n4k=-8.00\r\n5k7=-6.00\r\n8k=-24.00\r\n11k=-30.00\r\n"
             "16k=-40.00\r\n22k=-60.00\r\n32k=-100.00\r\n45k=-100.00\r\n64k=-100.00\r\n90k=-100.00\r\n");
   // Closing again finds nothing to normalise and writes nothing.
-  IniFile again(Path());
+  IniFile again(path);
   EXPECT_EQ(SaveUserSpectrum(again).outcome, SpectrumSave::Unchanged);
 }
 
 TEST_F(UserSpectrumStore, DamagedLevelsGiveTheLimitsAndAFailedWriteKeepsTheFile) {
   const std::string damaged = "[spectrum]\r\nName=Kaputt\r\n32=1e999\r\n45=-99999999999999999999999\r\n63=xyz\r\n";
-  test::WriteFileBytes(Path(), damaged);
+  test::WriteFileBytes(path, damaged);
   platform::FileSeam seam;
   seam.failWrite = [](const std::string&) { return true; };
   platform::InstallFileSeam(&seam);
-  IniFile ini(Path());
+  IniFile ini(path);
   EXPECT_EQ(SaveUserSpectrum(ini).outcome, SpectrumSave::Failed);
   platform::InstallFileSeam(nullptr);
-  IniFile writable(Path());
+  IniFile writable(path);
   ASSERT_EQ(SaveUserSpectrum(writable).outcome, SpectrumSave::Written);
-  const SpectrumTexts stored = ReadSpectrumSection(IniFile(Path()));
+  const SpectrumTexts stored = ReadSpectrumSection(IniFile(path));
   EXPECT_EQ(stored.levels[0], "0.00");
   EXPECT_EQ(stored.levels[1], "-100.00");
   EXPECT_EQ(stored.levels[2], "0.00");

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <complex>
-#include <filesystem>
 #include <numbers>
 
 #include "TestSupport.h"
@@ -193,15 +192,7 @@ TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRa
   }
 }
 
-class TrimodeSection : public ::testing::Test {
- protected:
-  std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                              ("velomare-trimode-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::string path = (dir / "velomar.ini").string();
-  void SetUp() override { std::filesystem::create_directories(dir); }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-};
+using TrimodeSection = test::TempFileTest;
 
 TEST_F(TrimodeSection, SavesSixPlainNumbersWithDefaultsForNonNumbers) {
   platform::IniFile ini(path);
@@ -224,7 +215,6 @@ TEST_F(TrimodeSection, RestoreTakesValuesInsideTheirRangesAndFallsBackOtherwise)
   EXPECT_EQ(restored("[Trimode]\r\nZsub=100.5\r\nZsat=0,9\r\nfg=20\r\nLsub=1000\r\nCsub=10000\r\nCsat=1000\r\n"),
             "8 4 100 - - -");
   EXPECT_EQ(restored("[Trimode]\nZsub=abc\nZsat=-4\nfg=1e3\nLsub=-1\nCsub=99999999999999999999\n"), "8 4 100 - - -");
-  std::filesystem::remove(path);
   EXPECT_EQ(restored(""), "8 4 100 - - -");
 }
 
