@@ -52,11 +52,6 @@ TEST_F(AttenuatorWindow, StartStateShowsTheModelsEstimateBarsAndPad) {
   EXPECT_EQ(Bars(), std::vector<int>(bars.begin(), bars.end()));
   EXPECT_EQ(f->Label29->text().toStdString(), model.Label29);
   EXPECT_EQ(f->ComboBox1->currentText(), QString::fromUtf8("Musik-ähnlich 100kHz (Vorgabe)"));
-  const LPadResult pad = ComputeLPad({"8", "10", 10, false});
-  EXPECT_EQ(f->Label4->text().toStdString(), pad.Label4);
-  EXPECT_EQ(f->Label3->text().toStdString(), *pad.Label3);
-  EXPECT_EQ(f->Gauge1->Value(), pad.Gauge1);
-  EXPECT_EQ(f->Gauge3->Value(), *pad.Gauge3);
 }
 
 TEST_F(AttenuatorWindow, ThePadFollowsEveryInputAndBadInputKeepsTheStaleLabels) {
@@ -66,7 +61,9 @@ TEST_F(AttenuatorWindow, ThePadFollowsEveryInputAndBadInputKeepsTheStaleLabels) 
   Type(f->Edit2, "50");
   f->ScrollBar1->setValue(300);
   const LPadResult pad = ComputeLPad({"4", "50", 300, false});
+  EXPECT_EQ(f->Label4->text().toStdString(), pad.Label4);
   EXPECT_EQ(f->Label30->text().toStdString(), *pad.Label30);
+  EXPECT_EQ(f->Gauge1->Value(), pad.Gauge1);
   EXPECT_EQ(f->Gauge3->Value(), *pad.Gauge3);
   const QStringList kept = TextsOf({f->Label3, f->Label30, f->Label10});
 
@@ -88,8 +85,6 @@ TEST_F(AttenuatorWindow, FiltersCutOffBandsAndTheEstimateIsCopiedIntoThePowerFie
   f->RadioTP5->click();
   f->ScrollBar2->setValue(23);
   EXPECT_EQ(f->fgo->text(), "32Hz");
-  f->ScrollBar3->setValue(0);
-  EXPECT_EQ(f->fgu->text(), "90kHz");
   EXPECT_EQ(Bars()[1], 28) << "the low pass's 0.0625 is -12 dB";
   f->RadioTP1->click();
   f->RadioHP3->click();
