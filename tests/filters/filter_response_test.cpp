@@ -28,9 +28,9 @@ FilterValues Section(double r, double f0, double a, double b) {
   return v;
 }
 
-FilterValues Parts(double z, double c1, double l1) {
+FilterValues Parts(double z, double c1, double l1, double c2 = 0, double l2 = 0) {
   FilterValues v;
-  v.z = z, v.c1 = c1, v.l1 = l1;
+  v.z = z, v.c1 = c1, v.l1 = l1, v.c2 = c2, v.l2 = l2;
   return v;
 }
 
@@ -99,13 +99,9 @@ std::complex<double> Ladder(const FilterValues& v, double f) {
 TEST(FilterResponse, TwelveDecibelBandPassEqualsTheLadderWithAContinuousPhase) {
   for (const double fgu : {12.0, 15.0, 100.0}) {
     // Butterworth high pass at fgu and low pass at 5 kHz, both on Z = 4.
-    const double r = 4, wl = 2 * kPi * fgu, wh = 2 * kPi * 5000;
-    FilterValues v;
-    v.z = r;
-    v.c1 = 1e6 / (std::sqrt(2.0) * r * wl);  // series C of the high pass
-    v.l2 = 1e3 * std::sqrt(2.0) * r / wl;    // shunt L of the high pass
-    v.l1 = 1e3 * std::sqrt(2.0) * r / wh;    // series L of the low pass
-    v.c2 = 1e6 / (std::sqrt(2.0) * r * wh);  // shunt C of the low pass
+    // Series C1 and shunt L2 of the high pass, series L1 and shunt C2 of the low pass.
+    const double r = 4, wl = 2 * kPi * fgu, wh = 2 * kPi * 5000, s2 = std::sqrt(2.0);
+    const FilterValues v = Parts(r, 1e6 / (s2 * r * wl), 1e3 * s2 * r / wh, 1e6 / (s2 * r * wh), 1e3 * s2 * r / wl);
     ASSERT_EQ(SelectFilterCircuit(FilterKind::BandPass, v), FilterCircuitType::BandPass12);
     double previous = 0;
     for (int i = kFastGridFirst; i <= kFastGridLast; ++i) {
@@ -127,11 +123,7 @@ TEST(FilterResponse, TwelveDecibelBandPassEqualsTheLadderWithAContinuousPhase) {
 }
 
 TEST(FilterResponse, TheCircuitFollowsFromTheNonZeroComponents) {
-  const auto set = [](double z, double c1, double l1, double c2, double l2) {
-    FilterValues v;
-    v.z = z, v.c1 = c1, v.l1 = l1, v.c2 = c2, v.l2 = l2;
-    return v;
-  };
+  const auto set = [](double z, double c1, double l1, double c2, double l2) { return Parts(z, c1, l1, c2, l2); };
   using T = FilterCircuitType;
   const struct {
     const char* name;
@@ -161,16 +153,12 @@ TEST(FilterResponse, TheCircuitFollowsFromTheNonZeroComponents) {
 TEST(FilterResponse, ExtremeComponentsGiveOnlyFiniteNumbers) {
   for (const double x : {1e-16, 1e20, 99999999999999999999.0}) {
     for (const FilterKind kind : {FilterKind::HighPass, FilterKind::BandPass, FilterKind::LowPass}) {
-      FilterValues v;
-      v.z = x, v.c1 = x, v.l1 = x;
-      if (kind == FilterKind::BandPass) v.c2 = x, v.l2 = x;
+      const FilterValues v = kind == FilterKind::BandPass ? Parts(x, x, x, x, x) : Parts(x, x, x);
       FilterBranchArray level{}, phase{};
       FilterBranch branch{level, phase};
       ExportFilterResponse(kind, v, false, branch);
-      for (int i = 0; i < kFilterBranchSize; ++i) {
-        ASSERT_TRUE(std::isfinite(branch.level[i])) << x << " " << i;
-        ASSERT_TRUE(std::isfinite(branch.phase[i]));
-      }
+      for (int i = 0; i < kFilterBranchSize; ++i)
+        ASSERT_TRUE(std::isfinite(branch.level[i]) && std::isfinite(branch.phase[i])) << x << " " << i;
       LowPassResponseTable table;
       const FilterDiagram d = ComputeFilterDiagram(kind, v, 2, true, 700, 518, &table);
       for (const DiagramText& t : d.texts) EXPECT_EQ(t.text.find("nan"), std::string::npos);
@@ -183,15 +171,10 @@ TEST(FilterResponse, ExtremeComponentsGiveOnlyFiniteNumbers) {
 
 TEST(FilterDiagram, AxesMapTheDecadesAndLevelsOntoTheOuterSize) {
   const FilterDiagramGeometry g = FilterDiagramGeometry::For(FilterKind::HighPass, 700, 518);
-  EXPECT_EQ(g.X(10), 15);
-  EXPECT_EQ(g.X(100), 15 + 201);                       // 0.3·670 per decade
-  EXPECT_EQ(g.X(20000), static_cast<int>(15 + 0.3 * 670 * std::log10(2000.0)));
-  EXPECT_EQ(g.Bottom(), 473);
-  EXPECT_EQ(g.YLevel(10), 210);
-  EXPECT_EQ(g.YLevel(0), 210 + 65);                    // h = 263
-  EXPECT_EQ(g.YLevel(-30), 210 + 65 + 197);
-  EXPECT_EQ(g.YPhase(180), 210);
-  EXPECT_EQ(g.YPhase(0), 210 + 131);
+  // 0.3·670 pixels per decade from x = 15; 40 dB and 360° over h = 263 pixels from y = 210.
+  EXPECT_EQ(std::vector<int>({g.X(10), g.X(100), g.X(20000), g.Bottom()}), std::vector<int>({15, 216, 678, 473}));
+  EXPECT_EQ(std::vector<int>({g.YLevel(10), g.YLevel(0), g.YLevel(-30), g.YPhase(180), g.YPhase(0)}),
+            std::vector<int>({210, 275, 472, 210, 341}));
   EXPECT_EQ(FilterDiagramGeometry::For(FilterKind::BandPass, 661, 480).top, 170);
 }
 
@@ -206,8 +189,7 @@ bool HasText(const FilterDiagram& d, const std::string& text, int* x = nullptr, 
 }
 
 TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
-  FilterValues v;
-  v.z = 4, v.c1 = 14.07, v.l1 = 0.45;  // the high pass's rounded default at 2000 Hz
+  const FilterValues v = Parts(4, 14.07, 0.45);  // the high pass's rounded default at 2000 Hz
   EXPECT_NEAR(At(FilterKind::HighPass, v, 2000).level, -3.009, 5e-4);
   const FilterDiagram d = ComputeFilterDiagram(FilterKind::HighPass, v, 2, true, 700, 518);
   int x = 0, y = 0;
@@ -218,9 +200,7 @@ TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
   EXPECT_TRUE(HasText(d, "10k", &x));
   EXPECT_EQ(x, static_cast<int>(0.91 * 670) + 5);
   // A first-order high pass already above -3 dB at 10 Hz: on the left edge, " 10" padded.
-  FilterValues first;
-  first.z = 4, first.c1 = 100000;
-  const FilterDiagram e = ComputeFilterDiagram(FilterKind::HighPass, first, 1, true, 700, 518);
+  const FilterDiagram e = ComputeFilterDiagram(FilterKind::HighPass, Parts(4, 100000, 0), 1, true, 700, 518);
   ASSERT_TRUE(HasText(e, "-3dB @  10 Hz", &x));
   EXPECT_EQ(x, 15);
   // Orders 3 and 4 draw nothing at all.
@@ -228,15 +208,13 @@ TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
 }
 
 TEST(FilterDiagram, BandPassHasTwoMarkersAndTheLowPassReadsItsTable) {
-  FilterValues bp;
-  bp.z = 4, bp.l1 = 0.15, bp.c1 = 38.4;  // a 6 dB band pass around 2 kHz
-  const FilterDiagram d = ComputeFilterDiagram(FilterKind::BandPass, bp, 2, true, 661, 480);
+  // A 6 dB band pass around 2 kHz.
+  const FilterDiagram d = ComputeFilterDiagram(FilterKind::BandPass, Parts(4, 38.4, 0.15), 2, true, 661, 480);
   int markers = 0;
   for (const DiagramText& t : d.texts) markers += t.text.rfind("-3dB @", 0) == 0;
   EXPECT_EQ(markers, 2);
 
-  FilterValues lp;
-  lp.z = 4, lp.l1 = 0.45, lp.c1 = 14.07;
+  FilterValues lp = Parts(4, 14.07, 0.45);
   LowPassResponseTable table;
   CalcLowPassResponse(table, lp, false);  // full grid
   EXPECT_EQ(table.level[0], 1.0f);
@@ -253,14 +231,12 @@ TEST(FilterDiagram, BandPassHasTwoMarkersAndTheLowPassReadsItsTable) {
 }
 
 TEST(FilterExport, WritesItsGridAndMarkersAndRefusesSetsWithoutCircuit) {
-  FilterValues v;
-  v.z = 8, v.c1 = 10;
+  FilterValues v = Parts(8, 10, 0);
   FilterBranchArray level{}, phase{};
   FilterBranch branch{level, phase};
   branch.level[300] = 7;
   ASSERT_TRUE(ExportFilterResponse(FilterKind::HighPass, v, true, branch));
-  EXPECT_EQ(branch.level[0], 1.0);
-  EXPECT_EQ(branch.phase[0], 1.0);
+  EXPECT_EQ(branch.level[0] + branch.phase[0], 2.0);
   EXPECT_EQ(branch.level[9], 0.0);
   EXPECT_EQ(branch.level[300], 7);  // outside the fast grid
   EXPECT_DOUBLE_EQ(branch.level[290], At(FilterKind::HighPass, v, 20000).level);
