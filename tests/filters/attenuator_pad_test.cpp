@@ -1,7 +1,5 @@
-// The pad against the textbook constant-impedance L-pad, worked out apart from the code with
-// k = 10^(-A/20): R1 = Z (1 - k), R2 = Z k / (1 - k), R1 + (R2 || Z) = Z, the energy balance
-// P_R1 + P_R2 + P k^2 = P, and the single resistor R3 = Z (1/k - 1) with Pneu = P k. Then the
-// worked texts, the gauges' conversions and bad input.
+// The pad against the textbook constant-impedance L-pad with k = 10^(-A/20): R1 = Z (1 - k),
+// R2 = Z k / (1 - k), R3 = Z (1/k - 1); then the worked texts, the gauges and bad input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,15 +23,6 @@ double Parse(std::string text) {
 
 void ExpectRelative(double actual, double expected, const char* what) {
   EXPECT_NEAR(actual / expected, 1.0, 1e-9) << what << ": " << actual << " vs " << expected;
-}
-
-TEST(AttenuatorPad, TextbookLPadValuesForEightOhms) {
-  const LPadValues six = Pad("8", "10", 60).values;
-  EXPECT_NEAR(six.r1, 3.991, 5e-4);
-  EXPECT_NEAR(six.r2, 8.038, 5e-4);
-  const LPadValues ten = Pad("8", "10", 100).values;
-  EXPECT_NEAR(ten.r1, 5.470, 5e-4);
-  EXPECT_NEAR(ten.r2, 3.700, 5e-4);
 }
 
 TEST(AttenuatorPad, EveryValidInputMeetsTheTextbookRelations) {
@@ -106,11 +95,6 @@ TEST(AttenuatorPad, NumbersAreCutToSevenCharactersButKeepEveryIntegerDigit) {
   const LPadResult huge = Pad("8", "100000000", 10);
   EXPECT_EQ(huge.Label4, "R1 = 0.87 Ohm, 10874906 W");
   EXPECT_NE(huge.Label8.find("P = 89125093 W"), std::string::npos) << huge.Label8;
-}
-
-TEST(AttenuatorPad, EitherDecimalSeparatorReadsAlike) {
-  EXPECT_EQ(Pad("8,5", "10", 30).Label6, Pad("8.5", "10", 30).Label6);
-  EXPECT_NE(Pad("8,5", "10", 30).Label6, Pad("8", "10", 30).Label6);
 }
 
 TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {

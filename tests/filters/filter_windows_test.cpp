@@ -1,6 +1,5 @@
-// The high-, band- and low-pass designer windows driven through their controls: the design and
-// its diagram on show, the order logic, the band-pass presets, typed and stepped components, the
-// cursor read-out, "&Simulation" without AutoFilterSim, the export, the saved sections and help.
+// The high-, band- and low-pass designer windows driven through their controls: design, order
+// logic, presets, typed and stepped parts, read-out, simulation, export, saved sections, help.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

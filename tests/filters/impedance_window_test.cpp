@@ -1,6 +1,5 @@
-// The impedance-correction window driven through its controls: show with the committed driver,
-// the result lines and the power label as the model gives them, the coil button, the diagram with
-// and without "AutoFilterSim", the caption read-out, closing, help, print and bad input.
+// The impedance-correction window driven through its controls: the committed driver, the lines
+// as the model gives them, the coil button, the diagram, the read-out, help, print, bad input.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,5 @@
-// The trimode window driven through its controls: the design on show, bad input, the up-down
-// buttons pressed by name, the diagram with and without "AutoFilterSim", the cursor caption, the
-// section "Trimode" restored once per show and saved on close, help and English.
+// The trimode window driven through its controls: the design, bad input, the up-downs, the
+// diagram, the cursor caption, the section restored once per show and saved on close, help.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,5 @@
 // The complete crossover window driven through its controls and the mouse, with branches exported
-// by the designer windows: which branches it offers, the sum it draws, the level texts, pan, zoom
-// and "total", the read-out, printing, help and the bad cases.
+// by the designer windows: the branches offered, the sum, pan, zoom, read-out, print and help.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -121,10 +120,8 @@ TEST_F(WeicheWindow, NothingExportedLeavesTheDiagramEmptyAndTheReadOutAtZero) {
   EXPECT_EQ(form()->Label1->text(), "0 dB, absolut 87.5 dB");
   MoveMouse({300, 300});
   EXPECT_EQ(Title(), "Gesamtweiche, Cursor f=  0Hz, 0.0dB");
-  EXPECT_EQ(form()->cursor().shape(), Qt::CrossCursor);
   MoveMouse({300, 20});
   EXPECT_EQ(Title(), "Gesamtweiche");
-  EXPECT_EQ(form()->cursor().shape(), Qt::ArrowCursor);
   // A drag without scales still moves by 20 px per dB.
   Drag(Qt::LeftButton, {300, 300}, {300, 260});
   EXPECT_EQ(form()->dbmaxBar->value(), 8);
