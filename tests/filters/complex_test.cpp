@@ -34,11 +34,10 @@ void ExpectNear(const Complex& got, Exact want, long double relative) {
 TEST(ComplexDividePolar, WorkedCasesOfTheSignRule) {
   // A divisor on the negative imaginary axis keeps the angle +pi/2, and one operand left of the
   // axis alone turns the quotient round: 1/(-2j) gives -0.5j, 1/(-2) gives 0.5, (3,4)/(-1) (3,4).
-  const struct {
-    Complex a, b;
-    Exact quotient;
-  } rows[] = {{{1, 0}, {2, 0}, {0.5L, 0}},  {{1, 0}, {0, 2}, {0, -0.5L}},   {{1, 0}, {0, -2}, {0, -0.5L}},
-              {{1, 0}, {-2, 0}, {0.5L, 0}}, {{-1, 0}, {-2, 0}, {0.5L, 0}}, {{3, 4}, {-1, 0}, {3, 4}}};
+  const struct { Complex a, b; Exact quotient; } rows[] = {
+      {{1, 0}, {2, 0}, {0.5L, 0}},  {{1, 0}, {0, 2}, {0, -0.5L}},   {{1, 0}, {0, -2}, {0, -0.5L}},
+      {{1, 0}, {-2, 0}, {0.5L, 0}}, {{-1, 0}, {-2, 0}, {0.5L, 0}}, {{3, 4}, {-1, 0}, {3, 4}}
+  };
   for (const auto& row : rows) ExpectNear(Divide(row.a, row.b), row.quotient, 1e-18L);
 }
 

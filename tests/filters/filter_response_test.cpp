@@ -47,12 +47,7 @@ TEST(FilterResponse, CircuitsMatchTheirTextbookTransferFunctions) {
   const double rc = 8 * 10e-6, lr = 1e-3 / 8;
   // The 6 dB band pass: |wL - 1/(wC)| = R above the resonance at w = (R/L + sqrt((R/L)² + 4/(LC)))/2.
   const double wUpper = (4 / 1e-3 + std::sqrt(16 / 1e-6 + 4 / (1e-3 * 10e-6))) / 2;
-  const struct {
-    const char* name;
-    FilterKind kind;
-    FilterValues v;
-    double f, level, degrees;
-  } rows[] = {
+  const struct { const char* name; FilterKind kind; FilterValues v; double f, level, degrees; } rows[] = {
       // |H|² = 1/(1 + x⁻⁴) and 1/(1 + x⁴).
       {"2nd-order high pass at fc", FilterKind::HighPass, butterworth, 1000, -3.0103, 90},
       {"2nd-order high pass an octave below", FilterKind::HighPass, butterworth, 500, 10 * std::log10(1.0 / 17), 136.69},
@@ -75,9 +70,7 @@ TEST(FilterResponse, CircuitsMatchTheirTextbookTransferFunctions) {
 TEST(FilterResponse, AnUnderflowingLevelIsHeldAtTheFloor) {
   // A first-order high pass of 1e-3 ohm and 1e-15 µF at 10 Hz passes |H| = R·wC = 6.3e-23,
   // -444 dB: held at the floor. With 1e-12 µF it is -384 dB, above the floor, and shown as it is.
-  const struct {
-    double c1, level;
-  } rows[] = {{1e-15, -400},
+  const struct { double c1, level; } rows[] = {{1e-15, -400},
               {1e-12, 20 * std::log10(1e-3 * 2 * kPi * 10 * 1e-18)},
               {1e-10, 20 * std::log10(1e-3 * 2 * kPi * 10 * 1e-16)}};
   for (const auto& row : rows) {
@@ -125,13 +118,7 @@ TEST(FilterResponse, TwelveDecibelBandPassEqualsTheLadderWithAContinuousPhase) {
 TEST(FilterResponse, TheCircuitFollowsFromTheNonZeroComponents) {
   const auto set = [](double z, double c1, double l1, double c2, double l2) { return Parts(z, c1, l1, c2, l2); };
   using T = FilterCircuitType;
-  const struct {
-    const char* name;
-    FilterKind kind;
-    FilterValues v;
-    CircuitMatch match;
-    T circuit;
-  } rows[] = {
+  const struct { const char* name; FilterKind kind; FilterValues v; CircuitMatch match; T circuit; } rows[] = {
       {"high pass C1 L1", FilterKind::HighPass, set(4, 14, 0.45, 0, 0), CircuitMatch::Exact, T::HighPass2},
       {"high pass C1", FilterKind::HighPass, set(4, 14, 0, 0, 0), CircuitMatch::Exact, T::HighPass1},
       {"negative L1", FilterKind::HighPass, set(4, 14, -1, 0, 0), CircuitMatch::Exact, T::None},

@@ -121,11 +121,10 @@ TEST_F(FilterWindows, BandPassPresetsSetTheSecondStageAndTypedTextChoosesNothing
 }
 
 TEST_F(FilterWindows, EachUpDownStepsItsEditAndTheFrequencyRecalculates) {
-  const struct {
-    FormBase* form;
-    const char *edit, *from, *button, *to;
-  } rows[] = {{forms::HP, "Edit3", "4,7", "UpDown1Up", "5.60"},    {forms::HP, "Edit2", "2000", "UpDown3Up", "2100"},
-              {forms::TP, "Edit2", "100", "UpDown5Down", "99"},    {forms::BP, "Edit4", "0,02", "UpDown1Down", "0.018"}};
+  const struct { FormBase* form; const char *edit, *from, *button, *to; } rows[] = {
+      {forms::HP, "Edit3", "4,7", "UpDown1Up", "5.60"},    {forms::HP, "Edit2", "2000", "UpDown3Up", "2100"},
+      {forms::TP, "Edit2", "100", "UpDown5Down", "99"},    {forms::BP, "Edit4", "0,02", "UpDown1Down", "0.018"}
+  };
   for (const auto& row : rows) {
     WindowsTest::Show(row.form);
     QLineEdit* edit = row.form->findChild<QLineEdit*>(row.edit);

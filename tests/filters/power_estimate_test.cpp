@@ -72,17 +72,14 @@ TEST(BuiltInSpectra, ValuesToFourSignificantDigitsAtTheEndsOfTheirRuns) {
 
 TEST(FilterWeights, TablesAtTheTopAndTheBottomBand) {
   // The table of an order at a cut-off band; element 0 is band 1. Position 0 is the top band.
-  const struct {
-    int order, cutoff;
-    bool highPass;
-    int element;
-    double weight;
-  } rows[] = {{1, CutoffBandOfPosition(0), true, 23, 0.5}, {1, 24, true, 22, 0.3388},   {1, 24, true, 21, 0.1995},
-              {1, 24, true, 20, 0.125},                   {1, 24, true, 0, 0.125 * std::pow(0.5, 20)},
-              {4, CutoffBandOfPosition(23), false, 0, 0.5}, {4, 1, false, 1, 0.0625}, {4, 1, false, 2, 0.00390625},
-              {4, 1, true, 1, 0.9332543},                 {4, 1, true, 2, 1.0},        {4, 1, true, 23, 1.0},
-              {3, 12, true, 12, 0.89125},                 {3, 12, true, 10, 0.125},    {3, 12, true, 9, 0.015625},
-              {3, 12, true, 13, 1.0},                     {0, 12, true, 0, 1.0},       {0, 12, true, 23, 1.0}};
+  const struct { int order, cutoff; bool highPass; int element; double weight; } rows[] = {
+      {1, CutoffBandOfPosition(0), true, 23, 0.5}, {1, 24, true, 22, 0.3388},   {1, 24, true, 21, 0.1995},
+      {1, 24, true, 20, 0.125},                   {1, 24, true, 0, 0.125 * std::pow(0.5, 20)},
+      {4, CutoffBandOfPosition(23), false, 0, 0.5}, {4, 1, false, 1, 0.0625}, {4, 1, false, 2, 0.00390625},
+      {4, 1, true, 1, 0.9332543},                 {4, 1, true, 2, 1.0},        {4, 1, true, 23, 1.0},
+      {3, 12, true, 12, 0.89125},                 {3, 12, true, 10, 0.125},    {3, 12, true, 9, 0.015625},
+      {3, 12, true, 13, 1.0},                     {0, 12, true, 0, 1.0},       {0, 12, true, 23, 1.0}
+  };
   for (const auto& row : rows)
     EXPECT_DOUBLE_EQ(FilterWeights(row.order, row.cutoff, row.highPass)[row.element], row.weight)
         << "order " << row.order << " cut-off " << row.cutoff << " band " << row.element + 1;

@@ -21,11 +21,7 @@ double Shown(double v) {
 }
 
 TEST(StandardSteps, EachStepGivesTheNeighbouringSeriesValue) {
-  const struct {
-    const char* step;
-    double (*function)(double);
-    double from, to;
-  } rows[] = {
+  const struct { const char* step; double (*function)(double); double from, to; } rows[] = {
       {"up", StepStandardUp, 1.0, 1.2},       {"up", StepStandardUp, 1.17, 1.2},    {"up", StepStandardUp, 1.495, 1.8},
       {"up", StepStandardUp, 1.48, 1.5},      {"up", StepStandardUp, 9.1, 10},      {"up", StepStandardUp, 0.91, 1.0},
       {"up", StepStandardUp, 100, 120},       {"up", StepStandardUp, 3.9, 4.7},     {"up", StepStandardUp, 8.0, 8.2},

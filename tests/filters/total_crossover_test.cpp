@@ -151,10 +151,9 @@ TEST_P(TotalCrossover, ExactCancellationIsHeldAtTheStartLevelWithoutANonFiniteVa
 }
 
 TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
-  const struct {
-    Phasor a, b;
-    double decibels, phase;
-  } rows[] = {{{1, 0.3}, {1, 0.3}, 6.0206, 0.3}, {{1, 0}, {1, kPi / 2}, 3.0103, kPi / 4}, {{1, -2.5}, {1, -2.5}, 6.0206, -2.5}};
+  const struct { Phasor a, b; double decibels, phase; } rows[] = {
+      {{1, 0.3}, {1, 0.3}, 6.0206, 0.3}, {{1, 0}, {1, kPi / 2}, 3.0103, kPi / 4}, {{1, -2.5}, {1, -2.5}, 6.0206, -2.5}
+  };
   for (const auto& row : rows) {
     const Phasor sum = AddPhasors(row.a, row.b);
     EXPECT_NEAR(20 * std::log10(sum.magnitude), row.decibels, 1e-4) << row.b.phase;

@@ -43,12 +43,11 @@ TEST_F(TriWindow, ShowDesignsTheDefaultsAndBadInputEmptiesTheComponents) {
 
 TEST_F(TriWindow, EachUpDownStepsItsEditAndLeavesBadValuesAlone) {
   ShowDesigned();
-  const struct {
-    QLineEdit* edit;
-    const char *from, *button, *to;
-  } rows[] = {{form()->Edit4, "18,01", "UpDown2Up", "22.00"}, {form()->Edit5, "42,2", "UpDown3Up", "43.00"},
-              {form()->Edit6, "397,89", "UpDown4Down", "390.00"}, {form()->Edit3, "20", "UpDown1Down", "20"},
-              {form()->Edit3, "995", "UpDown1Up", "1005"},      {form()->Edit6, "abc", "UpDown4Up", "abc"}};
+  const struct { QLineEdit* edit; const char *from, *button, *to; } rows[] = {
+      {form()->Edit4, "18,01", "UpDown2Up", "22.00"}, {form()->Edit5, "42,2", "UpDown3Up", "43.00"},
+      {form()->Edit6, "397,89", "UpDown4Down", "390.00"}, {form()->Edit3, "20", "UpDown1Down", "20"},
+      {form()->Edit3, "995", "UpDown1Up", "1005"},      {form()->Edit6, "abc", "UpDown4Up", "abc"}
+  };
   for (const auto& row : rows) {
     Type(row.edit, row.from);
     Press(row.button);
