@@ -161,19 +161,6 @@ TEST_F(FilterWindows, WithoutAutoFilterSimTheButtonDrawsUntilAComponentChanges) 
   EXPECT_EQ(Pixels(kBlue), 0);
 }
 
-TEST_F(FilterWindows, LowPassTableFollowsTheGridOption) {
-  Option("FastFilter", false);
-  TTP* tp = forms::TP;
-  WindowsTest::Show(tp);
-  EXPECT_FALSE(tp->ResponseTableContents().fastGrid);
-  // On the 1 Hz grid the marker names the first hertz at or below -3 dB.
-  int n = 0;
-  for (int f = 10; f <= 20000 && n == 0; ++f)
-    if (tp->ResponseTableContents().level[f] <= -3) n = f;
-  EXPECT_TRUE(HasText(tp->CurrentDiagram(), "-3dB @ " + std::to_string(n) + " Hz"));
-  EXPECT_NEAR(n, 2000, 20);
-}
-
 TEST_F(FilterWindows, ExportFillsTheBranchOrSaysThereIsNoData) {
   Show();
   QTest::mouseClick(form()->Button3, Qt::LeftButton);

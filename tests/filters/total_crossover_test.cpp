@@ -249,13 +249,12 @@ TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
   ASSERT_TRUE(scales);
   CrossoverDiagram d;
   LayOutCrossoverDiagram(*total, true, view, *scales, 770, 550, d);
-  // The curve starts at the grid point 150 Hz, left of the axis.
+  // The curve starts at the grid point 150 Hz, left of the axis; above +10 dB on the top line,
+  // below -40 dB on the bottom line, as +180 and -180 degrees are.
   ASSERT_FALSE(d.level.empty());
   EXPECT_LT(d.level.front().x, 25);
-  EXPECT_EQ(d.level.front().y, 50);  // above +10 dB: top line
-  EXPECT_EQ(d.phase.front().y, 50);  // +180 degrees
-  EXPECT_EQ(d.level.back().y, 505);  // below -40 dB: bottom line
-  EXPECT_EQ(d.phase.back().y, 505);  // -180 degrees
+  EXPECT_EQ(std::vector<int>({d.level.front().y, d.phase.front().y, d.level.back().y, d.phase.back().y}),
+            std::vector<int>({50, 50, 505, 505}));
   // One-hertz grid: from fmin on the axis to the right edge, hertz sharing a pixel column folded.
   LayOutCrossoverDiagram(*total, false, view, *scales, 770, 550, d);
   EXPECT_EQ(d.level.front().x + d.level.back().x, 25 + 755);
