@@ -116,11 +116,8 @@ TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {
   for (const std::string& text : {std::string("99999999999999999999"), longText, "0," + longText}) {
     const LPadResult r = Pad(text, text, 150);
     ASSERT_TRUE(r.valid) << text;
-    for (const std::string& s : {*r.Label3, r.Label4, r.Label5, r.Label6, *r.Label30, *r.Label10, r.Label8}) {
-      EXPECT_EQ(s.find("nan"), std::string::npos) << s;
-      EXPECT_EQ(s.find("inf"), std::string::npos) << s;
-      EXPECT_EQ(s.find('?'), std::string::npos) << s;
-    }
+    for (const std::string& s : {*r.Label3, r.Label4, r.Label5, r.Label6, *r.Label30, *r.Label10, r.Label8})
+      EXPECT_TRUE(s.find("nan") == s.npos && s.find("inf") == s.npos && s.find('?') == s.npos) << s;
   }
 }
 

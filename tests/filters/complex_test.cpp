@@ -56,17 +56,12 @@ TEST(ComplexDividePolar, AZeroOperandGivesZeroAndNeverNaN) {
 TEST(ComplexDividePolar, AgreesWithExactDivisionUpToTheSignRule) {
   std::mt19937_64 random(17);
   std::uniform_real_distribution<double> mantissa(-10, 10);
-  std::uniform_int_distribution<int> exponent(-6, 6);
-  std::uniform_int_distribution<int> axis(0, 5);
+  std::uniform_int_distribution<int> exponent(-6, 6), axis(0, 5);
   auto value = [&] { return mantissa(random) * std::pow(10.0L, exponent(random)); };
+  // One operand in six on the imaginary axis, one in six on the real axis.
   auto operand = [&] {
-    Complex z{value(), value()};
-    switch (axis(random)) {
-      case 0: z.re = 0; break;
-      case 1: z.im = 0; break;
-      default: break;
-    }
-    return z;
+    const int on = axis(random);
+    return Complex{on == 0 ? 0 : value(), on == 1 ? 0 : value()};
   };
   int sameSide = 0, oppositeSides = 0;
   for (int n = 0; n < 20000; ++n) {

@@ -145,15 +145,11 @@ TEST(ImpNetworks, LongNumbersDropDecimalsNeverIntegerDigits) {
   const std::string rating = line.substr(line.find("; ") + 2, line.size() - line.find("; ") - 4);
   EXPECT_EQ(rating.find('.'), std::string::npos) << line;
   EXPECT_NEAR(TextToFloat(rating) / static_cast<double>(n.powerR1), 1.0, 1e-15) << line;
-  // Two decimals fit up to 10^7; the C1 of a tiny coil, 7.04e7 µF, keeps one.
+  // Two decimals fit up to 10^7; the C1 of a tinier coil, 7.04e7 µF, keeps one: 1e9 / (4 pi^2 60^2 L).
   EXPECT_EQ(ImpResultLines(Compute({"6", "100", "500", "60", "40", "0,001"}), false).c1,
             "Kondensator C1=7036193.31 µF; 27.9 V");
-  const ImpNetworks tiny = Compute({"6", "100", "500", "60", "40", "0,0001"});
-  const std::string c1 = ImpResultLines(tiny, false).c1;
-  const std::string value = c1.substr(c1.find('=') + 1, c1.find(" µF") - c1.find('=') - 1);
-  EXPECT_EQ(value.size(), 10u) << c1;
-  EXPECT_EQ(value.find('.'), 8u) << c1;
-  EXPECT_NEAR(TextToFloat(value), static_cast<double>(tiny.c1), 0.1) << c1;
+  EXPECT_EQ(ImpResultLines(Compute({"6", "100", "500", "60", "40", "0,0001"}), false).c1,
+            "Kondensator C1=70361933.0 µF; 27.9 V");
 }
 
 TEST(ImpPowerLabel, NominalImpedanceOrKeepOrDesigned) {
@@ -222,8 +218,6 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
   ASSERT_EQ(d.impedanceLines.size() + d.frequencyLines.size(), 30u + 32u);
-  EXPECT_EQ(std::vector<int>({d.impedanceLines[9], d.impedanceLines[10], d.frequencyLines[4], d.frequencyLines[31]}),
-            std::vector<int>({356, 356, 155, 678}));
   std::string labels;
   for (const auto& l : d.labels) labels += std::string(l.text) + "@" + std::to_string(l.x) + "," + std::to_string(l.y) + " ";
   EXPECT_EQ(labels, "1k@1,210 100@1,270 10@1,343 1 Ohm@1,417 10 Hz@5,435 100@202,435 1k@413,435 10k@614,435 ");
