@@ -126,8 +126,7 @@ TEST(FilterParts, InvalidHighAndLowPassInputsAreStoredButChangeNoComponent) {
   for (const auto& [z, f] : {std::pair{"0", "2000"}, std::pair{"4", "-5"}, std::pair{"abc", "2000"},
                              std::pair{"4", ""}, std::pair{"4", "1e999"}, std::pair{"-", "2000"}}) {
     const FilterCalculation c = CalcHighPassParts(z, f, 2, Characteristic::Butterworth);
-    EXPECT_FALSE(c.componentsChanged) << z << " " << f;
-    EXPECT_TRUE(c.writes.empty());
+    EXPECT_FALSE(c.componentsChanged || !c.writes.empty()) << z << " " << f;
     FilterValues v;
     v.c1 = 7;
     TakeCalculation(v, c);
@@ -147,9 +146,7 @@ TEST(FilterParts, CutTextsDropDecimalsOnlyAndReadBackAsShown) {
   const FilterCalculation huge =
       CalcLowPassParts("999999999999999999999999999999", "0,0000000000000001", 4, Characteristic::Bessel);
   for (const auto& w : huge.writes) {
-    EXPECT_EQ(w.text.find("inf"), std::string::npos);
-    EXPECT_EQ(w.text.find("nan"), std::string::npos);
-    EXPECT_TRUE(IsNumberText(w.text)) << w.text;
+    EXPECT_TRUE(IsNumberText(w.text)) << w.text;  // never "inf" or "nan"
   }
 }
 
@@ -167,27 +164,19 @@ TEST(FilterParts, BandPassExamplesAndValidity) {
   for (const auto& [preset, ch] : {std::pair{1, Characteristic::Linkwitz}, std::pair{2, Characteristic::Bessel},
                                    std::pair{3, Characteristic::Butterworth}}) {
     c = CalcBandPassParts("8", "300", "3000", preset);
-    const FilterCalculation hp = CalcHighPassParts("8", "300", 2, ch);
-    const FilterCalculation lp = CalcLowPassParts("8", "3000", 2, ch);
-    EXPECT_NEAR(c.c1, hp.c1, 1e-9 * hp.c1) << preset;
-    EXPECT_NEAR(c.l2, hp.l1, 1e-9 * hp.l1) << preset;
-    EXPECT_NEAR(c.l1, lp.l1, 1e-9 * lp.l1) << preset;
-    EXPECT_NEAR(c.c2, lp.c1, 1e-9 * lp.c1) << preset;
+    const FilterCalculation hp = CalcHighPassParts("8", "300", 2, ch), lp = CalcLowPassParts("8", "3000", 2, ch);
+    EXPECT_NEAR(c.c1 / hp.c1 + c.l2 / hp.l1 + c.l1 / lp.l1 + c.c2 / lp.c1, 4, 1e-9) << preset;
   }
-
   EXPECT_NEAR(CalcBandPassParts("4", "1000", "1000", 3).c1, 28.1349, 1e-4);
   for (const auto& [z, fu, fo] : {std::tuple{"4", "10", "5000"}, std::tuple{"4", "2000", "1000"},
                                   std::tuple{"0", "1000", "5000"}, std::tuple{"x", "1000", "5000"}}) {
     c = CalcBandPassParts(z, fu, fo, 3);
-    EXPECT_TRUE(c.componentsChanged);
-    EXPECT_EQ(c.c1 + c.l1 + c.c2 + c.l2, 0.0);
-    for (const auto& w : c.writes) EXPECT_EQ(w.text, "0,00");
-    EXPECT_FALSE(c.secondStageEnabled.has_value());
+    EXPECT_TRUE(c.componentsChanged && !c.secondStageEnabled.has_value());
+    EXPECT_EQ(Written(c), "C1=0,00 C2=0,00 L1=0,00 L2=0,00") << z << " " << fu << " " << fo;
   }
   c = CalcBandPassParts("4", "1000", "5000", kNoPresetChosen);
-  EXPECT_FALSE(c.componentsChanged);
+  EXPECT_FALSE(c.componentsChanged || c.secondStageEnabled.has_value());
   EXPECT_TRUE(c.writes.empty());
-  EXPECT_FALSE(c.secondStageEnabled.has_value());
   EXPECT_EQ(c.fo, 5000.0);
 }
 
