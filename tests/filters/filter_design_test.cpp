@@ -254,13 +254,8 @@ TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
 TEST(FilterSteps, FrequencyStepsByDecadeInsideTheRangeAndAgainstThePartner) {
   using D = UpDownDirection;
   const auto single = FrequencyEdit::Single, lower = FrequencyEdit::BandLower, upper = FrequencyEdit::BandUpper;
-  const struct {
-    FrequencyEdit edit;
-    const char* from;
-    const char* partner;
-    D direction;
-    const char* to;  // empty: no step
-  } rows[] = {
+  // An empty "to": no step.
+  const struct { FrequencyEdit edit; const char* from; const char* partner; D direction; const char* to; } rows[] = {
       {single, "100", "", D::Down, "99"},       {single, "100", "", D::Up, "110"},     {single, "1000", "", D::Down, "990"},
       {single, "1000", "", D::Up, "1100"},      {single, "10000", "", D::Down, "9900"}, {single, "10000", "", D::Up, "11000"},
       {single, "24000", "", D::Up, "25000"},    {single, "25000", "", D::Up, ""},      {single, "20", "", D::Down, ""},

@@ -81,13 +81,9 @@ TEST_F(ImpWindow, CoilButtonWritesTheCoilOfTheCommittedQesAndRecomputes) {
 TEST_F(ImpWindow, DiagramFollowsAutoFilterSimAndTheInputs) {
   ShowDesigned();
   TypeExample();
-  const int blue = Pixels(kBlue);
-  EXPECT_GT(blue, 400);
   // The first point, 14.1 ohms at 10 Hz, lies at (15, 345).
   EXPECT_EQ(form()->grab().toImage().pixelColor(15, 345), kBlue);
-  form()->resize(form()->size() + QSize(1, 1));
-  form()->resize(form()->size() - QSize(1, 1));
-  EXPECT_EQ(Pixels(kBlue), blue);
+  EXPECT_GT(Pixels(kBlue), 400);
   Type(form()->Edit5, "7,8");  // Zmax at 1.3 Re: no R1, no curve
   EXPECT_EQ(Pixels(kBlue), 0);
   Option("AutoFilterSim", false);  // read again at every activation
@@ -110,9 +106,6 @@ TEST_F(ImpWindow, CaptionReadsOutTheCursorInThePlotAreaOnly) {
   MoveMouse({216, 150});
   EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur");
   EXPECT_EQ(form()->cursor().shape(), Qt::ArrowCursor);
-  ResizeOuter({700, 200});
-  MoveMouse({20, 240});
-  EXPECT_EQ(form()->windowTitle(), "Impedanzkorrektur");
 }
 
 TEST_F(ImpWindow, AnyTextInAnyEditShowsNoNanOrInfAndEveryLineFits) {

@@ -140,14 +140,13 @@ TEST(TrimodeDiagram, ScalesAndCursorReadOutInvertEachOther) {
 
 TEST(TrimodeSteps, FrequencyStepsByRangeAndStopAtTheirEnds) {
   using D = UpDownDirection;
-  const struct {
-    const char* from;
-    D direction;
-    const char* to;  // empty: no step
-  } rows[] = {{"21", D::Down, "20"},    {"20", D::Down, ""},       {"500", D::Down, "499"},  {"501", D::Down, "491"},
-              {"1001", D::Down, "901"}, {"499", D::Up, "500"},     {"500", D::Up, "510"},    {"995", D::Up, "1005"},
-              {"9999", D::Up, "10099"}, {"10000", D::Up, ""},      {"abc", D::Up, "1"},      {"abc", D::Down, ""},
-              {"99999999999999999999", D::Up, ""}};
+  // An empty "to": no step.
+  const struct { const char* from; D direction; const char* to; } rows[] = {
+      {"21", D::Down, "20"},    {"20", D::Down, ""},       {"500", D::Down, "499"},  {"501", D::Down, "491"},
+      {"1001", D::Down, "901"}, {"499", D::Up, "500"},     {"500", D::Up, "510"},    {"995", D::Up, "1005"},
+      {"9999", D::Up, "10099"}, {"10000", D::Up, ""},      {"abc", D::Up, "1"},      {"abc", D::Down, ""},
+      {"99999999999999999999", D::Up, ""}
+  };
   for (const auto& row : rows)
     EXPECT_EQ(StepTrimodeFrequencyText(row.from, row.direction).value_or(""), row.to) << row.from;
 }
@@ -155,16 +154,14 @@ TEST(TrimodeSteps, FrequencyStepsByRangeAndStopAtTheirEnds) {
 TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRanges) {
   using D = UpDownDirection;
   const ComponentStepRule &lsub = kTrimodeLsubSteps, &csub = kTrimodeCsubSteps, &csat = kTrimodeCsatSteps;
-  const struct {
-    const char* from;
-    D direction;
-    const ComponentStepRule& rule;
-    const char* to;  // empty: no step
-  } rows[] = {{"3.9", D::Up, csub, "4.30"},    {"4,3", D::Up, csub, "4.70"},       {"4,7", D::Down, csub, "4.30"},
-              {"5", D::Up, lsub, "5.60"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
-              {"397,89", D::Up, csat, "430.00"}, {"2200", D::Down, csat, "1800.00"}, {"100", D::Up, lsub, ""},
-              {"0,1", D::Down, lsub, ""},      {"1000", D::Up, csub, ""},           {"1", D::Down, csub, ""},
-              {"10", D::Up, csat, ""},         {"2200", D::Up, csat, ""},           {"10", D::Down, csat, ""}};
+  // An empty "to": no step.
+  const struct { const char* from; D direction; const ComponentStepRule& rule; const char* to; } rows[] = {
+      {"3.9", D::Up, csub, "4.30"},    {"4,3", D::Up, csub, "4.70"},       {"4,7", D::Down, csub, "4.30"},
+      {"5", D::Up, lsub, "5.60"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
+      {"397,89", D::Up, csat, "430.00"}, {"2200", D::Down, csat, "1800.00"}, {"100", D::Up, lsub, ""},
+      {"0,1", D::Down, lsub, ""},      {"1000", D::Up, csub, ""},           {"1", D::Down, csub, ""},
+      {"10", D::Up, csat, ""},         {"2200", D::Up, csat, ""},           {"10", D::Down, csat, ""}
+  };
   for (const auto& row : rows)
     EXPECT_EQ(StepComponentText(row.from, row.direction, row.rule).value_or(""), row.to) << row.from;
   // Never a step from a text that is no positive number in range.
