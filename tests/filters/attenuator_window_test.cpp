@@ -55,7 +55,6 @@ TEST_F(AttenuatorWindow, TheEstimateFollowsTheFiltersAndIsCopiedIntoThePowerFiel
   QTest::mouseClick(f->Label29, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
   EXPECT_EQ(f->Edit2->text(), "11.65");
   EXPECT_TRUE(f->Label4->text().endsWith("1.27 W")) << f->Label4->text().toStdString();
-
   f->RadioHP1->click();
   f->RadioTP5->click();
   f->ScrollBar2->setValue(23);
@@ -79,7 +78,6 @@ TEST_F(AttenuatorWindow, ThePadFollowsEveryInputAndBadInputKeepsTheStaleLabels) 
   EXPECT_EQ(f->Label4->text().toStdString() + f->Label30->text().toStdString(), pad.Label4 + *pad.Label30);
   EXPECT_EQ(f->Gauge1->Value() + f->Gauge3->Value(), pad.Gauge1 + *pad.Gauge3);
   const QStringList kept = TextsOf({f->Label3, f->Label30, f->Label10});
-
   Type(f->Edit1, "abc");
   f->ScrollBar1->setValue(10);
   EXPECT_EQ(f->Label4->text() + f->Label5->text() + f->Label6->text() + f->Label8->text(), "R1R2R3Watt");
@@ -100,7 +98,6 @@ TEST_F(AttenuatorWindow, OnlyTheUsersChoiceAppliesASpectrumAlsoTheSameEntryAgain
   EXPECT_EQ(f->ComboBox1->currentText(), "") << "the choice empties the list's edit field";
   EXPECT_EQ(Bars()[0], 0);
   EXPECT_EQ(Bars()[1], 40);
-
   // The settings window stores another spectrum; the window takes its name at the next
   // activation, its levels only when the user chooses the entry again.
   OpenSettings().WriteString("spectrum", "32", "0");

@@ -104,14 +104,12 @@ TEST_F(FilterWindows, BandPassPresetsSetTheSecondStageAndTypedTextChoosesNothing
   Type(bp->Edit5, "33");
   Choose(bp->ComboBox1, 3);
   EXPECT_EQ(bp->Edit5->text(), "28,13");
-
   const QString l1 = bp->Edit4->text();
   bp->ComboBox1->lineEdit()->selectAll();
   QTest::keyClicks(bp->ComboBox1->lineEdit(), "steil");
   EXPECT_EQ(bp->SelectedPreset(), -1);
   bp->Edit3->setText("8000");
   EXPECT_EQ(bp->Edit4->text(), l1);
-
   Choose(bp->ComboBox1, 3);
   Type(bp->Edit1, "0");
   Type(bp->Edit5, "10");
@@ -192,7 +190,6 @@ TEST_F(FilterWindows, SavedSectionsAreWrittenAtCloseAndRestoredOncePerShow) {
   hp->RadioButton3->click();
   LeaveAndReturn(hp);
   EXPECT_TRUE(hp->RadioButton3->isChecked()) << "restored once per show";
-
   // The low pass reads "guete" whatever its case; damaged values give the defaults.
   settings->WriteSettings(
       "[Options]\r\nAboutAtStart=0\r\nSaveFilter=1\r\n[Tiefpass]\r\nZ=abc\r\nfo=30000\r\nOrdnung=1\r\nGUETE=3\r\nL1=2\r\n");
@@ -209,7 +206,6 @@ TEST_F(FilterWindows, NothingIsReadOrWrittenWithoutSaveFilterAndAFailedSaveIsRep
   EXPECT_EQ(forms::HP->Edit2->text(), "2000");
   forms::HP->close();
   EXPECT_EQ(settings->ReadSettings(), "[Options]\r\nAboutAtStart=0\r\n[Hochpass]\r\nf=5000\r\n");
-
   Option("SaveFilter", true);
   OpenActive(forms::TP);
   std::filesystem::remove(settings->SettingsPath());

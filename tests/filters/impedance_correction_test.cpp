@@ -213,7 +213,6 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   for (auto [ohm, y] : ys) EXPECT_EQ(ImpDiagramY(ohm, 475), y) << ohm;
   const std::pair<int, int> xs[] = {{10, 15}, {50, 155}, {200, 276}, {20000, 678}};
   for (auto [hz, x] : xs) EXPECT_EQ(ImpDiagramX(hz, 700), x) << hz;
-
   const ImpDiagram d = LayOutImpDiagram(ComputeImpCurve(Compute(kExample)), 700, 475);
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
