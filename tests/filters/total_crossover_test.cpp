@@ -225,9 +225,7 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
   ASSERT_FALSE(d.level.empty());
   EXPECT_EQ(d.level.front().x + d.level.back().x, 25 + 755);
   // A view reaching 20 kHz closes with the repeated last point, flat, beyond it.
-  CrossoverView wide;
-  wide.fmin = 10000;
-  wide.fbreite = 10001;
+  CrossoverView wide{10000, 10001};
   for (int k = 280; k <= 291; ++k) total->level[k] = -k / 10.0;
   total->level[291] = total->level[290];
   LayOutCrossoverDiagram(*total, true, wide, *CrossoverScalesFor(wide, 770, 550), 770, 550, d);
@@ -242,11 +240,8 @@ TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
     total->level[k] = k < 150 ? 30.0 : -80.0;
     total->phase[k] = k < 150 ? kPi : -kPi;
   }
-  CrossoverView view;
-  view.fmin = 155;
-  view.fbreite = 1000;
+  const CrossoverView view{155, 1000};
   const auto scales = CrossoverScalesFor(view, 770, 550);
-  ASSERT_TRUE(scales);
   CrossoverDiagram d;
   LayOutCrossoverDiagram(*total, true, view, *scales, 770, 550, d);
   // The curve starts at the grid point 150 Hz, left of the axis; above +10 dB on the top line,
