@@ -48,9 +48,8 @@ TEST_F(FilterWindows, DefaultDesignsShowTheirPartsAndMarkers) {
   EXPECT_EQ(bp->Edit5->text(), "28,13");
   hp->hide();
   Show("english");
-  EXPECT_EQ(hp->windowTitle(), "high pass");
-  EXPECT_EQ(hp->Label24->text(), "quality = 0.707");
-  EXPECT_EQ(hp->Edit3->text(), "14,07") << "component texts keep the comma in English";
+  EXPECT_EQ(hp->windowTitle() + " " + hp->Label24->text() + " " + hp->Edit3->text(), "high pass quality = 0.707 14,07")
+      << "component texts keep the comma in English";
   Type(hp->Edit2, "1000");
   EXPECT_EQ(hp->Edit3->text(), "28,13");
   EXPECT_EQ(hp->Values().c1, 28.13) << "the value behind a text is the text's value";
@@ -211,8 +210,7 @@ TEST_F(FilterWindows, NothingIsReadOrWrittenWithoutSaveFilterAndAFailedSaveIsRep
   std::filesystem::remove(settings->SettingsPath());
   std::filesystem::create_directory(settings->SettingsPath());
   forms::TP->close();
-  ASSERT_EQ(seam.messages.size(), 1);
-  EXPECT_TRUE(seam.messages[0].startsWith("Die Filterwerte konnten nicht")) << seam.messages[0].toStdString();
+  EXPECT_TRUE(seam.messages.size() == 1 && seam.messages[0].startsWith("Die Filterwerte konnten nicht"));
 }
 
 TEST_F(FilterWindows, MainWindowButtonsOpenTheDesignersAndHelpNamesTheirTopics) {

@@ -156,8 +156,7 @@ TEST(ImpCoilText, ConjugateCoilOfTheElectricalQ) {
   ImpInputs other = in;
   other.fres = 10;
   EXPECT_EQ(ImpCoilText(other, 0.4), "0");
-  other = in;
-  other.re = 0;
+  other.fres = in.fres, other.re = 0;
   EXPECT_EQ(ImpCoilText(other, 0.4), "0");
   // Re need not pass the network's own Re > 1 test.
   other.re = 0.5L;
@@ -195,10 +194,10 @@ TEST(ImpCurve, IsTheTrueImpedanceWhenR1IsPositiveAndFollowsTheSignRuleOtherwise)
 
 TEST(ImpDiagram, AxesAtTheDesignedSize) {
   // Three impedance decades over 220 px from 430 up; a frequency decade is 0.3·670 px from x = 15.
-  const std::pair<int, int> ys[] = {{1, 430}, {10, 356}, {100, 283}, {1000, 210}};
-  for (auto [ohm, y] : ys) EXPECT_EQ(ImpDiagramY(ohm, 475), y) << ohm;
-  const std::pair<int, int> xs[] = {{10, 15}, {50, 155}, {200, 276}, {20000, 678}};
-  for (auto [hz, x] : xs) EXPECT_EQ(ImpDiagramX(hz, 700), x) << hz;
+  EXPECT_EQ(std::vector<int>({ImpDiagramY(1, 475), ImpDiagramY(10, 475), ImpDiagramY(100, 475), ImpDiagramY(1000, 475)}),
+            std::vector<int>({430, 356, 283, 210}));
+  EXPECT_EQ(std::vector<int>({ImpDiagramX(10, 700), ImpDiagramX(50, 700), ImpDiagramX(200, 700), ImpDiagramX(20000, 700)}),
+            std::vector<int>({15, 155, 276, 678}));
   const ImpDiagram d = LayOutImpDiagram(ComputeImpCurve(Compute(kExample)), 700, 475);
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
