@@ -195,9 +195,10 @@ TEST(CrossoverView, GridStepsSpanClassesAndLabels) {
   const std::pair<int, const char*> labels[] = {{20, " 20"},  {100, "100"},  {1000, "1k"},
                                                 {1500, "1500"}, {15000, "15k"}, {20000, "20k"}};
   for (auto [f, label] : labels) EXPECT_EQ(FrequencyLabel(f), label) << f;
-  EXPECT_EQ(FrequencyLineSpacing(50, 5), 0);
-  EXPECT_EQ(FrequencyLineSpacing(20001, 4), 0);
-  EXPECT_EQ(FrequencyLineSpacing(12000, 5), 2000);
+  // Frequency, span class, spacing of the lines: the finest class from 10 Hz on, none outside.
+  for (auto [f, spanClass, spacing] : {std::array{10, 1, 5}, std::array{5000, 1, 100}, std::array{12000, 5, 2000},
+                                       std::array{9, 1, 0}, std::array{50, 5, 0}, std::array{20001, 4, 0}})
+    EXPECT_EQ(FrequencyLineSpacing(f, spanClass), spacing) << f << " Hz, class " << spanClass;
 }
 
 TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
@@ -220,6 +221,9 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
   EXPECT_EQ(d.grid.lines.back().x1, 755);
   ASSERT_FALSE(d.level.empty());
   EXPECT_EQ(d.level.front().x + d.level.back().x, 25 + 755);
+  const std::size_t phasePoints = d.phase.size();
+  LayOutCrossoverDiagram(*total, true, view, *scales, 770, 550, d);
+  EXPECT_EQ(d.phase.size(), phasePoints) << "a new layout starts afresh";
   // A view reaching 20 kHz closes with the repeated last point, flat, beyond it.
   CrossoverView wide{10000, 10001};
   for (int k = 280; k <= 291; ++k) total->level[k] = -k / 10.0;
