@@ -202,6 +202,10 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
   ASSERT_EQ(d.impedanceLines.size() + d.frequencyLines.size(), 30u + 32u);
+  // Lines at 1 to 10, 20 to 100 and 200 to 1000 ohms.
+  const auto y = [](int ohm) { return ImpDiagramY(ohm, 475); };
+  EXPECT_EQ(std::vector<int>({d.impedanceLines[10], d.impedanceLines[11], d.impedanceLines[20], d.impedanceLines[21]}),
+            std::vector<int>({y(10), y(20), y(100), y(200)}));
   std::string labels;
   for (const auto& l : d.labels) labels += std::string(l.text) + "@" + std::to_string(l.x) + "," + std::to_string(l.y) + " ";
   EXPECT_EQ(labels, "1k@1,210 100@1,270 10@1,343 1 Ohm@1,417 10 Hz@5,435 100@202,435 1k@413,435 10k@614,435 ");
