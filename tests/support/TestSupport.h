@@ -37,6 +37,13 @@ class TempSettingsFolder {
   QTemporaryDir dir_;
 };
 
+// A file path in a temporary folder of the test's own, for models that read and write files.
+class TempFileTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::string path = dir.filePath("velomar.ini").toStdString();
+};
+
 // A clean program state: settings folder, committed driver, program settings, seam.
 class ProgramTest : public ::testing::Test {
  protected:
