@@ -106,28 +106,6 @@ TEST(DisplacementModel, NegativeInputDropsOnlyThePartsThatUseIt) {
   }
 }
 
-TEST(DisplacementModel, AllZeroAndNonFiniteResults) {
-  const DisplacementResult zero = ComputeDisplacementVolume(DisplacementInput{});
-  EXPECT_EQ(zero.total, 0.0);
-  EXPECT_EQ(DisplacementVolumeText(zero), "V=0,00 Liter");
-  EXPECT_EQ(DisplacementAcceptText(zero), "0,00");
-
-  // Dimensions far past anything real overflow: nothing non-finite is shown or handed on.
-  DisplacementInput huge = InitialDimensions();
-  huge.n = huge.s = huge.t = huge.b = 1e100;
-  DisplacementResult r = ComputeDisplacementVolume(huge);
-  EXPECT_FALSE(r.valid);
-  EXPECT_EQ(DisplacementVolumeText(r), "V=? Liter");
-  EXPECT_FALSE(DisplacementAcceptText(r));
-  EXPECT_FALSE(DisplacementAcceptVolume(r));
-
-  DisplacementInput nan = InitialDimensions();
-  nan.y = std::nan("");
-  r = ComputeDisplacementVolume(nan);
-  EXPECT_FALSE(r.valid);
-  EXPECT_EQ(DisplacementVolumeText(r), "V=? Liter");
-}
-
 TEST(DisplacementModel, ReadsTheThirteenTextsInEditOrder) {
   const DisplacementInput in = ReadDisplacementInput(
       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
@@ -141,14 +119,32 @@ TEST(DisplacementModel, ReadsTheThirteenTextsInEditOrder) {
             (std::vector<double>{2.5, -7.5, 0, 0, 0, 0, 0, 0.5, 0}));
 }
 
-TEST(DisplacementModel, SmallAndLargeVolumesFormatWithoutCutting) {
-  DisplacementInput in;
-  in.n = 1, in.s = 1, in.t = 1, in.b = 4999;  // 0.004999 litres rounds to 0,00
-  EXPECT_EQ(DisplacementVolumeText(ComputeDisplacementVolume(in)), "V=0,00 Liter");
-  in.b = 5001;
-  EXPECT_EQ(DisplacementVolumeText(ComputeDisplacementVolume(in)), "V=0,01 Liter");
-  in.b = 123456789;  // 123.456789 litres
-  EXPECT_EQ(DisplacementAcceptText(ComputeDisplacementVolume(in)), "123,46");
+TEST(DisplacementModel, VolumesFormatWithoutCuttingAndNonFiniteOnesAreRefused) {
+  DisplacementInput huge = InitialDimensions(), nan = InitialDimensions();
+  huge.n = huge.s = huge.t = huge.b = 1e100;  // far past anything real: the product overflows
+  nan.y = std::nan("");
+  // The bridges alone: n s t b mm³ of 1, 1, 1 and b.
+  const auto bridges = [](double b) { return DisplacementInput{.n = 1, .s = 1, .t = 1, .b = b}; };
+  const struct {
+    const char* name;
+    DisplacementInput in;
+    const char* text;
+    std::optional<std::string> accepted;
+  } cases[] = {
+      {"all zero", DisplacementInput{}, "V=0,00 Liter", "0,00"},
+      {"0.004999 l", bridges(4999), "V=0,00 Liter", "0,00"},
+      {"0.005001 l", bridges(5001), "V=0,01 Liter", "0,01"},
+      {"123.456789 l", bridges(123456789), "V=123,46 Liter", "123,46"},
+      {"overflow", huge, "V=? Liter", std::nullopt},
+      {"nan", nan, "V=? Liter", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const DisplacementResult r = ComputeDisplacementVolume(c.in);
+    EXPECT_EQ(DisplacementVolumeText(r), c.text) << c.name;
+    EXPECT_EQ(DisplacementAcceptText(r), c.accepted) << c.name;
+    EXPECT_EQ(r.valid, c.accepted.has_value()) << c.name;
+    EXPECT_EQ(DisplacementAcceptVolume(r).has_value(), c.accepted.has_value()) << c.name;
+  }
 }
 
 class DisplacementWindow : public WindowTest<Tdisplacement, &forms::displacement> {
