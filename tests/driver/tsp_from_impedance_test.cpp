@@ -22,19 +22,21 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kRho = 1.2;    // kg/m³
 constexpr double kC = 343.0;    // m/s
 
+using Changes = std::vector<std::pair<TspEdit, std::string>>;
+TspEditTexts With(TspEditTexts t, const Changes& changes) {
+  for (const auto& [edit, text] : changes) t[static_cast<std::size_t>(edit)] = text;
+  return t;
+}
 // The worked readings, added-mass method, in the order of the edits.
-TspEditTexts WorkedAddedMass() {
-  return {"6,8", "29", "40", "22", "38", "1", "12", "25,3", "24", "10", "10", "", "", "", "0,5", "Maker", "Model"};
+TspEditTexts WorkedAddedMass(const Changes& changes = {}) {
+  return With({"6,8", "29", "40", "22", "38", "1", "12", "25,3", "24", "10", "10", "", "", "", "0,5", "Maker", "Model"},
+              changes);
 }
 // The same free-air readings on a closed box of 50 litres.
-TspEditTexts WorkedClosedBox() {
-  TspEditTexts t = WorkedAddedMass();
-  t[static_cast<std::size_t>(TspEdit::Fc)] = "40";
-  t[static_cast<std::size_t>(TspEdit::BoxVolume)] = "50";
-  t[static_cast<std::size_t>(TspEdit::Zc)] = "34";
-  t[static_cast<std::size_t>(TspEdit::F1c)] = "32";
-  t[static_cast<std::size_t>(TspEdit::F2c)] = "52";
-  return t;
+TspEditTexts WorkedClosedBox(const Changes& changes = {}) {
+  return With(WorkedAddedMass({{TspEdit::Fc, "40"}, {TspEdit::BoxVolume, "50"}, {TspEdit::Zc, "34"}, {TspEdit::F1c, "32"},
+                               {TspEdit::F2c, "52"}}),
+              changes);
 }
 
 std::vector<std::string> All(const TspReadouts& r) {
@@ -229,46 +231,32 @@ TEST_F(TspModel, ARejectedDiameterClearsTheWorkingDiameterAndDisablesApply) {
   EXPECT_TRUE(m.ComputeTspFromImpedance().applyEnabled);
 }
 
-TEST_F(TspModel, ApplyNeedsOneLitreOfVas) {
-  // Vas is inversely proportional to the added mass: 494.4 l at 10 g.
-  TspEditTexts t = WorkedAddedMass();
-  t[static_cast<std::size_t>(TspEdit::AddedMass)] = "5000";  // about 0.99 l
-  TspReadouts r = Compute(t);
-  EXPECT_LT(m.Stored().vas, 1.0);
-  EXPECT_GT(m.Stored().vas, 0.98);
-  EXPECT_FALSE(r.applyEnabled);
-  EXPECT_EQ(r.bxl, "Bxl");
-  EXPECT_EQ(r.spl, "SPL");
-  t[static_cast<std::size_t>(TspEdit::AddedMass)] = "4900";  // about 1.009 l
-  r = Compute(t);
-  EXPECT_GT(m.Stored().vas, 1.0);
-  EXPECT_TRUE(r.applyEnabled);
-}
-
 TEST_F(TspModel, ReadingsThatGiveNoVasShowNoVasMassComplianceOrApply) {
   // Each row changes the worked readings of its method in one or two edits.
+  constexpr TspMethod kAdded = TspMethod::AddedMass, kClosed = TspMethod::ClosedBox;
   const struct {
     const char* name;
     TspMethod method;
-    std::vector<std::pair<TspEdit, const char*>> changes;
-    bool vasGone;  // else only apply is refused
+    Changes changes;
+    bool apply, vasGone;
   } cases[] = {
-      {"no manufacturer", TspMethod::AddedMass, {{TspEdit::Manufacturer, ""}}, false},
-      {"no model", TspMethod::AddedMass, {{TspEdit::Model, ""}}, false},
-      {"no displacement", TspMethod::AddedMass, {{TspEdit::Displacement, "0"}}, false},
-      {"fc = fs", TspMethod::AddedMass, {{TspEdit::Fc, "29"}}, true},
-      {"fc above fs", TspMethod::AddedMass, {{TspEdit::Fc, "35"}}, true},
-      {"fc 5", TspMethod::AddedMass, {{TspEdit::Fc, "5"}}, true},
-      {"closed box, fc = fs", TspMethod::ClosedBox, {{TspEdit::Fc, "29"}}, true},
-      {"closed box, fc below fs", TspMethod::ClosedBox, {{TspEdit::Fc, "20"}}, true},
+      {"no manufacturer", kAdded, {{TspEdit::Manufacturer, ""}}, false, false},
+      {"no model", kAdded, {{TspEdit::Model, ""}}, false, false},
+      {"no displacement", kAdded, {{TspEdit::Displacement, "0"}}, false, false},
+      // Vas is inversely proportional to the added mass: 494.4 l at 10 g; apply needs 1 litre.
+      {"Vas 0.99 l", kAdded, {{TspEdit::AddedMass, "5000"}}, false, false},
+      {"Vas 1.009 l", kAdded, {{TspEdit::AddedMass, "4900"}}, true, false},
+      {"fc = fs", kAdded, {{TspEdit::Fc, "29"}}, false, true},
+      {"fc above fs", kAdded, {{TspEdit::Fc, "35"}}, false, true},
+      {"fc 5", kAdded, {{TspEdit::Fc, "5"}}, false, true},
+      {"closed box, fc = fs", kClosed, {{TspEdit::Fc, "29"}}, false, true},
+      {"closed box, fc below fs", kClosed, {{TspEdit::Fc, "20"}}, false, true},
       // A wide closed-box peak gives a low Qec: fc Qec / (fs Qes) below 1 means a negative Vas.
-      {"closed box, wide peak", TspMethod::ClosedBox, {{TspEdit::F1c, "10"}, {TspEdit::F2c, "100"}}, true},
+      {"closed box, wide peak", kClosed, {{TspEdit::F1c, "10"}, {TspEdit::F2c, "100"}}, false, true},
   };
   for (const auto& c : cases) {
-    TspEditTexts t = c.method == TspMethod::AddedMass ? WorkedAddedMass() : WorkedClosedBox();
-    for (const auto& [edit, text] : c.changes) t[static_cast<std::size_t>(edit)] = text;
-    const TspReadouts r = Compute(t, c.method);
-    EXPECT_FALSE(r.applyEnabled) << c.name;
+    const TspReadouts r = Compute(c.method == kAdded ? WorkedAddedMass(c.changes) : WorkedClosedBox(c.changes), c.method);
+    EXPECT_EQ(r.applyEnabled, c.apply) << c.name;
     if (!c.vasGone) continue;
     EXPECT_EQ(std::vector<std::string>({r.vas, r.mms, r.cms, r.bxl, r.rms}),
               std::vector<std::string>({"Vas", "Mms", "Cms", "Bxl", "Rms "}))
@@ -278,10 +266,8 @@ TEST_F(TspModel, ReadingsThatGiveNoVasShowNoVasMassComplianceOrApply) {
   }
 
   // A box resonance a hair above fs leaves almost nothing to divide by.
-  TspEditTexts t = WorkedClosedBox();
-  t[static_cast<std::size_t>(TspEdit::Fc)] = "29,0000001";
-  const TspReadouts r0 = Compute(t, TspMethod::ClosedBox);
-  for (const std::string& text : All(r0)) EXPECT_FALSE(HasNonFinite(text)) << text;
+  for (const std::string& text : All(Compute(WorkedClosedBox({{TspEdit::Fc, "29,0000001"}}), kClosed)))
+    EXPECT_FALSE(HasNonFinite(text)) << text;
 }
 
 TEST_F(TspModel, TakingAllEditsAgainEqualsTypingThemInOrder) {
@@ -294,9 +280,7 @@ TEST_F(TspModel, TakingAllEditsAgainEqualsTypingThemInOrder) {
   m.TakeAll(t);
   EXPECT_TRUE(m.ComputeTspFromImpedance().applyEnabled);
   // And a value typed earlier that the edits no longer show is gone.
-  TspEditTexts empty;
-  empty[static_cast<std::size_t>(TspEdit::AddedMass)] = "10";
-  m.TakeAll(empty);
+  m.TakeAll(With({}, {{TspEdit::AddedMass, "10"}}));
   const TspReadouts r = m.ComputeTspFromImpedance();
   EXPECT_DOUBLE_EQ(m.Stored().fs, 0);
   EXPECT_DOUBLE_EQ(m.Stored().re, 0);
@@ -307,8 +291,7 @@ TEST_F(TspModel, TakingAllEditsAgainEqualsTypingThemInOrder) {
 TEST_F(TspModel, CommitHandsTheShownValuesToTheDriver) {
   ChassisLe = 1234;
   ChassisQms = 2.04;
-  TspEditTexts t = WorkedAddedMass();
-  t[static_cast<std::size_t>(TspEdit::Manufacturer)] = std::string(35, 'M');
+  TspEditTexts t = WorkedAddedMass({{TspEdit::Manufacturer, std::string(35, 'M')}});
   ASSERT_TRUE(Compute(t).applyEnabled);
   ASSERT_TRUE(m.CommitToDriver());
   // Le in microhenry.
@@ -319,17 +302,14 @@ TEST_F(TspModel, CommitHandsTheShownValuesToTheDriver) {
   EXPECT_EQ(ChassisName, "Model");
 
   // Nothing while apply is disabled.
-  t[static_cast<std::size_t>(TspEdit::Model)] = "";
-  EXPECT_FALSE(Compute(t).applyEnabled);
+  EXPECT_FALSE(Compute(With(t, {{TspEdit::Model, ""}})).applyEnabled);
   EXPECT_FALSE(m.CommitToDriver());
   EXPECT_EQ(ChassisName, "Model");
 }
 
 TEST_F(TspModel, CommitKeepsTheDriversInductanceWhileNoneIsShown) {
   ChassisLe = 1234;
-  TspEditTexts t = WorkedAddedMass();
-  t[static_cast<std::size_t>(TspEdit::ZL)] = "5";  // below Re: no inductance
-  const TspReadouts r = Compute(t);
+  const TspReadouts r = Compute(WorkedAddedMass({{TspEdit::ZL, "5"}}));  // below Re: no inductance
   EXPECT_EQ(r.le, "Le");
   ASSERT_TRUE(m.CommitToDriver());
   EXPECT_DOUBLE_EQ(ChassisLe, 1234);
@@ -342,10 +322,8 @@ TEST_F(TspModel, CommitKeepsTheDriversInductanceWhileNoneIsShown) {
   EXPECT_DOUBLE_EQ(ChassisLe, 1234);
 
   // 0.5 mH arrives as 500 microhenry: ZL = sqrt(Re² + (2 pi fL Le)²).
-  t = WorkedAddedMass();
   const double zl = std::sqrt(6.8 * 6.8 + std::pow(2 * kPi * 1000 * 0.0005, 2));
-  t[static_cast<std::size_t>(TspEdit::ZL)] = std::to_string(zl);
-  Compute(t);
+  Compute(WorkedAddedMass({{TspEdit::ZL, std::to_string(zl)}}));
   ASSERT_TRUE(m.CommitToDriver());
   EXPECT_NEAR(ChassisLe, 500, 1e-3);
 }
