@@ -1,12 +1,9 @@
 // The driver's own volume: the five parts against cylinder and frustum volumes worked out by
 // hand, the read-out and the hand-over to the opener, driven through the window's controls.
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <cmath>
 #include <numbers>
-#include <string>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -23,11 +20,8 @@ constexpr double kPi = std::numbers::pi;
 
 // The window's initial dimensions.
 DisplacementInput InitialDimensions() {
-  DisplacementInput in;
-  in.d1 = 300, in.d2 = 270, in.d3 = 50, in.d4 = 120, in.d5 = 140;
-  in.w = 10, in.x = 60, in.y = 40, in.z = 20;
-  in.n = 4, in.s = 130, in.t = 5, in.b = 20;
-  return in;
+  return {.d1 = 300, .d2 = 270, .d3 = 50, .d4 = 120, .d5 = 140, .w = 10, .x = 60, .y = 40, .z = 20,
+          .n = 4, .s = 130, .t = 5, .b = 20};
 }
 
 // Textbook frustum: h/3 (A1 + A2 + sqrt(A1 A2)), in litres from millimetres.

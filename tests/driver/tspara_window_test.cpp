@@ -2,12 +2,8 @@
 // readings of both methods, the language, the method buttons, the box level captions, apply with
 // its message and what it leaves alone, the values taken again at activation, the names, the
 // buttons and bad input.
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -123,12 +119,11 @@ TEST_F(TsparaWindow, BoxLevelStaysAcrossRepaintsUntilTheTextsAreSetAgain) {
   f->RadioButton2->click();
   Type(f->Edit1, "6,8");
   Type(f->Edit12, "34");
-  for (int i = 0; i < 3; ++i) Repaint();
-  EXPECT_EQ(TextsOf({f->Label14, f->Label16}), QStringList({"f1 im Gehäuse bei 15.21 Ohm", "f2 im Gehäuse bei 15.21 Ohm"}));
   // A peak at or below Re, or text that is no number, leaves the captions.
   Type(f->Edit12, "5");
   Type(f->Edit12, "x");
-  EXPECT_EQ(f->Label16->text(), "f2 im Gehäuse bei 15.21 Ohm");
+  for (int i = 0; i < 3; ++i) Repaint();
+  EXPECT_EQ(TextsOf({f->Label14, f->Label16}), QStringList({"f1 im Gehäuse bei 15.21 Ohm", "f2 im Gehäuse bei 15.21 Ohm"}));
 
   // A show sets the texts, and the level comes back at the next Zc.
   f->hide();
@@ -210,9 +205,6 @@ TEST_F(TsparaWindow, PrintHelpAndClose) {
   Show();
   Ttspara* f = form();
   ExpectHelpAndPrint(f->Button3, "QTX_contents0019", f->Button4);
-  AnswerNo();
-  f->Button4->click();
-  EXPECT_EQ(seam.printed.size(), 1);
   f->Button1->click();
   EXPECT_FALSE(f->isVisible());
   Show();
