@@ -138,14 +138,10 @@ TEST_F(TspModel, ResultsOfBothMethodsMeetTheMassSpringRelations) {
 }
 
 TEST_F(TspModel, NominalImpedanceFollowsThisWindowsBrackets) {
-  const struct {
-    const char* re;
-    const char* shown;
-  } cases[] = {{"2,4", " 3"}, {"2,5", " 4"}, {"3,2", " 4"}, {"4,0", " 6"}, {"4,5", " 6"},
-               {"4,6", " 8"}, {"6,4", " 8"}, {"8,0", "11"}, {"10", "14"}};
-  for (const auto& c : cases) {
-    m.Take(TspEdit::Re, c.re);
-    EXPECT_EQ(m.ComputeTspFromImpedance().impedance, std::string("Impedanz Z ca. ") + c.shown + " Ohm") << c.re;
+  for (auto [re, shown] : {std::pair{"2,4", " 3"}, {"2,5", " 4"}, {"3,2", " 4"}, {"4,0", " 6"}, {"4,5", " 6"},
+                           {"4,6", " 8"}, {"6,4", " 8"}, {"8,0", "11"}, {"10", "14"}}) {
+    m.Take(TspEdit::Re, re);
+    EXPECT_EQ(m.ComputeTspFromImpedance().impedance, std::string("Impedanz Z ca. ") + shown + " Ohm") << re;
   }
   m.Take(TspEdit::Re, "0");
   EXPECT_EQ(m.ComputeTspFromImpedance().impedance, "Z");
@@ -154,12 +150,10 @@ TEST_F(TspModel, NominalImpedanceFollowsThisWindowsBrackets) {
 
 TEST_F(TspModel, EditsTakeTheirValuesByTheirOwnRules) {
   // Re: a text that is no number leaves it; a number <= 0 clears it.
-  m.Take(TspEdit::Re, "6,8");
-  m.Take(TspEdit::Re, "abc");
-  EXPECT_DOUBLE_EQ(m.Stored().re, 6.8);
-  m.Take(TspEdit::Re, "-1");
-  EXPECT_DOUBLE_EQ(m.Stored().re, 0);
-  m.Take(TspEdit::Re, "6.8");
+  for (auto [text, re] : {std::pair{"6,8", 6.8}, {"abc", 6.8}, {"-1", 0.0}, {"6.8", 6.8}}) {
+    m.Take(TspEdit::Re, text);
+    EXPECT_DOUBLE_EQ(m.Stored().re, re) << text;
+  }
 
   // fs: three label states.
   m.Take(TspEdit::Fs, "10");
@@ -189,14 +183,12 @@ TEST_F(TspModel, EditsTakeTheirValuesByTheirOwnRules) {
   m.Take(TspEdit::FL, "");
   EXPECT_DOUBLE_EQ(m.Stored().fL, 0);
 
-  // Zc only above Re; no number clears it.
+  // Zc only above Re, the box level sqrt(Zc Re) in the captions; no number clears it.
   EXPECT_TRUE(m.Take(TspEdit::Zc, "34"));
   EXPECT_FALSE(m.Take(TspEdit::Zc, "6,8"));
   EXPECT_DOUBLE_EQ(m.Stored().zc, 34);
-  const auto level = m.BoxLevel();
-  ASSERT_TRUE(level);
-  EXPECT_EQ(level->f1, "f1 im Gehäuse bei 15.21 Ohm");
-  EXPECT_EQ(level->f2, "f2 im Gehäuse bei 15.21 Ohm");
+  ASSERT_TRUE(m.BoxLevel());
+  EXPECT_EQ(m.BoxLevel()->f1 + m.BoxLevel()->f2, "f1 im Gehäuse bei 15.21 Ohmf2 im Gehäuse bei 15.21 Ohm");
   EXPECT_FALSE(m.Take(TspEdit::Zc, "-"));
   EXPECT_DOUBLE_EQ(m.Stored().zc, 0);
   EXPECT_FALSE(m.BoxLevel());
