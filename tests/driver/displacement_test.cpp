@@ -33,22 +33,16 @@ double CylinderLitres(double d, double h) { return kPi * d * d / 4 * h * 1e-6; }
 
 TEST(DisplacementModel, InitialDimensionsGiveTheFivePartsWorkedOutByHand) {
   const DisplacementResult r = ComputeDisplacementVolume(InitialDimensions());
-  // Flange pi/4 300^2 10 = 706858 mm^3; cone pi/12 (270^2 + 50^2 + 270 50) 60 = 1396439 mm^3;
+  // Flange pi/4 300^2 10 = 706858 mm^3; cone pi/12 (270^2 + 50^2 + 270 50) 60 = 1396438 mm^3;
   // magnet pi/4 120^2 20 = 226195 mm^3; ring pi/4 140^2 20 = 307876 mm^3; bridges 4 130 20 5.
-  EXPECT_NEAR(r.flange, 0.70686, 5e-6);
-  EXPECT_NEAR(r.cone, 1.39644, 5e-6);
-  EXPECT_NEAR(r.magnet, 0.22619, 5e-6);
-  EXPECT_NEAR(r.ring, 0.30788, 5e-6);
-  EXPECT_NEAR(r.bridges, 0.05200, 1e-12);
-  EXPECT_NEAR(r.total, 2.68937, 2e-5);
-  EXPECT_TRUE(r.valid);
+  const double have[] = {r.flange, r.cone, r.magnet, r.ring, r.bridges, r.total};
+  const double want[] = {0.706858, 1.396438, 0.226195, 0.307876, 0.052, 2.689367};
+  for (int i = 0; i < 6; ++i) EXPECT_NEAR(have[i], want[i], 5e-7) << "part " << i;
   EXPECT_EQ(DisplacementVolumeText(r), "V=2,69 Liter");
-  EXPECT_EQ(DisplacementAcceptText(r), "2,69");
-  ASSERT_TRUE(DisplacementAcceptVolume(r));
-  EXPECT_DOUBLE_EQ(*DisplacementAcceptVolume(r), r.total);
+  EXPECT_EQ(DisplacementAcceptVolume(r), r.total);
 }
 
-TEST(DisplacementModel, ConeIsAFrustumBetweenCylinderAndPointedCone) {
+TEST(DisplacementModel, ConeIsAFrustumAndTheMagnetUsesTheDifferenceOfYAndZ) {
   DisplacementInput in = InitialDimensions();
   EXPECT_NEAR(ComputeDisplacementVolume(in).cone, FrustumLitres(270, 50, 60), 1e-12);
   // Equal diameters make it a cylinder, a zero coil diameter a pointed cone (a third of it).
@@ -59,16 +53,10 @@ TEST(DisplacementModel, ConeIsAFrustumBetweenCylinderAndPointedCone) {
   // Nothing checks that the coil fits inside the membrane: the formula is symmetric.
   in.d2 = 50, in.d3 = 270;
   EXPECT_NEAR(ComputeDisplacementVolume(in).cone, FrustumLitres(270, 50, 60), 1e-12);
-}
 
-TEST(DisplacementModel, MagnetUsesTheDifferenceOfYAndZEitherWay) {
-  DisplacementInput in = InitialDimensions();
-  const double forward = ComputeDisplacementVolume(in).magnet;
-  std::swap(in.y, in.z);  // y = 20, z = 40
-  const DisplacementResult swapped = ComputeDisplacementVolume(in);
-  EXPECT_DOUBLE_EQ(swapped.magnet, forward);
-  EXPECT_NEAR(swapped.magnet, CylinderLitres(120, 20), 1e-12);
-  EXPECT_NEAR(swapped.ring, CylinderLitres(140, 40), 1e-12);
+  std::swap(in.y, in.z);  // y = 20, z = 40: the magnet keeps |y - z|, the ring takes y
+  EXPECT_NEAR(ComputeDisplacementVolume(in).magnet, CylinderLitres(120, 20), 1e-12);
+  EXPECT_NEAR(ComputeDisplacementVolume(in).ring, CylinderLitres(140, 40), 1e-12);
   in.y = in.z;
   EXPECT_EQ(ComputeDisplacementVolume(in).magnet, 0.0);
 }
@@ -101,16 +89,11 @@ TEST(DisplacementModel, NegativeInputDropsOnlyThePartsThatUseIt) {
 }
 
 TEST(DisplacementModel, ReadsTheThirteenTextsInEditOrder) {
-  const DisplacementInput in = ReadDisplacementInput(
-      {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
-  const double got[] = {in.d1, in.d2, in.d3, in.d4, in.d5, in.w, in.x, in.y, in.z, in.n, in.s, in.t, in.b};
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(got[i], i + 1) << "field " << i;
-
-  const DisplacementInput odd =
-      ReadDisplacementInput({"2,5", "-7.5", "abc", "", "-", "1e999", "007", "0,5", " 3", "4", "5", "6", "7"});
   // "abc", "", "-", "1e999", "007" and a leading blank are no numbers.
-  EXPECT_EQ((std::vector<double>{odd.d1, odd.d2, odd.d3, odd.d4, odd.d5, odd.w, odd.x, odd.y, odd.z}),
-            (std::vector<double>{2.5, -7.5, 0, 0, 0, 0, 0, 0.5, 0}));
+  const DisplacementInput in =
+      ReadDisplacementInput({"2,5", "-7.5", "abc", "", "-", "1e999", "007", "0,5", " 3", "10", "11", "12", "13"});
+  EXPECT_EQ((std::vector<double>{in.d1, in.d2, in.d3, in.d4, in.d5, in.w, in.x, in.y, in.z, in.n, in.s, in.t, in.b}),
+            (std::vector<double>{2.5, -7.5, 0, 0, 0, 0, 0, 0.5, 0, 10, 11, 12, 13}));
 }
 
 TEST(DisplacementModel, VolumesFormatWithoutCuttingAndNonFiniteOnesAreRefused) {
