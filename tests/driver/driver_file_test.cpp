@@ -154,11 +154,9 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
     seam.messages.clear();
     Open(path);
     ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QString::fromUtf8(c.message))) << seam.messages[0].toStdString();
-    EXPECT_TRUE(seam.messages[0].contains(QString::fromStdString(path)));
-    EXPECT_EQ(EditTexts(), before);
-    EXPECT_EQ(Status(), status);
-    EXPECT_TRUE(form()->Button7->isEnabled());
+    const QString message = seam.messages[0];
+    EXPECT_TRUE(message.contains(QString::fromUtf8(c.message)) && message.contains(path.c_str())) << message.toStdString();
+    EXPECT_TRUE(EditTexts() == before && Status() == status && form()->Button7->isEnabled());
     EXPECT_EQ(form()->OpenedFileName(), QString::fromStdString(good));
   }
 }
