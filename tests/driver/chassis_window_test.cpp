@@ -44,12 +44,6 @@ class ChassisWindow : public WindowTest<TChassisform, &forms::Chassisform> {
         << after;
     EXPECT_EQ(f->BitBtn1->isEnabled(), r.valid) << after;
   }
-  void Restart() {
-    DestroyForms();
-    started = false;
-    ResetCommittedDriver();
-    StartProgram();
-  }
 };
 
 TEST_F(ChassisWindow, ShowAndEveryKeystrokeShowTheModelsReadouts) {
@@ -97,7 +91,7 @@ TEST_F(ChassisWindow, QCalculatorButtonsWriteTheModelsResultOrLeaveTheEdit) {
   EXPECT_EQ(f->Edit11->text(), "5.0");  // the estimate's Qms
 }
 
-TEST_F(ChassisWindow, ResetPutsTheBuiltInDriverIntoTheEditsAndCancelOrEscTheCommittedOne) {
+TEST_F(ChassisWindow, ResetPutsTheBuiltInDriverIntoTheEditsAndCancelTheCommittedOne) {
   Show();
   TChassisform* f = form();
   for (QLineEdit* e : EditList()) Type(e, "x");
@@ -110,13 +104,6 @@ TEST_F(ChassisWindow, ResetPutsTheBuiltInDriverIntoTheEditsAndCancelOrEscTheComm
   EXPECT_FALSE(f->isVisible());
   EXPECT_EQ(Edits(), QStringList(kBuiltIn).replaceInStrings("0,410", "0,300"));
   EXPECT_DOUBLE_EQ(ChassisQts, 0.3);
-
-  Show();
-  Type(f->Edit1, "0,4");
-  QApplication::setActiveWindow(f);
-  QTest::keyClick(f->Edit1, Qt::Key_Escape);
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_EQ(f->Edit1->text(), "0,300");
 }
 
 TEST_F(ChassisWindow, OkCommitsWritesTheSettingsAndARestartLoadsEveryTypedDigit) {
@@ -137,7 +124,9 @@ TEST_F(ChassisWindow, OkCommitsWritesTheSettingsAndARestartLoadsEveryTypedDigit)
             "\r\n[Chassis]\r\nmanufactor=B\xE4sse & Co\r\nname=TW 22 (4 Ohm)\r\nQts=0,38\r\nQes=0,45\r\nQms=6\r\n"
             "Vas=80,3456789\r\nfs=33,5\r\nRe=3,3\r\ndia=21\r\nvol=0,000001\r\nLe=950\r\n");
 
-  Restart();
+  DestroyForms(), ResetCommittedDriver();  // a restart
+  started = false;
+  StartProgram();
   EXPECT_EQ((std::vector<double>{ChassisQts, ChassisQes, ChassisQms, ChassisVas, ChassisFs, ChassisRe, ChassisDia,
                                  ChassisVol, ChassisLe}),
             (std::vector<double>{0.38, 0.45, 6, 80.3456789, 33.5, 3.3, 21, 0.000001, 950}));

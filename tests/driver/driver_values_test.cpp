@@ -1,6 +1,5 @@
-// The driver model: the worked read-outs of the built-in driver, textbook relations that must hold
-// for any driver (so a wrong constant is caught, not restated), the guards, text that is no
-// number, the Q calculators, the imperial read-outs and the commit.
+// The driver model: worked read-outs, textbook relations that must hold for any driver (so a wrong
+// constant is caught, not restated), the guards, bad text, the Q calculators and the commit.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -121,7 +120,6 @@ TEST_F(DriverValues, NominalImpedanceFollowsTheDcResistance) {
     d.re = re;
     EXPECT_EQ(Compute(d).impedance, std::string("Ohm ( Z= ") + z + " Ohm )") << re;
   }
-  EXPECT_DOUBLE_EQ(ChassisZ, 1.3 * 16);
   Driver d = kDefault;
   d.re = "0,4";
   EXPECT_EQ(Compute(d).impedance, "Ohm ");
@@ -140,8 +138,6 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_DOUBLE_EQ(WorkQmsCalc, lastQms);
   // Rms still uses the last computed Qms.
   EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);
-  d.qes = "0,3";
-  EXPECT_EQ(Compute(d).qmsCalc, "? Qms (Qes > Qts ! )");
 
   d = kDefault;
   d.fs = "5,0";  // the guards are strict

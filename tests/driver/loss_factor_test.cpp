@@ -1,6 +1,5 @@
-// The loss factor of a built vented box: the worked example, the reference case of the built-in
-// driver (worked out by hand from fb² = fl² + fh² - fc² and fb fsb = fl fh), the chain of
-// fallbacks, the check figure without a real value, long numbers and text that is no number.
+// The loss factor of a built vented box: worked examples, the tuning relations fb² = fl² + fh² - fc²
+// and fb fsb = fl fh, the chain of fallbacks, long numbers and text that is no number.
 #include <cmath>
 
 #include "TestSupport.h"
