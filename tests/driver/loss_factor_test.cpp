@@ -85,6 +85,7 @@ TEST_F(LossFactorModel, EachFailedStepFallsBackFromThereOn) {
   } cases[] = {
       {"Qes not above Qts", QlEdit::Qes, "0,30", "Qmsb", "", "Ql ", "fb/fm ", "tol. in %"},
       {"Qms not above Qts", QlEdit::Qms, "0,30", "Qmsb", "", "Ql ", "fb/fm ", "tol. in %"},
+      {"no Rm", QlEdit::Rm, "", "Qmsb", "", "Ql ", "fb/fm ", "tol. in %"},
       {"Rm = Re", QlEdit::Rm, "3,5", "Qmsb = 4.192", "0.128", "Ql ", "fb/fm ", "tol. in %"},
       {"Rm below Re", QlEdit::Rm, "2", "Qmsb = 4.192", "0.128", "Ql ", "fb/fm ", "tol. in %"},
       {"no resonance: Qs scaled to 0", QlEdit::Fs, "", "Qmsb = 0.000", "0.128", "Ql ", "fb/fm ", "tol. in %"},
