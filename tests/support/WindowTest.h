@@ -119,6 +119,10 @@ class WindowTest : public WindowsTest {
       Type(edit, kept);
     }
   }
+  void TypeIntoEach(const QList<QLineEdit*>& edits, const QStringList& texts,
+                    const std::function<void(const QString&)>& check = {}) {
+    for (QLineEdit* edit : edits) TypeIntoEach({edit}, texts, check);
+  }
 };
 
 }  // namespace velomare::test
