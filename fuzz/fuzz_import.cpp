@@ -30,8 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     view.bars = mode < 2 ? ComparisonBars{} : ComparisonBars{100, 300, -40, 6};
     const ComparisonDrawing d = ComputeComparisonDrawing(view);
     if (d.listed != 1 || !d.scales) std::abort();
-    for (const ComparisonItem& item : d.items)
+    for (const ComparisonItem& item : d.items) {
+      // The driver's label is the file's own text (a "Banana" speaker, say); only numbers count.
+      const std::string& label = read.header.DriverLabel;
+      if (!label.empty() && item.text.size() >= label.size() &&
+          item.text.compare(item.text.size() - label.size(), label.size(), label) == 0)
+        continue;
       if (item.text.find("nan") != std::string::npos || item.text.find("inf") != std::string::npos) std::abort();
+    }
     ComparisonCursorCaption(*d.scales, 400, 300, view.english);
   }
   return 0;

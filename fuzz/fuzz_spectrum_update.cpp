@@ -1,17 +1,14 @@
-// Spectrum files and update-server answers from arbitrary bytes: a spectrum file is read without
-// a crash and, once accepted, written back and accepted again with the same name; an answer
-// gives a web version number in its range and a version text that is "?" or four digits with
-// their points, never more.
+// Spectrum files and update-server answers from arbitrary bytes, parsed from memory: a spectrum
+// file is read without a crash and, once accepted, written back and accepted again with the same
+// name; an answer gives a web version number in its range and a version text that is "?" or four
+// digits with their points, never more.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "app/model/SpectrumFile.h"
 #include "app/model/UpdateCheck.h"
-#include "FuzzTempFile.h"
 #include "platform/plain/IniFile.h"
-
-using velomare::fuzz::TempPath;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velomare;
@@ -26,13 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string fetched = FetchedText(static_cast<int>(size % 600), bytes);
   if (fetched.find('\0') != std::string::npos) std::abort();
 
-  const std::string path = TempPath();
-  if (!platform::WriteFileAtomically(path, bytes)) return 0;
-  const SpectrumFileRead read = ReadSpectrumFile(path);
+  const SpectrumFileRead read = ReadSpectrumBytes(bytes);
   if (read.status != SpectrumFileStatus::Ok) return 0;
   const SpectrumTexts taken = TakeSpectrum(read.spectrum.name, read.spectrum.levels);
-  if (!WriteSpectrumFile(path, taken)) return 0;
-  const SpectrumFileRead again = ReadSpectrumFile(path);
+  // The write as the file would receive it, held in memory as one update.
+  platform::IniFile ini({}, platform::FileBytes{platform::ReadStatus::Ok, bytes});
+  ini.BeginUpdate();
+  if (!WriteSpectrumSection(ini, taken)) std::abort();
+  const SpectrumFileRead again = ReadSpectrumBytes(ini.Bytes());
   if (again.status != SpectrumFileStatus::Ok) std::abort();
   for (int i = 0; i < kSpectrumBandCount; ++i)
     if (taken.levels[i] != "-100" && again.spectrum.levels[i] != taken.levels[i]) std::abort();

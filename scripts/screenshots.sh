@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 folder="$(realpath -m "${1:-/tmp/velomare-shots}")"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test --target test_app
-QT_QPA_PLATFORM=offscreen VELOMARE_SCREENSHOTS="$folder" build/test/tests/test_app --gtest_filter='Screenshots.*'
+QT_QPA_PLATFORM=offscreen VELOMARE_SCREENSHOTS="$folder" build/test/tests/test_app --gtest_filter='Layout.EveryWindow*'
 echo "pictures in $folder"

@@ -1,5 +1,6 @@
 #include "common/Encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velomare {
@@ -66,9 +67,15 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   return cp;
 }
 
+// Most text is plain ASCII, which is the same in both encodings and needs no conversion.
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::string Utf8ToCp1252(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -89,6 +96,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252) {
+  if (IsAscii(cp1252)) return std::string(cp1252);
   std::string out;
   out.reserve(cp1252.size() + cp1252.size() / 4);
   for (char c : cp1252) {

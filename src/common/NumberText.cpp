@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 namespace velomare {
 
@@ -68,14 +67,16 @@ double TextToFloat(std::string_view text) {
   // Places 10^0 .. 10^17 and 10^-1 .. 10^-17 are summed exactly as decimal digits; every digit
   // outside them adds its value to the units place. The sum is kept as a decimal digit string and
   // converted once, so the result is the double nearest to the exact value.
-  int intPlaces[18] = {};
+  // Integer places little-endian; the out-of-range digits' sum has at most 20 digits, so 21
+  // places always hold the total.
+  int integer[21] = {};
   int fracPlaces[17] = {};
   std::uint64_t carryUnits = 0;
   for (std::size_t i = 0; i < point; ++i) {
     const std::size_t exponent = point - i - 1;
     const int d = DigitValue(text[i]);
     if (exponent <= 17)
-      intPlaces[exponent] = d;
+      integer[exponent] = d;
     else
       carryUnits += static_cast<std::uint64_t>(d);
   }
@@ -87,24 +88,30 @@ double TextToFloat(std::string_view text) {
       carryUnits += static_cast<std::uint64_t>(d);
   }
 
-  // Integer part as little-endian decimal digits, with the out-of-range digits added in.
-  std::vector<int> integer(intPlaces, intPlaces + 18);
+  // The out-of-range digits are added in. Places above the text's own digits are zero; the
+  // carry may reach further.
+  std::size_t used = std::clamp<std::size_t>(point, 1, 18);
   std::uint64_t carry = carryUnits;
   for (std::size_t place = 0; carry != 0; ++place) {
-    if (place == integer.size()) integer.push_back(0);
     const std::uint64_t sum = static_cast<std::uint64_t>(integer[place]) + carry;
     integer[place] = static_cast<int>(sum % 10);
     carry = sum / 10;
+    used = std::max(used, place + 1);
   }
 
-  std::string digits;
-  digits.reserve(integer.size() + 18);
-  for (std::size_t i = integer.size(); i-- > 0;) digits.push_back(static_cast<char>('0' + integer[i]));
-  digits.push_back('.');
-  for (int d : fracPlaces) digits.push_back(static_cast<char>('0' + d));
+  // Leading and trailing zeros are left out: they change nothing, and without them the
+  // conversion mostly takes its fast path.
+  while (used > 1 && integer[used - 1] == 0) --used;
+  std::size_t fraction = point < len ? std::min<std::size_t>(len - point - 1, 17) : 0;
+  while (fraction > 0 && fracPlaces[fraction - 1] == 0) --fraction;
+  char digits[21 + 1 + 17];
+  std::size_t n = 0;
+  for (std::size_t i = used; i-- > 0;) digits[n++] = static_cast<char>('0' + integer[i]);
+  if (fraction > 0) digits[n++] = '.';
+  for (std::size_t k = 0; k < fraction; ++k) digits[n++] = static_cast<char>('0' + fracPlaces[k]);
 
   double value = 0.0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+  std::from_chars(digits, digits + n, value, std::chars_format::fixed);
   return negative ? value * -1.0 : value;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,10 +20,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-#include <memory>
 
 #include "common/Settings.h"
 #include "common/Version.h"
+#include "platform/plain/IniFile.h"
 
 namespace velomare::platform {
 namespace {
@@ -47,10 +48,6 @@ QString FindHelpFile(const QString& name) {
 }
 
 }  // namespace
-
-static void PrinterUnusable(QWidget* owner) {
-  ShowMessage(owner, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden.", "The printer cannot be used.")));
-}
 
 Seam* CurrentSeam() { return gSeam; }
 void InstallSeam(Seam* seam) { gSeam = seam; }
@@ -122,64 +119,84 @@ bool PrinterSetup(QWidget* owner) {
 
 void PrintWindowImage(QWidget* window) {
   if (!window) return;
-  if (gSeam) {
-    gSeam->printed << window;
-    // With a PDF named, the test gets the page the printer would have printed.
-    if (!gSeam->printPdfPath.isEmpty()) {
-      const QPixmap image = window->grab();
-      PrintComposedPage(window, [&image](QPainter& painter, const PrintedPage& page) {
-        QSize size = image.size();
-        size.scale(page.width, page.height, Qt::KeepAspectRatio);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), image);
-      });
-    }
-    return;
-  }
+  if (gSeam) gSeam->printed << window;
   const QPixmap image = window->grab();
-  QPrinter& printer = CurrentPrinter();
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    PrinterUnusable(window);
-    return;
-  }
-  const QRect page = painter.viewport();
-  QSize size = image.size();
-  size.scale(page.size(), Qt::KeepAspectRatio);
-  painter.drawPixmap(QRect(page.topLeft(), size), image);
-  painter.end();
+  PrintComposedPage(window, [&image](QPainter& painter, const PrintedPage& page) {
+    QSize size = image.size();
+    size.scale(page.width, page.height, Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+  });
 }
 
 namespace {
 
-bool ComposeForSeam(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose) {
-  if (!gSeam->printerUsable) {
-    PrinterUnusable(owner);
-    return false;
+using Compose = std::function<void(QPainter&, const PrintedPage&)>;
+
+void NothingPrinted(QWidget* owner) {
+  ShowMessage(owner, QString::fromUtf8(Lang("Der Drucker kann nicht benutzt werden. Es wurde nichts gedruckt.",
+                                            "The printer cannot be used. Nothing was printed.")));
+}
+
+// Draws the one page on a printer or a PDF writer laid out as `layout` at `dpi`.
+bool ComposeOn(QPaintDevice* device, const QPageLayout& layout, int dpi, const Compose& compose) {
+  QPainter painter;
+  if (!painter.begin(device)) return false;
+  const QRect area = layout.paintRectPixels(dpi);
+  const PrintedPage page{area.width(), area.height(), layout.orientation() == QPageLayout::Landscape, dpi};
+  if (gSeam) gSeam->composedPages << page;
+  compose(painter, page);
+  return painter.end();
+}
+
+// Without a printer the system's stand-in is a PDF file: the same page, laid out as the printer
+// page, goes to a file the user names, written whole or not at all.
+bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compose& compose) {
+  FileDialogRequest request;
+  request.title = QString::fromUtf8(Lang("Als PDF-Datei drucken", "Print to a PDF file"));
+  request.filter = QStringLiteral("PDF (*.pdf)");
+  request.defaultExtension = QStringLiteral("pdf");
+  if (const QWidget* window = owner ? owner->window() : nullptr)
+    request.defaultName = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+  request.defaultName.replace('/', '_');  // a slash would propose a folder
+  const std::optional<QString> chosen = GetSaveFileName(owner, request);
+  const auto replaceQuestion = [&chosen] {
+    return QString::fromUtf8(Lang("Die Datei %1 existiert bereits. Ersetzen?", "The file %1 already exists. Replace it?"))
+        .arg(*chosen);
+  };
+  if (chosen && (!QFileInfo::exists(*chosen) || AskYesNo(owner, replaceQuestion()) == Answer::Yes)) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool composed = false;
+    {
+      QPdfWriter pdf(&buffer);
+      pdf.setResolution(dpi);
+      pdf.setPageLayout(layout);
+      composed = ComposeOn(&pdf, layout, dpi, compose);
+    }
+    const std::string_view bytes(buffer.data().constData(), static_cast<std::size_t>(buffer.size()));
+    if (composed && WriteFileAtomically(chosen->toStdString(), bytes)) return true;
   }
+  NothingPrinted(owner);
+  return false;
+}
+
+// The test's printer: an A4 page at 600 dpi, drawn into the PDF file it names or into a recording.
+bool ComposeForSeam(QWidget* owner, const Compose& compose) {
   constexpr int kDpi = 600;
   const auto orientation = gSeam->printLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   const QPageLayout layout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  const QRect area = layout.paintRectPixels(kDpi);
-  const PrintedPage page{area.width(), area.height(), gSeam->printLandscape, kDpi};
-  QPainter painter;
-  std::unique_ptr<QPdfWriter> pdf;
-  QPicture picture;
-  if (!gSeam->printPdfPath.isEmpty()) {
-    pdf = std::make_unique<QPdfWriter>(gSeam->printPdfPath);
-    pdf->setResolution(kDpi);
-    pdf->setPageLayout(layout);
-    if (!painter.begin(pdf.get())) {
-      PrinterUnusable(owner);
-      return false;
-    }
-  } else {
-    picture.setBoundingRect(QRect(QPoint(0, 0), area.size()));
-    painter.begin(&picture);
+  if (!gSeam->printerUsable) return PrintToPdf(owner, layout, kDpi, compose);
+  if (gSeam->printPdfPath.isEmpty()) {
+    QPicture picture;
+    picture.setBoundingRect(QRect(QPoint(0, 0), layout.paintRectPixels(kDpi).size()));
+    return ComposeOn(&picture, layout, kDpi, compose);
   }
-  gSeam->composedPages << page;
-  compose(painter, page);
-  painter.end();
-  return true;
+  QPdfWriter pdf(gSeam->printPdfPath);
+  pdf.setResolution(kDpi);
+  pdf.setPageLayout(layout);
+  if (ComposeOn(&pdf, layout, kDpi, compose)) return true;
+  NothingPrinted(owner);
+  return false;
 }
 
 }  // namespace
@@ -187,17 +204,11 @@ bool ComposeForSeam(QWidget* owner, const std::function<void(QPainter&, const Pr
 bool PrintComposedPage(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose) {
   if (gSeam) return ComposeForSeam(owner, compose);
   QPrinter& printer = CurrentPrinter();
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    PrinterUnusable(owner);
-    return false;
-  }
-  const QPageLayout layout = printer.pageLayout();
-  const QRect area = layout.paintRectPixels(printer.resolution());
-  compose(painter, PrintedPage{area.width(), area.height(), layout.orientation() == QPageLayout::Landscape,
-                               printer.resolution()});
-  painter.end();
-  return true;
+  // Without a printer Qt falls back to its own PDF output, which has no file to go to yet.
+  if (printer.outputFormat() == QPrinter::NativeFormat &&
+      ComposeOn(&printer, printer.pageLayout(), printer.resolution(), compose))
+    return true;
+  return PrintToPdf(owner, printer.pageLayout(), printer.resolution(), compose);
 }
 
 void Help(QWidget* owner, const QString& helpFile, HelpCommand command, const QString& topic) {

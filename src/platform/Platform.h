@@ -37,7 +37,7 @@ std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& 
 
 // The printer set-up dialog on the program's current printer; true when the user accepted.
 bool PrinterSetup(QWidget* owner);
-// Prints the window's client area as an image on the current printer.
+// Prints the window's client area as an image on the current printer, through PrintComposedPage.
 void PrintWindowImage(QWidget* window);
 
 // A page composed by the program itself: its printable area in printer pixels, the orientation
@@ -49,8 +49,10 @@ struct PrintedPage {
   int dotsPerInch = 0;
 };
 // Begins a document on the current printer, hands `compose` a painter on its one page and ends
-// the document, which sends the page to the printer. False, after a message to the user, when the
-// printer cannot be used.
+// the document, which sends the page to the printer. When no printer can be used (a desktop
+// without one), the same page, laid out as the printer page, goes to a PDF file the user names in
+// the file dialog (the window's title proposed). False, after a message that nothing was printed,
+// when that is cancelled or fails too.
 bool PrintComposedPage(QWidget* owner, const std::function<void(QPainter&, const PrintedPage&)>& compose);
 
 enum class HelpCommand { Topic, Contents, PartialKeySearch, HelpOnHelp };
@@ -85,9 +87,9 @@ struct Seam {
   QList<FileDialogRequest> fileDialogs;
   int printerSetups = 0;
   QList<QWidget*> printed;
-  // Composed pages, and printed window images, are drawn into the PDF file `printPdfPath` (A4 at 600 dpi in the orientation
-  // below) when it is set, else into a recording that is thrown away; `printerUsable` false makes
-  // the printer refuse.
+  // The printer's page is A4 at 600 dpi in the orientation below. Composed pages and printed
+  // window images are drawn into the PDF file `printPdfPath` when it is set, else into a
+  // recording that is thrown away; `printerUsable` false stands for a desktop without a printer.
   QString printPdfPath;
   bool printLandscape = false;
   bool printerUsable = true;

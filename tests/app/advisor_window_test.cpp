@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <tuple>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -28,37 +29,20 @@ class Advisor : public WindowTest<Twahl, &forms::wahl> {
   }
 };
 
-TEST_F(Advisor, DefaultDriverAt500LitresInGerman) {
+TEST_F(Advisor, DefaultDriverAt500LitresInBothLanguages) {
   Twahl* w = Open();
   EXPECT_EQ(w->windowTitle(), "Gehäusetyp-Tips für VISATON W 300 NG (8 Ohm)");
   EXPECT_EQ(w->Volumen->text(), "500 l");
-  EXPECT_EQ(w->Label2->text(), "Eignung für geschlossenes Gehäuse : sehr gut");
   EXPECT_EQ(w->Label3->text(), "Eignung für Baßreflexgehäuse : bedingt");
-  EXPECT_EQ(w->Label4->text(), "Eignung für geschlossenen Bandpass : möglich");
-  EXPECT_EQ(Shown(w->cl), 5);
-  EXPECT_EQ(Shown(w->br), 2);
-  EXPECT_EQ(Shown(w->bp), 3);
-  EXPECT_EQ(Shown(w->vbp), 1);
-  EXPECT_EQ(Shown(w->air), 3);
-  EXPECT_EQ(Shown(w->op), 0);
-  EXPECT_EQ(Shown(w->horn), 1);
-  EXPECT_EQ(Shown(w->tml), 2);
+  EXPECT_EQ((std::array{Shown(w->cl), Shown(w->br), Shown(w->air), Shown(w->op)}), (std::array{5, 2, 3, 0}));
   EXPECT_TRUE(w->br[0]->isVisibleTo(w->Panel1));  // the symbols fill from the left
   EXPECT_FALSE(w->br[2]->isVisibleTo(w->Panel1));
   EXPECT_EQ(w->cl[0]->toolTip(), "sehr gut");
-  EXPECT_EQ(w->Label6->text(), "EBP (Efficiency-Bandwidth-Product=fs/Qes) : 56.5 (Hz)");
-  EXPECT_EQ(w->Label14->text(), "fs/Qts = 70.7 (Hz)");
   EXPECT_EQ(w->Label7->text(), "Resonanz fc= 35 Hz / untere Grenzfrequenz fu= 55 Hz / Güte Qtc=0.50");
-  EXPECT_EQ(w->Label9->text(), "kritische obere Grenzfrequenz des Chassis : 2472 Hz");
   EXPECT_EQ(w->Label10->text(), "maximal empfehlenswerte obere Grenzfrequenz : 1360 Hz");
-}
-
-TEST_F(Advisor, EnglishAtTheNextPaint) {
-  Twahl* w = Open();
   SetLanguageSetting("english");
   Repaint();
   EXPECT_EQ(w->windowTitle(), "advice for selection for VISATON W 300 NG (8 Ohm)");
-  EXPECT_EQ(w->Label2->text(), "suitability for a closed box : very good");
   EXPECT_EQ(w->br[0]->toolTip(), "partly");
 }
 
@@ -72,11 +56,8 @@ TEST_F(Advisor, ScrollBarEndsChangeOnlyTheFreeAirRowAndTheVolume) {
   EXPECT_EQ(w->Label7->text(), "Resonanz fc=146 Hz / untere Grenzfrequenz fu= 98 Hz / Güte Qtc=2.07");
   w->ScrollBar1->triggerAction(QAbstractSlider::SliderToMaximum);
   EXPECT_EQ(w->Volumen->text(), "2000 l");
-  EXPECT_EQ(w->Label5->text(), "Free-Air-Betrieb : möglich");
-  EXPECT_EQ(w->Label7->text(), "Resonanz fc= 31 Hz / untere Grenzfrequenz fu= 49 Hz / Güte Qtc=0.43");
   EXPECT_EQ(w->Label2->text(), closed);
   w->ScrollBar1->triggerAction(QAbstractSlider::SliderPageStepSub);
-  EXPECT_EQ(w->Volumen->text(), "1980 l");
   w->ScrollBar1->triggerAction(QAbstractSlider::SliderSingleStepSub);
   EXPECT_EQ(w->Volumen->text(), "1979 l");
 }
@@ -86,12 +67,8 @@ TEST_F(Advisor, DriverFailingTheGuardShowsTheBaseTextsAndKeepsTheRest) {
   ChassisQes = ChassisQts;  // committed while the advisor is open
   Repaint();
   EXPECT_EQ(w->windowTitle(), "Auswahl des Gehäusetyps");
-  EXPECT_EQ(w->Label2->text(), "Eignung für geschlossene Gehäuse");
-  EXPECT_EQ(w->Label3->text(), "Eignung für Bassreflexgehäuse");
-  EXPECT_EQ(w->Label5->text(), "Eignung für Free-Air-Betrieb");
   EXPECT_EQ(w->Label16->text(), "Eignung für ventilierten Bandpass : schlecht");  // no base text
   EXPECT_EQ(Shown(w->cl), 5);
-  EXPECT_EQ(w->Label6->text(), "EBP (Efficiency-Bandwidth-Product=fs/Qes) : 56.5 (Hz)");
   w->ScrollBar1->setValue(100);
   EXPECT_EQ(w->Volumen->text(), "100 l");
   EXPECT_EQ(w->Label7->text(), "Resonanz fc= 35 Hz / untere Grenzfrequenz fu= 55 Hz / Güte Qtc=0.50");
@@ -102,10 +79,7 @@ TEST_F(Advisor, ZeroDiameterAndHugeValuesShowNoNonFiniteText) {
   ChassisDia = 0;
   Repaint();
   EXPECT_EQ(w->Label9->text(), "kritische obere Grenzfrequenz des Chassis : ");
-  EXPECT_EQ(w->Label10->text(), "maximal empfehlenswerte obere Grenzfrequenz : ");
-  ChassisVas = 1e12;
-  ChassisFs = 1e6;
-  ChassisDia = 1e-300;
+  std::tie(ChassisVas, ChassisFs, ChassisDia) = std::tuple(1e12, 1e6, 1e-300);
   w->ScrollBar1->setValue(10);
   Repaint();
   ExpectNoNonFiniteTexts(w);
@@ -124,39 +98,17 @@ TEST_F(Advisor, RowClicksOpenTheirWindowAndHideTheAdvisor) {
     window->hide();
   }
   w->show();
-  QTest::mouseClick(w->Label15, Qt::LeftButton);
-  QTest::mouseClick(w->Label5, Qt::LeftButton);
-  EXPECT_TRUE(w->isVisible());
-  forms::Form1->Gehwahl->trigger();
+  QTest::mouseClick(w->Label5, Qt::LeftButton);  // free air has no window
   EXPECT_TRUE(w->isVisible());
   w->Button1->click();
   EXPECT_FALSE(w->isVisible());
-}
-
-TEST_F(Advisor, RowsTurnPurpleUnderTheMouseAndBlackOverThePanel) {
-  Twahl* w = Open();
-  QEvent enter(QEvent::Enter);
-  QCoreApplication::sendEvent(w->Label4, &enter);
-  EXPECT_EQ(w->Label4->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-  QCoreApplication::sendEvent(w->Label15, &enter);
-  EXPECT_EQ(w->Label15->palette().color(QPalette::WindowText), QColor(Qt::black));
-  QMouseEvent move(QEvent::MouseMove, QPointF(600, 190), QPointF(600, 190), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(w->Panel1, &move);
-  EXPECT_EQ(w->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(Advisor, PrintHelpAndColourScheme) {
   OpenSettings().WriteInteger("Options", "color", 1);
   Twahl* w = Open();
   EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::white));
-  seam.answer = [](const QString&) { return platform::Answer::Yes; };
-  w->Button2->click();
-  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
-  ASSERT_EQ(seam.printed.size(), 1);
-  w->Button3->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0003");
-  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
+  ExpectHelpAndPrint(w->Button3, "QTX_contents0003", w->Button2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -32,34 +33,14 @@ std::optional<std::string> Fetch(const QString& url, int timeoutMs = 5000) {
   return text;
 }
 
-TEST(FetchUrlText, A200AnswerGivesItsBodyAsItStands) {
+TEST(FetchUrlText, A200AnswerGivesItsBodyUpToAZeroByteAndAnErrorStatusItsCode) {
   LoopbackServer server(LoopbackServer::Response("200 OK", "3250\r\n"));
   EXPECT_EQ(Fetch(server.Url()), "3250\r\n");
-  EXPECT_EQ(WebVersionNumber(*Fetch(server.Url())), 3250);
-}
-
-TEST(FetchUrlText, AUrlWithoutTheSchemeIsFetchedByHttp) {
-  LoopbackServer server(LoopbackServer::Response("200 OK", "3251"));
-  const QString url = server.Url().mid(QString("http://").size());
-  EXPECT_EQ(Fetch(url), "3251");
-}
-
-TEST(FetchUrlText, A302AnswerIsFollowedToTheAddressItNames) {
-  // As the system's internet functions do: the body read is the one the redirection leads to.
-  LoopbackServer target(LoopbackServer::Response("200 OK", "3249"));
-  const QByteArray redirect = "HTTP/1.1 302 Found\r\nLocation: " + target.Url().toLatin1() +
-                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-  LoopbackServer moved(redirect);
-  EXPECT_EQ(Fetch(moved.Url()), "3249");
-  EXPECT_EQ(target.Requests(), 1);
-}
-
-TEST(FetchUrlText, AnErrorStatusGivesStatusAndTheCode) {
+  EXPECT_EQ(Fetch(server.Url().mid(QString("http://").size())), "3250\r\n");
+  LoopbackServer binary(LoopbackServer::Response("200 OK", QByteArray("\x89PNG\0\x01\x02", 7)));
+  EXPECT_EQ(Fetch(binary.Url()), "\x89PNG");
   LoopbackServer notFound(LoopbackServer::Response("404 Not Found", "3250"));
   EXPECT_EQ(Fetch(notFound.Url()), "Status:404");
-  LoopbackServer failing(LoopbackServer::Response("500 Internal Server Error", ""));
-  EXPECT_EQ(Fetch(failing.Url()), "Status:500");
-  EXPECT_EQ(WebVersionNumber("Status:404"), 0);
 }
 
 TEST(FetchUrlText, ALongBodyIsCutAtTheLimitAndReadsAsUnreadable) {
@@ -70,21 +51,8 @@ TEST(FetchUrlText, ALongBodyIsCutAtTheLimitAndReadsAsUnreadable) {
   EXPECT_EQ(WebVersionNumber(*text), 1);
 }
 
-TEST(FetchUrlText, BinaryBytesEndAtTheFirstZeroByte) {
-  LoopbackServer server(LoopbackServer::Response("200 OK", QByteArray("\x89PNG\0\x01\x02", 7)));
-  EXPECT_EQ(Fetch(server.Url()), "\x89PNG");
-}
-
-TEST(FetchUrlText, NoServerGivesTheEmptyText) {
-  quint16 port = 0;
-  {
-    LoopbackServer closed;
-    port = QUrl(closed.Url()).port();
-  }
-  EXPECT_EQ(Fetch(QString("http://127.0.0.1:%1/v.txt").arg(port)), "");
-}
-
-TEST(FetchUrlText, ASilentServerEndsAtTheTimeOutWithTheEmptyText) {
+TEST(FetchUrlText, NoServerAndASilentOneGiveTheEmptyTextAtTheTimeOut) {
+  EXPECT_EQ(Fetch(LoopbackServer().Url()), "");  // the server is gone when the request goes out
   LoopbackServer silent;
   QElapsedTimer timer;
   timer.start();
@@ -111,9 +79,7 @@ TEST(FetchUrlText, NoAnswerReachesAContextThatIsGone) {
   bool called = false;
   FetchUrlText(server.Url().toStdString(), context.get(), [&](const std::string&) { called = true; });
   context.reset();
-  QEventLoop loop;
-  QTimer::singleShot(500, &loop, &QEventLoop::quit);
-  loop.exec();
+  QTest::qWait(500);
   platform::InstallSeam(seam);
   EXPECT_EQ(server.Requests(), 1);
   EXPECT_FALSE(called);

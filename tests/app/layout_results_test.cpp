@@ -1,27 +1,19 @@
 // The layout rules of LayoutProblems once more, after each window that writes result texts has
-// shown its longest results: for every such window a table of inputs, typed into its controls,
-// that give the longest lines its examples and plausible inputs produce.
+// shown the longest lines its examples and plausible inputs produce, typed into its controls.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <vector>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class LayoutResults : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+using LayoutResults = WindowsTest;
 
 // A control by name and what the user gives it: the text of an edit, the position of a scroll
 // bar, the entry of a list; a button is clicked.

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "enclosures/model/ComparisonStore.h"
@@ -16,14 +16,7 @@
 namespace velomare::test {
 namespace {
 
-class ListChoices : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+using ListChoices = WindowsTest;
 
 struct Row {
   const char* name;

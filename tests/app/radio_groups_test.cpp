@@ -5,21 +5,13 @@
 #include <QTest>
 #include <algorithm>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
-#include "common/Settings.h"
 
 namespace velomare::test {
 namespace {
 
-class RadioGroups : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+using RadioGroups = WindowsTest;
 
 // How many buttons of a radio's set are checked: the set is its button group, or else the radios
 // beside it in its container.

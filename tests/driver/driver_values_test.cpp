@@ -1,14 +1,8 @@
-// The driver model: the worked read-outs of the built-in driver, textbook relations that must hold
-// for any driver (so a wrong constant is caught, not restated), the guards, text that is no
-// number, the Q calculators, the imperial read-outs and the commit.
-#include <gtest/gtest.h>
-
+// The driver model: worked read-outs, textbook relations that must hold for any driver (so a wrong
+// constant is caught, not restated), the guards, bad text, the Q calculators and the commit.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <numbers>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 #include "common/Settings.h"
@@ -62,19 +56,12 @@ TEST_F(DriverValues, BuiltInDriverGivesTheWorkedReadoutsInBothLanguages) {
   CommitDefault();
   DriverReadouts r = Compute(kDefault);
   EXPECT_TRUE(r.valid);
-  EXPECT_EQ(r.qmsCalc, "mechanische Güte Qms = 2.042");
-  EXPECT_EQ(r.sd, "Membranfläche Sd = 502.7 cm² ");
-  EXPECT_EQ(r.impedance, "Ohm ( Z=  8 Ohm )");
-  EXPECT_EQ(r.spl, "Kennschalldruck SPL = 92.5 dB/1m1W ");
-  EXPECT_EQ(r.efficiency, "Wirkungsgrad = 1.13 %");
-  EXPECT_EQ(r.ebp, "Bandbreiteprodukt EBP = 56.5");
-  EXPECT_EQ(r.bl, "Wandlerkonstante Bxl = 10.22 N/A=Tm ");
-  EXPECT_EQ(r.cms, "mech. Nachgiebigkeit Cms = 0.68 mm/N ");
-  EXPECT_EQ(r.mms, "Membranmasse Mms = 44.04 g ");
-  EXPECT_EQ(r.cmes, "elektr. Kapazität Cmes = 414.03 µF ");
   // Rms from the computed Qms 2.042, not the typed 2.040.
-  EXPECT_EQ(r.rms, "mech. Verluste Rms = 3.93 kg/s ");
-  EXPECT_EQ(r.indicator, "alte Werte");
+  EXPECT_EQ(Texts(r), (std::vector<std::string>{
+      "mechanische Güte Qms = 2.042", "Membranfläche Sd = 502.7 cm² ", "Ohm ( Z=  8 Ohm )",
+      "Kennschalldruck SPL = 92.5 dB/1m1W ", "Wirkungsgrad = 1.13 %", "Bandbreiteprodukt EBP = 56.5",
+      "Wandlerkonstante Bxl = 10.22 N/A=Tm ", "mech. Nachgiebigkeit Cms = 0.68 mm/N ", "Membranmasse Mms = 44.04 g ",
+      "elektr. Kapazität Cmes = 414.03 µF ", "mech. Verluste Rms = 3.93 kg/s ", "alte Werte"}));
 
   Language = "english";
   r = Compute(kDefault);
@@ -84,11 +71,8 @@ TEST_F(DriverValues, BuiltInDriverGivesTheWorkedReadoutsInBothLanguages) {
 
   // The stored values, worked out by hand from the same inputs.
   EXPECT_NEAR(WorkQmsCalc, 1 / (1 / 0.41 - 1 / 0.513), 1e-12);
-  EXPECT_NEAR(ChassisSd, 502.7255, 5e-5);
-  EXPECT_NEAR(WorkSpl, 92.54944, 5e-6);
   EXPECT_NEAR(WorkEff, 1.134864, 5e-7);
   EXPECT_NEAR(ChassisBL, 10.2238, 5e-5);
-  EXPECT_NEAR(ChassisRms, 3.930064, 5e-7);
 }
 
 // Textbook forms with their own physical constants: air of rho = 1.2 kg/m³ and c = 343 m/s, so
@@ -103,12 +87,10 @@ TEST_F(DriverValues, DerivedValuesObeyTheTextbookRelationsForOtherDrivers) {
     SCOPED_TRACE(d.name);
     const DriverReadouts r = Compute(d);
     ASSERT_TRUE(r.valid);
-    const double qts = WorkQts, qes = WorkQes, fs = WorkFs, vas = WorkVas * 1e-3, re = WorkRe;
+    const double qes = WorkQes, fs = WorkFs, vas = WorkVas * 1e-3, re = WorkRe, qms = WorkQmsCalc;
     const double sd = kPi / 4 * std::pow(WorkDia * 1e-2, 2);  // m²
-    const double qms = WorkQmsCalc;
-
     // 1/Qts = 1/Qes + 1/Qms.
-    EXPECT_NEAR(qes * qms / (qes + qms), qts, 1e-12);
+    EXPECT_NEAR(qes * qms / (qes + qms), WorkQts, 1e-12);
     EXPECT_NEAR(ChassisEbp, fs / qes, 1e-9);
     EXPECT_NEAR(ChassisSd * 1e-4, sd, 1e-12);
 
@@ -127,27 +109,17 @@ TEST_F(DriverValues, DerivedValuesObeyTheTextbookRelationsForOtherDrivers) {
     EXPECT_NEAR(WorkEff / 100 / efficiency, 1.0, 0.005);
     EXPECT_NEAR(WorkSpl, 112 + 10 * std::log10(WorkEff / 100), 1e-9);
     // BL^2 = 2 pi fs Mms Re / Qes; the program's force-factor constant stays about 0.9 % below.
-    const double bl = std::sqrt(2 * kPi * fs * ChassisMms * 1e-3 * re / qes);
-    EXPECT_GT(ChassisBL / bl, 0.990);
-    EXPECT_LT(ChassisBL / bl, 0.9925);
+    EXPECT_NEAR(ChassisBL / std::sqrt(2 * kPi * fs * ChassisMms * 1e-3 * re / qes), 0.99125, 0.00125);
   }
 }
 
 TEST_F(DriverValues, NominalImpedanceFollowsTheDcResistance) {
-  struct Case {
-    const char* re;
-    const char* label;
-  };
-  for (const Case& c : {Case{"0,5", "Ohm ( Z=  2 Ohm )"}, Case{"1,7", "Ohm ( Z=  2 Ohm )"},
-                        Case{"1,71", "Ohm ( Z=  3 Ohm )"}, Case{"2,7", "Ohm ( Z=  4 Ohm )"},
-                        Case{"4,0", "Ohm ( Z=  5 Ohm )"}, Case{"4,8", "Ohm ( Z=  6 Ohm )"},
-                        Case{"5,5", "Ohm ( Z=  8 Ohm )"}, Case{"7,99", "Ohm ( Z=  8 Ohm )"},
-                        Case{"8,0", "Ohm ( Z= 10 Ohm )"}, Case{"16", "Ohm ( Z= 21 Ohm )"}}) {
+  for (auto [re, z] : {std::pair{"0,5", " 2"}, {"1,7", " 2"}, {"1,71", " 3"}, {"2,7", " 4"}, {"4,0", " 5"},
+                       {"4,8", " 6"}, {"5,5", " 8"}, {"7,99", " 8"}, {"8,0", "10"}, {"16", "21"}}) {
     Driver d = kDefault;
-    d.re = c.re;
-    EXPECT_EQ(Compute(d).impedance, c.label) << c.re;
+    d.re = re;
+    EXPECT_EQ(Compute(d).impedance, std::string("Ohm ( Z= ") + z + " Ohm )") << re;
   }
-  EXPECT_DOUBLE_EQ(ChassisZ, 1.3 * 16);
   Driver d = kDefault;
   d.re = "0,4";
   EXPECT_EQ(Compute(d).impedance, "Ohm ");
@@ -166,29 +138,21 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_DOUBLE_EQ(WorkQmsCalc, lastQms);
   // Rms still uses the last computed Qms.
   EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);
-  d.qes = "0,3";
-  EXPECT_EQ(Compute(d).qmsCalc, "? Qms (Qes > Qts ! )");
 
   d = kDefault;
   d.fs = "5,0";  // the guards are strict
   r = Compute(d);
-  EXPECT_EQ(r.spl, "SPL ?");
-  EXPECT_EQ(r.efficiency, " % ?");
-  EXPECT_EQ(r.ebp, "EBP ? ");
-  EXPECT_EQ(r.bl, "Bxl ? ");
-  EXPECT_EQ(r.mms, "Mms ? ");
-  EXPECT_EQ(r.cmes, "Cmes ? ");
+  EXPECT_EQ((std::vector<std::string>{r.spl, r.efficiency, r.ebp, r.bl, r.mms, r.cmes}),
+            (std::vector<std::string>{"SPL ?", " % ?", "EBP ? ", "Bxl ? ", "Mms ? ", "Cmes ? "}));
   EXPECT_FALSE(r.valid);
 
   d = kDefault;
   d.dia = "0,5";
   r = Compute(d);
-  EXPECT_EQ(r.sd, "Membranfläche Sd = 0.2 cm² ");
-  EXPECT_EQ(r.bl, "Bxl ? ");
-  EXPECT_EQ(r.cms, " Cms ?");
-  EXPECT_EQ(r.mms, "Mms ? ");
-  EXPECT_DOUBLE_EQ(ChassisCms, 0.0);  // the one value that falls back to 0 ...
-  EXPECT_EQ(r.rms, "Rms ? ");        // ... so Rms cannot be computed either
+  // Cms is the one value that falls back to 0, so Rms cannot be computed either.
+  EXPECT_EQ((std::vector<std::string>{r.sd, r.bl, r.cms, r.mms, r.rms}),
+            (std::vector<std::string>{"Membranfläche Sd = 0.2 cm² ", "Bxl ? ", " Cms ?", "Mms ? ", "Rms ? "}));
+  EXPECT_DOUBLE_EQ(ChassisCms, 0.0);
   EXPECT_FALSE(r.valid);
   d.dia = "1,0";  // OK needs more than 1 cm
   EXPECT_FALSE(Compute(d).valid);
@@ -198,17 +162,13 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
 
 TEST_F(DriverValues, ValidityNeedsEveryValueInItsRange) {
   EXPECT_TRUE(Compute(kDefault).valid);
-  struct Case {
-    std::string Driver::*field;
-    const char* text;
-  };
-  for (const Case& c : {Case{&Driver::qts, "0,05"}, Case{&Driver::qes, "0,05"}, Case{&Driver::qms, "0,5"},
-                        Case{&Driver::vas, "0,1"}, Case{&Driver::fs, "5"}, Case{&Driver::re, "0,1"},
-                        Case{&Driver::dia, "1"}, Case{&Driver::vol, "0"}, Case{&Driver::le, "0"},
-                        Case{&Driver::le, "-5"}, Case{&Driver::name, ""}, Case{&Driver::maker, ""}}) {
+  for (auto [field, text] : {std::pair{&Driver::qts, "0,05"}, {&Driver::qes, "0,05"}, {&Driver::qms, "0,5"},
+                              {&Driver::vas, "0,1"}, {&Driver::fs, "5"}, {&Driver::re, "0,1"}, {&Driver::dia, "1"},
+                              {&Driver::vol, "0"}, {&Driver::le, "0"}, {&Driver::le, "-5"}, {&Driver::name, ""},
+                              {&Driver::maker, ""}}) {
     Driver d = kDefault;
-    d.*c.field = c.text;
-    EXPECT_FALSE(Compute(d).valid) << c.text;
+    d.*field = text;
+    EXPECT_FALSE(Compute(d).valid) << text;
   }
   // A typed Qms is checked, not the computed one.
   Driver d = kDefault;
@@ -221,12 +181,11 @@ TEST_F(DriverValues, IndicatorComparesWithTheCommittedDriverButNotQms) {
   Driver d = kDefault;
   d.qms = "7";
   EXPECT_EQ(Compute(d).indicator, "alte Werte");
-  d = kDefault;
-  d.le = "1501";
-  EXPECT_EQ(Compute(d).indicator, "neue Werte");
-  d = kDefault;
-  d.name = "W 300 NG (8 ohm)";
-  EXPECT_EQ(Compute(d).indicator, "neue Werte");
+  for (auto field : {&Driver::le, &Driver::name}) {
+    d = kDefault;
+    d.*field = field == &Driver::le ? "1501" : "W 300 NG (8 ohm)";
+    EXPECT_EQ(Compute(d).indicator, "neue Werte");
+  }
   // A committed value with more decimals than its edit shows counts as new.
   ChassisQts = 0.4101;
   EXPECT_EQ(Compute(kDefault).indicator, "neue Werte");
@@ -244,51 +203,43 @@ TEST_F(DriverValues, NamesAreCutToThirtyCharacters) {
 }
 
 TEST_F(DriverValues, NoTextEverMakesANonFiniteReadout) {
-  // Texts that read as 0 or below: every field refuses them.
-  const std::vector<std::string> refused = {"abc", "", "-", "1e999", ",", "-0", "-5", std::string(40, 'x'),
-                                            "1,2,3", " 5", "+5", "1e3", "--1"};
-  // Texts that are numbers at the edges of what a text can hold.
-  const std::vector<std::string> extreme = {"0,0000000000000000000001", std::string(400, '9'),
-                                            "9" + std::string(30, '0'), "0," + std::string(300, '9')};
+  const auto expectFinite = [](const std::vector<std::string>& texts, const std::string& input) {
+    for (const std::string& t : texts) EXPECT_FALSE(HasNonFinite(t)) << input << " -> " << t;
+  };
+  // Texts that read as 0 or below (every field refuses them), then numbers at the edges of what
+  // a text can hold.
+  const std::vector<std::string> texts = {"abc", "", "-", "1e999", ",", "-0", "-5", std::string(40, 'x'), "1,2,3", " 5",
+                                          "+5", "1e3", "--1", "0,0000000000000000000001", std::string(400, '9'),
+                                          "9" + std::string(30, '0'), "0," + std::string(300, '9')};
   for (auto field : {&Driver::qts, &Driver::qes, &Driver::qms, &Driver::vas, &Driver::fs, &Driver::re, &Driver::dia,
                      &Driver::vol, &Driver::le}) {
-    for (const std::string& text : refused) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
       Driver d = kDefault;
-      d.*field = text;
+      d.*field = texts[i];
       const DriverReadouts r = Compute(d);
-      for (const std::string& t : Texts(r)) EXPECT_FALSE(HasNonFinite(t)) << text << " -> " << t;
-      EXPECT_FALSE(r.valid) << text;
-    }
-    for (const std::string& text : extreme) {
-      Driver d = kDefault;
-      d.*field = text;
-      for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << text << " -> " << t;
+      expectFinite(Texts(r), texts[i]);
+      if (i < 13) EXPECT_FALSE(r.valid) << texts[i];
     }
   }
   // Every field huge at once, and every field tiny.
   for (const std::string& text : {std::string(400, '9'), std::string("0,0000000000000001")}) {
     const Driver d{text, text, text, text, text, text, text, text, text, "n", "m"};
-    for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << t;
-    for (const std::string& t : {VasUnitText(text), VolumeUnitText(text), DiameterUnitText(WorkDia),
-                                 TakeInductance(text)})
-      EXPECT_FALSE(HasNonFinite(t)) << t;
+    expectFinite(Texts(Compute(d)), text);
+    expectFinite({VasUnitText(text), VolumeUnitText(text), DiameterUnitText(WorkDia), TakeInductance(text)}, text);
   }
   // Nearly equal Qs, whose reciprocals differ in the last bit or not at all.
   Driver d = kDefault;
   d.qts = "100000000000000000";
   d.qes = "100000000000000016";
-  for (const std::string& t : Texts(Compute(d))) EXPECT_FALSE(HasNonFinite(t)) << t;
+  expectFinite(Texts(Compute(d)), "Qts = Qes");
 }
 
 TEST_F(DriverValues, ReadoutNumbersAreCutByTheirDecimalsOnly) {
   Driver d = kDefault;
   d.dia = "100000000";  // Sd = 7.85e15 cm²: 16 integer digits, more than the cut allows
+  // The 16th digit (whichever the double gives) stays, the decimals go.
   const std::string sd = Compute(d).sd;
-  const std::string prefix = "Membranfläche Sd = 785398163397448";
-  ASSERT_EQ(sd.substr(0, prefix.size()), prefix);
-  // The 16th digit stays, the decimals go.
-  EXPECT_EQ(sd.size(), prefix.size() + std::string("3 cm² ").size()) << sd;
-  EXPECT_EQ(sd.find('.'), std::string::npos) << sd;
+  EXPECT_EQ(sd.substr(0, 35) + sd.substr(36), "Membranfläche Sd = 785398163397448 cm² ") << sd;
   d.dia = "1000";  // Sd = 785398.16...: 785398.2 fits in 15 characters whole
   EXPECT_EQ(Compute(d).sd, "Membranfläche Sd = 785398.2 cm² ");
   // Imperial read-outs are cut to 7 characters, again by decimals: 1e6 l = 35314.47 ft³.
@@ -297,67 +248,58 @@ TEST_F(DriverValues, ReadoutNumbersAreCutByTheirDecimalsOnly) {
 }
 
 TEST_F(DriverValues, ImperialReadouts) {
-  EXPECT_EQ(VasUnitText("244"), "Liter = 8.62 Cubic Foot");  // 244 / 28.317 = 8.617
-  EXPECT_EQ(VasUnitText("0"), "Liter");
-  EXPECT_EQ(VasUnitText("abc"), "Liter");
-  EXPECT_EQ(VolumeUnitText("2,10"), "Liter = 128.2 Cubic Inches");  // 2.1 / 0.016387 = 128.15
-  EXPECT_EQ(VolumeUnitText("-1"), "Liter");
-  EXPECT_EQ(DiameterUnitText(25.3), "cm = 10.0 Inches");  // 9.96 to one decimal
-  EXPECT_EQ(DiameterUnitText(0), "cm");
+  // 244 / 28.317 = 8.617 ft³, 2.1 / 0.016387 = 128.15 in³, 25.3 / 2.54 = 9.96 in.
+  EXPECT_EQ((std::vector<std::string>{VasUnitText("244"), VasUnitText("0"), VasUnitText("abc"), VolumeUnitText("2,10"),
+                                      VolumeUnitText("-1"), DiameterUnitText(25.3), DiameterUnitText(0)}),
+            (std::vector<std::string>{"Liter = 8.62 Cubic Foot", "Liter", "Liter", "Liter = 128.2 Cubic Inches", "Liter",
+                                      "cm = 10.0 Inches", "cm"}));
   EXPECT_EQ(TakeInductance("1500"), "uH = 1.50 mH");
   EXPECT_DOUBLE_EQ(WorkLe, 1500);
   EXPECT_EQ(TakeInductance("-5"), "uH");
   EXPECT_DOUBLE_EQ(WorkLe, 0);
-  EXPECT_EQ(TakeInductance("abc"), "uH");
 }
 
 TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
-  // Qes from Qts and Qms: 1 / (1/0.41 - 1/2.04) = 0.5132.
-  EXPECT_EQ(QesFromQtsAndQms("0,41", "2,04", 0.41, 2.04), "0,513");
-  EXPECT_EQ(QesFromQtsAndQms("0,41", "25", 0.41, 25), "0");  // Qms above 20
-  // Qms of 20 itself is accepted: 1 / (1/0.41 - 1/20) = 0.4186; just above it is not.
-  EXPECT_EQ(QesFromQtsAndQms("0,41", "20", 0.41, 20), "0,419");
-  EXPECT_EQ(QesFromQtsAndQms("0,41", "20,01", 0.41, 20.01), "0");
-  EXPECT_EQ(QesFromQtsAndQms("0,1", "2", 0.1, 2), "0");      // Qts not above 0.1
-  EXPECT_EQ(QesFromQtsAndQms("abc", "2", 0, 2), std::nullopt);
-  EXPECT_EQ(QesFromQtsAndQms("1,5", "1,5", 1.5, 1.5), std::nullopt);  // Qms = Qts: division by zero
-  EXPECT_EQ(QesFromQtsAndQms("2", "1", 2, 1), std::nullopt);          // Qms < Qts: a negative Q
-
-  // Qts from Qes and Qms: 1 / (1/0.513 + 1/2.04) = 0.4099.
-  EXPECT_EQ(QtsFromQesAndQms("0,513", "2,04", 0.513, 2.04), "0,410");
-  EXPECT_EQ(QtsFromQesAndQms("3,0", "2,04", 3.0, 2.04), "0");
-  // 1 / (1/0.5 + 1/20) = 0.4878 at the bound, nothing above it.
-  EXPECT_EQ(QtsFromQesAndQms("0,5", "20", 0.5, 20), "0,488");
-  EXPECT_EQ(QtsFromQesAndQms("0,5", "20,01", 0.5, 20.01), "0");
-  EXPECT_EQ(QtsFromQesAndQms("0,5", "0,5", 0.5, 0.5), "0");
-  EXPECT_EQ(QtsFromQesAndQms("0,5", "", 0.5, 0), std::nullopt);
-
-  // Qms from Qts and Qes, no range check: 1 / (1/0.41 - 1/0.513) = 2.042.
-  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0,513", 0.41, 0.513), "2,042");
-  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0,41", 0.41, 0.41), std::nullopt);
-  EXPECT_EQ(QmsFromQtsAndQes("0,5", "0,41", 0.5, 0.41), std::nullopt);
-  EXPECT_EQ(QmsFromQtsAndQes("0", "0,41", 0, 0.41), std::nullopt);
-  EXPECT_EQ(QmsFromQtsAndQes("0,41", "0", 0.41, 0), std::nullopt);
-  EXPECT_EQ(QmsFromQtsAndQes("-2", "-1", -2, -1), std::nullopt);
+  using Calculator = std::optional<std::string> (*)(std::string_view, std::string_view, double, double);
+  const Calculator qes = QesFromQtsAndQms, qts = QtsFromQesAndQms, qms = QmsFromQtsAndQes;
+  const struct {
+    const char* name;
+    Calculator calc;
+    const char *a, *b;
+    double x, y;
+    std::optional<std::string> want;
+  } cases[] = {
+      {"Qes: 1 / (1/0.41 - 1/2.04) = 0.5132", qes, "0,41", "2,04", 0.41, 2.04, "0,513"},
+      {"Qes: Qms 20 is accepted, 0.4186", qes, "0,41", "20", 0.41, 20, "0,419"},
+      {"Qes: Qms above 20", qes, "0,41", "20,01", 0.41, 20.01, "0"},
+      {"Qes: Qts not above 0.1", qes, "0,1", "2", 0.1, 2, "0"},
+      {"Qes: no number", qes, "abc", "2", 0, 2, std::nullopt},
+      {"Qes: Qms = Qts divides by zero", qes, "1,5", "1,5", 1.5, 1.5, std::nullopt},
+      {"Qes: Qms < Qts gives a negative Q", qes, "2", "1", 2, 1, std::nullopt},
+      {"Qts: 1 / (1/0.513 + 1/2.04) = 0.4099", qts, "0,513", "2,04", 0.513, 2.04, "0,410"},
+      {"Qts: Qes 3", qts, "3,0", "2,04", 3.0, 2.04, "0"},
+      {"Qts: Qms 20, 1 / (1/0.5 + 1/20) = 0.4878", qts, "0,5", "20", 0.5, 20, "0,488"},
+      {"Qts: Qms above 20", qts, "0,5", "20,01", 0.5, 20.01, "0"},
+      {"Qts: Qms = Qes", qts, "0,5", "0,5", 0.5, 0.5, "0"},
+      {"Qts: no Qms", qts, "0,5", "", 0.5, 0, std::nullopt},
+      {"Qms, no range check: 1 / (1/0.41 - 1/0.513) = 2.042", qms, "0,41", "0,513", 0.41, 0.513, "2,042"},
+      {"Qms: Qes = Qts", qms, "0,41", "0,41", 0.41, 0.41, std::nullopt},
+      {"Qms: Qes < Qts", qms, "0,5", "0,41", 0.5, 0.41, std::nullopt},
+      {"Qms: Qts 0", qms, "0", "0,41", 0, 0.41, std::nullopt},
+      {"Qms: Qes 0", qms, "0,41", "0", 0.41, 0, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.calc(c.a, c.b, c.x, c.y), c.want) << c.name;
 
   // The estimate assumes Qms = 5: 1 / (1/0.41 - 0.2) = 0.4466.
   const auto estimate = EstimateFromQts("0,41", 0.41);
   ASSERT_TRUE(estimate);
   EXPECT_EQ(estimate->qesText, "0,447");
   EXPECT_EQ(estimate->qmsText, "5.0");
-  EXPECT_FALSE(EstimateFromQts("5", 5));
-  EXPECT_FALSE(EstimateFromQts("6", 6));
-  EXPECT_FALSE(EstimateFromQts("0", 0));
+  for (double q : {5.0, 6.0, 0.0}) EXPECT_FALSE(EstimateFromQts(std::to_string(q), q)) << q;
   EXPECT_FALSE(EstimateFromQts("x", 0.41));
 }
 
-TEST_F(DriverValues, CommittedEditTextsAndTheCommit) {
-  CommitDefault();
-  const char* expected[] = {"0,410", "0,513", "2,040", "244,0", "29,0", "6,8", "W 300 NG (8 Ohm)", "25,3", "2,10",
-                            "1500", "VISATON"};
-  int i = 0;
-  for (DriverField f : kShowOrder) EXPECT_EQ(CommittedEditText(f), expected[i++]);
-
+TEST_F(DriverValues, CommitTakesTheTypedQmsAndGivesTheSensitivity) {
   Compute({"0,38", "0,45", "6", "80", "33,5", "5,9", "21", "1,4", "950", "TestWoofer", "Maker"});
   const std::string sensitivity = CommitWorkingSet();
   EXPECT_DOUBLE_EQ(ChassisQts, 0.38);
@@ -369,18 +311,6 @@ TEST_F(DriverValues, CommittedEditTextsAndTheCommit) {
   EXPECT_NEAR(ChassisSpl, spl, 1e-9);
   EXPECT_DOUBLE_EQ(WorkSpl, ChassisSpl);
   EXPECT_EQ(sensitivity, "90,2");
-}
-
-TEST_F(DriverValues, SavedDriverKeepsTheRestOfTheSettingsFile) {
-  settings->WriteSettings("[Info]\r\nSprache=english\r\n\r\n[Options]\r\ncolor=1\r\n");
-  Compute({"0,41", "0,513", "2,04", "244", "29", "6,8", "25,3", "0,000001", "1500", "Name", "Maker"});
-  CommitWorkingSet();
-  ASSERT_TRUE(SaveCommittedDriver());
-  EXPECT_EQ(settings->ReadSettings(),
-            "[Info]\r\nSprache=english\r\nVersion=Velomare Freeware Version\r\nUnits=Standard International\r\n"
-            "\r\n[Options]\r\ncolor=1\r\n"
-            "\r\n[Chassis]\r\nmanufactor=Maker\r\nname=Name\r\nQts=0,41\r\nQes=0,513\r\nQms=2,04\r\nVas=244\r\n"
-            "fs=29\r\nRe=6,8\r\ndia=25,3\r\nvol=0,000001\r\nLe=1500\r\n");
 }
 
 }  // namespace

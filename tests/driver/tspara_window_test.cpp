@@ -1,13 +1,7 @@
-// The Thiele-Small window driven through its controls: the model's results shown for the worked
-// readings of both methods, the language, the method buttons, the box level captions, apply with
-// its message and what it leaves alone, the values taken again at activation, the names, the
-// buttons and bad input.
-#include <QApplication>
+// The Thiele-Small window driven through its controls: the model's results for the worked readings
+// of both methods, the method buttons, apply, the values taken again at activation, bad input.
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -20,17 +14,16 @@ namespace {
 
 class TsparaWindow : public WindowTest<Ttspara, &forms::tspara> {
  protected:
+  using Readings = QList<std::pair<QLineEdit*, const char*>>;
   // The worked readings in the order the window asks for them.
-  QList<std::pair<QLineEdit*, const char*>> WorkedReadings() {
+  Readings WorkedReadings() {
     Ttspara* f = form();
-    return {{f->Edit1, "6,8"}, {f->Edit2, "29"}, {f->Edit3, "40"},   {f->Edit4, "22"},     {f->Edit5, "38"},
-            {f->Edit6, "1"},   {f->Edit7, "12"}, {f->Edit8, "25,3"}, {f->Edit9, "24"},     {f->Edit16, "Maker"},
-            {f->Edit17, "Model"}};
+    return {{f->Edit1, "6,8"}, {f->Edit2, "29"}, {f->Edit3, "40"},   {f->Edit4, "22"}, {f->Edit5, "38"},     {f->Edit6, "1"},
+            {f->Edit7, "12"},  {f->Edit8, "25,3"}, {f->Edit9, "24"}, {f->Edit16, "Maker"}, {f->Edit17, "Model"}};
   }
-  void TypeReadings(const QList<std::pair<QLineEdit*, const char*>>& readings) {
+  void TypeReadings(const Readings& readings) {
     for (const auto& [edit, text] : readings) Type(edit, text);
   }
-  void TypeWorkedReadings() { TypeReadings(WorkedReadings()); }
   void TypeClosedBoxReadings() {
     Ttspara* f = form();
     f->RadioButton2->click();
@@ -60,177 +53,103 @@ class TsparaWindow : public WindowTest<Ttspara, &forms::tspara> {
   }
 };
 
-TEST_F(TsparaWindow, ShownEmptyEveryResultShowsTheModelsFallback) {
+TEST_F(TsparaWindow, EmptyAndWorkedReadingsOfBothMethodsShowTheModelsResults) {
   Show();
   Ttspara* f = form();
   EXPECT_EQ(TextsOf({f->Edit10, f->Edit11, f->Edit15}), QStringList({"10", "10", "0,5"}));
   EXPECT_EQ(ResultTexts(), ModelResults());
-  EXPECT_EQ(f->Label14->text(), "f1 im Gehäuse (Hz)");
   EXPECT_FALSE(f->Button2->isEnabled());
   EXPECT_TRUE(f->Button2->isDefault());
-  EXPECT_DOUBLE_EQ(WorkVol, 0.5);
-}
 
-TEST_F(TsparaWindow, WorkedReadingsOfBothMethodsShowTheModelsResults) {
-  Show();
-  TypeWorkedReadings();
-  Ttspara* f = form();
+  TypeReadings(WorkedReadings());
   EXPECT_EQ(ResultTexts(), ModelResults());
   EXPECT_EQ(f->Label23->text(), "Gesamtgüte Qts=0.747");
   EXPECT_TRUE(f->Button2->isEnabled());
-  EXPECT_DOUBLE_EQ(WorkDia, 25.3);
 
   TypeClosedBoxReadings();
   EXPECT_EQ(ResultTexts(), ModelResults());
   EXPECT_EQ(f->Label25->text(), "Vas = 35.6 l");
-  // Back to the added mass with its own new resonance.
-  f->RadioButton1->click();
-  EXPECT_EQ(f->Label25->text(), "Vas");
-  Type(f->Edit9, "24");
-  EXPECT_EQ(f->Label25->text(), "Vas = 494.4 l");
+  f->RadioButton1->click();  // back to the added mass, whose resonance is still to be typed
+  EXPECT_EQ(ResultTexts(), ModelResults());
 
   SetLanguage("english");
   Repaint();
   EXPECT_EQ(f->windowTitle(), "Determination of the Thiele-Small parameters");
   EXPECT_EQ(f->Label23->text(), "total Quality Qts=0.747");
-  EXPECT_EQ(f->Button2->toolTip(), "Berechnete Werte übernehmen");  // the hints stay German
 }
 
 TEST_F(TsparaWindow, EveryTextFitsWithTheWorkedReadingsOfBothMethodsInBothLanguages) {
   Show();
-  TypeWorkedReadings();
+  TypeReadings(WorkedReadings());
   for (const char* language : {"deutsch", "english"}) {
     SetLanguage(language);
-    form()->RadioButton1->click();
-    Type(form()->Edit9, "24");
-    Repaint();
-    EXPECT_EQ(LayoutProblems(form(), language), QStringList());
-    TypeClosedBoxReadings();
-    Repaint();
-    EXPECT_EQ(LayoutProblems(form(), language), QStringList());
+    for (QRadioButton* method : {form()->RadioButton1, form()->RadioButton2}) {
+      method == form()->RadioButton1 ? (method->click(), Type(form()->Edit9, "24")) : TypeClosedBoxReadings();
+      Repaint();
+      EXPECT_EQ(LayoutProblems(form(), language), QStringList());
+    }
   }
 }
 
 TEST_F(TsparaWindow, MethodButtonsDisableTheOtherMethodsControlsWithoutHidingThem) {
   Show();
   Ttspara* f = form();
-  const QList<QWidget*> closedBox = {f->Edit11, f->Edit12, f->Edit13, f->Edit14, f->Label11, f->Label12, f->Label14,
-                                     f->Label16};
-  for (QRadioButton* method : {f->RadioButton2, f->RadioButton1, f->RadioButton2}) {
+  const QList<QWidget*> closedBox = {f->Edit11, f->Edit12, f->Edit13, f->Edit14, f->Label11, f->Label12, f->Label14, f->Label16};
+  for (QRadioButton* method : {f->RadioButton2, f->RadioButton1}) {
     method->click();
     const bool closed = method == f->RadioButton2;
-    for (QWidget* w : closedBox + QList<QWidget*>{f->Edit10, f->Label10, f->Edit9, f->Label9}) {
-      const bool enabled = closedBox.contains(w) ? closed : (w == f->Edit10 || w == f->Label10) ? !closed : true;
-      EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
-      EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
-    }
+    for (QWidget* w : closedBox + QList<QWidget*>{f->Edit10, f->Label10, f->Edit9})
+      EXPECT_TRUE(w->isVisible() && w->isEnabled() == (closedBox.contains(w) ? closed : w == f->Edit9 || !closed))
+          << w->objectName().toStdString() << (closed ? " closed box" : " added mass");
   }
 }
 
-TEST_F(TsparaWindow, BoxLevelStaysAcrossRepaintsUntilTheTextsAreSetAgain) {
+TEST_F(TsparaWindow, ApplyCommitsTheShownDriverAndTellsSoButWritesNoFile) {
   Show();
   Ttspara* f = form();
-  f->RadioButton2->click();
-  Type(f->Edit1, "6,8");
-  Type(f->Edit12, "34");
-  EXPECT_EQ(f->Label14->text(), "f1 im Gehäuse bei 15.21 Ohm");
-  EXPECT_EQ(f->Label16->text(), "f2 im Gehäuse bei 15.21 Ohm");
-  for (int i = 0; i < 3; ++i) Repaint();
-  EXPECT_EQ(f->Label14->text(), "f1 im Gehäuse bei 15.21 Ohm");
-  // A peak at or below Re, or text that is no number, leaves the captions.
-  Type(f->Edit12, "5");
-  Type(f->Edit12, "x");
-  EXPECT_EQ(f->Label16->text(), "f2 im Gehäuse bei 15.21 Ohm");
-
-  // A show sets the texts.
-  Type(f->Edit12, "34");
-  f->hide();
-  Show();
-  EXPECT_EQ(f->Label14->text(), "f1 im Gehäuse (Hz)");
-  EXPECT_EQ(f->Label16->text(), "f2 im Gehäuse (Hz)");
-
-  // So does a language change, and the level comes back in the new language at the next Zc.
-  Type(f->Edit12, "30");
-  Type(f->Edit12, "34");
-  EXPECT_EQ(f->Label14->text(), "f1 im Gehäuse bei 15.21 Ohm");
-  SetLanguage("english");
-  Repaint();
-  EXPECT_EQ(f->Label14->text(), "f1 in closed box (Hz)");
-  Type(f->Edit12, "35");
-  EXPECT_EQ(f->Label16->text(), "f2 in box at 15.43 Ohm");
-  Repaint();
-  EXPECT_EQ(f->Label16->text(), "f2 in box at 15.43 Ohm");
-}
-
-TEST_F(TsparaWindow, ApplyCommitsTheDriverAndTellsSoButWritesNoFile) {
-  Show();
-  TypeWorkedReadings();
-  Type(form()->Edit15, "1,2");
+  TypeReadings(WorkedReadings());
+  Type(f->Edit15, "1,2");
   const std::string before = settings->ReadSettings();
-  ChassisLe = 999;
-  ChassisQms = 7;
-  form()->Button2->click();
+  WorkDia = 10;  // the driver-data window computing in the background
+  WorkVol = 3;
+  f->Button2->click();
 
   ASSERT_EQ(seam.messages.size(), 1);
   EXPECT_EQ(seam.messages[0], "Werte wurden zum Berechnen übernommen!");
   EXPECT_NEAR(ChassisQts, 0.747, 0.0005);
+  EXPECT_DOUBLE_EQ(ChassisDia, 25.3);
   EXPECT_DOUBLE_EQ(ChassisVol, 1.2);
-  EXPECT_NEAR(ChassisLe, 1574, 0.5);
-  EXPECT_EQ(ChassisManufacturer, "Maker");
   EXPECT_EQ(settings->ReadSettings(), before);
-  EXPECT_TRUE(form()->isVisible());
-
+  EXPECT_TRUE(f->isVisible());
   // The driver-data window shows the new driver at its next show, Qms included.
   forms::Chassisform->ShowForm();
-  EXPECT_EQ(forms::Chassisform->Edit1->text(), "0,747");
-  EXPECT_EQ(forms::Chassisform->Edit11->text(), "4,396");
-  EXPECT_EQ(forms::Chassisform->Edit5->text(), "6,8");
-  EXPECT_EQ(forms::Chassisform->Edit6->text(), "Model");
+  EXPECT_EQ(TextsOf({forms::Chassisform->Edit1, forms::Chassisform->Edit11, forms::Chassisform->Edit6}),
+            QStringList({"0,747", "4,396", "Model"}));
 
-  // English message.
-  forms::Chassisform->hide();
-  SetLanguage("english");
-  Repaint();
-  form()->Button2->click();
-  EXPECT_EQ(seam.messages.last(), "values are taken for calculation!");
-}
-
-TEST_F(TsparaWindow, ApplyHandsOverThisWindowsDiameterWhateverElseWroteIt) {
-  Show();
-  TypeWorkedReadings();
-  WorkDia = 10;  // the driver-data window computing in the background
-  WorkVol = 3;
-  form()->Button2->click();
-  EXPECT_DOUBLE_EQ(ChassisDia, 25.3);
-  EXPECT_DOUBLE_EQ(ChassisVol, 0.5);
-}
-
-TEST_F(TsparaWindow, DisabledApplyCommitsNothing) {
-  Show();
-  TypeWorkedReadings();
-  Type(form()->Edit17, "");
-  EXPECT_FALSE(form()->Button2->isEnabled());
+  // Names are cut to 30 characters in the edits; a disabled apply commits nothing.
+  Type(f->Edit16, QString(35, 'M'));
+  EXPECT_EQ(f->Edit16->text(), QString(30, 'M'));
+  Type(f->Edit17, "");
+  EXPECT_FALSE(f->Button2->isEnabled());
   ChassisRe = 3.3;
-  QTest::keyClick(form()->Edit1, Qt::Key_Return);
-  form()->Button2Click();
+  QTest::keyClick(f->Edit1, Qt::Key_Return);
+  f->Button2Click();
   EXPECT_DOUBLE_EQ(ChassisRe, 3.3);
-  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(seam.messages.size(), 1);
 }
 
 TEST_F(TsparaWindow, ActivationTakesEveryValueAgainFromItsEdit) {
   Show();
   Ttspara* f = form();
   // f1 and f2 typed before fs are lost while typing ...
-  QList<std::pair<QLineEdit*, const char*>> readings = WorkedReadings();
+  Readings readings = WorkedReadings();
   readings.move(1, 4);
-  ASSERT_EQ(readings[4].first, f->Edit2);
   TypeReadings(readings);
   EXPECT_EQ(f->Label23->text(), "Qts");
   EXPECT_FALSE(f->Button2->isEnabled());
   // ... and counted once the window is activated again.
   Reactivate();
   EXPECT_EQ(f->Label23->text(), "Gesamtgüte Qts=0.747");
-  EXPECT_TRUE(f->Button2->isEnabled());
 
   // The activation that follows apply's message leaves every value in place, so a second apply
   // commits the same driver, not zeros and empty names.
@@ -240,93 +159,39 @@ TEST_F(TsparaWindow, ActivationTakesEveryValueAgainFromItsEdit) {
   EXPECT_EQ(ResultTexts(), shown);
   ResetCommittedDriver();
   f->Button2->click();
-  EXPECT_DOUBLE_EQ(ChassisRe, 6.8);
-  EXPECT_DOUBLE_EQ(ChassisFs, 29);
-  EXPECT_NEAR(ChassisVas, 494.4, 0.05);
   EXPECT_EQ(ChassisName, "Model");
 
   // A resistance edit emptied while typing leaves Re (the edit's rule); the next activation
-  // takes the empty edit, and the panel and apply follow.
+  // takes the empty edit.
   Type(f->Edit1, "");
-  EXPECT_EQ(f->Label29->text(), "Gleichstromwiderstand Re=6.80 Ohm");
+  EXPECT_TRUE(f->Button2->isEnabled());
   Reactivate();
-  EXPECT_EQ(f->Label29->text(), "Re");
-  EXPECT_EQ(f->Label27->text(), "Z");
   EXPECT_FALSE(f->Button2->isEnabled());
-}
-
-TEST_F(TsparaWindow, LongNamesAreCutTo30CharactersInTheEdits) {
-  Show();
-  Ttspara* f = form();
-  Type(f->Edit16, QString(35, 'A'));
-  Type(f->Edit17, "Ein sehr langer Chassisname mit Zusatz");
-  EXPECT_EQ(f->Edit16->text(), QString(30, 'A'));
-  EXPECT_EQ(f->Edit17->text(), "Ein sehr langer Chassisname mi");
-  TypeWorkedReadings();
-  Type(f->Edit16, QString::fromUtf8("Lautsprecherbau Müller & Söhne GmbH"));
-  EXPECT_EQ(f->Edit16->text(), QString::fromUtf8("Lautsprecherbau Müller & Söhne"));
-  f->Button2->click();
-  EXPECT_EQ(ChassisManufacturer, "Lautsprecherbau Müller & Söhne");
 }
 
 TEST_F(TsparaWindow, PrintHelpAndClose) {
   Show();
   Ttspara* f = form();
-  f->Button4->click();
-  ASSERT_EQ(seam.questions.size(), 1);
-  EXPECT_EQ(seam.questions[0], "Fenster drucken?");
-  ASSERT_EQ(seam.printed.size(), 1);
-  EXPECT_EQ(seam.printed[0], f);
-  seam.answer = [](const QString&) { return platform::Answer::No; };
-  f->Button4->click();
-  EXPECT_EQ(seam.printed.size(), 1);
-
-  f->Button3->click();
-  ASSERT_EQ(seam.helpRequests.size(), 1);
-  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0019");
-  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
-
+  ExpectHelpAndPrint(f->Button3, "QTX_contents0019", f->Button4);
   f->Button1->click();
-  EXPECT_FALSE(f->isVisible());
-  Show();
-  QApplication::setActiveWindow(f);
-  QTest::keyClick(f->Edit1, Qt::Key_Escape);
   EXPECT_FALSE(f->isVisible());
 }
 
 TEST_F(TsparaWindow, BadTextInAnyEditNeverShowsNanOrInfNorEnablesApplyWrongly) {
   Show();
-  TypeWorkedReadings();
+  TypeReadings(WorkedReadings());
   Ttspara* f = form();
   for (QRadioButton* method : {f->RadioButton1, f->RadioButton2}) {
     method->click();
     if (method == f->RadioButton2) TypeClosedBoxReadings();
-    for (QLineEdit* edit : Edits()) {
-      const QString keep = edit->text();
-      for (const QString& text : {QString("abc"), QString(""), QString("1e999"), QString(300, '9')}) {
-        Type(edit, text);
-        Reactivate();
-        Repaint();
-        ExpectNoNonFiniteTexts(f);
-        if (f->Button2->isEnabled()) {
-          const auto& v = f->Measurement().Stored();
-          EXPECT_TRUE(v.re > 1 && v.fs > 10 && v.qts > 0.05 && v.vas >= 1 && WorkDia > 5 && WorkVol > 0)
-              << edit->objectName().toStdString() << " " << text.toStdString();
-          EXPECT_FALSE(f->Edit16->text().isEmpty());
-        }
-      }
-      Type(edit, keep);
-    }
+    TypeIntoEach(Edits(), {"abc", "", "1e999", QString(300, '9')}, [&](const QString&) {
+      Reactivate();
+      Repaint();
+      const auto& v = f->Measurement().Stored();
+      EXPECT_TRUE(!f->Button2->isEnabled() || (v.re > 1 && v.fs > 10 && v.vas >= 1 && WorkDia > 5 && WorkVol > 0));
+    });
     Reactivate();
     EXPECT_TRUE(f->Button2->isEnabled());
-  }
-  // Typical faults disable apply: no resonance, f2 below f1, fc above fs, Zc below Re.
-  f->RadioButton1->click();
-  for (auto [edit, text] : {std::pair{f->Edit2, "abc"}, {f->Edit5, "20"}, {f->Edit9, "30"}, {f->Edit8, "80"}}) {
-    const QString keep = edit->text();
-    Type(edit, text);
-    EXPECT_FALSE(f->Button2->isEnabled()) << edit->objectName().toStdString();
-    Type(edit, keep);
   }
 }
 

@@ -1,13 +1,16 @@
-// The closed bandpass design against its worked examples and the textbook relations: the S/Qt
-// design equations, the Helmholtz tuning with its end correction, the reference sensitivity and
-// the fourth-order slopes of the response; the design tables' steps; the hand edits; the guards
-// that keep non-finite numbers from the labels, the slots and the file; the kept section.
+// The closed bandpass design against its worked examples and the textbook relations: the
+// S/Qt design equations, the Helmholtz tuning with its end correction, the reference sensitivity and
+// the fourth-order bandpass response; the design tables' steps; the hand edits; the guards that
+// keep non-finite numbers from the labels, the slots and the file; the kept section.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <complex>
 #include <numbers>
 #include <regex>
+#include <tuple>
+#include <vector>
 
 #include "common/NumberText.h"
 #include "enclosures/model/ClosedBandpass.h"
@@ -35,41 +38,21 @@ BandpassEditTexts DesignAndRecalc(ClosedBandpassState& st, const BandpassInputs&
   return texts;
 }
 
-bool HasNonFinite(const std::string& text) {
-  // "Resonanzfrequenz" holds "nan": only the words count.
-  static const std::regex word("\\b(nan|inf)\\b", std::regex::icase);
-  return std::regex_search(text, word);
-}
-
-TEST(ClosedBandpassDesign, WorkedExampleGivesVolumesLimitsGainAndPort) {
+TEST(ClosedBandpassDesign, WorkedExampleGivesVolumesLimitsGainPortAndItsHandEditsTuneTo75Hz) {
   ClosedBandpassState st;
   const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(), Example(), false);
   ASSERT_TRUE(st.designValid);
-  EXPECT_NEAR(st.midFrequency, 75.0, 1e-9);
-  EXPECT_NEAR(st.fb, 75.0, 1e-9);
-  EXPECT_NEAR(st.vr, 23.04, 1e-9);
-  EXPECT_NEAR(st.vg, 100.0 / 5.25, 1e-9);
-  EXPECT_NEAR(st.lowerLimit, 47.25, 1e-9);
-  EXPECT_NEAR(st.upperLimit, 118.5, 1e-9);
-  EXPECT_NEAR(st.gain, 2.7361, 1e-9);
-  EXPECT_NEAR(st.ripple, 0.35, 1e-12);
+  const double expected[][2] = {{st.midFrequency, 75.0}, {st.fb, 75.0},          {st.vr, 23.04},
+                                {st.vg, 100.0 / 5.25},   {st.lowerLimit, 47.25}, {st.upperLimit, 118.5},
+                                {st.gain, 2.7361},       {st.ripple, 0.35}};
+  for (const auto& [value, worked] : expected) EXPECT_NEAR(value, worked, 1e-9) << worked;
   EXPECT_NEAR(st.spl, 92.42, 0.01);
   EXPECT_NEAR(st.portLength, 10.89, 0.005);
-  EXPECT_EQ(texts.portLength, "10,9");
-  EXPECT_EQ(texts.vg, "19,0");
-  EXPECT_EQ(texts.vr, "23,0");
-  const BandpassEditTexts english = DesignClosedBandpass(st, Inputs(), Example(), true);
-  EXPECT_EQ(english.portLength, "10.9");
-}
-
-TEST(ClosedBandpassDesign, HandEditsOfTheWorkedExampleTuneTo75HzWithQl12) {
-  ClosedBandpassState st;
+  EXPECT_EQ(texts.portLength + " " + texts.vg + " " + texts.vr, "10,9 19,0 23,0");
+  EXPECT_EQ(DesignClosedBandpass(st, Inputs(), Example(), true).portLength, "10.9");
   DesignAndRecalc(st, Inputs(), Example());
-  EXPECT_DOUBLE_EQ(st.portLength, 10.9);
-  EXPECT_DOUBLE_EQ(st.vg, 19.0);
-  EXPECT_DOUBLE_EQ(st.vr, 23.0);
+  EXPECT_EQ((std::vector<double>{st.portLength, st.vg, st.vr, double(st.ql)}), (std::vector<double>{10.9, 19, 23, 12}));
   EXPECT_NEAR(st.tuning, 75.05, 0.005);
-  EXPECT_EQ(st.ql, 12);
 }
 
 TEST(ClosedBandpassDesign, FollowsTheTextbookEquationsOverTheWholeRange) {
@@ -98,41 +81,32 @@ TEST(ClosedBandpassDesign, FollowsTheTextbookEquationsOverTheWholeRange) {
       }
     }
   }
-}
-
-TEST(ClosedBandpassDesign, PushPullWorkedExampleHalvesTheChambers) {
+  // The reference level is 112 + 10 log10 eta0, eta0 = 4 pi^2 fs^3 Vas / (c^3 Qes), c = 343 m/s.
   ClosedBandpassState st;
-  SetPushPull(st, true);
   DesignClosedBandpass(st, Inputs(), Example(), false);
-  EXPECT_NEAR(st.vr, 11.52, 1e-9);
-  EXPECT_NEAR(st.vg, 9.5238, 1e-4);
-  EXPECT_NEAR(st.gain, 2.7361 - 3.0, 1e-9);
+  const double eta = 4 * kPi * kPi * std::pow(30.0, 3) * 0.1 / (std::pow(343.0, 3) * 0.45);
+  EXPECT_NEAR(st.spl - st.gain, 112 + 10 * std::log10(eta), 1e-6);
 }
 
-TEST(ClosedBandpassDesign, TuningIsTheHelmholtzResonanceWithEndCorrection) {
-  // f = c / (2 pi) sqrt(A / (V Leff)), c = 344.4 m/s, SI units.
-  const double c = 344.4;
-  for (double d : {5.0, 7.5, 10.0, 14.0}) {
-    for (double vr : {8.0, 23.0, 60.0}) {
-      for (double length : {3.0, 12.5, 40.0}) {
+TEST(ClosedBandpassDesign, HandEditsGiveTheHelmholtzTuningQtcAndQl) {
+  // f = c / (2 pi) sqrt(A / (V Leff)), c = 344.4 m/s, Leff = L + 1.463 r, SI units.
+  for (double d : {5.0, 14.0}) {
+    for (double vr : {8.0, 60.0}) {
+      for (double length : {3.0, 40.0}) {
         ClosedBandpassState st;
         st.portDiameter = d;
         RecalcBandpassFromEdits(st, FormatFixed(length, 1, 1), "20", FormatFixed(vr, 1, 1), Example());
-        const double r = d / 200.0;
-        const double leff = (length + 1.463 * d / 2) / 100.0;
-        const double expected = c / (2 * kPi) * std::sqrt(kPi * r * r / (vr / 1000.0 * leff));
+        const double r = d / 200.0, leff = (length + 1.463 * d / 2) / 100.0;
+        const double expected = 344.4 / (2 * kPi) * std::sqrt(kPi * r * r / (vr / 1000.0 * leff));
         EXPECT_NEAR(st.tuning, expected, expected * 0.001) << d << " " << vr << " " << length;
       }
     }
   }
-}
-
-TEST(ClosedBandpassDesign, HandEditExamplesGiveQtcTuningAndQl) {
   ClosedBandpassState st;
   const BandpassDriver d{0.4, 0.45, 30.0, 50.0};
-  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.69");
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.69");  // 0.4 sqrt(3)
   SetPushPull(st, true);
-  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.57");
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "20", d).qtcLabel, "Qtc = 0.57");  // 0.4 sqrt(2)
   SetPushPull(st, false);
   st.portDiameter = 10;
   const BandpassRecalcTexts texts = RecalcBandpassFromEdits(st, "20", "25", "20", d);
@@ -141,108 +115,77 @@ TEST(ClosedBandpassDesign, HandEditExamplesGiveQtcTuningAndQl) {
   EXPECT_EQ(UpdateBandpassQl(st, true, 10), 13);
   // An emptied port length: no tuning and no Qtc although both volumes are valid.
   const BandpassRecalcTexts empty = RecalcBandpassFromEdits(st, "", "25", "20", d);
-  EXPECT_EQ(empty.frLabel, "fr = 0.0 Hz");
-  EXPECT_EQ(empty.qtcLabel, "Qtc = 0.00");
+  EXPECT_EQ(empty.frLabel + " " + empty.qtcLabel, "fr = 0.0 Hz Qtc = 0.00");
   EXPECT_FALSE(empty.updateQl);
 }
 
 TEST(ClosedBandpassDesign, AutomaticQlIsTheWholePartClampedTo1To100) {
+  const struct {
+    double vr;
+    int ql;
+  } cases[] = {{23.0, 12},  // sqrt(130.4) + 1 = 12.42
+               {17.0, 14}, {10.0, 18}, {3000.0 / (3.6 * 3.6), 4},  // 4.6: rounding would give 5
+               {1e-9, 100}, {1e30, 1}, {0, 1}};                     // 0 keeps the value before
   ClosedBandpassState st;
-  st.vr = 23.0;  // sqrt(130.4) + 1 = 12.42: the whole part 12, where rounding would also give 12
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 12);
-  st.vr = 17.0;  // sqrt(176.5) + 1 = 14.28
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 14);
-  st.vr = 10.0;  // sqrt(300) + 1 = 18.32
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 18);
-  st.vr = 3000.0 / (3.6 * 3.6);  // 4.6: rounding would give 5
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 4);
-  st.vr = 1e-9;
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 100);
-  st.vr = 1e30;
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 1);
-  st.vr = 0;  // keeps its value
-  EXPECT_EQ(UpdateBandpassQl(st, true, 50), 1);
+  for (const auto& c : cases) {
+    st.vr = c.vr;
+    EXPECT_EQ(UpdateBandpassQl(st, true, 50), c.ql) << c.vr;
+  }
   EXPECT_EQ(UpdateBandpassQl(st, false, 37), 37);
   EXPECT_EQ(st.ql, 37);
-  EXPECT_EQ(BandpassQlLabel(false, 37), "Verlustfaktor Ql = 37");
   EXPECT_EQ(BandpassQlLabel(true, 7), "loss factor quality Ql = 7");
 }
 
-TEST(ClosedBandpassTables, StepsAndQuirksHoldAsGiven) {
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.6, 1.0), 0.63);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.6, 1.0), 1.58);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.63), 0.28);  // 63-64, not the first step
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.62), 0.26);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.06), 0.499);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.07), 0.423);  // the dip below its neighbours stays
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.09), 0.423);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 1.10), 0.548);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 0.10), 0.307);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.4, 3.00), 1.3);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.4, 1.97), 3.01);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.7, 0.45), 0.22);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.7, 1.12), 0.83);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.7, 1.01), 1.43);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.5, 1.22), 2.014);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.5, 0.96), 1.785);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.5, 0.96), 0.51);
-  EXPECT_DOUBLE_EQ(BandpassTableA(0.8, 1.0), 0.0);
-  EXPECT_DOUBLE_EQ(BandpassTableB(0.3, 1.0), 0.0);
-  // The two lines of each S meet near their threshold (within a few tenths of a dB).
-  EXPECT_NEAR(BandpassLineFit(0.4, 1.2499), BandpassLineFit(0.4, 1.25), 0.1);
-  EXPECT_NEAR(BandpassLineFit(0.5, 0.9999), BandpassLineFit(0.5, 1.0), 0.01);
-  EXPECT_NEAR(BandpassLineFit(0.6, 0.8329), BandpassLineFit(0.6, 0.833), 0.01);
-  EXPECT_NEAR(BandpassLineFit(0.7, 0.7142), BandpassLineFit(0.7, 0.7143), 0.01);
-  EXPECT_DOUBLE_EQ(BandpassLineFit(0.9, 1.0), 0.0);
-  // The lower limit factor rises and the upper one rises with Qt apart from the kept dip.
+TEST(ClosedBandpassTables, StepsHoldFromTheirFirstQtAndTheLinesMeetAtTheirThresholds) {
+  const struct {
+    double (*table)(double, double);
+    double s, qt, value;
+  } cells[] = {
+      {BandpassTableA, 0.6, 1.0, 0.63},   {BandpassTableB, 0.6, 1.0, 1.58},   {BandpassTableA, 0.5, 0.63, 0.28},
+      {BandpassTableA, 0.5, 0.62, 0.26},  {BandpassTableA, 0.4, 1.06, 0.499}, {BandpassTableA, 0.4, 1.07, 0.423},
+      {BandpassTableA, 0.4, 1.09, 0.423}, {BandpassTableA, 0.4, 1.10, 0.548}, {BandpassTableA, 0.4, 0.10, 0.307},
+      {BandpassTableA, 0.4, 3.00, 1.3},   {BandpassTableB, 0.4, 1.97, 3.01},  {BandpassTableA, 0.7, 0.45, 0.22},
+      {BandpassTableA, 0.7, 1.12, 0.83},  {BandpassTableB, 0.7, 1.01, 1.43},  {BandpassTableB, 0.5, 1.22, 2.014},
+      {BandpassTableB, 0.5, 0.96, 1.785}, {BandpassTableA, 0.5, 0.96, 0.51},  {BandpassTableA, 0.8, 1.0, 0.0},
+      {BandpassTableB, 0.3, 1.0, 0.0},    {BandpassLineFit, 0.9, 1.0, 0.0},
+  };
+  for (const auto& c : cells) EXPECT_DOUBLE_EQ(c.table(c.s, c.qt), c.value) << c.s << " " << c.qt;
+  const double thresholds[][3] = {{0.4, 1.25, 0.1}, {0.5, 1.0, 0.01}, {0.6, 0.833, 0.01}, {0.7, 0.7143, 0.01}};
+  for (const auto& [s, qt, within] : thresholds)
+    EXPECT_NEAR(BandpassLineFit(s, qt - 0.0001), BandpassLineFit(s, qt), within) << s;
   for (double s : {0.4, 0.5, 0.6, 0.7})
     for (int q = 40; q < 200; ++q)
       EXPECT_LE(BandpassTableB(s, q / 100.0), BandpassTableB(s, (q + 1) / 100.0)) << s << " " << q;
 }
 
-TEST(ClosedBandpassDesign, QtRangeFollowsSAndStaysValidForHighQts) {
+TEST(ClosedBandpassDesign, QtRangeAndValidityAtTheDriverLimits) {
   ClosedBandpassState st;
   const int mins[] = {80, 60, 50, 45}, maxs[] = {200, 160, 130, 110};
   for (int s = 4; s <= 7; ++s) {
     st.s = s / 10.0;
     const QtRange r = SetQtRangeForS(st, 0.3);
-    EXPECT_EQ(r.minimum, mins[s - 4]);
-    EXPECT_EQ(r.maximum, maxs[s - 4]);
-    EXPECT_TRUE(r.enabled);
+    EXPECT_TRUE(r.minimum == mins[s - 4] && r.maximum == maxs[s - 4] && r.enabled) << s;
   }
   st.s = 0.6;
   EXPECT_EQ(SetQtRangeForS(st, 0.62).minimum, 63);  // whole part of 62 + 1
-  const QtRange one = SetQtRangeForS(st, 1.0);
-  EXPECT_FALSE(one.enabled);
-  EXPECT_LE(one.minimum, one.maximum);
-  for (double qts : {1.15, 1.5, 40.0, 1e300}) {
-    st.s = 0.7;
+  for (double qts : {1.0, 1.15, 1.5, 40.0, 1e300}) {
+    st.s = qts == 1.0 ? 0.6 : 0.7;
     const QtRange r = SetQtRangeForS(st, qts);
-    EXPECT_FALSE(r.enabled) << qts;
-    EXPECT_LE(r.minimum, r.maximum) << qts;
+    EXPECT_TRUE(!r.enabled && r.minimum <= r.maximum) << qts;
+    if (qts == 1.0) continue;
     DesignClosedBandpass(st, Inputs(7, r.minimum), {qts, 0.5, 30, 100}, false);
     EXPECT_FALSE(st.designValid);
   }
-}
-
-TEST(ClosedBandpassDesign, QtsOfOneIsValidAndEdgeCasesOfValidity) {
-  ClosedBandpassState st;
   DesignClosedBandpass(st, Inputs(6, 120), {1.0, 0.5, 30, 100}, false);
-  EXPECT_TRUE(st.designValid);
+  EXPECT_TRUE(st.designValid);  // Qts 1 is the last valid one
   DesignClosedBandpass(st, Inputs(6, 120), {0.1, 0.5, 30, 100}, false);
   EXPECT_FALSE(st.designValid);
-  EXPECT_EQ(st.vg, 0);
-  EXPECT_EQ(st.fb, 0);
-}
-
-TEST(ClosedBandpassDesign, QtEqualToQtsEmptiesTheEditsButKeepsTheLimits) {
-  ClosedBandpassState st;
+  EXPECT_EQ(st.vg + st.fb, 0);
+  // Qt equal to Qts: no sealed chamber, empty edits, but the limits stay.
   const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(6, 50), {0.5, 0.5, 30, 100}, false);
-  EXPECT_EQ(st.vg, 0);
-  EXPECT_EQ(st.portLength, 1.0);
-  EXPECT_TRUE(texts.portLength.empty() && texts.vg.empty() && texts.vr.empty());
-  const BandpassResultTexts labels = ShowBandpassResults(st, false);
-  EXPECT_EQ(labels.label5, "untere Grenzfrequenz fgunten = 14 Hz");  // 60 x 0.23
+  EXPECT_TRUE(st.vg == 0 && st.portLength == 1.0);
+  EXPECT_EQ(texts.portLength + texts.vg + texts.vr, "");
+  EXPECT_EQ(ShowBandpassResults(st, false).label5, "untere Grenzfrequenz fgunten = 14 Hz");  // 60 x 0.23
 }
 
 TEST(ClosedBandpassDesign, TunnelIsTheCircleOfEqualArea) {
@@ -253,7 +196,6 @@ TEST(ClosedBandpassDesign, TunnelIsTheCircleOfEqualArea) {
   in.heightText = "5";
   DesignClosedBandpass(st, in, Example(), false);
   EXPECT_NEAR(st.portDiameter, std::sqrt(200 / kPi), 1e-12);
-  EXPECT_NEAR(st.portArea, 50.0, 1e-9);
   // A side of 0 or below: no diameter, the area keeps its value, the label loses its number.
   in.heightText = "-5";
   DesignClosedBandpass(st, in, Example(), false);
@@ -266,91 +208,84 @@ TEST(ClosedBandpassResults, LabelsUseAPointInBothLanguagesAndHideNumbersWhileInv
   ClosedBandpassState st;
   DesignAndRecalc(st, Inputs(), Example());
   const BandpassResultTexts de = ShowBandpassResults(st, false);
-  EXPECT_EQ(de.label2, "Gesamtgüte / Qt = 1.00");
-  EXPECT_EQ(de.label1, "Kurvenform / S = 0.6");
-  EXPECT_EQ(de.label10, "Tunnel-/Rohrfläche =  79 cm²");
-  EXPECT_EQ(de.label11, "Resonanzfrequenz fr = 75.0 Hz");
-  EXPECT_EQ(de.label5, "untere Grenzfrequenz fgunten = 47 Hz");
-  EXPECT_EQ(de.label6, "obere Grenzfrequenz fgoben = 118 Hz");  // 118.5 to the even neighbour
-  EXPECT_EQ(de.label12, "Schalldruck =  92 dB");
-  EXPECT_EQ(de.label13, "Wirkungsgrad = 2.7 dB");
-  EXPECT_EQ(de.label15, "Mittelfrequenz fm = 75.0 Hz");
-  EXPECT_EQ(de.well, "Welligkeit = 0.35dB");
   const BandpassResultTexts en = ShowBandpassResults(st, true);
-  EXPECT_EQ(en.label13, "efficiency = 2.7 dB");
-  EXPECT_EQ(en.well, "peak to valley = 0.35dB");
+  // Fixed-width numbers; 118.5 goes to the even neighbour.
+  EXPECT_EQ(de.label2 + "|" + de.label1 + "|" + de.label10 + "|" + de.label11 + "|" + de.label5 + "|" + de.label6 + "|" +
+                de.label12 + "|" + de.label13 + "|" + de.label15 + "|" + en.well,
+            "Gesamtgüte / Qt = 1.00|Kurvenform / S = 0.6|Tunnel-/Rohrfläche =  79 cm²|Resonanzfrequenz fr = 75.0 Hz|"
+            "untere Grenzfrequenz fgunten = 47 Hz|obere Grenzfrequenz fgoben = 118 Hz|Schalldruck =  92 dB|"
+            "Wirkungsgrad = 2.7 dB|Mittelfrequenz fm = 75.0 Hz|peak to valley = 0.35dB");
   DesignClosedBandpass(st, Inputs(), {1.2, 0.5, 30, 100}, true);
   const BandpassResultTexts invalid = ShowBandpassResults(st, true);
-  EXPECT_EQ(invalid.label11, "resonance frequency fr =  Hz");
-  EXPECT_EQ(invalid.label5, "lower frequency fgl =  Hz");
-  EXPECT_EQ(invalid.label12, "SPL =  dB");
-  EXPECT_EQ(invalid.label13, "efficiency =  dB");
+  EXPECT_EQ(invalid.label11 + "|" + invalid.label5 + "|" + invalid.label12 + "|" + invalid.label13,
+            "resonance frequency fr =  Hz|lower frequency fgl =  Hz|SPL =  dB|efficiency =  dB");
 }
 
-TEST(ClosedBandpassResponse, IsAFourthOrderBandpassWithItsMaximumInThePassband) {
+// The textbook fourth-order bandpass: the vented box's lossy denominator (Small) for the driver
+// stiffened by the sealed chamber (fc = fs sqrt(1 + Vas/Vg), Qtc = Qts sqrt(1 + Vas/Vg), its
+// compliance ratio to the vented chamber Vas / (1 + Vas/Vg) / Vr), over the port's s² fb².
+double TextbookBandpassDb(double qts, double fs, double vas, double vg, double vr, double fb, double ql, double f) {
+  const double k = std::sqrt(1 + vas / vg), fc = fs * k, qtc = qts * k, alpha = vas / (k * k) / vr;
+  const std::complex<double> s(0, f);
+  const std::complex<double> d = s * s * s * s + s * s * s * (fb / ql + fc / qtc) +
+                                 s * s * ((alpha + 1) * fc * fc + fb * fb + fc * fb / (qtc * ql)) +
+                                 s * (fc * fc * fb / ql + fb * fb * fc / qtc) + fc * fc * fb * fb;
+  return 20 * std::log10(f * f * fb * fb / std::abs(d));
+}
+
+TEST(ClosedBandpassResponse, IsTheTextbookFourthOrderBandpassOfTheEditedChambers) {
   ClosedBandpassState st;
   DesignAndRecalc(st, Inputs(), Example());
+  ASSERT_NE(st.vg, st.vr);  // 19 and 23 litres: an exchange of the chambers shows
+  for (bool pushPull : {false, true}) {
+    SetPushPull(st, pushPull);
+    const BandpassLevelInputs in = BandpassLevelInputsOf(st, Example());
+    const double vas = pushPull ? 50.0 : 100.0;
+    for (double f : {1.0, 20.0, 47.0, 75.0, 118.0, 400.0})
+      EXPECT_NEAR(*BandpassLevel(in, f), TextbookBandpassDb(0.4, 30, vas, 19, 23, st.tuning, 12, f), 1e-9) << f;
+  }
+  SetPushPull(st, false);
   const BandpassLevelInputs in = BandpassLevelInputsOf(st, Example());
-  EXPECT_NEAR(*BandpassLevel(in, 2) - *BandpassLevel(in, 1), 12.04, 0.05);
+  EXPECT_NEAR(*BandpassLevel(in, 2) - *BandpassLevel(in, 1), 12.04, 0.05);  // 12 dB per octave each side
   EXPECT_NEAR(*BandpassLevel(in, 4000) - *BandpassLevel(in, 8000), 12.04, 0.05);
   double best = -1e9, at = 0;
   for (int f = 10; f <= 400; ++f)
     if (*BandpassLevel(in, f) >= best) best = *BandpassLevel(in, f), at = f;
   EXPECT_GT(at, st.lowerLimit);
   EXPECT_LT(at, st.upperLimit);
-  // Within a few dB of 0 in the pass band, as the normalisation intends.
-  EXPECT_LT(std::fabs(best), 6.0);
+  EXPECT_LT(std::fabs(best), 6.0);  // within a few dB of 0 in the pass band, as the normalisation intends
 }
 
-TEST(ClosedBandpassExport, SensitivityIsTheTextbookReferenceEfficiency) {
-  const BandpassDriver d = Example();
-  ClosedBandpassState st;
-  DesignClosedBandpass(st, Inputs(), d, false);
-  const double c = 343.0;
-  const double eta = 4 * kPi * kPi * std::pow(d.fs, 3) * (d.vas / 1000.0) / (std::pow(c, 3) * d.qes);
-  EXPECT_NEAR(st.spl - st.gain, 112 + 10 * std::log10(eta), 1e-6);
-}
-
-TEST(ClosedBandpassStore, RefusesAPortThatDoesNotTune) {
+TEST(ClosedBandpassStore, RefusesAPortThatDoesNotTuneAndCarriesTheEditedChambers) {
   // The built-in driver with an 8 cm tube at S 0.6, Qt 1.0 gives a negative port length.
   const BandpassDriver d{0.41, 0.513, 29.0, 244.0};
   ClosedBandpassState st;
-  const BandpassEditTexts texts = DesignAndRecalc(st, Inputs(6, 100, "8"), d);
-  EXPECT_EQ(texts.portLength, "-0,7");
+  EXPECT_EQ(DesignAndRecalc(st, Inputs(6, 100, "8"), d).portLength, "-0,7");
   EXPECT_EQ(st.tuning, 0);
+  EXPECT_FALSE(BandpassStoreValid(st, d) || BandpassPlotDrawable(st, d));
+  DesignAndRecalc(st, Inputs(6, 100, "abc"), d);
   EXPECT_FALSE(BandpassStoreValid(st, d));
-  EXPECT_FALSE(BandpassPlotDrawable(st, d));
   // A wider tube tunes, and every level at 1..400 Hz is finite.
   DesignAndRecalc(st, Inputs(6, 100, "12"), d);
   ASSERT_TRUE(BandpassStoreValid(st, d));
   const auto levels = BandpassLevels(st, d);
   ASSERT_TRUE(levels);
   for (double level : *levels) EXPECT_TRUE(std::isfinite(level));
-  // A tube text that is no number.
-  DesignAndRecalc(st, Inputs(6, 100, "abc"), d);
-  EXPECT_FALSE(BandpassStoreValid(st, d));
-}
 
-TEST(ClosedBandpassStore, HeaderAndExportValuesCarryTheEditedChambers) {
-  ClosedBandpassState st;
   DesignAndRecalc(st, Inputs(), Example());
   const ComparisonHeader h = BandpassComparisonHeader(st, true);
   EXPECT_EQ(h.BoxType, BoxType::ClosedBandpass);
-  EXPECT_EQ(h.Multiple, 2);
-  EXPECT_EQ(h.BoxQl, 12);
-  EXPECT_DOUBLE_EQ(h.Volume1, 19.0);
-  EXPECT_DOUBLE_EQ(h.Volume2, 23.0);
+  EXPECT_EQ((std::vector<double>{double(h.Multiple), double(h.BoxQl), h.Volume1, h.Volume2, h.PortLength1, h.PortArea2,
+                                 double(BandpassComparisonHeader(st, false).Multiple)}),
+            (std::vector<double>{2, 12, 19, 23, 10.9, 0, 1}));
   EXPECT_NEAR(h.PortArea1, 25 * kPi, 1e-9);
-  EXPECT_DOUBLE_EQ(h.PortLength1, 10.9);
-  EXPECT_EQ(h.PortArea2, 0);
-  EXPECT_EQ(BandpassComparisonHeader(st, false).Multiple, 1);
   const ClosedBandpassExportValues v = BandpassExportValues(st, false, true, "12,5", "x");
-  EXPECT_DOUBLE_EQ(v.vg, 19.0);
-  EXPECT_EQ(v.tunnelWidthText, "12,5");
-  EXPECT_EQ(v.tunnelHeightText, "x");
+  EXPECT_EQ((std::vector<double>{v.vg, v.vr}), (std::vector<double>{19, 23}));
+  EXPECT_EQ(v.tunnelWidthText + v.tunnelHeightText, "12,5x");
 }
 
 TEST(ClosedBandpassInput, BadEditTextsNeverShowNanOrInf) {
+  static const std::regex nonFinite("\\b(nan|inf)\\b", std::regex::icase);  // "Resonanzfrequenz" holds "nan"
   const char* texts[] = {"", "abc", "0", "-5", "1e999", "123456789012345678901234567890", ",", "-", "1,2,3"};
   for (const char* a : texts) {
     for (const char* b : texts) {
@@ -363,7 +298,7 @@ TEST(ClosedBandpassInput, BadEditTextsNeverShowNanOrInf) {
       const BandpassRecalcTexts r = RecalcBandpassFromEdits(st, a, b, a, Example());
       const BandpassResultTexts l = ShowBandpassResults(st, false);
       for (const std::string& t : {e.portLength, e.vg, e.vr, r.qtcLabel, r.frLabel, l.label10, l.label11, l.label12})
-        EXPECT_FALSE(HasNonFinite(t)) << a << " | " << b << " -> " << t;
+        EXPECT_FALSE(std::regex_search(t, nonFinite)) << a << " | " << b << " -> " << t;
       if (BandpassStoreValid(st, Example())) {
         const auto levels = BandpassLevels(st, Example());
         ASSERT_TRUE(levels);
@@ -378,48 +313,34 @@ TEST(ClosedBandpassCaption, ReadOutUsesACommaInGermanAndAPointInEnglish) {
             "closed band pass subwoofer (cursor 58.2Hz / -3.5dB)");
   EXPECT_EQ(BandpassPointerCaption(false, true, true, true, 58.24, -3.46),
             "Geschlossenes Bandpaßgehäuse mit Push-Pull-Prinzip (Kurve -3,5 dB bei 58,2 Hz)");
-  EXPECT_EQ(BandpassPointerCaption(true, true, true, true, 5.0, 0.0),
-            "closed band pass subwoofer with push-pull (curve 0.0 dB at 5.0 Hz)");
   EXPECT_EQ(BandpassPointerCaption(false, false, false, false, 5.0, 0.0), "Geschlossenes Bandpaßgehäuse");
+}
+
+std::string Summary(const BandpassSavedValues& v) {
+  return v.tubeText + " " + v.widthText + " " + v.heightText + " " + std::to_string(v.sPosition) + " " +
+         std::to_string(v.qtPosition) + " " + std::to_string(v.pushPull) + std::to_string(v.tunnel);
 }
 
 TEST(ClosedBandpassSection, DamagedValuesTakeTheFallbacksAndGoodOnesComeBack) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("velomar.ini").toStdString();
   platform::IniFile ini(path);
-  BandpassSavedValues none = ReadBandpassSection(ini);
-  EXPECT_EQ(none.tubeText, "8");
-  EXPECT_EQ(none.widthText, "10");
-  EXPECT_EQ(none.heightText, "5");
-  EXPECT_EQ(none.sPosition, 6);
-  EXPECT_EQ(none.qtPosition, 100);
-  EXPECT_FALSE(none.pushPull);
-  EXPECT_FALSE(none.tunnel);
-
+  EXPECT_EQ(Summary(ReadBandpassSection(ini)), "8 10 5 6 100 00");
   ASSERT_TRUE(WriteBandpassSection(ini, BandpassValuesFromControls("12,5", "abc", "7", 4, 183, true, true)));
   platform::IniFile back(path);
   EXPECT_EQ(back.ReadString("geschl.Bandpass", "Durchmesser", ""), "12.5");
   EXPECT_EQ(back.ReadString("geschl.Bandpass", "Tunnelbreite", ""), "10");
-  const BandpassSavedValues saved = ReadBandpassSection(back);
-  EXPECT_EQ(saved.tubeText, "12.5");
-  EXPECT_EQ(saved.widthText, "10");
-  EXPECT_EQ(saved.heightText, "7");
-  EXPECT_EQ(saved.sPosition, 4);
-  EXPECT_EQ(saved.qtPosition, 183);
-  EXPECT_TRUE(saved.pushPull);
-  EXPECT_TRUE(saved.tunnel);
-
-  for (const char* qt : {"210", "30", "abc", "1e5", "99.5"}) {
-    back.WriteString("geschl.Bandpass", "Qt", qt);
-    EXPECT_EQ(ReadBandpassSection(back).qtPosition, 100) << qt;
-  }
-  for (const char* s : {"3", "8", "x", "5,5"}) {
-    back.WriteString("geschl.Bandpass", "S", s);
-    EXPECT_EQ(ReadBandpassSection(back).sPosition, 6) << s;
-  }
-  for (const char* d : {"0", "100", "-3", "nan", "inf"}) {
-    back.WriteString("geschl.Bandpass", "Durchmesser", d);
-    EXPECT_EQ(ReadBandpassSection(back).tubeText, "8") << d;
+  EXPECT_EQ(Summary(ReadBandpassSection(back)), "12.5 10 7 4 183 11");
+  // Damaged values take their fallbacks, one key after the other.
+  const std::tuple<const char*, std::vector<const char*>, const char*> damaged[] = {
+      {"Qt", {"210", "30", "abc", "1e5", "99.5"}, "12.5 10 7 4 100 11"},
+      {"S", {"3", "8", "x", "5,5"}, "12.5 10 7 6 100 11"},
+      {"Durchmesser", {"0", "100", "-3", "nan", "inf"}, "8 10 7 6 100 11"}};
+  for (const auto& [key, values, restored] : damaged) {
+    for (const char* value : values) {
+      back.WriteString("geschl.Bandpass", key, value);
+      EXPECT_EQ(Summary(ReadBandpassSection(back)), restored) << key << "=" << value;
+    }
   }
 }
 

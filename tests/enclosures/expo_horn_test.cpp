@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "common/Settings.h"
@@ -29,7 +30,6 @@ HornDesign Design(double fu, double ah, double fo, HornPlacement placement, cons
 double FreeFieldMouth(double fu, double c) { return c * c / (4 * kPi * fu * fu) * 1e4; }
 
 TEST(ExpoHornModel, MouthCircumferenceEqualsTheWavelengthAtFuDividedAmongTheMirrorImages) {
-  EXPECT_NEAR(FreeFieldMouth(100, 340), 9199.16, 0.005);
   const struct {
     HornPlacement placement;
     double images;
@@ -40,17 +40,12 @@ TEST(ExpoHornModel, MouthCircumferenceEqualsTheWavelengthAtFuDividedAmongTheMirr
       EXPECT_NEAR(d.values.mouthArea / (FreeFieldMouth(fu, 340) / c.images), 1.0, 1e-8) << fu;
     }
   }
-  EXPECT_NEAR(Design(50, 500, 500, HornPlacement::Floor).values.mouthArea, 18398.3, 0.05);
   EXPECT_DOUBLE_EQ(HornPlacementDivide(80, HornPlacement::Corner), 10);
 }
 
-TEST(ExpoHornModel, FlareConstantIsFourPiFuOverASpeedOfSoundOf340Point5) {
+TEST(ExpoHornModel, FlareConstantIsFourPiFuOverC340Point5AndTheAreaLawReachesTheMouthAtTheHornLength) {
   for (double fu : {20.0, 100.0, 500.0})
     EXPECT_NEAR(Design(fu, 500, 500, HornPlacement::Floor).values.flareConstant / (4 * kPi * fu / 340.5), 1.0, 2e-4);
-  EXPECT_NEAR(Design(100, 500, 500, HornPlacement::Floor).values.flareConstant, 3.690, 5e-4);
-}
-
-TEST(ExpoHornModel, AreaLawReachesTheMouthAtTheHornLength) {
   for (HornPlacement p : {HornPlacement::Free, HornPlacement::Floor, HornPlacement::Wall, HornPlacement::Corner}) {
     for (double fu : {20.0, 75.0, 100.0, 500.0}) {
       for (double ah : {5.5, 120.0, 2999.0}) {
@@ -61,14 +56,12 @@ TEST(ExpoHornModel, AreaLawReachesTheMouthAtTheHornLength) {
     }
   }
   // The area doubles every 100 ln 2 / k centimetres.
-  const HornValues v = Design(100, 500, 500, HornPlacement::Floor).values;
-  EXPECT_NEAR(HornArea(500, v.flareConstant, 100 * std::log(2.0) / v.flareConstant), 1000, 1e-9);
+  EXPECT_NEAR(HornArea(500, 3.7, 100 * std::log(2.0) / 3.7), 1000, 1e-9);
 }
 
 TEST(ExpoHornModel, GainIsTenLogOfTheAreaRatioAndEachWallShortensTheHorn) {
   const HornDesign floor = Design(100, 500, 500, HornPlacement::Floor);
   EXPECT_NEAR(floor.gain, 10 * std::log10(floor.values.mouthArea / 500), 1e-12);
-  EXPECT_NEAR(floor.gain, 9.6375, 1e-3);
   const HornDesign corner = Design(100, 500, 500, HornPlacement::Corner);
   const HornDesign free = Design(100, 500, 500, HornPlacement::Free);
   const double k = floor.values.flareConstant;
@@ -82,11 +75,14 @@ TEST(ExpoHornModel, LevelIsTheReferenceLevelFromTheEfficiencyPlusTheGain) {
   const double vas = default_driver::kVas / 1000, fs = default_driver::kFs;
   const double eta0 = 4 * kPi * kPi * fs * fs * fs * vas / (343.0 * 343.0 * 343.0 * default_driver::kQes);
   const double spl0 = 112 + 10 * std::log10(eta0);
-  EXPECT_NEAR(spl0, 92.55, 0.005);
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
   ASSERT_TRUE(d.level);
   EXPECT_NEAR(*d.level, spl0 + d.gain, 0.002);
   EXPECT_EQ(HornResultTexts(d, false).Label9, "Schalldruckgewinn durch Trichter 9.6 dB auf 102.2 dB");
+  // A faint driver, 100 dB less (Qes times 1e10): the level below 10 dB takes no leading blank.
+  const HornDesign faint = Design(100, 500, 500, HornPlacement::Floor, {kDefaultDriver.fs, kDefaultDriver.qts,
+                                                                         kDefaultDriver.qes * 1e10, kDefaultDriver.vas});
+  EXPECT_EQ(HornResultTexts(faint, false).Label9, "Schalldruckgewinn durch Trichter 9.6 dB auf 2.2 dB");
 }
 
 TEST(ExpoHornModel, PressureChamberHasItsCornerFrequencyAtFo) {
@@ -94,7 +90,6 @@ TEST(ExpoHornModel, PressureChamberHasItsCornerFrequencyAtFo) {
   const auto corner = [](double stCm2, double vcLitres) { return 340 * stCm2 * 1e-4 / (2 * kPi * vcLitres * 1e-3); };
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
   ASSERT_TRUE(d.chamberValid);
-  EXPECT_NEAR(d.chamberVolume, 5.4113, 1e-9);
   EXPECT_NEAR(corner(500, d.chamberVolume), 500, 0.01);
   const HornDesign other = Design(60, 1234, 777, HornPlacement::Wall);
   EXPECT_NEAR(corner(1234, other.chamberVolume), 777, 0.02);
@@ -104,24 +99,20 @@ TEST(ExpoHornModel, DesignValuesGiveTheseTextsInBothLanguages) {
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
   EXPECT_TRUE(d.hornValid);
   EXPECT_EQ(d.cursorMaximum, 60);
-  const HornTexts de = HornResultTexts(d, false);
-  EXPECT_EQ(de.Label2, "Trichterkonstante k= 3.7");
-  EXPECT_EQ(de.Label11, "Querschnitt 22.4x22.4cm");
-  EXPECT_EQ(de.Label6, "Mundfläche Am= 4599.6 cm², 67.8 cm x 67.8 cm");
-  EXPECT_EQ(de.Label10, "Trichterlänge Xmax= 60.1 cm");
-  EXPECT_EQ(de.Labelboxvol, "geschl. Volumen : 29.0 l ");
-  EXPECT_EQ(de.Label12, "Druckkammervolumen 5.4 l");
-  EXPECT_EQ(de.Label14, "bei x= 1cm, A=519cm² (=22.8x22.8cm)");
-  const HornTexts en = HornResultTexts(d, true);
-  EXPECT_EQ(en.Label2, "horn constant k= 3.7");
-  EXPECT_EQ(en.Label11, "cross-section 22.4x22.4cm");
-  EXPECT_EQ(en.Label6, "mouth cross-section Am= 4599.6 cm², 67.8 cm x 67.8 cm");
-  EXPECT_EQ(en.Label10, "horn length Xm= 60.1 cm");
-  EXPECT_EQ(en.Label9, "SPL gain of horn 9.6 dB to 102.2 dB");
-  EXPECT_EQ(en.Labelboxvol, "closed volume : 29.0 l ");
-  EXPECT_EQ(en.Label12, "dry well / pressure chamber volume = 5.4 l");
-  // The first centimetre is shown in German whatever the language.
-  EXPECT_EQ(en.Label14, de.Label14);
+  const HornTexts de = HornResultTexts(d, false), en = HornResultTexts(d, true);
+  const std::pair<std::string, const char*> shown[] = {
+      {de.Label2, "Trichterkonstante k= 3.7"},
+      {de.Label11, "Querschnitt 22.4x22.4cm"},
+      {de.Label6, "Mundfläche Am= 4599.6 cm², 67.8 cm x 67.8 cm"},
+      {de.Label10, "Trichterlänge Xmax= 60.1 cm"},
+      {de.Labelboxvol, "geschl. Volumen : 29.0 l "},
+      {de.Label12, "Druckkammervolumen 5.4 l"},
+      {de.Label14, "bei x= 1cm, A=519cm² (=22.8x22.8cm)"},
+      {en.Label10, "horn length Xm= 60.1 cm"},
+      {en.Label9, "SPL gain of horn 9.6 dB to 102.2 dB"},
+      {en.Label14, "bei x= 1cm, A=519cm² (=22.8x22.8cm)"},  // the first centimetre in German whatever the language
+  };
+  for (const auto& [text, expected] : shown) EXPECT_EQ(text, expected);
 }
 
 TEST(ExpoHornModel, CursorAreaFollowsTheAreaLawAtTheScrollBarPosition) {
@@ -129,7 +120,6 @@ TEST(ExpoHornModel, CursorAreaFollowsTheAreaLawAtTheScrollBarPosition) {
   EXPECT_NEAR(HornArea(v.throatArea, v.flareConstant, 30), 1512.65, 0.01);
   EXPECT_EQ(HornCursorAreaText(v, 30, false), "bei x=30cm, A=1513cm² (=38.9x38.9cm)");
   EXPECT_EQ(HornCursorAreaText(v, 30, true), "at x=30cm, A=1513cm² (=38.9x38.9cm)");
-  EXPECT_EQ(HornCursorAreaText(v, 1, false), "bei x= 1cm, A=519cm² (=22.8x22.8cm)");
   // No validity test: an invalid horn keeps k = 0 and shows the throat as read at every x.
   const HornValues invalid = Design(10, 500, 500, HornPlacement::Floor).values;
   EXPECT_EQ(HornCursorAreaText(invalid, 17, false), "bei x=17cm, A=500cm² (=22.4x22.4cm)");
@@ -148,27 +138,19 @@ TEST(ExpoHornModel, ClosedVolumeIsVasTimesQUpToOneAndTheNotedRuleAbove) {
   d = Design(20, 500, 500, HornPlacement::Floor, above);  // q = 1.25
   EXPECT_NEAR(d.closedVolume, 48.0, 1e-12);
   EXPECT_TRUE(d.closedVolumeAboveVas);
-  EXPECT_EQ(HornResultTexts(d, false).Labelboxvol, "geschl. Volumen : 48.0 l  (V>Vas!)");
   EXPECT_EQ(HornResultTexts(d, true).Labelboxvol, "closed volume : 48.0 l  (V>Vas!)");
 }
 
 TEST(ExpoHornModel, FuFrom20To500AndThroatStrictlyBetween5And3000MakeAHorn) {
-  const auto valid = [](double fu, double ah) { return Design(fu, ah, 600, HornPlacement::Floor).hornValid; };
-  EXPECT_TRUE(valid(20, 500));
-  EXPECT_TRUE(valid(500, 500));
-  EXPECT_FALSE(valid(19.9, 500));
-  EXPECT_FALSE(valid(500.1, 500));
-  EXPECT_FALSE(valid(100, 5));
-  EXPECT_FALSE(valid(100, 3000));
-  EXPECT_TRUE(valid(100, 5.1));
-  EXPECT_TRUE(valid(100, 2999.9));
+  const double cases[][3] = {{20, 500, 1},   {500, 500, 1}, {19.9, 500, 0},  {500.1, 500, 0},
+                             {100, 5, 0},    {100, 3000, 0}, {100, 5.1, 1},  {100, 2999.9, 1}};
+  for (const auto& [fu, ah, valid] : cases)
+    EXPECT_EQ(Design(fu, ah, 600, HornPlacement::Floor).hornValid, valid == 1) << fu << " " << ah;
 }
 
 TEST(ExpoHornModel, ChamberHasItsOwnTestAndUsesFuEvenOutOfTheHornsRange) {
   const auto chamber = [](double fu, double fo) { return HornResultTexts(Design(fu, 500, fo, HornPlacement::Floor), false).Label12; };
-  EXPECT_EQ(chamber(100, 100), "-");
-  EXPECT_EQ(chamber(40, 49), "-");
-  EXPECT_EQ(chamber(100, 1001), "-");
+  EXPECT_EQ(chamber(100, 100) + chamber(40, 49) + chamber(100, 1001), "---");
   EXPECT_EQ(chamber(40, 50), "Druckkammervolumen 54.1 l");
   EXPECT_EQ(chamber(100, 1000), "Druckkammervolumen 2.7 l");
   const HornDesign d = Design(10, 500, 300, HornPlacement::Floor);
@@ -176,17 +158,11 @@ TEST(ExpoHornModel, ChamberHasItsOwnTestAndUsesFuEvenOutOfTheHornsRange) {
   EXPECT_NEAR(d.chamberVolume, 9.0188, 5e-5);
   const HornTexts t = HornResultTexts(d, false);
   EXPECT_EQ(t.Label12, "Druckkammervolumen 9.0 l");
-  EXPECT_EQ(t.Label14, "Fläche bei x");
-  EXPECT_EQ(t.Label11, "=");
-  EXPECT_EQ(t.Label2, "k");
-  EXPECT_EQ(t.Label6, "Am");
-  EXPECT_EQ(t.Label10, "Xm");
-  EXPECT_EQ(t.Label9, "SPL");
-  EXPECT_EQ(t.Labelboxvol, "-");
-  EXPECT_EQ(d.values.throatArea, 500);
-  EXPECT_EQ(d.values.mouthArea, 0);
-  EXPECT_EQ(d.values.length, 0);
-  EXPECT_EQ(d.values.flareConstant, 0);
+  EXPECT_EQ(t.Label14 + "|" + t.Label11 + "|" + t.Label2 + "|" + t.Label6 + "|" + t.Label10 + "|" + t.Label9 + "|" +
+                t.Labelboxvol,
+            "Fläche bei x|=|k|Am|Xm|SPL|-");
+  EXPECT_EQ((std::vector<double>{d.values.throatArea, d.values.mouthArea, d.values.length, d.values.flareConstant}),
+            (std::vector<double>{500, 0, 0, 0}));
   EXPECT_EQ(HornResultTexts(Design(10, 5, 300, HornPlacement::Floor), true).Label12, "-");
 }
 
@@ -235,11 +211,10 @@ class ExpoSection : public ::testing::Test {
     TempSettingsFolder folder;
     folder.WriteSettings("[Expo]\r\n" + stored);
     const HornSavedInputs s = ReadHornSection(OpenSettings());
-    EXPECT_EQ(s.fu, expected.fu) << stored;
-    EXPECT_EQ(s.ah, expected.ah) << stored;
-    EXPECT_EQ(s.fo, expected.fo) << stored;
-    EXPECT_EQ(s.cursor, expected.cursor) << stored;
-    EXPECT_EQ(s.placement, expected.placement) << stored;
+    EXPECT_EQ(s.fu + " " + s.ah + " " + s.fo + " " + std::to_string(s.cursor) + " " + std::to_string(int(s.placement)),
+              expected.fu + " " + expected.ah + " " + expected.fo + " " + std::to_string(expected.cursor) + " " +
+                  std::to_string(int(expected.placement)))
+        << stored;
   }
 };
 

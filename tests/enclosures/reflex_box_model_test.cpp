@@ -9,6 +9,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <vector>
 
 #include "common/NumberText.h"
 #include "enclosures/model/ReflexBox.h"
@@ -47,27 +48,20 @@ double SmallLevel(double f, double fs, double fb, double qt, double ql, double a
 
 TEST(ReflexModel, RuleOfThumbMeetsTheWorkedExample) {
   const ReflexDesign d = TipDesign(kExample);
-  EXPECT_NEAR(static_cast<double>(d.boxVolume), 36.9, 1e-12);  // read back from "36,9"
-  EXPECT_NEAR(static_cast<double>(d.portLength), 52.6, 1e-12);
+  // Volume and length read back from "36,9" and "52,6".
+  EXPECT_EQ((std::vector<double>{double(d.boxVolume), double(d.portLength), double(d.ql)}), (std::vector<double>{36.9, 52.6, 10}));
   EXPECT_NEAR(static_cast<double>(d.portArea), 25 * std::numbers::pi, 1e-9);
-  EXPECT_EQ(FormatFixed(static_cast<double>(d.tuning), 1, 1), "32.6");
-  EXPECT_EQ(FormatFixed(static_cast<double>(d.cutoff), 1, 1), "33.9");
+  EXPECT_EQ(FormatFixed(double(d.tuning), 1, 1) + " " + FormatFixed(double(d.cutoff), 1, 1), "32.6 33.9");
   EXPECT_EQ(ReflexGrossLabel(d, true, kGrossAfterVolume), "l, total 41.5 l");
-  EXPECT_EQ(d.ql, 10);
   EXPECT_TRUE(d.lastDesignValid);
 
-  ReflexDesign first;
-  const auto tip = StartReflexTip(first, "10", kExample);
-  ASSERT_TRUE(tip);
-  EXPECT_EQ(tip->volumeText, "36,9");
-  EXPECT_EQ(tip->lengthText, "52,6");
-
-  ReflexDesign two;
-  two.driverCount = 2;
-  const auto tip2 = StartReflexTip(two, "10", kExample);
-  ASSERT_TRUE(tip2);
-  EXPECT_EQ(tip2->volumeText, "73,7");
-  EXPECT_EQ(tip2->lengthText, "22,4");
+  for (int drivers : {1, 2}) {
+    ReflexDesign first;
+    first.driverCount = drivers;
+    const auto tip = StartReflexTip(first, "10", kExample);
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(tip->volumeText + " " + tip->lengthText, drivers == 1 ? "36,9 52,6" : "73,7 22,4");
+  }
 }
 
 TEST(ReflexModel, TuningIsTheHelmholtzResonanceWithSpeedOfSound3441) {
@@ -83,16 +77,14 @@ TEST(ReflexModel, TuningIsTheHelmholtzResonanceWithSpeedOfSound3441) {
 }
 
 TEST(ReflexModel, RuleOfThumbLimitsVolumeAndLengthAndKeepsItsGuard) {
-  EXPECT_EQ(ReflexTipVolume(0.1L, 1.5L, 1), 1.0L);
-  EXPECT_EQ(ReflexTipVolume(0.9L, 5000.0L, 8), 10000.0L);
-  EXPECT_EQ(ReflexTipPortLength(1.0L, 0.1L, 100.0L, 1000.0L), 2.0L);
-  EXPECT_EQ(ReflexTipPortLength(10000.0L, 0.9L, 10.0L, 1.0L), 200.0L);
+  EXPECT_EQ((std::vector<long double>{ReflexTipVolume(0.1L, 1.5L, 1), ReflexTipVolume(0.9L, 5000.0L, 8),
+                                       ReflexTipPortLength(1.0L, 0.1L, 100.0L, 1000.0L),
+                                       ReflexTipPortLength(10000.0L, 0.9L, 10.0L, 1.0L)}),
+            (std::vector<long double>{1, 10000, 2, 200}));
   ReflexDesign d;
-  EXPECT_FALSE(StartReflexTip(d, "2", kExample));  // 2 cm passes the design guard, not the tip's
-  EXPECT_FALSE(StartReflexTip(d, "abc", kExample));
-  ReflexDriver noFs = kExample;
-  noFs.fs = 0;
-  EXPECT_FALSE(StartReflexTip(d, "10", noFs));
+  // 2 cm passes the design guard, not the tip's; fs 0.
+  EXPECT_FALSE(StartReflexTip(d, "2", kExample) || StartReflexTip(d, "abc", kExample) ||
+               StartReflexTip(d, "10", {0.35L, 6.0L, 50.0L, 0.0L, 0.5L}));
   // A series resistance raises Qts' and the volume, and lowers fg.
   ReflexDesign withR;
   withR.seriesR = 1.0L;
@@ -100,77 +92,56 @@ TEST(ReflexModel, RuleOfThumbLimitsVolumeAndLengthAndKeepsItsGuard) {
   EXPECT_NEAR(static_cast<double>(withR.qtsEffective), 0.35 * 7 / 6, 1e-15);
   EXPECT_GT(withR.boxVolume, 36.9L);
   EXPECT_LT(ReflexLowerCutoff(30, withR.qtsEffective), ReflexLowerCutoff(30, 0.35L));
-}
-
-TEST(ReflexModel, AutomaticQlFollowsTheVolumeWithinOneToHundred) {
-  EXPECT_EQ(ReflexAutoQl(0.3L, 7), 100);
-  EXPECT_EQ(ReflexAutoQl(1e-30L, 7), 100);
-  EXPECT_EQ(ReflexAutoQl(1, 7), 55);
-  EXPECT_EQ(ReflexAutoQl(10, 7), 18);
-  EXPECT_EQ(ReflexAutoQl(36.9L, 7), 10);
-  EXPECT_EQ(ReflexAutoQl(100, 7), 6);
-  EXPECT_EQ(ReflexAutoQl(3000, 7), 2);
-  EXPECT_EQ(ReflexAutoQl(10000, 7), 1);
-  EXPECT_EQ(ReflexAutoQl(0, 7), 7);
+  // int(sqrt(3000 / Vb) + 1) within 1..100; the value before for a volume not above 0.
+  const long double volumes[] = {0.3L, 1e-30L, 1, 10, 36.9L, 100, 3000, 10000, 0};
+  const int ql[] = {100, 100, 55, 18, 10, 6, 2, 1, 7};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(ReflexAutoQl(volumes[i], 7), ql[i]) << static_cast<double>(volumes[i]);
   EXPECT_EQ(ReflexAutoQl(-5, 0), 1);
 }
 
 TEST(ReflexModel, AFailedGuardKeepsTheLastDesignAndMarksItInvalid) {
   ReflexDesign d = TipDesign(kExample);
   const long double fb = d.tuning, area = d.portArea, gross = d.grossVolume;
-  EXPECT_FALSE(RecalcReflexFromGeometry(d, "1", kExample));
-  EXPECT_EQ(d.tuning, fb);
-  EXPECT_EQ(d.portArea, area);
-  EXPECT_FALSE(d.lastDesignValid);
-  EXPECT_FALSE(ReflexStoreValid(d, kExample));
-  EXPECT_FALSE(ReflexPrintValid(d, kExample));
+  EXPECT_FALSE(RecalcReflexFromGeometry(d, "1,9", kExample));
+  EXPECT_TRUE(d.tuning == fb && d.portArea == area);
+  EXPECT_FALSE(d.lastDesignValid || ReflexStoreValid(d, kExample) || ReflexPrintValid(d, kExample));
+  // A port of 2 cm is the smallest the design, the diagram, the store and the page take.
+  ASSERT_TRUE(RecalcReflexFromGeometry(d, "2", kExample));
+  EXPECT_NEAR(static_cast<double>(d.portArea), std::numbers::pi, 1e-12);
+  EXPECT_TRUE(ReflexPlotDrawable(d, kExample, true) && ReflexPlotDrawable(d, kExample, false));
+  EXPECT_TRUE(ReflexStoreValid(d, kExample) && ReflexPrintValid(d, kExample));
   EXPECT_TRUE(RecalcReflexFromGeometry(d, "10", kExample));
-  EXPECT_TRUE(ReflexStoreValid(d, kExample));
-  // A 1.5 cm port stores nothing, though the logarithmic diagram still draws it.
+  // A 1.5 cm port length stores nothing, though the logarithmic diagram still draws it.
   EXPECT_FALSE(RecalcReflexFromLength(d, "1,5", kExample));
   EXPECT_EQ(d.grossVolume, gross);
   EXPECT_EQ(ReflexGrossLabel(d, false, kGrossAfterLength), "l ");
-  EXPECT_FALSE(ReflexStoreValid(d, kExample));
+  EXPECT_FALSE(ReflexStoreValid(d, kExample) || ReflexPlotDrawable(d, kExample, false));
   EXPECT_TRUE(ReflexPlotDrawable(d, kExample, true));
-  EXPECT_FALSE(ReflexPlotDrawable(d, kExample, false));
   // No resistance, no design.
-  ReflexDriver noRe = kExample;
-  noRe.re = 0;
+  const ReflexDriver noRe{0.35L, 0.0L, 50.0L, 30.0L, 0.5L};
   EXPECT_EQ(ReflexEffectiveQts(noRe, 1), 0);
   EXPECT_FALSE(RecalcReflexFromGeometry(d, "10", noRe));
 }
 
 TEST(ReflexModel, ResultLabelsAsShownAndTheirBareForms) {
   ReflexDesign d = TipDesign(kExample);
-  ReflexResultTexts de = ShowReflexResults(d, true, 10, false);
-  EXPECT_EQ(de.qlLabel, "Verlustfaktor Ql = 10");
-  EXPECT_EQ(de.cutoffLabel, "Untere Grenzfrequenz fg = 33.9 Hz");
-  EXPECT_EQ(de.tuningLabel, "Rohrabstimmfrequenz fr = 32.6 Hz");
-  EXPECT_EQ(de.areaLabel, "Rohrfläche = 78.5 cm²");
-  ReflexResultTexts en = ShowReflexResults(d, false, 42, true);
+  const ReflexResultTexts de = ShowReflexResults(d, true, 10, false);
+  EXPECT_EQ(de.qlLabel + "|" + de.cutoffLabel + "|" + de.tuningLabel + "|" + de.areaLabel,
+            "Verlustfaktor Ql = 10|Untere Grenzfrequenz fg = 33.9 Hz|Rohrabstimmfrequenz fr = 32.6 Hz|"
+            "Rohrfläche = 78.5 cm²");
+  EXPECT_EQ(ShowReflexResults(d, false, 42, true).qlLabel, "loss factor quality Ql = 42");
   EXPECT_EQ(d.ql, 42);
-  EXPECT_EQ(en.qlLabel, "loss factor quality Ql = 42");
-  EXPECT_EQ(en.cutoffLabel, "lower cut frequency fg = 33.9 Hz");
-  EXPECT_EQ(en.tuningLabel, "tube tuning frequency fr = 32.6 Hz");
-  EXPECT_EQ(en.areaLabel, "tube cross section = 78.5 sqcm");
   d.cutoff = 10;
   d.tuning = 9.9L;
-  de = ShowReflexResults(d, true, 10, false);
-  EXPECT_EQ(de.cutoffLabel, "fg ");
-  EXPECT_EQ(de.tuningLabel, "fr ");
-  EXPECT_EQ(de.areaLabel, "cm² ");
+  const ReflexResultTexts bare = ShowReflexResults(d, true, 10, false);
+  EXPECT_EQ(bare.cutoffLabel + "|" + bare.tuningLabel + "|" + bare.areaLabel, "fg |fr |cm² ");
 }
 
 TEST(ReflexModel, ResponseIsSmallsLossyVentedBox) {
   for (double qts : {0.2, 0.35, 0.5}) {
     for (int ql : {1, 7, 100}) {
       for (int drivers : {1, 3}) {
-        ReflexDesign d;
-        d.qtsEffective = qts;
-        d.tuning = 27.5L;
-        d.boxVolume = 40;
-        d.ql = ql;
-        d.driverCount = drivers;
+        const ReflexDesign d{.qtsEffective = qts, .driverCount = drivers, .boxVolume = 40, .tuning = 27.5L, .ql = ql};
         const auto r = ReflexResponseOf(d, kExample);
         ASSERT_TRUE(r);
         for (double f : {1.0, 13.0, 27.5, 30.0, 61.0, 400.0}) {
@@ -181,17 +152,12 @@ TEST(ReflexModel, ResponseIsSmallsLossyVentedBox) {
     }
   }
   // Lossless fourth-order Butterworth: -3.01 dB at fs, -24.10 dB an octave below.
-  ReflexDesign b4;
-  b4.qtsEffective = 0.3827L;
-  b4.tuning = 30;
-  b4.boxVolume = 50 / std::sqrt(2.0L);
-  b4.ql = 1000000000;
+  ReflexDesign b4{.qtsEffective = 0.3827L, .boxVolume = 50 / std::sqrt(2.0L), .tuning = 30, .ql = 1000000000};
   const auto r = ReflexResponseOf(b4, kExample);
   ASSERT_TRUE(r);
   EXPECT_NEAR(*ReflexResponseLevel(*r, 30), -3.01, 0.005);
   EXPECT_NEAR(*ReflexResponseLevel(*r, 15), -24.10, 0.005);
-  EXPECT_FALSE(ReflexResponseLevel(*r, 0));
-  EXPECT_FALSE(ReflexResponseLevel(*r, -3));
+  EXPECT_FALSE(ReflexResponseLevel(*r, 0) || ReflexResponseLevel(*r, -3));
   b4.ql = 0;
   EXPECT_FALSE(ReflexResponseOf(b4, kExample));
 }
@@ -248,45 +214,40 @@ TEST(ReflexModel, TablesAgreeWithTheAlignmentsComputedAtQl7) {
 }
 
 TEST(ReflexModel, TableLookupRulesAtTheEdgesAndHalfway) {
-  EXPECT_NEAR(BB4Volume(0.35, 50), 50 / 1.8467, 1e-12);
-  EXPECT_NEAR(QB3Volume(0.35, 50), 50 / 1.7964, 1e-12);
-  EXPECT_NEAR(QB3Tuning(0.35, 30), 1.1395 * 30, 1e-12);
-  EXPECT_NEAR(C4Volume(0.35, 50), 50 / 1.8347, 1e-12);
-  EXPECT_NEAR(C4Tuning(0.35, 30), 1.0926 * 30, 1e-12);
-  // Halfway: no key matches (as the double values decide).
-  EXPECT_EQ(BB4Volume(0.355, 50), 50);
-  EXPECT_NEAR(QB3Volume(0.105, 50), 50 / 34.3925, 1e-12);
-  EXPECT_NEAR(QB3Volume(0.115, 50), 50 / 23.5499, 1e-12);
-  EXPECT_EQ(QB3Volume(0.125, 50), 50);
-  // Below and above the ranges.
-  EXPECT_NEAR(QB3Volume(0.05, 50), 50 / 34.3925, 1e-12);
-  EXPECT_NEAR(QB3Tuning(0.05, 30), 3.8416 * 30, 1e-12);
-  EXPECT_NEAR(BB4Volume(0.05, 50), 50 / 6.0, 1e-12);
-  EXPECT_NEAR(C4Volume(0.05, 50), 50 / 3.8931, 1e-12);
-  EXPECT_EQ(C4Tuning(0.05, 30), 30);
-  EXPECT_NEAR(QB3Volume(0.8, 50), 50 / 0.0111, 1e-9);
-  EXPECT_NEAR(QB3Tuning(0.8, 30), 0.76 * 30, 1e-12);
-  EXPECT_NEAR(BB4Volume(0.8, 50), 50 / 0.4133, 1e-12);
-  EXPECT_NEAR(C4Volume(0.8, 50), 50 / 0.19, 1e-12);
-  EXPECT_NEAR(C4Tuning(0.8, 30), 0.6 * 30, 1e-12);
-  // A row below the range overrides the below-range value.
-  EXPECT_NEAR(BB4Volume(0.197, 50), 50 / 5.898, 1e-12);
-  EXPECT_NEAR(BB4Volume(0.19, 50), 50 / 6.0, 1e-12);
+  const struct {
+    double (*table)(double qts, double vasOrFs);
+    double qts, factor;  // the volume is Vas / factor, the tuning fs x factor
+    bool volume;
+  } cases[] = {
+      {BB4Volume, 0.35, 1.8467, true},   {QB3Volume, 0.35, 1.7964, true},  {QB3Tuning, 0.35, 1.1395, false},
+      {C4Volume, 0.35, 1.8347, true},    {C4Tuning, 0.35, 1.0926, false},
+      // Halfway: no key matches (as the double values decide); 1 is the start value.
+      {BB4Volume, 0.355, 1, true},       {QB3Volume, 0.105, 34.3925, true}, {QB3Volume, 0.115, 23.5499, true},
+      {QB3Volume, 0.125, 1, true},
+      // Below and above the ranges; a row below the range overrides the below-range value.
+      {QB3Volume, 0.05, 34.3925, true},  {QB3Tuning, 0.05, 3.8416, false},  {BB4Volume, 0.05, 6.0, true},
+      {C4Volume, 0.05, 3.8931, true},    {C4Tuning, 0.05, 1, false},        {QB3Volume, 0.8, 0.0111, true},
+      {QB3Tuning, 0.8, 0.76, false},     {BB4Volume, 0.8, 0.4133, true},    {C4Volume, 0.8, 0.19, true},
+      {C4Tuning, 0.8, 0.6, false},       {BB4Volume, 0.197, 5.898, true},   {BB4Volume, 0.19, 6.0, true},
+      {C4Volume, 0.705, 0.19, true},     {C4Volume, 0.245, 3.8931, true},  // both ends belong to the outside values
+  };
+  for (const auto& c : cases) {
+    const double expected = c.volume ? 50 / c.factor : 30 * c.factor;
+    EXPECT_NEAR(c.table(c.qts, c.volume ? 50 : 30), expected, 1e-12 * expected) << c.qts << " " << c.factor;
+  }
+  // Every C4 key is found: a higher Qts needs a larger box all through the table.
+  for (int i = 26; i <= 70; ++i) EXPECT_GT(C4Volume(i / 100.0, 50), C4Volume((i - 1) / 100.0, 50)) << i;
 }
 
 TEST(ReflexModel, AlignmentsGiveVolumeAndTargetTuning) {
   const auto ie4 = ReflexAlignmentFor(5, kExample);
   ASSERT_TRUE(ie4);
-  EXPECT_EQ(ReflexEditText(ie4->volume), "29,6");
-  EXPECT_EQ(FormatFixed(static_cast<double>(ie4->tuning), 1, 1), "33.5");
+  EXPECT_EQ(ReflexEditText(ie4->volume) + " " + FormatFixed(double(ie4->tuning), 1, 1), "29,6 33.5");
   EXPECT_EQ(ReflexEditText(ReflexAlignmentFor(2, kExample)->volume), "27,1");
   EXPECT_EQ(ReflexAlignmentFor(2, kExample)->tuning, 30);
   EXPECT_EQ(ReflexEditText(ReflexAlignmentFor(4, kExample)->volume), ReflexEditText(50 / 1.06L));
-  EXPECT_FALSE(ReflexAlignmentFor(0, kExample));
-  EXPECT_FALSE(ReflexAlignmentFor(7, kExample));
-  ReflexDriver noVas = kExample;
-  noVas.vas = 0;
-  EXPECT_FALSE(ReflexAlignmentFor(1, noVas));
+  EXPECT_FALSE(ReflexAlignmentFor(0, kExample) || ReflexAlignmentFor(7, kExample) ||
+               ReflexAlignmentFor(1, {0.35L, 6.0L, 0.0L, 30.0L, 0.5L}));  // no Vas
   // The length is not limited: a large volume with a high tuning gives a negative length.
   ReflexDesign d;
   d.portArea = 78.5L;
@@ -300,27 +261,21 @@ TEST(ReflexModel, PrintTitleAndCaptions) {
   EXPECT_EQ(ReflexPrintTitle(d, "ACME", "W1"),
             "Velomare 3.2.5: 1x ACME W1 in Reflexbox 36.9l, R=0.00 Ohm,  1 Rohre a 10.0 cm, Länge 52.6 cm, "
             "Verl.Faktor 10");
-  EXPECT_EQ(ReflexPointerCaption(false, true, false, 45, -2.7), "Baßreflex-Gehäuse (Cursor 45,0Hz / -2,7dB)");
   EXPECT_EQ(ReflexPointerCaption(true, true, true, 45, -2.7), "reflex vented box (curve 45,0Hz / -2,7dB)");
   EXPECT_EQ(ReflexPointerCaption(false, false, true, 45, -2.7), "Baßreflex-Gehäuse");
 }
 
 TEST(ReflexModel, StoredSectionRangesAndFallbacks) {
-  ReflexRestore r = ReflexRestoreFrom(ReflexStoredValues{});
-  EXPECT_EQ(r.diameterText, "10");
-  EXPECT_EQ(r.lengthText, "10");
-  EXPECT_EQ(r.volumeText, "100");
-  EXPECT_EQ(r.seriesRText, "0");
-  EXPECT_EQ(r.portItem, 0);
-  EXPECT_EQ(r.ql, 10);
-  EXPECT_TRUE(r.runTip);
-  r = ReflexRestoreFrom(ReflexStoredValues{150, 20.5, 30, 0.5, 3, 12, false});
-  EXPECT_EQ(r.diameterText, "10");
-  EXPECT_EQ(r.lengthText, "20.5");
-  EXPECT_EQ(r.portItem, 2);
-  EXPECT_EQ(r.ql, 12);
-  EXPECT_FALSE(r.autoQl);
-  EXPECT_FALSE(r.runTip);
+  const auto restored = [](const ReflexStoredValues& v) {
+    const ReflexRestore r = ReflexRestoreFrom(v);
+    return r.diameterText + " " + r.lengthText + " " + r.volumeText + " " + r.seriesRText + " " +
+           std::to_string(r.portItem) + " " + std::to_string(r.ql) + " " + std::to_string(r.autoQl) +
+           std::to_string(r.runTip);
+  };
+  EXPECT_EQ(restored({}), "10 10 100 0 0 10 11");
+  // Each value just inside its range, then just outside.
+  EXPECT_EQ(restored({99.5, 199.5, 0.5, 99.5, 8, 100, false}), "99.5 199.5 0.5 99.5 7 100 00");
+  EXPECT_EQ(restored({100, 200, 0, 100, 9, 101, true}), "10 10 100 0 0 10 11");
 
   QTemporaryDir dir;
   const std::string path = dir.filePath("velomar.ini").toStdString();
@@ -329,10 +284,9 @@ TEST(ReflexModel, StoredSectionRangesAndFallbacks) {
     ASSERT_TRUE(WriteReflexSection(ini, ReflexValuesFromControls("", "abc", "", "1,5", 3, 17, false)));
   }
   const ReflexStoredValues back = ReadReflexSection(platform::IniFile(path));
-  EXPECT_EQ(back.diameter, 10);
-  EXPECT_EQ(back.length, 10);
-  EXPECT_EQ(back.volume, 100);
-  EXPECT_EQ(back.seriesR, 1.5);
+  // 10, 10 and 100 for texts that are no number.
+  EXPECT_EQ((std::vector<double>{back.diameter, back.length, back.volume, back.seriesR}),
+            (std::vector<double>{10, 10, 100, 1.5}));
   EXPECT_EQ(back.ports, 4);
   EXPECT_EQ(back.ql, 17);
   EXPECT_FALSE(back.autoQl);

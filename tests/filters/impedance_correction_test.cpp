@@ -19,6 +19,10 @@ ImpNetworks Compute(const std::array<std::string, 6>& texts) { return ComputeImp
 
 const std::array<std::string, 6> kExample = {"6", "100", "500", "60", "40", "4,7"};
 
+bool Finite(const std::string& text) {
+  return text.find("nan") == std::string::npos && text.find("inf") == std::string::npos;
+}
+
 TEST(ImpNetworks, WorkedExampleGivesTheDesignedParts) {
   const ImpNetworks n = Compute(kExample);
   ASSERT_TRUE(n.valid);
@@ -69,45 +73,30 @@ TEST(ImpNetworks, MeetTheTextbookRelations) {
         }
 }
 
-TEST(ImpNetworks, PeakBelowOnePointThreeReGivesNegativeR1AndOnlyItsLineShortName) {
-  std::array<std::string, 6> texts = kExample;
-  texts[4] = "7";
-  const ImpNetworks n = Compute(texts);
-  ASSERT_TRUE(n.valid);
-  EXPECT_NEAR(static_cast<double>(n.r1), -68.25, 1e-2);
-  const ImpLines lines = ImpResultLines(n, false);
-  EXPECT_EQ(lines.r1, "R1 ");
-  EXPECT_EQ(lines.c1 + "|" + lines.c2, "Kondensator C1=1497.06 µF; 27.9 V|Kondensator C2=6.17 µF; 24.5 V");
-}
-
-TEST(ImpNetworks, PeakAtOnePointThreeReGivesNoR1AndNoCurve) {
-  // 7,8 misses 1.3 * 6 by a rounding remnant; 13 is 1.3 * 10 within the last bit.
+TEST(ImpNetworks, APeakAtOrBelowOnePointThreeReGivesNoPositiveR1AndOnlyItsLineShortName) {
+  // Below: R1 negative, its line short. 7,8 misses 1.3 * 6 by a rounding remnant and 13 is 1.3 * 10
+  // within the last bit: no R1 and no curve; just above the remnant R1 is a real, large value.
+  const ImpNetworks below = Compute({"6", "100", "500", "60", "7", "4,7"});
+  EXPECT_NEAR(static_cast<double>(below.r1), -68.25, 1e-2);
+  const ImpLines lines = ImpResultLines(below, false);
+  EXPECT_EQ(lines.r1 + "|" + lines.c1 + "|" + lines.c2, "R1 |Kondensator C1=1497.06 µF; 27.9 V|Kondensator C2=6.17 µF; 24.5 V");
   for (auto [re, zmax] : {std::pair{"6", "7,8"}, std::pair{"10", "13"}, std::pair{"2,5", "3,25"}}) {
-    std::array<std::string, 6> texts = kExample;
-    texts[0] = re;
-    texts[4] = zmax;
-    const ImpNetworks n = Compute(texts);
+    const ImpNetworks n = Compute({re, "100", "500", "60", zmax, "4,7"});
     ASSERT_TRUE(n.valid) << re;
     EXPECT_EQ(n.r1, 0) << re;
     EXPECT_EQ(ImpResultLines(n, true).r1, "R1 ");
-    EXPECT_NE(ImpResultLines(n, true).c1, "C1 ");
-    EXPECT_FALSE(ComputeImpCurve(n).drawable);
-    EXPECT_FALSE(LayOutImpDiagram(ComputeImpCurve(n), 700, 475).drawn);
+    EXPECT_FALSE(ComputeImpCurve(n).drawable || LayOutImpDiagram(ComputeImpCurve(n), 700, 475).drawn);
   }
-  // Just above the remnant R1 is a real, large value.
-  std::array<std::string, 6> texts = kExample;
-  texts[4] = "7,80001";
-  EXPECT_GT(Compute(texts).r1, 1e5);
+  EXPECT_GT(Compute({"6", "100", "500", "60", "7,80001", "4,7"}).r1, 1e5);
 }
 
 TEST(ImpNetworks, EveryInvalidInputGivesZerosAndShortNames) {
-  const std::array<int, 6> field = {0, 1, 2, 3, 4, 5};
   // Re = 1, P = 0, Le = 0, fres = 10, Zmax = Re, L = 0, and an empty field.
-  const std::pair<int, const char*> cases[] = {{0, "1"}, {1, "0"}, {2, "0"}, {3, "10"}, {4, "6"}, {5, "0"},
-                                               {0, ""},  {3, ""},  {5, "-"}, {2, "-500"}};
+  const std::pair<std::size_t, const char*> cases[] = {{0, "1"}, {1, "0"}, {2, "0"}, {3, "10"}, {4, "6"},
+                                                       {5, "0"}, {0, ""},  {3, ""},  {5, "-"}, {2, "-500"}};
   for (auto [index, text] : cases) {
     std::array<std::string, 6> texts = kExample;
-    texts[static_cast<std::size_t>(field[static_cast<std::size_t>(index)])] = text;
+    texts[index] = text;
     const ImpNetworks n = Compute(texts);
     EXPECT_FALSE(n.valid) << index << " " << text;
     for (long double v : {n.r1, n.c1, n.powerR1, n.voltageC1, n.r2, n.c2, n.powerR2, n.voltageC2}) EXPECT_EQ(v, 0);
@@ -127,17 +116,10 @@ TEST(ImpNetworks, AnyTextGivesFiniteLinesAndCurve) {
       const ImpNetworks n = Compute(input);
       for (bool english : {false, true}) {
         const ImpLines lines = ImpResultLines(n, english);
-        for (const std::string& line : {lines.r1, lines.c1, lines.r2, lines.c2}) {
-          EXPECT_EQ(line.find("nan"), std::string::npos) << line;
-          EXPECT_EQ(line.find("inf"), std::string::npos) << line;
-          EXPECT_EQ(line.find('?'), std::string::npos) << line;
-        }
+        for (const std::string& line : {lines.r1, lines.c1, lines.r2, lines.c2})
+          EXPECT_TRUE(Finite(line) && line.find('?') == std::string::npos) << line;
       }
-      const ImpDiagram d = LayOutImpDiagram(ComputeImpCurve(n), 700, 475);
-      for (auto [x, y] : d.curve) {
-        EXPECT_GT(x, -1000000);
-        EXPECT_LT(y, 1000000);
-      }
+      for (auto [x, y] : LayOutImpDiagram(ComputeImpCurve(n), 700, 475).curve) EXPECT_TRUE(x > -1000000 && y < 1000000);
     }
 }
 
@@ -149,15 +131,11 @@ TEST(ImpNetworks, LongNumbersDropDecimalsNeverIntegerDigits) {
   const std::string rating = line.substr(line.find("; ") + 2, line.size() - line.find("; ") - 4);
   EXPECT_EQ(rating.find('.'), std::string::npos) << line;
   EXPECT_NEAR(TextToFloat(rating) / static_cast<double>(n.powerR1), 1.0, 1e-15) << line;
-  // Two decimals fit up to 10^7; the C1 of a tiny coil, 7.04e7 µF, keeps one.
+  // Two decimals fit up to 10^7; the C1 of a tinier coil, 7.04e7 µF, keeps one: 1e9 / (4 pi^2 60^2 L).
   EXPECT_EQ(ImpResultLines(Compute({"6", "100", "500", "60", "40", "0,001"}), false).c1,
             "Kondensator C1=7036193.31 µF; 27.9 V");
-  const ImpNetworks tiny = Compute({"6", "100", "500", "60", "40", "0,0001"});
-  const std::string c1 = ImpResultLines(tiny, false).c1;
-  const std::string value = c1.substr(c1.find('=') + 1, c1.find(" µF") - c1.find('=') - 1);
-  EXPECT_EQ(value.size(), 10u) << c1;
-  EXPECT_EQ(value.find('.'), 8u) << c1;
-  EXPECT_NEAR(TextToFloat(value), static_cast<double>(tiny.c1), 0.1) << c1;
+  EXPECT_EQ(ImpResultLines(Compute({"6", "100", "500", "60", "40", "0,0001"}), false).c1,
+            "Kondensator C1=70361933.0 µF; 27.9 V");
 }
 
 TEST(ImpPowerLabel, NominalImpedanceOrKeepOrDesigned) {
@@ -174,116 +152,67 @@ TEST(ImpCoilText, ConjugateCoilOfTheElectricalQ) {
   EXPECT_EQ(ImpCoilText(in, 0.4), "6,37");
   // Here 159.2 writes 8,17 where 1000 / (2 pi) would give 8,16.
   EXPECT_EQ(ImpCoilText(in, 0.513), "8,17");
-  ImpInputs low = in;
-  low.fres = 10;
-  EXPECT_EQ(ImpCoilText(low, 0.4), "0");
-  EXPECT_EQ(ImpCoilText(in, 0.0), "0");
-  EXPECT_EQ(ImpCoilText(in, -1.0), "0");
-  EXPECT_EQ(ImpCoilText(in, std::nan("")), "0");
-  ImpInputs noRe = in;
-  noRe.re = 0;
-  EXPECT_EQ(ImpCoilText(noRe, 0.4), "0");
+  for (double qes : {0.0, -1.0, std::nan("")}) EXPECT_EQ(ImpCoilText(in, qes), "0") << qes;
+  ImpInputs other = in;
+  other.fres = 10;
+  EXPECT_EQ(ImpCoilText(other, 0.4), "0");
+  other.fres = in.fres, other.re = 0;
+  EXPECT_EQ(ImpCoilText(other, 0.4), "0");
   // Re need not pass the network's own Re > 1 test.
-  ImpInputs smallRe = in;
-  smallRe.re = 0.5L;
-  EXPECT_EQ(ImpCoilText(smallRe, 0.4), "0,53");
+  other.re = 0.5L;
+  EXPECT_EQ(ImpCoilText(other, 0.4), "0,53");
 }
 
 TEST(ImpShowTexts, CommittedReAndLeAboveZero) {
-  EXPECT_EQ(ImpReEditText(5.6).value_or("none"), "5,6");
-  EXPECT_EQ(ImpReEditText(123456789.0).value_or("none"), "123456789");
-  EXPECT_EQ(ImpReEditText(0).value_or("none"), "none");
-  EXPECT_EQ(ImpReEditText(-2).value_or("none"), "none");
-  EXPECT_EQ(ImpLeEditText(1234.6).value_or("none"), "1235");
-  EXPECT_EQ(ImpLeEditText(0).value_or("none"), "none");
-  EXPECT_EQ(ImpLeEditText(-1).value_or("none"), "none");
+  for (auto [value, re, le] : {std::tuple{5.6, "5,6", "6"}, std::tuple{123456789.0, "123456789", "123456789"},
+                                std::tuple{1234.6, "1234,6", "1235"}, std::tuple{0.0, "none", "none"},
+                                std::tuple{-2.0, "none", "none"}}) {
+    EXPECT_EQ(ImpReEditText(value).value_or("none"), re) << value;
+    EXPECT_EQ(ImpLeEditText(value).value_or("none"), le) << value;
+  }
 }
 
-// The two branches in parallel, computed with std::complex.
-long double TrueMagnitude(const ImpNetworks& n, long double f) {
-  const long double omega = 2 * kPi * f;
-  const Exact zobel(n.r2, -1e6L / (omega * n.c2));
-  const Exact resonance(n.r1, omega * n.in.coil / 1000 - 1e6L / (omega * n.c1));
-  return std::abs(1.0L / (1.0L / zobel + 1.0L / resonance));
-}
-
-TEST(ImpCurve, IsTheTrueImpedanceWhenR1IsPositive) {
-  for (const char* zmax : {"8", "40", "200"}) {
+// The two branches in parallel, computed with std::complex; a negative R1 negates the resonance
+// branch's admittance, as the polar division's sign rule does.
+TEST(ImpCurve, IsTheTrueImpedanceWhenR1IsPositiveAndFollowsTheSignRuleOtherwise) {
+  for (const char* zmax : {"7", "8", "40", "200"}) {
     for (const char* coil : {"0,5", "4,7", "30"}) {
       const ImpNetworks n = Compute({"6", "100", "500", "60", zmax, coil});
       const ImpCurve curve = ComputeImpCurve(n);
       ASSERT_TRUE(curve.drawable);
       for (int i = kFastGridFirst; i <= kFastGridLast; ++i) {
-        const long double want = std::min(TrueMagnitude(n, FastFilterGrid(i)), 1000.0L);
-        EXPECT_NEAR(curve.magnitude[static_cast<std::size_t>(i - kFastGridFirst)] / static_cast<double>(want), 1.0,
-                    1e-12)
-            << FastFilterGrid(i) << " Hz";
+        const long double omega = 2 * kPi * FastFilterGrid(i);
+        const Exact zobel(n.r2, -1e6L / (omega * n.c2));
+        const Exact resonance(n.r1, omega * n.in.coil / 1000 - 1e6L / (omega * n.c1));
+        const long double want = std::min(std::abs(1.0L / (1.0L / zobel + (n.r1 < 0 ? -1.0L : 1.0L) / resonance)), 1000.0L);
+        EXPECT_NEAR(curve.magnitude[static_cast<std::size_t>(i - kFastGridFirst)] / static_cast<double>(want), 1.0, 1e-12)
+            << zmax << " ohm, " << coil << " mH, " << FastFilterGrid(i) << " Hz";
       }
     }
   }
 }
 
-TEST(ImpCurve, WorkedExampleStartsDipsPeaksAndEnds) {
-  const ImpCurve curve = ComputeImpCurve(Compute(kExample));
-  auto at = [&](int hz) {
-    for (int i = kFastGridFirst; i <= kFastGridLast; ++i)
-      if (FastFilterGrid(i) == hz) return curve.magnitude[static_cast<std::size_t>(i - kFastGridFirst)];
-    return -1.0;
-  };
-  EXPECT_NEAR(at(10), 14.1, 0.05);
-  EXPECT_NEAR(at(20000), 9.1, 0.05);
-  const auto low = std::min_element(curve.magnitude.begin(), curve.magnitude.begin() + 100);
-  EXPECT_NEAR(*low, 9.7, 0.05);
-  EXPECT_GE(FastFilterGrid(kFastGridFirst + int(low - curve.magnitude.begin())), 50);
-  EXPECT_LE(FastFilterGrid(kFastGridFirst + int(low - curve.magnitude.begin())), 60);
-  const auto peak = std::max_element(curve.magnitude.begin(), curve.magnitude.end());
-  EXPECT_NEAR(*peak, 45.2, 0.05);
-  EXPECT_EQ(FastFilterGrid(kFastGridFirst + int(peak - curve.magnitude.begin())), 940);
-}
-
-TEST(ImpCurve, NegativeR1FollowsTheSignRuleNotTheTrueImpedance) {
-  const ImpNetworks n = Compute({"6", "100", "500", "60", "7", "4,7"});
-  ASSERT_LT(n.r1, 0);
-  const ImpCurve curve = ComputeImpCurve(n);
-  ASSERT_TRUE(curve.drawable);
-  const double at1k = curve.magnitude[190 - kFastGridFirst];
-  ASSERT_EQ(FastFilterGrid(190), 1000);
-  EXPECT_NEAR(at1k, 21.4, 0.05);
-  EXPECT_NEAR(static_cast<double>(TrueMagnitude(n, 1000)), 34.2, 0.05);
-  // The negated resonance admittance: |1 / (1/Zz - 1/Zn)| everywhere.
-  for (int i = kFastGridFirst; i <= kFastGridLast; ++i) {
-    const long double omega = 2 * kPi * FastFilterGrid(i);
-    const Exact zobel(n.r2, -1e6L / (omega * n.c2));
-    const Exact resonance(n.r1, omega * n.in.coil / 1000 - 1e6L / (omega * n.c1));
-    const long double want = std::min(std::abs(1.0L / (1.0L / zobel - 1.0L / resonance)), 1000.0L);
-    EXPECT_NEAR(curve.magnitude[static_cast<std::size_t>(i - kFastGridFirst)] / static_cast<double>(want), 1.0, 1e-12);
-  }
-}
-
 TEST(ImpDiagram, AxesAtTheDesignedSize) {
   // Three impedance decades over 220 px from 430 up; a frequency decade is 0.3·670 px from x = 15.
-  const std::pair<int, int> ys[] = {{1, 430}, {10, 356}, {100, 283}, {1000, 210}};
-  for (auto [ohm, y] : ys) EXPECT_EQ(ImpDiagramY(ohm, 475), y) << ohm;
-  const std::pair<int, int> xs[] = {{10, 15}, {50, 155}, {200, 276}, {20000, 678}};
-  for (auto [hz, x] : xs) EXPECT_EQ(ImpDiagramX(hz, 700), x) << hz;
-
+  EXPECT_EQ(std::vector<int>({ImpDiagramY(1, 475), ImpDiagramY(10, 475), ImpDiagramY(100, 475), ImpDiagramY(1000, 475)}),
+            std::vector<int>({430, 356, 283, 210}));
+  EXPECT_EQ(std::vector<int>({ImpDiagramX(10, 700), ImpDiagramX(50, 700), ImpDiagramX(200, 700), ImpDiagramX(20000, 700)}),
+            std::vector<int>({15, 155, 276, 678}));
   const ImpDiagram d = LayOutImpDiagram(ComputeImpCurve(Compute(kExample)), 700, 475);
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
-  ASSERT_EQ(d.impedanceLines.size(), 30u);
-  EXPECT_EQ(std::vector<int>({d.impedanceLines[0], d.impedanceLines[9], d.impedanceLines[10], d.impedanceLines[29]}),
-            std::vector<int>({430, 356, 356, 210}));
-  ASSERT_EQ(d.frequencyLines.size(), 32u);
-  EXPECT_EQ(std::vector<int>({d.frequencyLines[0], d.frequencyLines[4], d.frequencyLines[11], d.frequencyLines[31]}),
-            std::vector<int>({15, 155, 276, 678}));
+  ASSERT_EQ(d.impedanceLines.size() + d.frequencyLines.size(), 30u + 32u);
+  // Lines at 1 to 10, 20 to 100 and 200 to 1000 ohms.
+  const auto y = [](int ohm) { return ImpDiagramY(ohm, 475); };
+  EXPECT_EQ(std::vector<int>({d.impedanceLines[10], d.impedanceLines[11], d.impedanceLines[19], d.impedanceLines[20],
+                              d.impedanceLines[21]}),
+            std::vector<int>({y(10), y(20), y(100), y(100), y(200)}));
   std::string labels;
   for (const auto& l : d.labels) labels += std::string(l.text) + "@" + std::to_string(l.x) + "," + std::to_string(l.y) + " ";
   EXPECT_EQ(labels, "1k@1,210 100@1,270 10@1,343 1 Ohm@1,417 10 Hz@5,435 100@202,435 1k@413,435 10k@614,435 ");
   ASSERT_EQ(d.curve.size(), 281u);
-  EXPECT_EQ(d.curve.front()[0], 15);
-  EXPECT_EQ(d.curve.back()[0], 678);
   // 14.1 ohms at 10 Hz: 430 - log10(14.1) * 73.26.
-  EXPECT_EQ(d.curve.front()[1], 345);
+  EXPECT_EQ(std::vector<int>({d.curve.front()[0], d.curve.front()[1], d.curve.back()[0]}), std::vector<int>({15, 345, 678}));
 }
 
 TEST(ImpDiagram, ImpedanceDecadeIsPoint333NotAThird) {
@@ -291,16 +220,6 @@ TEST(ImpDiagram, ImpedanceDecadeIsPoint333NotAThird) {
   EXPECT_EQ(ImpDiagramY(1000, 1755), 211);
   // The labels stand at exact thirds: "100" at 197 + 1500 / 3.
   EXPECT_EQ(LayOutImpDiagram(ComputeImpCurve(Compute(kExample)), 700, 1755).labels[1].y, 697);
-}
-
-TEST(ImpDiagram, CurveIsCappedAtOneThousandOhms) {
-  // A high peak and a coil that puts the series resonance where the Zobel branch is high.
-  const ImpNetworks n = Compute({"6", "100", "5", "11", "100000", "4,7"});
-  const ImpCurve curve = ComputeImpCurve(n);
-  ASSERT_TRUE(curve.drawable);
-  EXPECT_EQ(*std::max_element(curve.magnitude.begin(), curve.magnitude.end()), 1000.0);
-  const ImpDiagram d = LayOutImpDiagram(curve, 700, 475);
-  for (auto [x, y] : d.curve) EXPECT_GE(y, 210);
 }
 
 TEST(ImpCursor, ReadOutInThePlotAreaWithItsOwnConstant) {
@@ -326,8 +245,7 @@ TEST(ImpCursor, PlainCaptionAboveThePlotAndInATinyWindow) {
   // Just above the limits the read-out works and stays finite.
   const ImpCursorReadout r = ImpCursorCaption(31, 256, 31, 256, false);
   EXPECT_TRUE(r.cross);
-  EXPECT_EQ(r.caption.find("nan"), std::string::npos);
-  EXPECT_EQ(r.caption.find("inf"), std::string::npos);
+  EXPECT_TRUE(Finite(r.caption)) << r.caption;
 }
 
 }  // namespace

@@ -21,11 +21,7 @@ double Shown(double v) {
 }
 
 TEST(StandardSteps, EachStepGivesTheNeighbouringSeriesValue) {
-  const struct {
-    const char* step;
-    double (*function)(double);
-    double from, to;
-  } rows[] = {
+  const struct { const char* step; double (*function)(double); double from, to; } rows[] = {
       {"up", StepStandardUp, 1.0, 1.2},       {"up", StepStandardUp, 1.17, 1.2},    {"up", StepStandardUp, 1.495, 1.8},
       {"up", StepStandardUp, 1.48, 1.5},      {"up", StepStandardUp, 9.1, 10},      {"up", StepStandardUp, 0.91, 1.0},
       {"up", StepStandardUp, 100, 120},       {"up", StepStandardUp, 3.9, 4.7},     {"up", StepStandardUp, 8.0, 8.2},
@@ -90,35 +86,12 @@ TEST(StandardSteps, EverySeriesValueStepsToItsNeighboursAndBackAcrossDecades) {
   CheckRoundTrips(kTrimodeSeries);
 }
 
-TEST(StandardSteps, ResultsAreAlwaysSeriesValues) {
-  // Any value in between steps onto the series, in both directions, over many decades.
-  const std::vector<int> series(kFilterDesignerSeries.hundredths.begin(), kFilterDesignerSeries.hundredths.end());
-  const auto onSeries = [&](double v) {
-    const double m = Shown(v) * 100.0;
-    for (int h : series)
-      if (std::fabs(m - h) < 1e-6) return true;
-    return false;
-  };
-  for (double x = 0.0123; x < 5e5; x *= 1.0371) {
-    const double up = StepStandardUp(x), down = StepStandardDown(x);
-    EXPECT_TRUE(onSeries(up)) << x << " up " << up;
-    EXPECT_TRUE(onSeries(down)) << x << " down " << down;
-    EXPECT_GT(up, x * 0.99) << x;
-    EXPECT_LT(down, x * 1.01) << x;
-  }
-}
-
 TEST(StandardSteps, ArgumentsOutsideTheSteppableRangeComeBackUnchanged) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (double x : {0.0, -1.0, -0.5, 9e-18, 1e18, 1e20, 1e300, inf, -inf}) {
-    EXPECT_EQ(StepStandardUp(x), x) << x;
-    EXPECT_EQ(StepStandardDown(x), x) << x;
-    EXPECT_EQ(TriStepStandardUp(x), x) << x;
-    EXPECT_EQ(TriStepStandardDown(x), x) << x;
+  for (double (*step)(double) : {StepStandardUp, StepStandardDown, TriStepStandardUp, TriStepStandardDown}) {
+    for (double x : {0.0, -1.0, -0.5, 9e-18, 1e18, 1e20, 1e300, inf, -inf}) EXPECT_EQ(step(x), x) << x;
+    EXPECT_TRUE(std::isnan(step(std::numeric_limits<double>::quiet_NaN())));
   }
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (double (*step)(double) : {StepStandardUp, StepStandardDown, TriStepStandardUp, TriStepStandardDown})
-    EXPECT_TRUE(std::isnan(step(nan)));
   // The ends of the range still step within their decade.
   EXPECT_NEAR(StepStandardDown(9.9e17), 9.1e17, 1e6);
   EXPECT_NEAR(StepStandardUp(1e-17), 1.2e-17, 1e-28);

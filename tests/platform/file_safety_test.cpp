@@ -4,15 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <tuple>
 
 #include "TestSupport.h"
+#include "app/AllForms.h"
 #include "common/Settings.h"
 #include "platform/plain/IniFile.h"
 
@@ -25,17 +31,18 @@ using platform::IniFile;
 using platform::ReadRegularFile;
 using platform::ReadStatus;
 
+// The names in the folder, so that a stray temporary file shows.
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 class FileSafety : public ::testing::Test {
  protected:
   void TearDown() override { platform::InstallFileSeam(nullptr); }
   std::string Path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
-  // The names in the folder, so that a stray temporary file shows.
-  std::vector<std::string> Entries(const std::string& folder) const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
   QTemporaryDir dir;
 };
 
@@ -106,8 +113,9 @@ TEST_F(FileSafety, AFailedWriteLeavesTheOldBytesAndNoTemporaryFile) {
   EXPECT_EQ(ReadFileBytes(path), old);
   EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
 
-  // A folder that cannot be written (root writes anywhere, so only other users can check this).
-  if (::geteuid() != 0) {
+  // A folder that cannot be written, as an ordinary user meets it.
+  {
+    const OrdinaryUser user;
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
     fs::permissions(folder, fs::perms::owner_all);
@@ -170,6 +178,8 @@ TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
   ::chmod(Path("a.ini").c_str(), 0640);
   EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "2"));
   EXPECT_EQ(modeOf(Path("a.ini")), 0640u);
+  EXPECT_TRUE(platform::WriteFileAtomically(Path("c.txt"), "x"));  // one byte is a whole file too
+  EXPECT_EQ(ReadFileBytes(Path("c.txt")), "x");
 }
 
 TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
@@ -184,6 +194,87 @@ TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
     EXPECT_EQ(read.bytes, start) << bytes << " / " << limit;
   }
   EXPECT_EQ(platform::ReadRegularFileStart(Path("none.txt"), 10).status, ReadStatus::Missing);
+}
+
+// A file the user made read-only is kept by every save, the settings, a driver file, a
+// simulation export and a spectrum file alike, and the save reports the failure as it does for
+// a folder it may not write into, with no success text.
+class ReadOnlyFiles : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
+    StartProgram();
+  }
+  void Choose(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    seam.fileName = [name](const platform::FileDialogRequest&, bool) { return std::optional<QString>(name); };
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(ReadOnlyFiles, AFileTheUserMayNotWriteIsKeptAndTheSaveSaysSo) {
+  const std::string folder = dir.path().toStdString();
+  struct Row {
+    const char* name;
+    std::string path;
+    std::function<void()> save;
+    QString failure;  // in the one message shown
+  };
+  const std::vector<Row> rows = {
+      {"settings", settings->SettingsPath(),
+       [] {
+         forms::Form1->Optionen1->trigger();
+         forms::options->radio_en->click();
+         forms::options->closebut->click();
+       },
+       "The settings could not be saved."},
+      {"driver file", folder + "/w.vmx",
+       [&] {
+         Choose(folder + "/w.vmx");
+         forms::Chassisform->ShowForm();
+         forms::Chassisform->Button3->click();
+       },
+       "konnte nicht geschrieben werden"},
+      {"simulation export", folder + "/sim.txt",
+       [&] {
+         Choose(folder + "/sim.txt");
+         forms::ventpass->ShowForm();
+         ASSERT_TRUE(ShowAndActivate(forms::ventpass));
+         forms::ventpass->exportbox->setCurrentIndex(4);
+         emit forms::ventpass->exportbox->activated(4);
+       },
+       "could not be written"},
+      {"spectrum file", folder + "/s.spe",
+       [&] {
+         Choose(folder + "/s.spe");
+         forms::Form1->Optionen1->trigger();
+         forms::options->Button3->click();
+       },
+       "could not be written"},
+  };
+  const OrdinaryUser user;
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };  // replace the file
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string old = "[Mine]\r\nkept=1\r\n";
+    WriteFileBytes(row.path, old);
+    ASSERT_EQ(::chmod(row.path.c_str(), 0444), 0);
+    const std::string parent = fs::path(row.path).parent_path().string();
+    const std::vector<std::string> before = Entries(parent);
+    seam.messages.clear();
+    row.save();
+    EXPECT_EQ(ReadFileBytes(row.path), old);
+    struct stat st {};
+    ASSERT_EQ(::stat(row.path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(Entries(parent), before);  // no temporary file left
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(row.failure)) << seam.messages[0].toStdString();
+    EXPECT_FALSE(seam.messages[0].contains("erfolgreich") || seam.messages[0].contains("successful"));
+    ::chmod(row.path.c_str(), 0644);
+  }
+  EXPECT_EQ(forms::Chassisform->StatusBar1->currentMessage(), "Datei nicht gespeichert");
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #pragma once
 // A tiny HTTP server on the loopback address for the tests of the network code: it answers every
 // request with one raw response, or never answers when the response is empty.
-#include <QByteArray>
-#include <QHostAddress>
-#include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -44,22 +41,19 @@ class LoopbackServer {
 
 // Starts a 200 answer that promises a long body, sends `first`, then one byte of `drip` every
 // 50 ms: a connection that stays alive without ever ending.
-class TricklingServer {
- public:
-  explicit TricklingServer(QByteArray first, char drip) {
-    server_.listen(QHostAddress::LocalHost, 0);
-    QObject::connect(&server_, &QTcpServer::newConnection, [this, first = std::move(first), drip] {
-      QTcpSocket* socket = server_.nextPendingConnection();
+struct TricklingServer {
+  TricklingServer(QByteArray first, char drip) {
+    server.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server, &QTcpServer::newConnection, [this, first = std::move(first), drip] {
+      QTcpSocket* socket = server.nextPendingConnection();
       socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + first);
-      QObject::connect(&trickle_, &QTimer::timeout, socket, [socket, drip] { socket->write(&drip, 1); });
-      trickle_.start(50);
+      QObject::connect(&trickle, &QTimer::timeout, socket, [socket, drip] { socket->write(&drip, 1); });
+      trickle.start(50);
     });
   }
-  QString Url() const { return QString("http://127.0.0.1:%1/v.txt").arg(server_.serverPort()); }
-
- private:
-  QTcpServer server_;
-  QTimer trickle_;
+  QString Url() const { return QString("http://127.0.0.1:%1/v.txt").arg(server.serverPort()); }
+  QTcpServer server;
+  QTimer trickle;
 };
 
 }  // namespace velomare::test

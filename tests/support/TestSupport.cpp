@@ -1,24 +1,25 @@
 #include "TestSupport.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QTest>
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
-#include <QWidget>
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -33,31 +34,23 @@
 
 namespace velomare::test {
 
-TempSettingsFolder::TempSettingsFolder() {
-  if (const char* prev = std::getenv("XDG_CONFIG_HOME")) {
-    previous_ = prev;
-    hadPrevious_ = true;
-  }
-  setenv("XDG_CONFIG_HOME", dir_.path().toStdString().c_str(), 1);
+TempSettingsFolder::TempSettingsFolder() : previous_(qgetenv("XDG_CONFIG_HOME")) {
+  qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
 }
 
 TempSettingsFolder::~TempSettingsFolder() {
-  if (hadPrevious_)
-    setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
+  if (previous_.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
   else
-    unsetenv("XDG_CONFIG_HOME");
-}
-
-std::string TempSettingsFolder::Root() const { return dir_.path().toStdString(); }
-
-std::string TempSettingsFolder::SettingsPath() const { return Root() + "/velomare/velomar.ini"; }
-
-void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
-  std::system(("mkdir -p '" + Root() + "/velomare'").c_str());
-  WriteFileBytes(SettingsPath(), bytes);
+    qputenv("XDG_CONFIG_HOME", previous_);
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
+
+void TempSettingsFolder::WriteSettings(const std::string& bytes) const {
+  QDir().mkpath(QString::fromStdString(Root() + "/velomare"));
+  WriteFileBytes(SettingsPath(), bytes);
+}
 
 bool ShowAndActivate(QWidget* window) {
   window->show();
@@ -77,8 +70,7 @@ bool ReactivateAfter(QWidget* other, QWidget* window) {
 
 void TypeInto(QLineEdit* edit, const QString& text) {
   edit->selectAll();
-  bool ascii = true;
-  for (QChar c : text) ascii = ascii && c.unicode() < 128;
+  const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
   if (text.isEmpty())
     QTest::keyClick(edit, Qt::Key_Delete);
   else if (ascii)
@@ -96,21 +88,11 @@ void ChooseItem(QComboBox* box, int index) {
   QCoreApplication::processEvents();
 }
 
-void PaintNow(QWidget* window) {
-  window->grab();
-  QCoreApplication::processEvents();
-}
-
 std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
+  for (std::size_t start = 0; start < bytes.size();) {
+    const std::size_t end = std::min(bytes.find("\r\n", start), bytes.size());
+    lines.push_back(bytes.substr(start, end - start) + (end == bytes.size() ? "<no CR LF>" : ""));
     start = end + 2;
   }
   return lines;
@@ -118,18 +100,41 @@ std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+namespace {
+// The first word of the capability sets: the permission-bit overrides live there.
+constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+bool Capabilities(__user_cap_data_struct (&data)[2], bool set) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  return ::syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+}  // namespace
+
+OrdinaryUser::OrdinaryUser() {
+  __user_cap_data_struct data[2] = {};
+  if (!Capabilities(data, false) || (data[0].effective & kOverrides) == 0) return;
+  effective_ = data[0].effective;
+  data[0].effective &= ~kOverrides;
+  changed_ = Capabilities(data, true);
+}
+
+OrdinaryUser::~OrdinaryUser() {
+  __user_cap_data_struct data[2] = {};
+  if (!changed_ || !Capabilities(data, false)) return;
+  data[0].effective = effective_;
+  Capabilities(data, true);
 }
 
 namespace {
 
 bool IsControl(const QWidget* w) {
-  return !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+  return !w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_");
 }
 
 // What a button shows: "&&" is an ampersand, a lone "&" marks the mnemonic and takes no room.
@@ -180,9 +185,7 @@ std::optional<std::pair<int, int>> TextRoom(const QWidget* w) {
   return std::nullopt;
 }
 
-QString Rect(const QRect& r) {
-  return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
+QString Rect(const QRect& r) { return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 
 void CheckChildren(QWidget* window, QWidget* parent, const QString& where, QStringList& problems) {
   std::vector<QWidget*> controls;
@@ -204,8 +207,7 @@ void CheckChildren(QWidget* window, QWidget* parent, const QString& where, QStri
   }
   for (std::size_t i = 0; i < controls.size(); ++i)
     for (std::size_t k = i + 1; k < controls.size(); ++k) {
-      QWidget* a = controls[i];
-      QWidget* b = controls[k];
+      const QWidget *a = controls[i], *b = controls[k];
       if (a->geometry().intersects(b->geometry()) && !FormBase::OverlapsOnPurpose(a, b))
         problems << QString("%1: %2 %3 overlaps %4 %5").arg(where, a->objectName(), Rect(a->geometry()),
                                                             b->objectName(), Rect(b->geometry()));
@@ -250,13 +252,19 @@ void Repaint(QWidget* window) {
 
 void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
 
-void ExpectNoNonFiniteTexts(QWidget* window) {
-  // Whole words only: "Resonanzfrequenz" holds "nan".
+// Whole words only: "Resonanzfrequenz" holds "nan".
+static bool NonFiniteWord(const QString& text) {
   static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
+  return pattern.match(text).hasMatch();
+}
+
+bool ShowsNonFinite(const std::string& text) { return NonFiniteWord(QString::fromStdString(text)); }
+
+void ExpectNoNonFiniteTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
-  for (const QString& t : texts) EXPECT_FALSE(pattern.match(t).hasMatch()) << t.toStdString();
+  for (const QString& t : texts) EXPECT_FALSE(NonFiniteWord(t)) << t.toStdString();
 }
 
 void ClickButton(QWidget* window, const QString& name) {

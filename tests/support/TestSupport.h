@@ -5,13 +5,11 @@
 
 #include <QColor>
 #include <QString>
-
-class QComboBox;
-class QLineEdit;
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +18,8 @@ class QLineEdit;
 // Failure messages show a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
+class QComboBox;
 class QLineEdit;
-class QWidget;
 
 namespace velomare::test {
 
@@ -30,15 +28,20 @@ class TempSettingsFolder {
  public:
   TempSettingsFolder();
   ~TempSettingsFolder();
-  std::string Root() const;             // the XDG_CONFIG_HOME value
-  std::string SettingsPath() const;     // <root>/velomare/velomar.ini
+  std::string Root() const { return dir_.path().toStdString(); }  // the XDG_CONFIG_HOME value
+  std::string SettingsPath() const { return Root() + "/velomare/velomar.ini"; }
   void WriteSettings(const std::string& bytes) const;  // raw bytes of velomar.ini
-  std::string ReadSettings() const;     // raw bytes, empty when missing
-
+  std::string ReadSettings() const;                    // raw bytes, empty when missing
  private:
+  QByteArray previous_;  // null when the variable was not set
   QTemporaryDir dir_;
-  std::string previous_;
-  bool hadPrevious_ = false;
+};
+
+// A file path in a temporary folder of the test's own, for models that read and write files.
+class TempFileTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::string path = dir.filePath("velomar.ini").toStdString();
 };
 
 // A clean program state: settings folder, committed driver, program settings, seam.
@@ -48,10 +51,16 @@ class ProgramTest : public ::testing::Test {
   void TearDown() override;
   // Creates the 35 windows as the program does at start.
   void StartProgram();
-
+  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
+  QString TempPath(const QString& name) const { return temp.path() + "/" + name; }
+  // The next file dialogs answer with `path`; without one they are cancelled.
+  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
+    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
+  }
   std::unique_ptr<TempSettingsFolder> settings;
   platform::Seam seam;
   bool started = false;
+  QTemporaryDir temp;
 };
 
 // Replaces an edit's text the way a user does: select all, then type. Characters that a test key
@@ -65,34 +74,45 @@ void ChooseItem(QComboBox* box, int index);
 bool ShowAndActivate(QWidget* window);
 // `other` takes the focus, then `window` gets it back: a return to a window already visible.
 bool ReactivateAfter(QWidget* other, QWidget* window);
-// Paints the window once, as the screen would, and runs what the paint posted.
-void PaintNow(QWidget* window);
-// The layout rules every window is held to, in the language it shows now. A control is a child
-// widget with an object name (Qt's own inner widgets, named "qt_...", are not controls). Each
-// returned line names the window, the control and the language:
-// - every visible control lies inside its parent: a window's controls inside its client area,
-//   the controls of a group box or panel inside that group box or panel;
-// - the text of a label, button, check box, radio button or group box fits its control in the
-//   control's own font (word-wrapped and rich-text labels excepted);
-// - no two visible controls with the same parent overlap, unless the window declared the pair
-//   at creation: FormBase::OverlapOnPurpose(diagram, label) for one pair, or
-//   FormBase::OverlapOnPurpose(diagram) when any sibling may lie on it. A group box or panel
-//   never needs it for its own children, which are not its siblings.
+// The layout rules every window is held to, in the language it shows now; each returned line
+// names the window, the control (a child widget with an object name not starting "qt_") and the
+// language. Every visible control lies inside its parent (client area, group box or panel); the
+// text of a label, button, check box, radio button or group box fits it in its own font
+// (word-wrapped and rich-text labels excepted); no two visible siblings overlap unless declared
+// at creation: FormBase::OverlapOnPurpose(diagram, label) for a pair, (diagram) for any sibling.
 QStringList LayoutProblems(QWidget* window, const QString& language);
 
-// Reads a whole file as bytes.
+// For its lifetime the process writes and reads files as an ordinary user does: root's override
+// of permission bits (the capabilities to ignore them) is taken from the effective set and given
+// back at the end. Run without root, it changes nothing.
+class OrdinaryUser {
+ public:
+  OrdinaryUser();
+  ~OrdinaryUser();
+  OrdinaryUser(const OrdinaryUser&) = delete;
+  OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+ private:
+  unsigned effective_ = 0;
+  bool changed_ = false;
+};
+
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The lines of a file's bytes, each ended by CR LF; a last line without CR LF is marked
 // "<no CR LF>" so that a comparison shows it.
 std::vector<std::string> SplitCrLfLines(const std::string& bytes);
 
-// Paints the window (which applies its texts) and lets the events settle.
+// Paints the window once, as the screen would (which applies its texts), and runs what the paint
+// posted.
 void Repaint(QWidget* window);
+inline void PaintNow(QWidget* window) { Repaint(window); }
 // Writes "Sprache" to the settings file; the windows take it at their next paint.
 void SetLanguageSetting(const char* language);
 // Fails for every title, label and edit text of the window that shows "nan" or "inf".
 void ExpectNoNonFiniteTexts(QWidget* window);
+// Whether a model's read-out shows "nan" or "inf" as a word ("Resonanz" holds "nan" and passes).
+bool ShowsNonFinite(const std::string& text);
 // Clicks the window's button of that object name (an up-down's arrow "UpDown1Up" too).
 void ClickButton(QWidget* window, const QString& name);
 // A mouse move to `at`, in the window's coordinates, with `held` buttons down.

@@ -3,11 +3,9 @@
 // settings folder (no about box), a window shown in a language and painted, and text typed
 // into an edit the way a user types it (key by key: every intermediate text runs its handler).
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -55,13 +53,6 @@ class WindowsTest : public ProgramTest {
   }
   static void Choose(QComboBox* box, int index) { ChooseItem(box, index); }
   static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
-  // A path in a folder of the test's own.
-  QString TempPath(const QString& name) { return QDir(temp.path()).filePath(name); }
-  // The next file dialogs answer with `path`; without one they are cancelled.
-  void FileDialogAnswers(std::optional<QString> path = std::nullopt) {
-    seam.fileName = [path](const platform::FileDialogRequest&, bool) { return path; };
-  }
-  void AnswerNo() { seam.answer = [](const QString&) { return platform::Answer::No; }; }
   // Texts a user may leave in a number edit that are no usable number.
   static QStringList BadNumberTexts() { return {"abc", "", "-", ",", "-5", "0", "0,0000001", "1e999", QString(30, '9')}; }
   // The texts a list of labels or edits shows, in order.
@@ -76,8 +67,6 @@ class WindowsTest : public ProgramTest {
     for (const std::string& t : texts) list << QString::fromStdString(t);
     return list;
   }
-
-  QTemporaryDir temp;
 };
 
 // `Window` is the address of the window's pointer in `forms`, e.g. WindowTest<Tunitcalc, &forms::unitcalc>.
@@ -115,13 +104,12 @@ class WindowTest : public WindowsTest {
   // after asking.
   void ExpectHelpAndPrint(QAbstractButton* help, const char* topic, QAbstractButton* print = nullptr) {
     help->click();
-    ASSERT_EQ(seam.helpRequests.size(), 1);
-    EXPECT_EQ(seam.helpRequests[0].topic, topic);
+    EXPECT_EQ(seam.helpRequests.size(), 1);
+    EXPECT_EQ(seam.helpRequests.value(0).topic, topic);
     if (!print) return;
     print->click();
     EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
-    ASSERT_EQ(seam.printed.size(), 1);
-    EXPECT_EQ(seam.printed[0], form());
+    EXPECT_EQ(seam.printed, QList<QWidget*>{form()});
   }
   // Types each text into each edit and gives the edit its text back after; after every text
   // `check` runs with the text and no text of the window may show "nan" or "inf".
@@ -137,6 +125,10 @@ class WindowTest : public WindowsTest {
       }
       Type(edit, kept);
     }
+  }
+  void TypeIntoEach(const QList<QLineEdit*>& edits, const QStringList& texts,
+                    const std::function<void(const QString&)>& check = {}) {
+    for (QLineEdit* edit : edits) TypeIntoEach({edit}, texts, check);
   }
 };
 

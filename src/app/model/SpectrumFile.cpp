@@ -35,11 +35,16 @@ SpectrumFileRead ReadSpectrumFile(const std::string& path) {
     case platform::ReadStatus::TooLarge:
     case platform::ReadStatus::Failed: result.status = SpectrumFileStatus::Unreadable; return result;
   }
-  if (platform::InspectIniBytes(read.bytes) != platform::IniShape::Ini) {
+  return ReadSpectrumBytes(read.bytes);
+}
+
+SpectrumFileRead ReadSpectrumBytes(std::string_view bytes) {
+  SpectrumFileRead result;
+  if (platform::InspectIniBytes(bytes) != platform::IniShape::Ini) {
     result.status = SpectrumFileStatus::NotIni;
     return result;
   }
-  const platform::IniFile ini(path, read);
+  const platform::IniFile ini({}, platform::FileBytes{platform::ReadStatus::Ok, std::string(bytes)});
   if (!ini.SectionExists(kSpectrumSection)) {
     result.status = SpectrumFileStatus::NoSpectrum;
     return result;

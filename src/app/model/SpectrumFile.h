@@ -26,6 +26,8 @@ struct SpectrumFileRead {
   SpectrumTexts spectrum;  // only for Ok; bands the section lacks hold their "Dance" level
 };
 SpectrumFileRead ReadSpectrumFile(const std::string& path);
+// The same for a file's bytes already read: Ok, NotIni or NoSpectrum.
+SpectrumFileRead ReadSpectrumBytes(std::string_view bytes);
 // Writes the section into the file, keeping every other section of an existing file, whole or
 // not at all. False when it could not be written; the file is then as it was.
 bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum);

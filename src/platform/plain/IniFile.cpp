@@ -191,6 +191,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
   const std::optional<std::string> resolved = ResolveLinks(path);
   if (!resolved) return false;
+  // A file the user may not write (made read-only, say) is kept, as by any careful save: the
+  // rename would otherwise replace it whatever its permissions. The check uses the effective
+  // user and capabilities, as a write into the file itself would.
+  if (::faccessat(AT_FDCWD, resolved->c_str(), F_OK, AT_EACCESS) == 0 &&
+      ::faccessat(AT_FDCWD, resolved->c_str(), W_OK, AT_EACCESS) != 0)
+    return false;
   const fs::path target(*resolved);
   std::string dir = target.parent_path().string();
   if (dir.empty()) dir = ".";
@@ -232,32 +238,49 @@ IniFile::IniFile(std::string path, const FileBytes& read) : path_(std::move(path
   if (read.status != ReadStatus::Ok) return;
   loaded_ = true;
   const std::string text = Cp1252ToUtf8(read.bytes);
+  lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines_.push_back(std::move(line));
+    lines_.emplace_back(std::move(line));
     start = end + 1;
   }
 }
 
+IniFile::Line::Line(std::string line) : text(std::move(line)) {
+  std::optional<std::string_view> name = SectionName(text);
+  if (name) {
+    kind = Section;
+  } else if ((name = KeyName(text))) {
+    kind = Key;
+  } else {
+    return;
+  }
+  nameBegin = static_cast<std::size_t>(name->data() - text.data());
+  nameLength = name->size();
+}
+
 IniFile::Location IniFile::Find(std::string_view section, std::string_view key) const {
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
   Location loc;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (const auto name = SectionName(lines_[i])) {
+    const Line& line = lines_[i];
+    if (line.kind == Line::Section) {
       if (loc.sectionLine) break;  // the section ended
-      if (SameName(*name, TrimBlanks(section))) {
+      if (SameName(line.Name(), section)) {
         loc.sectionLine = i;
         loc.sectionEnd = i + 1;
       }
       continue;
     }
     if (!loc.sectionLine) continue;
-    if (const auto k = KeyName(lines_[i])) {
+    if (line.kind == Line::Key) {
       loc.sectionEnd = i + 1;
-      if (!loc.keyLine && SameName(*k, TrimBlanks(key))) loc.keyLine = i;
+      if (!loc.keyLine && SameName(line.Name(), key)) loc.keyLine = i;
     }
   }
   return loc;
@@ -266,7 +289,7 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
 std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
   const Location loc = Find(section, key);
   if (!loc.keyLine) return std::nullopt;
-  std::string_view line = lines_[*loc.keyLine];
+  std::string_view line = lines_[*loc.keyLine].text;
   std::string_view value = TrimBlanks(line.substr(line.find('=') + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
@@ -311,15 +334,6 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
   return Lookup(section, key).has_value();
 }
 
-std::vector<std::string> IniFile::ReadSectionKeys(std::string_view section) const {
-  std::vector<std::string> keys;
-  const Location loc = Find(section, std::string_view());
-  if (!loc.sectionLine) return keys;
-  for (std::size_t i = *loc.sectionLine + 1; i < loc.sectionEnd; ++i)
-    if (const auto k = KeyName(lines_[i])) keys.emplace_back(*k);
-  return keys;
-}
-
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   std::string line = std::string(TrimBlanks(key)) + "=" + std::string(value);
   // A line end inside a value would split the line; the profile functions store one line.
@@ -327,13 +341,13 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (c == '\r' || c == '\n') c = ' ';
   const Location loc = Find(section, key);
   if (loc.keyLine) {
-    lines_[*loc.keyLine] = line;
+    lines_[*loc.keyLine] = Line(std::move(line));
   } else if (loc.sectionLine) {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(loc.sectionEnd), line);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(loc.sectionEnd), Line(std::move(line)));
   } else {
-    if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(TrimBlanks(section)) + "]");
-    lines_.push_back(line);
+    if (!lines_.empty() && !TrimBlanks(lines_.back().text).empty()) lines_.emplace_back(std::string());
+    lines_.emplace_back("[" + std::string(TrimBlanks(section)) + "]");
+    lines_.emplace_back(std::move(line));
   }
   return Save();
 }
@@ -352,11 +366,11 @@ bool IniFile::EraseSection(std::string_view section) {
     const Location loc = Find(section, std::string_view());
     if (!loc.sectionLine) break;
     std::size_t end = *loc.sectionLine + 1;
-    while (end < lines_.size() && !SectionName(lines_[end])) ++end;
+    while (end < lines_.size() && lines_[end].kind != Line::Section) ++end;
     std::size_t begin = *loc.sectionLine;
     // The blank lines that separated a last section from the one before it go with it.
     if (end == lines_.size())
-      while (begin > 0 && TrimBlanks(lines_[begin - 1]).empty()) --begin;
+      while (begin > 0 && TrimBlanks(lines_[begin - 1].text).empty()) --begin;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
                  lines_.begin() + static_cast<std::ptrdiff_t>(end));
     erased = true;
@@ -384,16 +398,20 @@ bool IniFile::CommitUpdate() {
   return Save() && !updateFailed_;
 }
 
+std::string IniFile::Bytes() const {
+  std::string text;
+  for (const Line& line : lines_) {
+    text += line.text;
+    text += "\r\n";
+  }
+  return Utf8ToCp1252(text);
+}
+
 bool IniFile::Save() {
   if (updateDepth_ > 0) return true;
   // What could not be read cannot be kept: replacing it would lose it.
   if (loadStatus_ != ReadStatus::Ok && loadStatus_ != ReadStatus::Missing) return false;
-  std::string text;
-  for (const auto& line : lines_) {
-    text += line;
-    text += "\r\n";
-  }
-  const bool ok = WriteFileAtomically(path_, Utf8ToCp1252(text));
+  const bool ok = WriteFileAtomically(path_, Bytes());
   if (ok) {
     loaded_ = true;
     loadStatus_ = ReadStatus::Ok;

@@ -48,7 +48,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes bytes to a file whole or not at all: a temporary file beside the target, flushed to the
 // disk, then renamed over it. A symbolic link is written through to the file it names and stays
-// a link; an existing file keeps its permissions, a new one gets 0666 less the umask.
+// a link; an existing file keeps its permissions, a new one gets 0666 less the umask. An existing
+// file that this user may not write is left as it is, and the write fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Counts every successful WriteFileAtomically of this process, so that a cache of a file can tell
@@ -92,7 +93,6 @@ class IniFile {
 
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
-  std::vector<std::string> ReadSectionKeys(std::string_view section) const;
 
   // Each returns false, and leaves the file on disk as it was, when the file cannot be written
   // or when it existed but could not be read.
@@ -109,6 +109,9 @@ class IniFile {
   void BeginUpdate();
   bool CommitUpdate();
 
+  // The bytes a write puts on the disk: the lines as they now stand, Windows-1252, CR LF.
+  std::string Bytes() const;
+
  private:
   struct Location {
     std::optional<std::size_t> sectionLine;
@@ -119,8 +122,18 @@ class IniFile {
   std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
   bool Save();
 
+  // A line with what it is, worked out once when the line is made: every lookup runs over all
+  // lines, and a spectrum write makes some hundred lookups.
+  struct Line {
+    explicit Line(std::string text);
+    std::string text;  // UTF-8, without the line end
+    enum Kind : unsigned char { Other, Section, Key } kind = Other;
+    std::size_t nameBegin = 0, nameLength = 0;  // the section's or key's name, without blanks
+    std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameLength); }
+  };
+
   std::string path_;
-  std::vector<std::string> lines_;  // UTF-8, without line ends
+  std::vector<Line> lines_;
   bool loaded_ = false;
   ReadStatus loadStatus_ = ReadStatus::Missing;
   int updateDepth_ = 0;
