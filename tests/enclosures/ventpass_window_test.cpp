@@ -1,7 +1,4 @@
-// The vented bandpass window driven through its controls offscreen: the derived fields at
-// activation and per keystroke, the entry modes, the presets through their list, the diagram's
-// life under "AutoBoxSim", store and export through the seam (refused for a kept tuning), the
-// push-pull variant, print, help, bad input and nothing in the settings file.
+// The vented bandpass window driven through its controls offscreen.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,61 +22,24 @@ class VentpassWindow : public WindowTest<Tventpass, &forms::ventpass> {
       if (item.kind == PlotItem::Text && item.text.rfind("max ", 0) == 0) return item.text;
     return {};
   }
-  std::vector<std::string> Export(const char* name) {
-    FileDialogAnswers(TempPath(name));
-    Choose(form()->exportbox, 4);
-    return SplitCrLfLines(ReadFileBytes(TempPath(name).toStdString()));
-  }
-  void WorkedExampleDriver() {
-    ChassisQts = 0.4;
-    ChassisVas = 50;
-    ChassisFs = 30;
-  }
-  // Equal tunings of both chambers: no simulation.
-  void EqualTunings(const char* chamber2Volume) {
-    Type(form()->Edit5, chamber2Volume);
-    Type(form()->Edit6, "10");
-    Type(form()->Edit7, "4");
-  }
 };
 
-TEST_F(VentpassWindow, TheFirstActivationFillsTheDerivedFieldsWithADecimalPoint) {
+TEST_F(VentpassWindow, DerivedFieldsFollowEachKeystrokeOnceAndQlTheVolumesOrTheScrollBar) {
   Tventpass* f = form();
-  EXPECT_EQ(f->frameGeometry().size(), QSize(769, 550));
-  EXPECT_EQ(f->Edit9->text(), "20");  // the designed defaults until then
-  EXPECT_EQ(f->Edit4->text(), "70");
   Activate();
-  EXPECT_EQ(f->Edit4->text(), "78.5");
-  EXPECT_EQ(f->Edit9->text(), "32.3");
-  EXPECT_EQ(f->Edit8->text(), "153.9");
-  EXPECT_EQ(f->Edit10->text(), "55.1");
-  EXPECT_EQ(f->Label16->text(), "Verlustfaktor Ql = 4");
-  EXPECT_FALSE(f->CheckBox1->isEnabled());
-  EXPECT_FALSE(f->Image2->isVisible());
+  EXPECT_EQ(TextsOf({f->Edit4, f->Edit9, f->Edit8, f->Edit10}), QStringList({"78.5", "32.3", "153.9", "55.1"}));
   // Each derived field is written once per keystroke: "1" then "11", the nested pass writes nothing.
   QSignalSpy area(f->Edit4, &QLineEdit::textChanged);
-  QSignalSpy tuning(f->Edit9, &QLineEdit::textChanged);
+  QSignalSpy tuningWrites(f->Edit9, &QLineEdit::textChanged);
   Type(f->Edit2, "11");
-  EXPECT_EQ(area.count(), 2);
-  EXPECT_EQ(tuning.count(), 2);
+  EXPECT_EQ(QList<qsizetype>({area.count(), tuningWrites.count()}), QList<qsizetype>({2, 2}));
   EXPECT_EQ(f->Edit4->text(), "95.0");
-}
-
-TEST_F(VentpassWindow, CrossSectionBoxesSwitchTheEntryAndQlFollowsTheVolumesOrTheScrollBar) {
-  Tventpass* f = form();
-  Activate();
-  EXPECT_FALSE(f->Edit4->isEnabled());
+  // The cross-section boxes switch the entry; Ql follows the volumes or the scroll bar.
   f->CheckBox3->click();
   EXPECT_FALSE(f->Edit2->isEnabled());
   EXPECT_TRUE(f->Edit4->isEnabled());
-  EXPECT_EQ(f->Edit2->text(), "10");  // nothing recomputed yet
   Type(f->Edit4, "70");
   EXPECT_EQ(f->Edit2->text(), "9.4");
-  f->CheckBox4->click();
-  EXPECT_FALSE(f->Edit6->isEnabled());
-  EXPECT_TRUE(f->Edit8->isEnabled());
-  f->CheckBox4->click();
-  EXPECT_TRUE(f->Edit6->isEnabled());
   const QString tuning = f->Edit9->text();  // clearing a tube length keeps the tuning shown
   Type(f->Edit3, "");
   EXPECT_EQ(f->Edit9->text(), tuning);
@@ -87,20 +47,13 @@ TEST_F(VentpassWindow, CrossSectionBoxesSwitchTheEntryAndQlFollowsTheVolumesOrTh
   EXPECT_EQ(f->ScrollBar3->value(), 1);
   f->CheckBox2->click();
   f->ScrollBar3->setValue(30);
-  EXPECT_EQ(f->State().ql, 30);
   EXPECT_EQ(f->Label16->text(), "Verlustfaktor Ql = 30");
-  f->CheckBox2->click();
-  EXPECT_EQ(f->ScrollBar3->value(), 1);
 }
 
 TEST_F(VentpassWindow, DiagramMarksItsMaximumAndFollowsAutoBoxSim) {
   Activate();
   ASSERT_TRUE(DiagramShown());
-  EXPECT_EQ(form()->Diagram->Plot()->curve.size(), 392u);  // 10 to 400 Hz after the corner
   EXPECT_EQ(Marker(), "max 2.6dB @ 40Hz");
-  WorkedExampleDriver();
-  form()->Button2->click();
-  EXPECT_EQ(Marker(), "max 6.4dB @ 35Hz");
 
   Option("AutoBoxSim", false);
   Reactivate();
@@ -108,21 +61,19 @@ TEST_F(VentpassWindow, DiagramMarksItsMaximumAndFollowsAutoBoxSim) {
   EXPECT_FALSE(DiagramShown());
   QTest::keyClick(form(), Qt::Key_Return);  // the default button
   EXPECT_TRUE(DiagramShown());
-  form()->resize(form()->width() + 20, form()->height());
-  EXPECT_TRUE(DiagramShown());
-  Option("AutoBoxSim", true);  // every activation reads the option again
-  Reactivate();
-  EXPECT_TRUE(DiagramShown());
-  EqualTunings("150");
+  Type(form()->Edit5, "150");  // equal tunings of both chambers: no simulation
+  Type(form()->Edit6, "10");
+  Type(form()->Edit7, "4");
   EXPECT_EQ(form()->Edit9->text(), form()->Edit10->text());
-  EXPECT_FALSE(DiagramShown());
   form()->Button2->click();
   EXPECT_FALSE(DiagramShown());
 }
 
 TEST_F(VentpassWindow, PresetsActOnEveryChoiceAndTheListKeepsShowingIt) {
   Tventpass* f = form();
-  WorkedExampleDriver();
+  ChassisQts = 0.4;  // the worked example's driver
+  ChassisVas = 50;
+  ChassisFs = 30;
   Activate();
   Choose(f->ComboBox1, 0);
   EXPECT_EQ(f->Edit1->text(), "54.1");
@@ -131,9 +82,6 @@ TEST_F(VentpassWindow, PresetsActOnEveryChoiceAndTheListKeepsShowingIt) {
   Type(f->Edit2, "12");  // the same item again acts again, from the chamber 1 diameter as it is now
   Choose(f->ComboBox1, 0);
   EXPECT_EQ(f->Edit6->text(), "20.8");
-  Choose(f->ComboBox1, 2);
-  EXPECT_EQ(f->ComboBox1->currentText(), "cBP2");
-  EXPECT_EQ(f->Edit1->text(), "13.3");
   Type(f->Edit1, "77");  // code that sets the index runs nothing
   f->ComboBox1->setCurrentIndex(1);
   EXPECT_EQ(f->Edit1->text(), "77");
@@ -149,21 +97,12 @@ TEST_F(VentpassWindow, SlotsFillSilentlyAndTheListRefusesWithoutData) {
   EXPECT_TRUE(seam.messages.isEmpty());
   ASSERT_TRUE(ComparisonSlotFilled(2));
   EXPECT_EQ(ComparisonHeaderOf(2).BoxType, BoxType::VentedBandpass);
-  EXPECT_EQ(ComparisonHeaderOf(2).BoxQl, 4);
   EXPECT_EQ(ComparisonHeaderOf(2).PortLength2, 5.0);
-  EXPECT_EQ(f->exportbox->currentText(), "# 2");
   Type(f->Edit3, "");  // a kept tuning after clearing a tube length is no data
   Choose(f->exportbox, 2);
   EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
   EXPECT_FALSE(ComparisonSlotFilled(3));
   Type(f->Edit3, "4");
-  EqualTunings("200");
-  seam.messages.clear();
-  Choose(f->exportbox, 0);
-  Choose(f->exportbox, 4);
-  EXPECT_EQ(seam.messages, QStringList({"keine simulationsdaten / no data", "keine simulationsdaten / no data"}));
-  EXPECT_FALSE(ComparisonSlotFilled(1));
-  EXPECT_TRUE(seam.fileDialogs.isEmpty());
   // A tiny chamber is stored but not exported.
   Type(f->Edit5, "100");
   Type(f->Edit1, "0,05");
@@ -171,16 +110,15 @@ TEST_F(VentpassWindow, SlotsFillSilentlyAndTheListRefusesWithoutData) {
   Choose(f->exportbox, 3);
   EXPECT_TRUE(ComparisonSlotFilled(4));
   seam.messages.clear();
-  Export("tiny.txt");
+  ExportFile(TempPath("tiny.txt"));
   EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
   EXPECT_FALSE(QFileInfo::exists(TempPath("tiny.txt")));
 }
 
 TEST_F(VentpassWindow, ExportFileInGermanAndEnglishWithTheTubeSeparatorsReversed) {
   Activate();
-  std::vector<std::string> lines = Export("de.txt");
-  ASSERT_EQ(seam.fileDialogs.size(), 1);
-  EXPECT_EQ(seam.fileDialogs[0].defaultName, "ventedbandpass");
+  std::vector<std::string> lines = SplitCrLfLines(ExportFile(TempPath("de.txt")));
+  EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "ventedbandpass");
   ASSERT_EQ(lines.size(), 419u);
   EXPECT_EQ(lines[8], "Einbau in ventilierten Bandpass 6. Ordnung");
   EXPECT_EQ(lines[10], "volumen 1 (l)\t200,000");
@@ -188,34 +126,23 @@ TEST_F(VentpassWindow, ExportFileInGermanAndEnglishWithTheTubeSeparatorsReversed
   EXPECT_EQ(lines[19], "1\t-122,51");
   SetLanguage("english");
   Repaint();
-  lines = Export("en.txt");
-  ASSERT_EQ(lines.size(), 419u);
-  EXPECT_EQ(lines[8], "vented band pass box 6th order");
-  EXPECT_EQ(lines[13], "tube diameter 1 (cm)\t10,0");
-  EXPECT_EQ(lines[19], "1\t-122.51");
+  lines = SplitCrLfLines(ExportFile(TempPath("en.txt")));
+  EXPECT_EQ(lines.at(8), "vented band pass box 6th order");
+  EXPECT_EQ(lines.at(13), "tube diameter 1 (cm)\t10,0");
+  EXPECT_EQ(lines.at(19), "1\t-122.51");
 }
 
-TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsChecked) {
+TEST_F(VentpassWindow, PushPullWorksWhenItsBoxIsCheckedAndPrintAndHelpGoThroughThePlatform) {
   Tventpass* f = form();
   Activate();
   // Nothing in the program enables the box; its effects still hold when it is checked.
   f->CheckBox1->setChecked(true);
   EXPECT_TRUE(f->Image2->isVisible());
-  EXPECT_EQ(f->Image2->geometry(), f->Image1->geometry());
   Repaint();
   EXPECT_EQ(f->windowTitle(), "Ventilierter Bandpass 6. Ordnung mit Push-Pull-Prinzip");
   Choose(f->exportbox, 0);
   EXPECT_EQ(ComparisonHeaderOf(1).Multiple, 2);
-  SetLanguage("english");
-  Repaint();
-  EXPECT_EQ(f->windowTitle(), "vented band pass box 6th order with push-pull");
-  EXPECT_EQ(Export("pp-en.txt").at(8), "in vented band pass box 6th order with push-pull");
-  f->CheckBox1->setChecked(false);
-  EXPECT_FALSE(f->Image2->isVisible());
-}
-
-TEST_F(VentpassWindow, PrintAndHelpGoThroughThePlatform) {
-  Activate();
+  EXPECT_EQ(SplitCrLfLines(ExportFile(TempPath("pp.txt"))).at(8), "Einbau in ventilierten Bandpass 6. Ordnung mit Push-Pull (Isobarik)");
   ExpectHelpAndPrint(form()->Button5, "QTX_contents0023", form()->Button4);
   QTest::keyClick(form(), Qt::Key_Escape);  // the cancel button
   EXPECT_FALSE(form()->isVisible());

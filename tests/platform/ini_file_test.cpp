@@ -19,24 +19,27 @@ class IniFileTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+TEST_F(IniFileTest, ReadsAsTheProfileFunctionsDoAndAMissingFileSectionOrKeyGivesTheDefault) {
   IniFile missing(Path("none.ini"));
   EXPECT_FALSE(missing.Loaded());
   EXPECT_EQ(missing.ReadString("Info", "Sprache", "deutsch"), "deutsch");
   EXPECT_EQ(missing.ReadInteger("Options", "color", 7), 7);
   EXPECT_TRUE(missing.ReadBool("Options", "AboutAtStart", true));
-
-  WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
+  // Junk lines, lone line feeds, a missing final line end; sections and keys without case; the
+  // first of equal sections and keys; blanks and tabs trimmed and matching quotes stripped.
+  WriteFileBytes(Path(), "junk before\n[Info]\nno equals sign here\n  Sprache = english  \n;comment\n"
+                         "[CHASSIS]\r\nQTS=0,41\r\n[A]\r\nk=1\r\nk=2\r\nd=\"quoted text\"\r\ns='single'\r\n"
+                         "m=\"mixed'\r\none=\"\r\ninner=a \"b\" c\r\n\tt\t=\t\"tab\"\t\r\n[A]\r\nk=3\r\n"
+                         "\t[B]\t\r\nname=W\xE4");
   IniFile ini(Path());
-  EXPECT_EQ(ini.ReadString("Options", "Sprache", "x"), "x");
-  EXPECT_EQ(ini.ReadString("Info", "Other", "y"), "y");
-}
-
-TEST_F(IniFileTest, SectionsAndKeysCompareWithoutCase) {
-  WriteFileBytes(Path(), "[CHASSIS]\r\nQTS=0,41\r\n[options]\r\nnocheckend=1\r\n");
-  IniFile ini(Path());
-  EXPECT_EQ(ini.ReadString("Chassis", "Qts", "0"), "0,41");
-  EXPECT_TRUE(ini.ReadBool("Options", "NoCheckEnd", false));
+  const struct {
+    const char *section, *key, *value;
+  } rows[] = {{"Info", "Sprache", "english"}, {"Chassis", "Qts", "0,41"}, {"A", "k", "1"},
+              {"Options", "Sprache", "-"}, {"Info", "Other", "-"},
+              {"A", "d", "quoted text"}, {"A", "s", "single"}, {"A", "m", "\"mixed'"}, {"A", "one", "\""},
+              {"A", "inner", "a \"b\" c"}, {"A", "t", "tab"}, {"B", "name", "Wä"}};
+  for (const auto& row : rows)
+    EXPECT_EQ(ini.ReadString(row.section, row.key, "-"), row.value) << row.section << "/" << row.key;
   EXPECT_TRUE(ini.SectionExists("chassis"));
   EXPECT_TRUE(ini.ValueExists("Chassis", "qts"));
 }
@@ -49,33 +52,7 @@ TEST_F(IniFileTest, IntegersAndBoolsFallBackForMalformedValues) {
   for (auto [key, value] : integers) EXPECT_EQ(ini.ReadInteger("O", key, 4), value) << key;
   EXPECT_TRUE(ini.ReadBool("O", "E", false));  // any non-zero value is true
   EXPECT_FALSE(ini.ReadBool("O", "F", true));
-  EXPECT_TRUE(ini.ReadBool("O", "B", true));   // a word takes the default
-}
-
-TEST_F(IniFileTest, ReadsJunkLinesLoneLineFeedsAndAMissingFinalLineEnd) {
-  WriteFileBytes(Path(), "junk before\n[Info]\nno equals sign here\n  Sprache = english  \n;comment\n[Chassis]\nname=W\xE4");
-  IniFile ini(Path());
-  EXPECT_EQ(ini.ReadString("Info", "Sprache", ""), "english");
-  EXPECT_EQ(ini.ReadString("Chassis", "name", ""), "Wä");
-}
-
-TEST_F(IniFileTest, MatchingQuotesAroundAValueAreStrippedAndTabsTrimmedLikeBlanks) {
-  WriteFileBytes(Path(), "[A]\r\nd=\"quoted text\"\r\ns='single'\r\nm=\"mixed'\r\none=\"\r\ninner=a \"b\" c\r\n"
-                         "\tt\t=\t\"tab\"\t\r\n\t[B]\t\r\nk=1\r\n");
-  IniFile ini(Path());
-  EXPECT_EQ(ini.ReadString("A", "d", ""), "quoted text");
-  EXPECT_EQ(ini.ReadString("A", "s", ""), "single");
-  EXPECT_EQ(ini.ReadString("A", "m", ""), "\"mixed'");
-  EXPECT_EQ(ini.ReadString("A", "one", ""), "\"");
-  EXPECT_EQ(ini.ReadString("A", "inner", ""), "a \"b\" c");
-  EXPECT_EQ(ini.ReadString("A", "t", ""), "tab");
-  EXPECT_EQ(ini.ReadInteger("B", "k", 0), 1);
-}
-
-TEST_F(IniFileTest, FirstOfDuplicateSectionsAndKeysCounts) {
-  WriteFileBytes(Path(), "[A]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n");
-  IniFile ini(Path());
-  EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+  EXPECT_TRUE(ini.ReadBool("o", "b", true));   // a word takes the default
 }
 
 TEST_F(IniFileTest, FirstWriteCreatesTheFileInWindows1252WithCrLf) {
@@ -84,10 +61,15 @@ TEST_F(IniFileTest, FirstWriteCreatesTheFileInWindows1252WithCrLf) {
   ASSERT_TRUE(ini.WriteString("Chassis", "name", "Gehäuse"));
   ASSERT_TRUE(ini.WriteBool("Options", "NoCheckEnd", true));
   ASSERT_TRUE(ini.WriteInteger("Options", "color", -2));
-  EXPECT_EQ(ReadFileBytes(Path()),
-            "[Info]\r\nVersion=Velomare Freeware \r\n\r\n[Chassis]\r\nname=Geh\xE4use\r\n\r\n"
-            "[Options]\r\nNoCheckEnd=1\r\ncolor=-2\r\n");
+  const std::string written = "[Info]\r\nVersion=Velomare Freeware \r\n\r\n[Chassis]\r\nname=Geh\xE4use\r\n\r\n"
+                              "[Options]\r\nNoCheckEnd=1\r\ncolor=-2\r\n";
+  EXPECT_EQ(ReadFileBytes(Path()), written);
   EXPECT_EQ(IniFile(Path()).ReadString("Chassis", "NAME", ""), "Gehäuse");
+  ASSERT_TRUE(ini.WriteString("A", "name", "two\r\nlines"));  // a value stays on one line
+  EXPECT_EQ(IniFile(Path()).ReadString("A", "name", ""), "two  lines");
+  EXPECT_FALSE(IniFile(Path()).SectionExists("lines"));
+  ASSERT_TRUE(ini.EraseSection("A"));  // a last section takes the blank line before it along
+  EXPECT_EQ(ReadFileBytes(Path()), written);
 }
 
 TEST_F(IniFileTest, AWriteKeepsEveryOtherSectionKeyAndLine) {
@@ -111,68 +93,28 @@ TEST_F(IniFileTest, BatchedWritesSaveOnceAndEraseSectionRemovesAllOfIt) {
   ini.EraseSection("OTHER tsps");
   ASSERT_TRUE(ini.CommitUpdate());
   EXPECT_EQ(ReadFileBytes(Path()), "[Keep]\r\na=1\r\nc=3\r\n[Tail]\r\nb=2\r\n");
-
-  // A last section takes the blank line that separated it along.
-  IniFile written(Path("new.ini"));
-  written.WriteString("A", "x", "1");
-  written.WriteString("B", "y", "2");
-  ASSERT_TRUE(written.EraseSection("B"));
-  EXPECT_EQ(ReadFileBytes(Path("new.ini")), "[A]\r\nx=1\r\n");
 }
 
-TEST_F(IniFileTest, AFailedWriteReportsFalseAndLeavesNoTrace) {
-  WriteFileBytes(Path("blocker"), "a file where a folder should be");
-  IniFile ini(Path("blocker") + "/x.ini");
-  EXPECT_FALSE(ini.WriteString("A", "b", "c"));
-
-  // The target is a folder: the rename fails, the temporary file is removed.
-  std::filesystem::create_directory(Path("folder.ini"));
-  IniFile onFolder(Path("folder.ini"));
-  EXPECT_FALSE(onFolder.WriteString("A", "b", "c"));
-  int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path().toStdString())) ++entries;
-  EXPECT_EQ(entries, 2);  // blocker and folder.ini, no temporary files
-}
-
-TEST_F(IniFileTest, ValuesWithLineEndsStayOnOneLine) {
-  IniFile ini(Path());
-  ASSERT_TRUE(ini.WriteString("A", "name", "two\r\nlines"));
-  EXPECT_EQ(IniFile(Path()).ReadString("A", "name", ""), "two  lines");
-  EXPECT_FALSE(IniFile(Path()).SectionExists("lines"));
-}
-
-TEST(SettingsLocation, FollowsXdgConfigHome) {
+TEST(SettingsLocation, FollowsXdgConfigHomeAndResetDeletesTheSameFileTheReadsUse) {
   TempSettingsFolder folder;
   EXPECT_EQ(platform::WindowsDirectory(), folder.Root() + "/velomare");
   EXPECT_EQ(SettingsFilePath(), folder.Root() + "/velomare/velomar.ini");
-  // The folder is created by the first write.
-  EXPECT_FALSE(std::filesystem::exists(folder.Root() + "/velomare"));
+  EXPECT_FALSE(std::filesystem::exists(folder.Root() + "/velomare"));  // made by the first write
   ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "english"));
   EXPECT_EQ(folder.ReadSettings(), "[Info]\r\nSprache=english\r\n");
-
+  EXPECT_EQ(RefreshLanguage(), "english");
+  EXPECT_TRUE(DeleteSettingsFile());
+  EXPECT_EQ(RefreshLanguage(), "deutsch");
+  EXPECT_TRUE(DeleteSettingsFile());  // nothing left to delete
   setenv("XDG_CONFIG_HOME", "relative/path", 1);
   const char* home = std::getenv("HOME");
   EXPECT_EQ(platform::WindowsDirectory(), std::string(home ? home : ".") + "/.config/velomare");
 }
 
-TEST(SettingsLocation, ResetDeletesTheSameFileTheReadsUse) {
-  TempSettingsFolder folder;
-  ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "english"));
-  EXPECT_EQ(RefreshLanguage(), "english");
-  EXPECT_TRUE(DeleteSettingsFile());
-  EXPECT_EQ(RefreshLanguage(), "deutsch");
-  EXPECT_TRUE(DeleteSettingsFile());  // nothing left to delete
-  ASSERT_TRUE(OpenSettings().WriteString("Options", "color", "1"));
-  EXPECT_EQ(folder.ReadSettings(), "[Options]\r\ncolor=1\r\n");
-}
-
-TEST(LanguageRule, OnlyTheExactWordEnglishSelectsEnglish) {
+TEST(LanguageAndColourRules, OnlyTheExactWordEnglishSelectsEnglishAndOneIsWhiteTwoDesktopElseButtonFace) {
   EXPECT_TRUE(IsEnglish("english"));
   for (const char* other : {"English", "ENGLISH", "deutsch", "", " english", "englisch"})
     EXPECT_FALSE(IsEnglish(other)) << other;
-}
-
-TEST(ColourRule, OneIsWhiteTwoDesktopEverythingElseButtonFace) {
   EXPECT_EQ(SchemeOf(1), SchemeColour::White);
   EXPECT_EQ(SchemeOf(2), SchemeColour::Desktop);
   for (int v : {0, 3, 7, -1}) EXPECT_EQ(SchemeOf(v), SchemeColour::ButtonFace) << v;

@@ -290,6 +290,7 @@ int CountPixels(QWidget* window, QColor colour, int fromRow) {
 
 void ResizeOuter(QWidget* window, QSize outer) {
   window->resize(outer - (window->frameGeometry().size() - window->size()));
+  QCoreApplication::processEvents();
 }
 
 }  // namespace velomare::test

@@ -119,7 +119,7 @@ void ClickButton(QWidget* window, const QString& name);
 void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held = Qt::NoButton);
 // The pixels of a fresh grab of the window that have exactly `colour`, from row `fromRow` down.
 int CountPixels(QWidget* window, QColor colour, int fromRow = 0);
-// Sizes the window so that its outer size, frame included, is `outer`.
+// Sizes the window so that its outer size, frame included, is `outer`, and lets it handle the size.
 void ResizeOuter(QWidget* window, QSize outer);
 
 }  // namespace velomare::test

@@ -91,6 +91,13 @@ class WindowTest : public WindowsTest {
   void Press(const QString& button) { ClickButton(form(), button); }
   int Pixels(QColor colour, int fromRow = 0) { return CountPixels(form(), colour, fromRow); }
   void ResizeOuter(QSize outer) { test::ResizeOuter(form(), outer); }
+  // For box windows: "file" chosen in the export list and the dialog answered with `path`, whose
+  // ".txt" the dialog adds; the bytes written.
+  std::string ExportFile(const QString& path) {
+    FileDialogAnswers(path);
+    Choose(form()->exportbox, 4);
+    return ReadFileBytes((path.endsWith(".txt") ? path : path + ".txt").toStdString());
+  }
   // For windows with a response diagram: whether it holds a curve now.
   bool DiagramShown() { return form()->Diagram->Plot().has_value(); }
   // The help button asks for the window's topic; the print button, if given, prints the window
