@@ -40,7 +40,7 @@ TEST_F(Advisor, DefaultDriverAt500LitresInBothLanguages) {
   EXPECT_EQ(w->cl[0]->toolTip(), "sehr gut");
   EXPECT_EQ(w->Label7->text(), "Resonanz fc= 35 Hz / untere Grenzfrequenz fu= 55 Hz / Güte Qtc=0.50");
   EXPECT_EQ(w->Label10->text(), "maximal empfehlenswerte obere Grenzfrequenz : 1360 Hz");
-  SetLanguageSetting("english");
+  SetLanguage("english");
   Repaint();
   EXPECT_EQ(w->windowTitle(), "advice for selection for VISATON W 300 NG (8 Ohm)");
   EXPECT_EQ(w->br[0]->toolTip(), "partly");

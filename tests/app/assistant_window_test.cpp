@@ -43,7 +43,7 @@ TEST_F(AssistantWindow, OpensFromTheButtonAndTheMenuBorderlessOnTopInFuchsiaWith
   EXPECT_TRUE(a()->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(QColor(a()->grab().toImage().pixel(2, 2)), QColor(255, 0, 255));
   EXPECT_EQ(Colour(a()->Label1), kWhite);
-  SetLanguageSetting("english");  // the assistant speaks German only
+  SetLanguage("english");  // the assistant speaks German only
   Repaint();
   EXPECT_EQ(a()->Label6->text(), "Abbrechen");
   a()->Label6Click();

@@ -106,16 +106,16 @@ std::vector<Case> LongestResults() {
 TEST_F(LayoutResults, EveryResultLineFitsItsWindowAfterTheLongestResults) {
   QStringList problems;
   for (const char* language : {"deutsch", "english"}) {
-    SetLanguageSetting(language);
+    SetLanguage(language);
     for (const Case& c : LongestResults()) {
       c.window->show();
-      PaintNow(c.window);
+      Repaint(c.window);
       QStringList given;
       for (const Input& input : c.inputs) {
         Give(c.window, input);
         given << QString::fromLatin1(input.control) + "=" + input.value;
       }
-      PaintNow(c.window);
+      Repaint(c.window);
       for (const QString& problem : LayoutProblems(c.window, QString::fromLatin1(language)))
         problems << problem + " [" + given.join(", ") + "]";
       c.window->hide();

@@ -31,7 +31,7 @@ TEST_F(RadioGroups, AClickedRadioStaysCheckedAndItsSetHasOneCheckedButton) {
     if (radios.isEmpty()) continue;
     const bool wasVisible = window->isVisible();
     window->show();
-    PaintNow(window);
+    Repaint(window);
     for (QRadioButton* radio : radios) {
       // Disabled radios (the volume window's US units, the separator choice) take no click.
       if (!radio->isEnabled() || !radio->isVisible()) continue;

@@ -20,7 +20,7 @@ class OpenWindow : public WindowTest<Toffen, &forms::offen> {};
 TEST_F(OpenWindow, EveryKeystrokeRetunesAndTheDiagramFollowsAutoBoxSim) {
   Toffen* f = form();
   Activate();
-  PaintNow(f);
+  Repaint();
   EXPECT_EQ(f->Label3->text(), "untere Grenzfrequ. der Abstimmung 170 Hz");
   EXPECT_EQ(f->Label5->text(), "Einbaugüte Qtc= 0.1 bei 29 Hz ");
   ASSERT_TRUE(DiagramShown());
@@ -164,7 +164,7 @@ TEST_F(OpenWindow, BadInputNeverShowsNanOrInfAndNeverStoresIt) {
   Activate();
   TypeIntoEach({f->Edit1}, BadNumberTexts() << "1,5", [&](const QString&) {
     f->Button2->click();
-    PaintNow(f);
+    Repaint();
     for (int x : {1, 15, 300, 634})
       for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::NoButton), Qt::MouseButtons(Qt::LeftButton)}) {
         MoveMouse(QPoint(x, 300), b);

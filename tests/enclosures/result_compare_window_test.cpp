@@ -58,14 +58,14 @@ TEST_F(CompareWindow, ShowReadsTheLanguageAndTicksExactlyTheFilledSlots) {
                               form()->CheckBox3->isChecked(), form()->CheckBox4->isChecked()};
   EXPECT_EQ(ticked, QList<bool>({false, true, false, true}));
   EXPECT_EQ(Title(), "Compare simulations");
-  PaintNow(form());
+  Repaint();
   EXPECT_EQ(form()->Label1->text(), "f=  20... 200Hz, L= -18... 12dB");
   const auto hasText = [&](const std::string& text) {
     return std::ranges::any_of(form()->Drawing().items, [&](const ComparisonItem& i) { return i.text == text; });
   };
   EXPECT_TRUE(hasText("200"));  // the right edge's grid line is labelled too
   form()->BarDBBreite->setValue(10);  // a span of 10 dB, 2 to 12: a line every 2 dB
-  PaintNow(form());
+  Repaint();
   EXPECT_TRUE(hasText(" 4") && !hasText(" 3"));
 }
 
@@ -125,7 +125,7 @@ TEST_F(CompareWindow, AbsPowerViewAllWheelAndDraggingMoveTheViewWithinItsRanges)
   form()->CheckBox7->setChecked(false);
   EXPECT_FALSE(form()->Edit1->isVisible());
   // View all, the wheel and dragging move the scroll bars within their ranges.
-  PaintNow(form());
+  Repaint();
   form()->BarFMin->setValue(70);
   form()->BarDBBreite->setValue(8);
   form()->Button2->click();
@@ -137,7 +137,7 @@ TEST_F(CompareWindow, AbsPowerViewAllWheelAndDraggingMoveTheViewWithinItsRanges)
   form()->FormMouseWheelUp();
   EXPECT_EQ(form()->BarDBMax->value(), 30);
   form()->Button2->click();
-  PaintNow(form());
+  Repaint();
   MoveMouse(QPoint(34, 38));  // the plot's top-left corner, one pixel below the top at 15.6 pixels per dB
   EXPECT_EQ(Title(), "Vergleich der Simulationen, Cursor f= 20Hz, 11.9dB");
   QTest::mousePress(form(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));

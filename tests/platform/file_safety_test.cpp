@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -18,6 +17,7 @@
 #include <tuple>
 
 #include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "platform/plain/IniFile.h"
@@ -114,14 +114,12 @@ TEST_F(FileSafety, AFailedWriteLeavesTheOldBytesAndNoTemporaryFile) {
   EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
 
   // A folder that cannot be written, as an ordinary user meets it.
-  {
-    const OrdinaryUser user;
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
-    fs::permissions(folder, fs::perms::owner_all);
-    EXPECT_EQ(ReadFileBytes(path), old);
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
-  }
+  const OrdinaryUser user;
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(IniFile(path).WriteString("Info", "Sprache", "english"));
+  fs::permissions(folder, fs::perms::owner_all);
+  EXPECT_EQ(ReadFileBytes(path), old);
+  EXPECT_EQ(Entries(folder), (std::vector<std::string>{"folder.ini", "velomar.ini"}));
 }
 
 TEST_F(FileSafety, AnExistingFileThatCannotBeReadIsNeverReplaced) {
@@ -199,75 +197,44 @@ TEST_F(FileSafety, TheStartOfALongFileIsItsWholeLinesWithinTheLimit) {
 // A file the user made read-only is kept by every save, the settings, a driver file, a
 // simulation export and a spectrum file alike, and the save reports the failure as it does for
 // a folder it may not write into, with no success text.
-class ReadOnlyFiles : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-  void Choose(const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    seam.fileName = [name](const platform::FileDialogRequest&, bool) { return std::optional<QString>(name); };
-  }
-  QTemporaryDir dir;
-};
+class ReadOnlyFiles : public WindowsTest {};
 
 TEST_F(ReadOnlyFiles, AFileTheUserMayNotWriteIsKeptAndTheSaveSaysSo) {
-  const std::string folder = dir.path().toStdString();
-  struct Row {
+  const struct {
     const char* name;
     std::string path;
     std::function<void()> save;
     QString failure;  // in the one message shown
-  };
-  const std::vector<Row> rows = {
+  } rows[] = {
       {"settings", settings->SettingsPath(),
-       [] {
-         forms::Form1->Optionen1->trigger();
-         forms::options->radio_en->click();
-         forms::options->closebut->click();
-       },
+       [] { forms::Form1->Optionen1->trigger(); forms::options->radio_en->click(); forms::options->closebut->click(); },
        "The settings could not be saved."},
-      {"driver file", folder + "/w.vmx",
-       [&] {
-         Choose(folder + "/w.vmx");
-         forms::Chassisform->ShowForm();
-         forms::Chassisform->Button3->click();
-       },
-       "konnte nicht geschrieben werden"},
-      {"simulation export", folder + "/sim.txt",
-       [&] {
-         Choose(folder + "/sim.txt");
+      {"driver file", TempPath("w.vmx").toStdString(),
+       [] { forms::Chassisform->ShowForm(); forms::Chassisform->Button3->click(); }, "konnte nicht geschrieben werden"},
+      {"simulation export", TempPath("sim.txt").toStdString(),
+       [] {
          forms::ventpass->ShowForm();
          ASSERT_TRUE(ShowAndActivate(forms::ventpass));
-         forms::ventpass->exportbox->setCurrentIndex(4);
-         emit forms::ventpass->exportbox->activated(4);
+         ChooseItem(forms::ventpass->exportbox, 4);
        },
        "could not be written"},
-      {"spectrum file", folder + "/s.spe",
-       [&] {
-         Choose(folder + "/s.spe");
-         forms::Form1->Optionen1->trigger();
-         forms::options->Button3->click();
-       },
-       "could not be written"},
+      {"spectrum file", TempPath("s.spe").toStdString(),
+       [] { forms::Form1->Optionen1->trigger(); forms::options->Button3->click(); }, "could not be written"},
   };
   const OrdinaryUser user;
   seam.answer = [](const QString&) { return platform::Answer::Yes; };  // replace the file
-  for (const Row& row : rows) {
+  const std::string old = "[Mine]\r\nkept=1\r\n";
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::string old = "[Mine]\r\nkept=1\r\n";
     WriteFileBytes(row.path, old);
     ASSERT_EQ(::chmod(row.path.c_str(), 0444), 0);
     const std::string parent = fs::path(row.path).parent_path().string();
     const std::vector<std::string> before = Entries(parent);
+    FileDialogAnswers(QString::fromStdString(row.path));
     seam.messages.clear();
     row.save();
     EXPECT_EQ(ReadFileBytes(row.path), old);
-    struct stat st {};
-    ASSERT_EQ(::stat(row.path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(fs::status(row.path).permissions(), fs::perms(0444));
     EXPECT_EQ(Entries(parent), before);  // no temporary file left
     ASSERT_EQ(seam.messages.size(), 1);
     EXPECT_TRUE(seam.messages[0].contains(row.failure)) << seam.messages[0].toStdString();

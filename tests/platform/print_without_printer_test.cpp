@@ -4,41 +4,30 @@
 #include <QPageSize>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <functional>
 
-#include "TestSupport.h"
+#include "WindowTest.h"
 #include "app/AllForms.h"
 
 namespace velomare::test {
 namespace {
 
-class PrintWithoutPrinter : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
-    StartProgram();
-  }
-};
+class PrintWithoutPrinter : public WindowsTest {};
 
 TEST_F(PrintWithoutPrinter, ThePageGoesToTheNamedPdfFileOrNowhere) {
-  struct Row {
+  const struct {
     const char* name;
     QWidget* window;
     QPushButton* print;
-  };
-  const std::vector<Row> rows = {{"closed-box page", forms::closed, forms::closed->Button4},
-                                 {"window image", forms::ventpass, forms::ventpass->Button4}};
-  QTemporaryDir dir;
+  } rows[] = {{"closed-box page", forms::closed, forms::closed->Button4},
+              {"window image", forms::ventpass, forms::ventpass->Button4}};
   seam.printerUsable = false;
-  for (const Row& row : rows) {
+  const auto files = [this] { return QDir(temp.path()).entryList(QDir::Files | QDir::Hidden); };
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     ASSERT_TRUE(ShowAndActivate(row.window));
     // Cancelled: no file, and the user is told that nothing was printed.
-    const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
     const QStringList before = files();
-    seam.fileName = nullptr;
+    FileDialogAnswers();
     seam.fileDialogs.clear();
     seam.messages.clear();
     row.print->click();
@@ -50,8 +39,8 @@ TEST_F(PrintWithoutPrinter, ThePageGoesToTheNamedPdfFileOrNowhere) {
     EXPECT_EQ(files(), before);
 
     // Named without an extension: "pdf" is added, and the file holds the one page.
-    const QString name = dir.filePath(row.window->objectName());
-    seam.fileName = [name](const platform::FileDialogRequest&, bool) { return std::optional<QString>(name); };
+    const QString name = TempPath(row.window->objectName());
+    FileDialogAnswers(name);
     seam.messages.clear();
     row.print->click();
     EXPECT_TRUE(seam.messages.isEmpty());

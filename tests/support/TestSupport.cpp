@@ -39,10 +39,7 @@ TempSettingsFolder::TempSettingsFolder() : previous_(qgetenv("XDG_CONFIG_HOME"))
 }
 
 TempSettingsFolder::~TempSettingsFolder() {
-  if (previous_.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  else
-    qputenv("XDG_CONFIG_HOME", previous_);
+  previous_.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", previous_);
 }
 
 std::string TempSettingsFolder::ReadSettings() const { return ReadFileBytes(SettingsPath()); }
@@ -240,31 +237,23 @@ void ProgramTest::TearDown() {
   settings.reset();
 }
 
-void ProgramTest::StartProgram() {
-  CreateForms();
-  started = true;
-}
+void ProgramTest::StartProgram() { CreateForms(); started = true; }
 
 void Repaint(QWidget* window) {
   window->grab();
   QCoreApplication::processEvents();
 }
 
-void SetLanguageSetting(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
-
-// Whole words only: "Resonanzfrequenz" holds "nan".
-static bool NonFiniteWord(const QString& text) {
+bool ShowsNonFinite(const std::string& text) {
   static const QRegularExpression pattern("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
-  return pattern.match(text).hasMatch();
+  return pattern.match(QString::fromStdString(text)).hasMatch();
 }
-
-bool ShowsNonFinite(const std::string& text) { return NonFiniteWord(QString::fromStdString(text)); }
 
 void ExpectNoNonFiniteTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
   for (QLabel* l : window->findChildren<QLabel*>()) texts << l->text();
   for (QLineEdit* e : window->findChildren<QLineEdit*>()) texts << e->text();
-  for (const QString& t : texts) EXPECT_FALSE(NonFiniteWord(t)) << t.toStdString();
+  for (const QString& t : texts) EXPECT_FALSE(ShowsNonFinite(t.toStdString())) << t.toStdString();
 }
 
 void ClickButton(QWidget* window, const QString& name) {

@@ -106,9 +106,6 @@ std::vector<std::string> SplitCrLfLines(const std::string& bytes);
 // Paints the window once, as the screen would (which applies its texts), and runs what the paint
 // posted.
 void Repaint(QWidget* window);
-inline void PaintNow(QWidget* window) { Repaint(window); }
-// Writes "Sprache" to the settings file; the windows take it at their next paint.
-void SetLanguageSetting(const char* language);
 // Fails for every title, label and edit text of the window that shows "nan" or "inf".
 void ExpectNoNonFiniteTexts(QWidget* window);
 // Whether a model's read-out shows "nan" or "inf" as a word ("Resonanz" holds "nan" and passes).

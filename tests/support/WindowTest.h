@@ -32,7 +32,8 @@ class WindowsTest : public ProgramTest {
     settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n");
     StartProgram();
   }
-  static void SetLanguage(const char* language) { SetLanguageSetting(language); }
+  // Writes "Sprache" to the settings file; the windows take it at their next paint.
+  static void SetLanguage(const char* language) { OpenSettings().WriteString("Info", "Sprache", language); }
   // Shows the window as the main window does and paints it once, which sets its texts.
   static void Show(FormBase* window, const char* language = "deutsch") {
     SetLanguage(language);
@@ -113,7 +114,7 @@ class WindowTest : public WindowsTest {
   }
   // Types each text into each edit and gives the edit its text back after; after every text
   // `check` runs with the text and no text of the window may show "nan" or "inf".
-  void TypeIntoEach(std::initializer_list<QLineEdit*> edits, const QStringList& texts,
+  void TypeIntoEach(const QList<QLineEdit*>& edits, const QStringList& texts,
                     const std::function<void(const QString&)>& check = {}) {
     for (QLineEdit* edit : edits) {
       const QString kept = edit->text();
@@ -125,10 +126,6 @@ class WindowTest : public WindowsTest {
       }
       Type(edit, kept);
     }
-  }
-  void TypeIntoEach(const QList<QLineEdit*>& edits, const QStringList& texts,
-                    const std::function<void(const QString&)>& check = {}) {
-    for (QLineEdit* edit : edits) TypeIntoEach({edit}, texts, check);
   }
 };
 
