@@ -16,16 +16,12 @@
 namespace velomare {
 namespace {
 
-
 // A level that differs at every frequency, so a shifted row shows.
 double Ramp(int f) { return -20 + 0.05 * f; }
 
 std::string Export(const ExportBoxValues& box, bool english) {
-  SimulationExport data;
-  data.driver = {.manufacturer = "Maker", .name = "Model", .qts = 0.35, .qes = 0.38, .fs = 30, .vas = 50, .spl = 87.41};
-  data.box = box;
+  SimulationExport data{{"Maker", "Model", 0.35, 0.38, 30, 50, 87.41}, box, {}, english};
   for (int f = 1; f <= 400; ++f) data.levels[static_cast<std::size_t>(f - 1)] = Ramp(f);
-  data.english = english;
   return *ComposeSimulationExport(data);
 }
 
