@@ -21,11 +21,8 @@ class Drawing : public ::testing::Test {
     levels.fill(level);
     ASSERT_TRUE(StoreComparisonCurve(slot, levels, h));
   }
-  static ComparisonView AllChannels() {
-    ComparisonView v;
-    v.channels = {true, true, true, true};
-    return v;
-  }
+  static constexpr std::array<bool, kComparisonSlotCount> kAll{true, true, true, true};
+  static ComparisonView AllChannels() { return {.channels = kAll}; }
   static std::vector<std::string> Texts(const ComparisonDrawing& d, int colour = -1) {
     std::vector<std::string> out;
     for (const auto& i : d.items)
@@ -57,11 +54,9 @@ TEST_F(Drawing, ViewAllShowsTwentyToTwoHundredHertzAndTwelveToMinusEighteenDb) {
 
 TEST_F(Drawing, AbsoluteModeAddsTheDriversSensitivity) {
   // One driver with the level peak 0 dB and 88.4 dB sensitivity: top edge 12 + 88.
-  ComparisonHeader h;
-  h.DriverSpl = 88.4;
+  ComparisonHeader h{.DriverSpl = 88.4};
   Fill(1, 0, h);
-  ComparisonView v = AllChannels();
-  v.absolute = true;
+  const ComparisonView v{.channels = kAll, .absolute = true};
   auto d = ComputeComparisonDrawing(v);
   EXPECT_EQ(d.scales->top, 100);
   // 87.41 dB for fs 30 Hz, Vas 50 l, Qes 0.38; a closed box at Qtc 0.707 peaks at -0.002 dB, so
@@ -78,10 +73,7 @@ TEST_F(Drawing, PowerAddsTenLogPWithinHalfAWattToFiveKilowatts) {
   EXPECT_NEAR(PowerGainDb("5000"), 36.9897, 1e-4);
   for (const char* outside : {"0,5", "5001", "abc", "-100"}) EXPECT_EQ(PowerGainDb(outside), 0) << outside;
   Fill(1, 0);
-  ComparisonView v = AllChannels();
-  v.absolute = true;
-  v.power = true;
-  v.powerTexts[0] = "100";
+  ComparisonView v{.channels = kAll, .absolute = true, .power = true, .powerTexts = {"100", "1", "1", "1"}};
   EXPECT_EQ(ComputeComparisonDrawing(v).scales->top, 32);  // 12 + 0 + 20
   v.power = false;  // the texts count only while "Power" is ticked
   EXPECT_EQ(ComputeComparisonDrawing(v).scales->top, 12);
@@ -93,9 +85,8 @@ TEST_F(Drawing, FrequencyGridClassFollowsSpanAndStart) {
     ComparisonView v = AllChannels();
     v.bars = {fMin, fSpan, 12, 30};
     std::vector<int> fs;
-    for (const auto& t : Texts(ComputeComparisonDrawing(v), 0)) {
+    for (const auto& t : Texts(ComputeComparisonDrawing(v), 0))
       if (t.size() >= 3 && t.find_first_not_of(" 0123456789") == std::string::npos) fs.push_back(std::stoi(t));
-    }
     return fs;
   };
   const int labels[][4] = {{80, 300, 90, 1}, {80, 300, 120, 1}, {80, 300, 110, 0},  // 80 to 380 Hz
@@ -111,8 +102,7 @@ TEST_F(Drawing, LegendOfFourEntriesIs340PixelsTallWithTheirTexts) {
   Fill(2, 0, {.BoxType = BoxType::ClosedBandpass, .Multiple = 2, .BoxQl = 10});
   Fill(3, 0, {.BoxType = BoxType::OpenBaffle, .PortLength1 = 0.25});
   Fill(4, 0, {.BoxType = BoxType::VentedBandpass, .Multiple = 1, .PortArea1 = 12.5, .PortLength1 = 8});
-  ComparisonView v = AllChannels();
-  v.english = true;
+  ComparisonView v{.channels = kAll, .english = true};
   const auto d = ComputeComparisonDrawing(v);
   const auto rect = std::find_if(d.items.begin(), d.items.end(), [](const auto& i) { return i.kind == ComparisonItem::Rect; });
   ASSERT_NE(rect, d.items.end());
@@ -133,16 +123,9 @@ TEST_F(Drawing, LegendOfFourEntriesIs340PixelsTallWithTheirTexts) {
 TEST_F(Drawing, CurvesAreClampedAtTheEdgesWhateverTheirLevel) {
   Fill(1, 99999999999999999999.0);
   Fill(2, -1e300);
-  ComparisonView v = AllChannels();
-  v.absolute = true;
-  v.power = true;
-  v.powerTexts = {"5000", "5000", "5000", "5000"};
-  const auto d = ComputeComparisonDrawing(v);
-  for (const auto& i : d.items)
-    for (const auto& [x, y] : i.points) {
-      EXPECT_GE(y, -100000000);
-      EXPECT_LE(y, 100000000);
-    }
+  ComparisonView v{.channels = kAll, .absolute = true, .power = true, .powerTexts = {"5000", "5000", "5000", "5000"}};
+  for (const auto& i : ComputeComparisonDrawing(v).items)
+    for (const auto& [x, y] : i.points) EXPECT_TRUE(y >= -100000000 && y <= 100000000) << y;
   v.absolute = false;
   const auto rel = ComputeComparisonDrawing(v);
   int curves = 0;
@@ -158,8 +141,7 @@ TEST_F(Drawing, CurvesAreClampedAtTheEdgesWhateverTheirLevel) {
 
 TEST_F(Drawing, WindowSmallerThanItsPlotDrawsNothingAndReadsOutZero) {
   Fill(1, 0);
-  ComparisonView v = AllChannels();
-  v.width = 49;
+  const ComparisonView v{.channels = kAll, .width = 49};
   const auto d = ComputeComparisonDrawing(v);
   ASSERT_TRUE(d.items.empty() && d.scales);
   EXPECT_EQ(ComparisonCursorCaption(*d.scales, 100, 100, true), "Compare simulations, cursor f=  0Hz, 0.0dB");

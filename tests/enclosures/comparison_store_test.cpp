@@ -24,18 +24,14 @@ class ComparisonStoreTest : public ::testing::Test {
 TEST_F(ComparisonStoreTest, StoreWritesLevelsAtTheirFrequencyMarksTheSlotAndEmptyingClearsOnlyTheFlag) {
   EXPECT_TRUE(FilledComparisonSlots().empty());
   for (int slot = 1; slot <= 4; ++slot) EXPECT_EQ(ComparisonCurveOf(slot)[0], 0.0);
-  ComparisonHeader header;
-  header.Multiple = 3;
-  header.DriverLabel = "A B";
-  ASSERT_TRUE(StoreComparisonCurve(2, Ramp(-20), header));
+  ASSERT_TRUE(StoreComparisonCurve(2, Ramp(-20), {.Multiple = 3, .DriverLabel = "A B"}));
   EXPECT_EQ(FilledComparisonSlots(), std::vector<int>{2});
   const ComparisonCurve& curve = ComparisonCurveOf(2);
   // The filled flag, then 1, 100 and 400 Hz.
   for (const auto& [i, level] : {std::pair{0, 1.0}, {1, -20.0}, {100, -19.01}, {400, -16.01}}) EXPECT_NEAR(curve[i], level, 1e-12) << i;
   EXPECT_TRUE(ComparisonHeaderOf(2).Multiple == 3 && ComparisonHeaderOf(2).DriverLabel == "A B");
   EmptyComparisonSlot(2);
-  EXPECT_FALSE(ComparisonSlotFilled(2));
-  EXPECT_DOUBLE_EQ(ComparisonCurveOf(2)[1], -20.0);
+  EXPECT_TRUE(!ComparisonSlotFilled(2) && ComparisonCurveOf(2)[1] == -20.0);
   EmptyComparisonSlot(9);  // nothing happens
 }
 
@@ -48,14 +44,10 @@ TEST_F(ComparisonStoreTest, ASlotKeepsOnlyTheFieldsOfItsBoxType) {
                                h.PortArea1,        h.PortLength1,   h.PortArea2,   h.PortLength2};
   };
   EXPECT_EQ(fields(), (std::vector<double>{2, 7, 10, 20, 30, 40, 50, 60}));
-  ComparisonHeader open = bandpass;  // a careless writer handing over stale fields
-  open.BoxType = BoxType::OpenBaffle;
-  open.PortLength1 = 0.15;
-  ASSERT_TRUE(StoreComparisonCurve(1, Ramp(0), open));
+  // A careless writer handing over stale fields.
+  ASSERT_TRUE(StoreComparisonCurve(1, Ramp(0), {BoxType::OpenBaffle, 0, 2, 7, 10, 20, 30, 0.15, 50, 60}));
   EXPECT_EQ(fields(), (std::vector<double>{0, 0, 0, 0, 0, 0.15, 0, 0}));
-  ComparisonHeader closed = bandpass;
-  closed.BoxType = BoxType::Closed;
-  ASSERT_TRUE(StoreComparisonCurve(1, Ramp(0), closed));
+  ASSERT_TRUE(StoreComparisonCurve(1, Ramp(0), {BoxType::Closed, 0, 2, 7, 10, 20, 30, 40, 50, 60}));
   EXPECT_EQ(fields(), (std::vector<double>{2, 0, 10, 0, 0, 0, 0, 0}));
 }
 

@@ -19,8 +19,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-const HornDriver kDefaultDriver{default_driver::kFs, default_driver::kQts, default_driver::kQes,
-                                default_driver::kVas};
+const HornDriver kDefaultDriver{default_driver::kFs, default_driver::kQts, default_driver::kQes, default_driver::kVas};
 
 HornDesign Design(double fu, double ah, double fo, HornPlacement placement, const HornDriver& driver = kDefaultDriver) {
   return ComputeHorn({fu, ah, fo, placement}, driver);
@@ -62,8 +61,7 @@ TEST(ExpoHornModel, FlareConstantIsFourPiFuOverC340Point5AndTheAreaLawReachesThe
 TEST(ExpoHornModel, GainIsTenLogOfTheAreaRatioAndEachWallShortensTheHorn) {
   const HornDesign floor = Design(100, 500, 500, HornPlacement::Floor);
   EXPECT_NEAR(floor.gain, 10 * std::log10(floor.values.mouthArea / 500), 1e-12);
-  const HornDesign corner = Design(100, 500, 500, HornPlacement::Corner);
-  const HornDesign free = Design(100, 500, 500, HornPlacement::Free);
+  const HornDesign corner = Design(100, 500, 500, HornPlacement::Corner), free = Design(100, 500, 500, HornPlacement::Free);
   const double k = floor.values.flareConstant;
   EXPECT_NEAR(floor.values.length - corner.values.length, 100 * std::log(4.0) / k, 1e-9);
   EXPECT_NEAR(free.values.length - corner.values.length, 100 * std::log(8.0) / k, 1e-9);
@@ -97,8 +95,7 @@ TEST(ExpoHornModel, PressureChamberHasItsCornerFrequencyAtFo) {
 
 TEST(ExpoHornModel, DesignValuesGiveTheseTextsInBothLanguages) {
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
-  EXPECT_TRUE(d.hornValid);
-  EXPECT_EQ(d.cursorMaximum, 60);
+  EXPECT_TRUE(d.hornValid && d.cursorMaximum == 60) << d.cursorMaximum;
   const HornTexts de = HornResultTexts(d, false), en = HornResultTexts(d, true);
   const std::pair<std::string, const char*> shown[] = {
       {de.Label2, "Trichterkonstante k= 3.7"},
@@ -126,16 +123,13 @@ TEST(ExpoHornModel, CursorAreaFollowsTheAreaLawAtTheScrollBarPosition) {
 }
 
 TEST(ExpoHornModel, ClosedVolumeIsVasTimesQUpToOneAndTheNotedRuleAbove) {
-  HornDriver small{40, 0.4, 0.5, 50};
-  HornDesign d = Design(100, 500, 500, HornPlacement::Floor, small);  // q = 0.16
+  HornDesign d = Design(100, 500, 500, HornPlacement::Floor, {40, 0.4, 0.5, 50});  // q = 0.16
   EXPECT_NEAR(d.closedVolume, 0.16 * 50, 1e-12);
   EXPECT_FALSE(d.closedVolumeAboveVas);
-  HornDriver exact{50, 0.4, 0.5, 40};
-  d = Design(20, 500, 500, HornPlacement::Floor, exact);  // q = 1
+  d = Design(20, 500, 500, HornPlacement::Floor, {50, 0.4, 0.5, 40});  // q = 1
   EXPECT_NEAR(d.closedVolume, 40, 1e-12);
   EXPECT_EQ(HornResultTexts(d, false).Labelboxvol, "geschl. Volumen : 40.0 l ");
-  HornDriver above{50, 0.5, 0.5, 40};
-  d = Design(20, 500, 500, HornPlacement::Floor, above);  // q = 1.25
+  d = Design(20, 500, 500, HornPlacement::Floor, {50, 0.5, 0.5, 40});  // q = 1.25
   EXPECT_NEAR(d.closedVolume, 48.0, 1e-12);
   EXPECT_TRUE(d.closedVolumeAboveVas);
   EXPECT_EQ(HornResultTexts(d, true).Labelboxvol, "closed volume : 48.0 l  (V>Vas!)");
@@ -171,8 +165,8 @@ TEST(ExpoHornModel, MouthSmallerThanThroatShowsTheNegativeLengthAndKeepsTheCurso
   EXPECT_TRUE(d.hornValid);
   EXPECT_NEAR(d.values.length, -1.13, 0.005);
   EXPECT_EQ(d.cursorMaximum, 0);
-  EXPECT_EQ(HornResultTexts(d, false).Label10, "Trichterlänge Xmax= -1.1 cm");
-  EXPECT_EQ(HornResultTexts(d, false).Labelboxvol, "geschl. Volumen : 14.5 l ");
+  EXPECT_EQ(HornResultTexts(d, false).Label10 + "|" + HornResultTexts(d, false).Labelboxvol,
+            "Trichterlänge Xmax= -1.1 cm|geschl. Volumen : 14.5 l ");
   EXPECT_LT(d.gain, 0);
 }
 
@@ -184,17 +178,11 @@ TEST(ExpoHornModel, BadTextsGivePlaceholdersAndNeverANonFiniteNumber) {
                                          HornPlacement::Floor);
       const HornDesign d = ComputeHorn(in, kDefaultDriver);
       const HornTexts t = HornResultTexts(d, false);
-      if (field < 2) {
-        EXPECT_FALSE(d.hornValid) << text;
-        EXPECT_EQ(t.Label10, "Xm") << text;
-      } else {
-        EXPECT_EQ(t.Label12, "-") << text;
-      }
+      if (field < 2) EXPECT_TRUE(!d.hornValid && t.Label10 == "Xm") << text << " " << t.Label10;
+      else EXPECT_EQ(t.Label12, "-") << text;
       for (const std::string& s : {t.Label2, t.Label11, t.Label6, t.Label10, t.Label9, t.Labelboxvol, t.Label12,
-                                   t.Label14, HornCursorAreaText(d.values, 1000, false)}) {
-        EXPECT_EQ(s.find("nan"), std::string::npos) << text << ": " << s;
-        EXPECT_EQ(s.find("inf"), std::string::npos) << text << ": " << s;
-      }
+                                   t.Label14, HornCursorAreaText(d.values, 1000, false)})
+        EXPECT_TRUE(s.find("nan") == std::string::npos && s.find("inf") == std::string::npos) << text << ": " << s;
     }
   }
   // A driver whose level cannot be worked out shows "?" in place of the level.
@@ -206,15 +194,14 @@ class ExpoSection : public ::testing::Test {
  protected:
   TempSettingsFolder folder;
   platform::IniFile Ini() { return OpenSettings(); }
+  static std::string Summary(const HornSavedInputs& s) {
+    return s.fu + " " + s.ah + " " + s.fo + " " + std::to_string(s.cursor) + " " + std::to_string(int(s.placement));
+  }
   // The section as stored, read back as it would be restored.
   static void ExpectRestored(const std::string& stored, const HornSavedInputs& expected) {
     TempSettingsFolder folder;
     folder.WriteSettings("[Expo]\r\n" + stored);
-    const HornSavedInputs s = ReadHornSection(OpenSettings());
-    EXPECT_EQ(s.fu + " " + s.ah + " " + s.fo + " " + std::to_string(s.cursor) + " " + std::to_string(int(s.placement)),
-              expected.fu + " " + expected.ah + " " + expected.fo + " " + std::to_string(expected.cursor) + " " +
-                  std::to_string(int(expected.placement)))
-        << stored;
+    EXPECT_EQ(Summary(ReadHornSection(OpenSettings())), Summary(expected)) << stored;
   }
 };
 
@@ -237,10 +224,7 @@ TEST_F(ExpoSection, WritesTheFiveKeysInOrderWithADecimalPointAndKeepsTheRest) {
   EXPECT_EQ(folder.ReadSettings(),
             "[Info]\r\nSprache=english\r\n\r\n[Expo]\r\nCursor=42\r\nextra=kept\r\nfu=62.5\r\nfo=500\r\nHals=500\r\n"
             "Aufstellung=3\r\n");
-  const HornSavedInputs back = ReadHornSection(Ini());
-  EXPECT_EQ(back.fu, "62.5");
-  EXPECT_EQ(back.cursor, 42);
-  EXPECT_EQ(back.placement, HornPlacement::Wall);
+  EXPECT_EQ(Summary(ReadHornSection(Ini())), "62.5 500 500 42 3");
 }
 
 TEST_F(ExpoSection, FreshFileHoldsTheSectionAlone) {

@@ -18,14 +18,10 @@ namespace {
 
 constexpr int W = 700, H = 475;
 
-HornValues DesignHorn() {
-  return ComputeHorn({100, 500, 500, HornPlacement::Floor}, {29, 0.41, 0.513, 244}).values;
-}
+HornValues DesignHorn() { return ComputeHorn({100, 500, 500, HornPlacement::Floor}, {29, 0.41, 0.513, 244}).values; }
 
 // A horn of the given length with a throat of 100 cm² and k = 10 /m.
-HornValues HornOfLength(double length) {
-  return {100, HornArea(100, 10, length), 10, length};
-}
+HornValues HornOfLength(double length) { return {100, HornArea(100, 10, length), 10, length}; }
 
 std::vector<std::string> TextsAt(const HornContourPlot& plot, int y) {
   std::vector<std::string> out;
@@ -42,10 +38,8 @@ TEST(HornAxis, LargestValueDividedByTenWhileAboveTenGivesTheDivisionsOfOnePowerO
   } cases[] = {{4599.58, 4, 1000, 5000}, {60.14, 6, 10, 70},     {10, 10, 1, 11},    {100, 10, 10, 110},
                {5.5, 5, 1, 6},           {229978.9, 2, 1e5, 3e5}, {10.01, 1, 10, 20}, {999.9, 9, 100, 1000}};
   for (const auto& c : cases) {
-    const HornAxis axis = HornAxisFor(c.largest);
-    EXPECT_EQ(axis.divisions, c.divisions) << c.largest;
-    EXPECT_EQ(axis.step, c.step) << c.largest;
-    EXPECT_EQ(axis.end, c.end) << c.largest;
+    const HornAxis a = HornAxisFor(c.largest);
+    EXPECT_EQ((std::vector<double>{double(a.divisions), a.step, a.end}), (std::vector<double>{double(c.divisions), c.step, c.end})) << c.largest;
   }
   for (double bad : {std::nan(""), HUGE_VAL, -3.0}) EXPECT_EQ(HornAxisFor(bad).end, 0) << bad;
 }
@@ -69,8 +63,7 @@ TEST(HornContour, LargeMouthsStillLabelTheGridWithExactMultiples) {
   const auto plot = PlanHornContour(v, 0, W, H, false);
   ASSERT_TRUE(plot);
   EXPECT_EQ(plot->area.end, 300000);
-  EXPECT_EQ(TextsAt(*plot, (H - 50) - 83), (std::vector<std::string>{"100000"}));
-  EXPECT_EQ(TextsAt(*plot, (H - 50) - 166), (std::vector<std::string>{"200000"}));
+  for (int i : {1, 2}) EXPECT_EQ(TextsAt(*plot, (H - 50) - 83 * i), (std::vector<std::string>{std::to_string(100000 * i)}));
 }
 
 TEST(HornContour, FrameAndGridLinesLieWhereThePlotSpansWMinus45AcrossAndHMinus225Up) {
@@ -91,8 +84,8 @@ TEST(HornContour, ContourHasOneSegmentPerCentimetreOnTheAreaLaw) {
   const auto plot = PlanHornContour(v, 1, W, H, false);
   ASSERT_TRUE(plot);
   ASSERT_EQ(plot->contour.size(), 61u);
-  EXPECT_EQ(plot->contour.front().x, 30);
-  EXPECT_EQ(plot->contour.front().y, (H - 45) - 25);  // 500 cm² of 5000 on 250 pixels
+  // 500 cm² of 5000 on 250 pixels.
+  EXPECT_TRUE(plot->contour.front().x == 30 && plot->contour.front().y == (H - 45) - 25) << plot->contour.front().y;
   for (std::size_t i = 1; i < plot->contour.size(); ++i) {
     const PlotPoint& p = plot->contour[i];
     // Back from pixels to centimetres and cm² on the axes, within a pixel of the area law.
@@ -126,15 +119,13 @@ TEST(HornContour, LengthsOfExactlyTenOrAHundredAreNotDividedFurther) {
             (std::vector<std::string>{"0", "11", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
   plot = PlanHornContour(HornOfLength(100), 0, W, H, false);
   ASSERT_TRUE(plot);
-  EXPECT_EQ(plot->length.end, 110);
-  EXPECT_EQ(TextsAt(*plot, H - 40).back(), "100");
+  EXPECT_TRUE(plot->length.end == 110 && TextsAt(*plot, H - 40).back() == "100") << plot->length.end;
 }
 
 TEST(HornContour, OnlyHornsLongerThan5CmWithAMouthAndAFlareAreDrawn) {
   const auto plot = PlanHornContour(HornOfLength(5.5), 0, W, H, false);
   ASSERT_TRUE(plot);
-  EXPECT_EQ(plot->length.end, 6);
-  EXPECT_EQ(plot->contour.size(), 6u);
+  EXPECT_TRUE(plot->length.end == 6 && plot->contour.size() == 6u) << plot->length.end << " " << plot->contour.size();
   EXPECT_FALSE(PlanHornContour(HornOfLength(5.0), 0, W, H, false));
   for (double HornValues::*field : {&HornValues::flareConstant, &HornValues::throatArea, &HornValues::mouthArea}) {
     HornValues v = DesignHorn();

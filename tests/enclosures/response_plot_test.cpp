@@ -26,16 +26,11 @@ const PlotItem* TextStarting(const ResponsePlot& plot, const std::string& prefix
 int Count(const ResponsePlot& plot, PlotItem::Kind kind) {
   return static_cast<int>(std::count_if(plot.items.begin(), plot.items.end(), [&](const PlotItem& i) { return i.kind == kind; }));
 }
-bool HasHorizontal(const ResponsePlot& plot, int y, int x1, int x2) {
-  for (const PlotItem& l : Lines(plot))
-    if (l.y1 == y && l.y2 == y && l.x1 == x1 && l.x2 == x2) return true;
-  return false;
+bool HasLine(const ResponsePlot& plot, int x1, int y1, int x2, int y2) {
+  return std::ranges::any_of(Lines(plot), [&](const PlotItem& l) { return l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2; });
 }
-bool HasVertical(const ResponsePlot& plot, int x, int y1, int y2) {
-  for (const PlotItem& l : Lines(plot))
-    if (l.x1 == x && l.x2 == x && l.y1 == y1 && l.y2 == y2) return true;
-  return false;
-}
+bool HasHorizontal(const ResponsePlot& plot, int y, int x1, int x2) { return HasLine(plot, x1, y, x2, y); }
+bool HasVertical(const ResponsePlot& plot, int x, int y1, int y2) { return HasLine(plot, x, y1, x, y2); }
 
 // The closed-box level for fs 25, Qts' 0.5, A = 4: Qtc 1, fc 50 Hz.
 double CriticalBox(double f) { return *ClosedResponseLevel({25, 30, 0.5, 10, 1}, f); }
@@ -76,18 +71,15 @@ TEST(ResponsePlot, FrameGridAndLabelsOfTheClosedBox) {
   EXPECT_EQ((std::vector{at("100Hz"), at("0dB"), at("10"), at("-30")}),
             (std::vector<std::pair<int, int>>{{420, 460}, {1, 183}, {1, 95}, {1, 450}}));
   // 3 frame lines, 3 grid lines, 13 frequency lines, two leader lines.
-  EXPECT_EQ(Lines(*plot).size(), 21u);
-  EXPECT_EQ(plot->curve.size(), 392u);
+  EXPECT_EQ(std::pair(Lines(*plot).size(), plot->curve.size()), (std::pair<std::size_t, std::size_t>(21, 392)));
   EXPECT_EQ(plot->curve.front(), std::make_pair(15, 455));
 }
 
 TEST(ResponsePlot, LinearAxisHasTwentyLinesAndItsOwnLabels) {
   const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Linear), 700, 500, CriticalBox);
   ASSERT_TRUE(plot);
-  EXPECT_TRUE(HasVertical(*plot, 350, 100, 455));
-  EXPECT_TRUE(HasVertical(*plot, 685, 100, 455));  // 200 Hz on the right edge
-  EXPECT_EQ(TextStarting(*plot, "100Hz")->x1, 340);
-  EXPECT_EQ(TextStarting(*plot, "200Hz")->x1, 654);
+  EXPECT_TRUE(HasVertical(*plot, 350, 100, 455) && HasVertical(*plot, 685, 100, 455));  // 200 Hz on the right edge
+  EXPECT_EQ(std::pair(TextStarting(*plot, "100Hz")->x1, TextStarting(*plot, "200Hz")->x1), std::pair(340, 654));
   EXPECT_EQ(plot->curve.size(), 201u);
 }
 
@@ -113,8 +105,7 @@ TEST(ResponsePlot, ButterworthBoxHasNoPeakMarkBecauseItsPeakIsTheLastFrequency) 
   for (FrequencyAxis axis : {FrequencyAxis::Logarithmic, FrequencyAxis::Linear}) {
     const auto plot = ComputeResponsePlot(ClosedBoxPlotStyle(axis), 700, 500, level);
     EXPECT_EQ(plot->peakFrequency, axis == FrequencyAxis::Logarithmic ? 400 : 200);
-    EXPECT_FALSE(TextStarting(*plot, "max."));
-    EXPECT_TRUE(TextStarting(*plot, "-3dB"));
+    EXPECT_TRUE(!TextStarting(*plot, "max.") && TextStarting(*plot, "-3dB"));
     EXPECT_EQ(Count(*plot, PlotItem::Square), 1);
   }
 }
@@ -149,20 +140,18 @@ TEST(ResponsePlot, PrintStyleMarksWithoutSquares) {
   const PlotGeometry g{7000, 4800, 100};
   // The page's leader ends at Trunc(u(f3) + 100), u being the offset from the left edge.
   const double u = (7000 - 30) * 0.6221 * std::log10(40.0 / 10);
-  bool found = false;
-  for (const PlotItem& l : Lines(*plot))
-    if (l.x1 == g.X(40, FrequencyAxis::Logarithmic) && l.x2 == static_cast<int>(u + 100) && l.y2 == 4700) found = true;
-  EXPECT_TRUE(found);
+  EXPECT_TRUE(std::ranges::any_of(Lines(*plot), [&](const PlotItem& l) {
+    return l.x1 == g.X(40, FrequencyAxis::Logarithmic) && l.x2 == static_cast<int>(u + 100) && l.y2 == 4700;
+  }));
   EXPECT_EQ(TextStarting(*plot, "-3dB")->x1, static_cast<int>(u + 70));
 }
 
 TEST(ResponsePlot, TooSmallAWindowHasNoPlotAndReadsZero) {
-  EXPECT_FALSE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 30, 500, CriticalBox));
-  EXPECT_FALSE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 145, CriticalBox));
+  EXPECT_FALSE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 30, 500, CriticalBox) ||
+               ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 700, 145, CriticalBox));
   EXPECT_TRUE(ComputeResponsePlot(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 31, 146, CriticalBox));
   const PointerReading r = ReadPointer(ClosedBoxPlotStyle(FrequencyAxis::Logarithmic), 30, 145, 10, 120);
-  EXPECT_EQ(r.frequency, 0);
-  EXPECT_EQ(r.level, 0);
+  EXPECT_TRUE(r.frequency == 0 && r.level == 0) << r.frequency << " " << r.level;
 }
 
 TEST(ResponsePlot, PointerAreaOfTheClosedBoxAndTheBandpass) {

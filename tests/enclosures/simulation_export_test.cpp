@@ -15,25 +15,13 @@
 namespace velomare {
 namespace {
 
-ExportDriver ExampleDriver() {
-  ExportDriver d;
-  d.manufacturer = "Maker";
-  d.name = "Model";
-  d.qts = 0.35;
-  d.qes = 0.38;
-  d.fs = 30;
-  d.vas = 50;
-  d.spl = *ReferenceSpl(30, 50, 0.38);
-  return d;
-}
+ExportDriver ExampleDriver() { return {"Maker", "Model", 0.35, 0.38, 30, 50, *ReferenceSpl(30, 50, 0.38)}; }
 
 SimulationExport ExampleClosedBox(bool english, int drivers = 1) {
   const ClosedDriver driver{0.35, 6.0, 30.0, 50.0, 0.5};
   ClosedDesign design;
   ClosedDesignFromQtc(design, {"0,707", "", "0", drivers - 1, true}, driver, english);
-  SimulationExport data;
-  data.driver = ExampleDriver();
-  data.box = ClosedExportValues{design.qtc, design.volume, design.driverCount, design.seriesR};
+  SimulationExport data{ExampleDriver(), ClosedExportValues{design.qtc, design.volume, design.driverCount, design.seriesR}};
   const ClosedResponse r = ClosedResponseOf(design, driver);
   for (int f = 1; f <= 400; ++f) data.levels[f - 1] = *ClosedResponseLevel(r, f);
   data.english = english;
@@ -72,8 +60,7 @@ TEST(SimulationExport, ClosedBoxExampleByteForByte) {
 }
 
 TEST(SimulationExport, LayoutsOfTheOtherBoxesInBothLanguages) {
-  SimulationExport data;
-  data.driver = ExampleDriver();
+  SimulationExport data{ExampleDriver()};
   const ClosedBandpassExportValues tunnel{true, 20.0, 30.0, 10, 8.47, 22.0, true, "12", "6,5"};
   ClosedBandpassExportValues tube = tunnel;
   tube.pushPull = tube.rectangularPort = false;
@@ -121,8 +108,7 @@ TEST(SimulationExport, NamesAreWrittenInWindows1252AndUnknownCharactersAsQuestio
   SimulationExport data = ExampleClosedBox(false);
   data.driver.manufacturer = "Müller";
   data.driver.name = "Typ \xE2\x82\xAC \xE4\xB8\xAD";  // euro sign and a CJK character
-  const auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
-  EXPECT_EQ(lines[1], "M\xFCller\tTyp \x80 ?");
+  EXPECT_EQ(test::SplitCrLfLines(*ComposeSimulationExport(data))[1], "M\xFCller\tTyp \x80 ?");
 }
 
 TEST(SimulationExport, ANonFiniteNumberWritesNoFile) {
@@ -147,10 +133,7 @@ TEST(SimulationExport, DefaultNamesExtensionAndMessages) {
 
 TEST(SimulationExport, SensitivityFromTheCommittedDriver) {
   ResetCommittedDriver();
-  ChassisFs = 30;
-  ChassisVas = 50;
-  ChassisQes = 0.38;
-  ChassisSpl = 99.0;
+  ChassisFs = 30, ChassisVas = 50, ChassisQes = 0.38, ChassisSpl = 99.0;
   // 112 + 10 log10(eta0), eta0 = 4 pi^2 fs^3 Vas / (c^3 Qes) with c = 343 m/s.
   const double eta0 = 4 * M_PI * M_PI * 27000.0 * 0.050 / (343.0 * 343.0 * 343.0 * 0.38);
   EXPECT_NEAR(ExportDriverFromCommitted(ExportSensitivity::ComputedNow).spl, 112 + 10 * std::log10(eta0), 0.01);
