@@ -232,16 +232,6 @@ class SpectrumPage : public OptionsTest {
   }
 };
 
-TEST_F(SpectrumPage, ANewInstallationShowsDanceWithTheBandLabelsAndHeader) {
-  Toptions* w = Open();
-  EXPECT_EQ(w->StringGrid1->item(2, 0)->text(), "64 Hz");
-  EXPECT_FALSE(w->StringGrid1->item(0, 0)->flags() & Qt::ItemIsEditable);
-  EXPECT_EQ(Level(w, 24), "-100");
-  EXPECT_EQ(w->Edit1->text(), "Dance");
-  w->radio_en->click();
-  EXPECT_EQ(w->StringGrid1->horizontalHeaderItem(0)->text(), "frequency");
-}
-
 TEST_F(SpectrumPage, SaveWritesTheSectionInRowOrderWithBadCellsAsMinus100) {
   settings->WriteSettings("[spectrum]\r\nName=Alt\r\n2k=-7\r\n[Other]\r\nkeep=1\r\n");
   Toptions* w = Open();

@@ -23,8 +23,6 @@ void ExpectClean(const Texts& texts) {
   for (const std::string& s : texts) EXPECT_TRUE(s.find('?') == std::string::npos && !ShowsNonFinite(s)) << s;
 }
 
-// ---- cuboid -------------------------------------------------------------------------------
-
 TEST(RectBoxModel, WorkedExamples) {
   // Inner 358 x 458 (21 mm panels); c / 2L with c = 343 m/s gives 958 Hz and 749 Hz. The depth
   // brings the net volume back from the inner cuboid, the rods' volume added: 4 x 35 x 50 along
@@ -99,8 +97,6 @@ TEST(RectBoxModel, InvalidInputsShowThePlaceholdersAndNoDrawing) {
   }
 }
 
-// ---- trapezoid ----------------------------------------------------------------------------
-
 TEST(TrapezBoxModel, WorkedExamples) {
   TrapezBoxInput in;
   TrapezBoxResult r = ComputeTrapezBox(in);
@@ -157,8 +153,6 @@ TEST(TrapezBoxModel, InvalidInputsShowPlaceholdersWhileDepthsAndHeightFollow) {
   EXPECT_EQ((Texts{t.width, t.frequencies, t.angle}), (Texts{"-", "-", "tilt angle 78.6 °"}));
   EXPECT_FALSE(TrapezBoxDrawing(narrow, r).has_value());
 }
-
-// ---- pyramid ------------------------------------------------------------------------------
 
 double PolygonArea(double s, int n) { return n * s * s / (4 * std::tan(kPi / n)); }
 
@@ -254,8 +248,6 @@ TEST(BoxShapeModels, EveryInputCombinationGivesFiniteTextsAndADrawingInsideTheWi
             }
           }
 }
-
-// ---- oblique drawing ----------------------------------------------------------------------
 
 TEST(ObliqueDrawing, FrontSideAndDriverOfTheDefaultCuboid) {
   const ObliqueFigure f = DrawObliqueBox({400, 500, 408, 408}, 577, 418, 25.3, false);

@@ -225,8 +225,6 @@ TEST(VentpassPresets, UnusableDriverOrTubeLeavesEveryFieldUnchanged) {
   EXPECT_TRUE(fields.presetWrites.empty());
 }
 
-// --- Response -----------------------------------------------------------------------------------
-
 // The sixth-order bandpass of the lossless equivalent circuit: the driver between chamber 1 and
 // chamber 2, each vented by its tube.
 double LosslessLevel(const VentpassResponseInputs& in, double f) {
@@ -310,8 +308,6 @@ TEST(VentpassStore, LevelsHeaderExportValuesAndCaption) {
             (std::vector<double>{200, 14, 5, 4}));
   EXPECT_EQ(VentpassCaption(true, true), "vented band pass box 6th order with push-pull");  // the window shows the rest
 }
-
-// --- Bad input ----------------------------------------------------------------------------------
 
 TEST(VentpassBadInput, AnyTextInAnyFieldShowsNoNonFiniteNumber) {
   const char* texts[] = {"abc", "", "-", "1e999", "123456789012345678901234567890", "0,0000000000000001",
