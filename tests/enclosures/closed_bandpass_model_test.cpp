@@ -255,7 +255,8 @@ TEST(ClosedBandpassStore, RefusesAPortThatDoesNotTuneAndCarriesTheEditedChambers
   // A wider tube tunes, and every level at 1..400 Hz is finite.
   DesignAndRecalc(st, Inputs(6, 100, "12"), d);
   ASSERT_TRUE(BandpassStoreValid(st, d));
-  for (double level : BandpassLevels(st, d).value()) EXPECT_TRUE(std::isfinite(level));
+  const auto levels = BandpassLevels(st, d);  // kept alive for the loop
+  for (double level : levels.value()) EXPECT_TRUE(std::isfinite(level));
 
   DesignAndRecalc(st, Inputs(), Example());
   const ComparisonHeader h = BandpassComparisonHeader(st, true);
@@ -284,7 +285,8 @@ TEST(ClosedBandpassInput, BadEditTextsNeverShowNanOrInf) {
       for (const std::string& t : {e.portLength, e.vg, e.vr, r.qtcLabel, r.frLabel, l.label10, l.label11, l.label12})
         EXPECT_FALSE(test::ShowsNonFinite(t)) << a << " | " << b << " -> " << t;
       if (BandpassStoreValid(st, Example())) {
-        for (double level : BandpassLevels(st, Example()).value()) EXPECT_TRUE(std::isfinite(level));
+        const auto levels = BandpassLevels(st, Example());  // kept alive for the loop
+        for (double level : levels.value()) EXPECT_TRUE(std::isfinite(level));
       }
     }
   }
