@@ -88,7 +88,7 @@ TEST(ClosedDesign, TheResponseIsTheSecondOrderHighPassOfTheDesign) {
   EXPECT_NEAR(levelAt(0.7071, 0.01) - levelAt(0.7071, 0.005), 12.04, 0.01);  // 12 dB per octave
   // No value where its terms vanish: f, Qts', Vb or fs not above 0.
   const std::pair<ClosedResponse, double> none[] = {
-      {{30, 50, 0.0, 20, 1}, 40}, {{30, 50, 0.4, 0.0, 1}, 40}, {{0, 50, 0.4, 20, 1}, 40}, {{30, 50, 0.4, 20, 1}, 0}};
+      {{30, 50, 0.0, 20, 1}, 40}, {{30, 50, 0.4, -20, 1}, 40}, {{0, 50, 0.4, 20, 1}, 40}, {{30, 50, 0.4, 20, 1}, 0}};
   for (const auto& [n, f] : none) EXPECT_FALSE(ClosedResponseLevel(n, f)) << n.fs << " " << n.qtsR << " " << n.volume << " " << f;
 }
 

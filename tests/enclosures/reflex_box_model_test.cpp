@@ -113,7 +113,6 @@ TEST(ReflexModel, AFailedGuardKeepsTheLastDesignAndMarksItInvalid) {
   EXPECT_EQ(ReflexGrossLabel(d, false, kGrossAfterLength), "l ");
   EXPECT_FALSE(ReflexStoreValid(d, kExample) || ReflexPlotDrawable(d, kExample, false));
   EXPECT_TRUE(ReflexPlotDrawable(d, kExample, true));
-  // No resistance, no design.
   const ReflexDriver noRe{0.35L, 0.0L, 50.0L, 30.0L, 0.5L};
   EXPECT_EQ(ReflexEffectiveQts(noRe, 1), 0);
   EXPECT_FALSE(RecalcReflexFromGeometry(d, "10", noRe));

@@ -163,7 +163,7 @@ TEST(ResponsePlot, PointerAreaOfTheClosedBoxAndTheBandpass) {
     bool in;
   } cases[] = {{closed, 700, 500, 100, 95, false}, {closed, 700, 500, 100, 96, true},  {closed, 700, 500, 0, 200, false},
                {closed, 700, 500, 700, 200, false}, {closed, 700, 500, 699, 499, true}, {bandpass, 790, 550, 100, 169, false},
-               {bandpass, 790, 550, 100, 170, true}};
+               {bandpass, 790, 550, 100, 170, true}, {closed, 700, 500, 100, 500, false}};
   for (const auto& c : cases) EXPECT_EQ(ReadPointer(c.style, c.w, c.h, c.x, c.y).inArea, c.in) << c.x << " " << c.y;
   EXPECT_GT(ReadPointer(closed, 700, 500, 100, 97).level, 10.0);
 }

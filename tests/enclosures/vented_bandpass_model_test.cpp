@@ -140,7 +140,7 @@ TEST(VentpassQl, AutomaticQlTruncatesLimitsAndKeepsWithoutVolumes) {
     int ql;
   } cases[] = {{3000, 3000, 1},      // sqrt(2)
                {2e-16, 1e-16, 100},  // far beyond an int, limited to 100 before the conversion
-               {100, 0, 100},        // kept
+               {100, 0, 100}, {0, 200, 100},  // kept
                {100, 200, 4}};
   VentpassState st;
   for (const auto& c : cases) {

@@ -233,7 +233,6 @@ TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
 TEST(FilterSteps, FrequencyStepsByDecadeInsideTheRangeAndAgainstThePartner) {
   using D = UpDownDirection;
   const auto single = FrequencyEdit::Single, lower = FrequencyEdit::BandLower, upper = FrequencyEdit::BandUpper;
-  // An empty "to": no step.
   const struct { FrequencyEdit edit; const char* from; const char* partner; D direction; const char* to; } rows[] = {
       {single, "100", "", D::Down, "99"},       {single, "100", "", D::Up, "110"},     {single, "1000", "", D::Down, "990"},
       {single, "1000", "", D::Up, "1100"},      {single, "10000", "", D::Down, "9900"}, {single, "10000", "", D::Up, "11000"},
@@ -292,6 +291,8 @@ TEST_F(FilterSections, RestoreTakesValuesInsideTheirRangesAndDefaultsOtherwise) 
   const platform::IniFile ini(path);
   EXPECT_EQ(restored(ini, FilterKind::HighPass), "8.5 2500  4 3 3 999 9999 - -");
   EXPECT_EQ(restored(ini, FilterKind::LowPass), "4 2000  2 1 3 - - - -");
+  test::WriteFileBytes(path, "[Hochpass]\r\nf=20\r\n");  // 20 Hz itself is not above the range
+  EXPECT_EQ(ReadFilterSection(platform::IniFile(path), FilterKind::HighPass).f, "2000");
   EXPECT_EQ(restored(ini, FilterKind::BandPass), "4 1000 5000 1 1 0 - - - -") << "fo not above the stored fu";
   EXPECT_EQ(restored(platform::IniFile(dir.filePath("missing.ini").toStdString()), FilterKind::BandPass), "4 1000 5000 2 1 3 - - - -");
 }

@@ -193,7 +193,6 @@ TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
   const FilterDiagram e = ComputeFilterDiagram(FilterKind::HighPass, Parts(4, 100000, 0), 1, true, 700, 518);
   ASSERT_TRUE(HasText(e, "-3dB @  10 Hz", &x));
   EXPECT_EQ(x, 15);
-  // Orders 3 and 4 draw nothing at all.
   EXPECT_TRUE(ComputeFilterDiagram(FilterKind::HighPass, v, 3, true, 700, 518).Empty());
 }
 

@@ -109,6 +109,7 @@ TEST(TrimodeInfo, LoadedLowPassMatchesTheTextbook) {
 TEST(TrimodeLevels, SatelliteIsThreeDecibelsDownAtItsCutOffAndBranchesSumAsPowers) {
   const TrimodeLevels l = ComputeTrimodeLevels({8, 4, 100, 18.01, 42.2, 1e6 / (2 * kPi * 100 * 4)});
   ASSERT_TRUE(l.drawable);
+  EXPECT_FALSE(ComputeTrimodeLevels({8, 4, 100, 18.01, 0, 442}).drawable);  // no sub capacitor
   EXPECT_NEAR(l.sat[100], -10 * std::log10(2.0), 1e-9);  // grid point 100 is 100 Hz
   // The sub's level against the textbook transfer function at every grid point.
   for (int i = kFastGridFirst; i <= kFastGridLast; ++i) {
@@ -143,8 +144,7 @@ TEST(TrimodeSteps, FrequencyStepsByRangeAndStopAtTheirEnds) {
       {"21", D::Down, "20"},    {"20", D::Down, ""},       {"500", D::Down, "499"},  {"501", D::Down, "491"},
       {"1001", D::Down, "901"}, {"499", D::Up, "500"},     {"500", D::Up, "510"},    {"995", D::Up, "1005"},
       {"9999", D::Up, "10099"}, {"10000", D::Up, ""},      {"abc", D::Up, "1"},      {"abc", D::Down, ""},
-      {"99999999999999999999", D::Up, ""}
-  };
+      {"99999999999999999999", D::Up, ""}};
   for (const auto& row : rows)
     EXPECT_EQ(StepTrimodeFrequencyText(row.from, row.direction).value_or(""), row.to) << row.from;
 }
@@ -152,7 +152,6 @@ TEST(TrimodeSteps, FrequencyStepsByRangeAndStopAtTheirEnds) {
 TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRanges) {
   using D = UpDownDirection;
   const ComponentStepRule &lsub = kTrimodeLsubSteps, &csub = kTrimodeCsubSteps, &csat = kTrimodeCsatSteps;
-  // An empty "to": no step.
   const struct { const char* from; D direction; const ComponentStepRule& rule; const char* to; } rows[] = {
       {"3.9", D::Up, csub, "4.30"},    {"4,3", D::Up, csub, "4.70"},       {"4,7", D::Down, csub, "4.30"},
       {"5", D::Up, lsub, "5.60"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
