@@ -12,8 +12,7 @@
 namespace velomare::test {
 namespace {
 
-// The impedance of p parallel branches, each s speakers of z in series, by adding the branch
-// admittances one by one.
+// The impedance of p parallel branches, each s speakers of z in series, by adding the branch admittances one by one.
 double ByAdmittances(double z, int p, int s) {
   double admittance = 0;
   for (int branch = 0; branch < p; ++branch) admittance += 1.0 / (s * z);

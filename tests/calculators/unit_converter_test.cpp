@@ -35,8 +35,7 @@ TEST(UnitConverter, DefaultsGiveTheReadOutsOfTheFirstPaint) {
 TEST(UnitConverter, ExactDefinitionsOfInchFootAndTheirSquaresAndCubes) {
   EXPECT_EQ(ConvertLength(1, 0, LengthUnit::Inch).labels,
             (std::array<std::string, 4>{"=25.4 mm", "=2.54 cm", "=0.025 m", "=0.083 ft"}));
-  // 1 ft^3 = 1728 in^3 = 1728 x 16.387064 cm^3 = 28.316846592 l.
-  // The cubic-foot row shows cubic inches, " cu.in".
+  // 1 ft^3 = 1728 in^3 = 1728 x 16.387064 cm^3 = 28.316846592 l. The cubic-foot row shows cubic inches, " cu.in".
   const auto cubicFoot = ConvertVolume(1, VolumeUnit::CubicFoot).labels;
   EXPECT_EQ(std::vector<std::string>(cubicFoot.begin(), cubicFoot.begin() + 5),
             (std::vector<std::string>{"=28316847 mm³", "=28316.8 cm³", "=28.317 l", "=0.028 m³", "=1728.000 cu.in"}));
@@ -105,7 +104,7 @@ TEST(UnitConverter, FeetAndInchesWithTheirCarry) {
   const struct { double length; LengthUnit unit; const char* feetInches; } rows[] = {
       {100, LengthUnit::Centimetre, "=3ft 3in"}, {182, LengthUnit::Centimetre, "=6ft 0in"},
       {71.4, LengthUnit::Inch, "=5ft 11in"},     {12, LengthUnit::Inch, "=1ft 0in"},
-      {304.8, LengthUnit::Millimetre, "=1ft 0in"}};
+      {304.8, LengthUnit::Millimetre, "=1ft 0in"}, {23.5, LengthUnit::Inch, "=2ft 0in"}};
   for (const auto& row : rows) {
     const LengthTexts t = ConvertLength(row.length, 0, row.unit);
     EXPECT_TRUE(t.feetInchesVisible) << row.length;

@@ -54,7 +54,7 @@ TEST_F(BandSpectrumTest, KeysPresentAreReadAsTheyStandAndMissingOnesTakeTheirDan
 
 TEST_F(BandSpectrumTest, WritingPutsNameThenTheBandsInOrderKeepsOtherLinesOrLeavesTheFileAsItWas) {
   // Keys out of order, one repeated (the first counts), and a key of the user's own.
-  WriteFileBytes(Path(), "[spectrum]\r\n2k=-7\r\nmine=x\r\n2k=5\r\nName=Alt\r\n\r\n[Other]\r\nk=1\r\n");
+  WriteFileBytes(Path(), "[spectrum]\r\nName=Alt\r\n2k=-7\r\nmine=x\r\n2k=5\r\n\r\n[Other]\r\nk=1\r\n");
   IniFile ini(Path());
   EXPECT_EQ(ReadSpectrumSection(ini).levels[12], "-7");
   SpectrumTexts s = DanceSpectrum();

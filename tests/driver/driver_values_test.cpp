@@ -89,8 +89,7 @@ TEST_F(DriverValues, DerivedValuesObeyTheTextbookRelationsForOtherDrivers) {
     ASSERT_TRUE(r.valid);
     const double qes = WorkQes, fs = WorkFs, vas = WorkVas * 1e-3, re = WorkRe, qms = WorkQmsCalc;
     const double sd = kPi / 4 * std::pow(WorkDia * 1e-2, 2);  // m²
-    // 1/Qts = 1/Qes + 1/Qms.
-    EXPECT_NEAR(qes * qms / (qes + qms), WorkQts, 1e-12);
+    EXPECT_NEAR(qes * qms / (qes + qms), WorkQts, 1e-12);  // 1/Qts = 1/Qes + 1/Qms
     EXPECT_NEAR(ChassisEbp, fs / qes, 1e-9);
     EXPECT_NEAR(ChassisSd * 1e-4, sd, 1e-12);
 
@@ -136,8 +135,7 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_EQ(r.qmsCalc, "? Qms (Qes > Qts ! )");
   EXPECT_FALSE(r.valid);
   EXPECT_DOUBLE_EQ(WorkQmsCalc, lastQms);
-  // Rms still uses the last computed Qms.
-  EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);
+  EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);  // Rms keeps the last Qms
 
   d = kDefault;
   d.fs = "5,0";  // the guards are strict
@@ -158,6 +156,8 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_FALSE(Compute(d).valid);
   d.dia = "0";
   EXPECT_EQ(Compute(d).sd, "Sd ?");
+  d = kDefault, d.re = "0";
+  EXPECT_EQ(Compute(d).bl, "Bxl ? ");
 }
 
 TEST_F(DriverValues, ValidityNeedsEveryValueInItsRange) {
@@ -206,8 +206,7 @@ TEST_F(DriverValues, NoTextEverMakesANonFiniteReadout) {
   const auto expectFinite = [](const std::vector<std::string>& texts, const std::string& input) {
     for (const std::string& t : texts) EXPECT_FALSE(HasNonFinite(t)) << input << " -> " << t;
   };
-  // Texts that read as 0 or below (every field refuses them), then numbers at the edges of what
-  // a text can hold.
+  // Texts that read as 0 or below (every field refuses them), then numbers at the edges of what a text can hold.
   const std::vector<std::string> texts = {"abc", "", "-", "1e999", ",", "-0", "-5", std::string(40, 'x'), "1,2,3", " 5",
                                           "+5", "1e3", "--1", "0,0000000000000000000001", std::string(400, '9'),
                                           "9" + std::string(30, '0'), "0," + std::string(300, '9')};
@@ -272,7 +271,7 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
       {"Qes: 1 / (1/0.41 - 1/2.04) = 0.5132", qes, "0,41", "2,04", 0.41, 2.04, "0,513"},
       {"Qes: Qms 20 is accepted, 0.4186", qes, "0,41", "20", 0.41, 20, "0,419"},
       {"Qes: Qms above 20", qes, "0,41", "20,01", 0.41, 20.01, "0"},
-      {"Qes: Qts not above 0.1", qes, "0,1", "2", 0.1, 2, "0"},
+      {"Qes: Qts not above 0.1", qes, "0,1", "2", 0.1, 2, "0"}, {"Qes: Qts 3", qes, "3", "20", 3, 20, "0"},
       {"Qes: no number", qes, "abc", "2", 0, 2, std::nullopt},
       {"Qes: Qms = Qts divides by zero", qes, "1,5", "1,5", 1.5, 1.5, std::nullopt},
       {"Qes: Qms < Qts gives a negative Q", qes, "2", "1", 2, 1, std::nullopt},
@@ -285,8 +284,7 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
       {"Qms, no range check: 1 / (1/0.41 - 1/0.513) = 2.042", qms, "0,41", "0,513", 0.41, 0.513, "2,042"},
       {"Qms: Qes = Qts", qms, "0,41", "0,41", 0.41, 0.41, std::nullopt},
       {"Qms: Qes < Qts", qms, "0,5", "0,41", 0.5, 0.41, std::nullopt},
-      {"Qms: Qts 0", qms, "0", "0,41", 0, 0.41, std::nullopt},
-      {"Qms: Qes 0", qms, "0,41", "0", 0.41, 0, std::nullopt},
+      {"Qms: Qts 0", qms, "0", "0,41", 0, 0.41, std::nullopt}, {"Qms: Qes 0", qms, "0,41", "0", 0.41, 0, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(c.calc(c.a, c.b, c.x, c.y), c.want) << c.name;
 
