@@ -228,10 +228,19 @@ void TReflex::ShowResults() {
   SetReflexTuningFrequency(static_cast<double>(design_.tuning));
 }
 
+void TReflex::ShowGrossVolume(bool valid, const char* prefix) {
+  grossPrefix_ = valid ? prefix : nullptr;
+  Label8->setText(Q(ReflexGrossLabel(design_, valid, prefix)));
+}
+
 void TReflex::RecalcFromGeometry() {
   design_.portCount = PortCount();
   design_.driverCount = DriverCount();
-  RecalcReflexFromGeometry(design_, Std(Edit1), ReflexDriverFromCommitted());
+  // The gross volume counts the drivers' own volume and the ports: after a changed driver, driver
+  // count or port its label follows here, which runs at every show and activation too. A label
+  // that shows "l " for a failed volume, length or rule-of-thumb design keeps it.
+  if (RecalcReflexFromGeometry(design_, Std(Edit1), ReflexDriverFromCommitted()) && grossPrefix_)
+    ShowGrossVolume(true, grossPrefix_);
   ShowResults();
   DrawIfAuto();
 }
@@ -239,14 +248,14 @@ void TReflex::RecalcFromGeometry() {
 void TReflex::RecalcFromVolume() {
   const bool valid = RecalcReflexFromVolume(design_, Std(Edit2), ReflexDriverFromCommitted());
   if (valid && CheckBox2->isChecked()) ShowResults();
-  Label8->setText(Q(ReflexGrossLabel(design_, valid, kGrossAfterVolume)));
+  ShowGrossVolume(valid, kGrossAfterVolume);
   SetReflexTuningFrequency(static_cast<double>(design_.tuning));
   DrawIfAuto();
 }
 
 void TReflex::RecalcFromLength() {
   const bool valid = RecalcReflexFromLength(design_, Std(Edit3), ReflexDriverFromCommitted());
-  Label8->setText(Q(ReflexGrossLabel(design_, valid, kGrossAfterLength)));
+  ShowGrossVolume(valid, kGrossAfterLength);
   SetReflexTuningFrequency(static_cast<double>(design_.tuning));
   DrawIfAuto();
 }
@@ -338,7 +347,7 @@ void TReflex::ComputeTipAlignment() {
   design_.driverCount = DriverCount();
   const auto tip = StartReflexTip(design_, Std(Edit1), driver);
   if (!tip) {
-    Label8->setText(QStringLiteral("l "));
+    ShowGrossVolume(false, kGrossAfterVolume);
     return;
   }
   // The length first, then the volume: each edit's handler reads its value back as shown.
@@ -346,7 +355,7 @@ void TReflex::ComputeTipAlignment() {
   FinishReflexTip(design_, driver);
   if (CheckBox2->isChecked()) ShowResults();
   SetTextIfChanged(Edit2, tip->volumeText);
-  Label8->setText(Q(ReflexGrossLabel(design_, true, kGrossAfterVolume)));
+  ShowGrossVolume(true, kGrossAfterVolume);
   SetReflexTuningFrequency(static_cast<double>(design_.tuning));
 }
 

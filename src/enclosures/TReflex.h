@@ -82,6 +82,9 @@ class TReflex : public FormBase {
   void RecalcFromVolume();
   void RecalcFromLength();
   void ShowResults();
+  // The gross-volume label after a recompute that writes it: the total after `prefix`, or "l "
+  // when its guard failed.
+  void ShowGrossVolume(bool valid, const char* prefix);
   // After a change: the diagram follows it with "AutoBoxSim", else it goes.
   void DrawIfAuto();
   void UpdateDiagram();
@@ -95,6 +98,8 @@ class TReflex : public FormBase {
   bool saveBox_ = false;
   bool diagramShown_ = false;
   int nesting_ = 0;
+  // The prefix the gross-volume label shows its total after; none while it shows "l " alone.
+  const char* grossPrefix_ = nullptr;
 };
 
 }  // namespace velomare

@@ -385,8 +385,14 @@ void Tclosed::FormActivate() {
   const bool driverChanged = ClosedDriverChanged(design_, ClosedDriverFromCommitted());
   if (FirstActivationSinceShow() && saveBox_) {
     if (const auto saved = ReadClosedSection(OpenSettings())) {
+      // The kept volume is what the user designed from, so it comes back in volume mode: in Qtc
+      // mode the volume edit designs nothing, and the resistance's Qtc design would overwrite it.
+      CheckBox1->setChecked(false);
       Edit2->setText(Q(ClosedStoredNumberText(saved->volume)));
       Edit3->setText(Q(ClosedStoredNumberText(saved->seriesR)));
+      // The writes design only when they change a text: a failed Qtc design at start leaves the
+      // volume edit's "10", which a kept 10 l does not change.
+      ClosedDesignFromVolume();
     }
   }
   SetCaption(ClosedCaption(IsEnglish()));

@@ -204,6 +204,53 @@ TEST_F(ClosedWindow, ANewDriverRunsTheTipAtTheNextActivationEvenWithARestore) {
   EXPECT_FALSE(f->CheckBox1->isChecked());
 }
 
+TEST_F(ClosedWindow, AKeptVolumeComesBackInVolumeModeAndEditsLabelsDiagramAndExportAgree) {
+  Tclosed* f = form();
+  // Default driver in 50 l: fc = 29 sqrt(1 + 244 / 50) = 70.3 Hz whatever Rs, total 50 + 2.1 l;
+  // Qtc = Qts' sqrt(5.88) with Qts' = 0.41 (6.8 + Rs) / 6.8. The -3 dB point and the 60 Hz row
+  // from the second-order high pass at u = f / 70.32: 20 log10(u^2 / sqrt((1 - u^2)^2 + (u / Qtc)^2)).
+  const struct {
+    const char* rs;
+    const char* qtc;
+    const char* fg;
+    int firstFrequencyAboveMinus3;
+    const char* exported;
+    const char* row60;
+  } cases[] = {
+      {"0.5", "1,067", "53,8", 54, "Qtc\t1,067\r\nvolumen (l)\t50,000\r\nchassis\t1\r\nRseriell\t0,500\r\n",
+       "\r\n60\t-1,29\r\n"},  // not 154,4 l
+      {"0", "0,994", "55,4", 56, "Qtc\t0,994\r\nvolumen (l)\t50,000\r\nchassis\t1\r\nRseriell\t0,000\r\n",
+       "\r\n60\t-1,84\r\n"},  // not the tip's 123,637 l
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rs);
+    // The window as it starts for this driver (Qts < 0.7): Qtc mode, no resistance; then closed.
+    Type(f->Edit3, "0");
+    f->Button5->click();
+    ASSERT_TRUE(f->CheckBox1->isChecked());
+    f->Button1->click();
+    settings->WriteSettings(std::string("[Options]\r\nAboutAtStart=0\r\nSaveBox=1\r\n[Geschlossen]\r\nVolumen=50\r\n") +
+                            "Serienwiderstand=" + c.rs + "\r\n");
+    Activate();
+    EXPECT_FALSE(f->CheckBox1->isChecked());
+    EXPECT_TRUE(f->Edit2->isEnabled());
+    EXPECT_EQ(TextsOf({f->Edit2, f->Edit3, f->Edit1}), QStringList({"50", c.rs, c.qtc}));
+    EXPECT_EQ(TextsOf({f->Label4, f->Label5, f->Label11}),
+              QStringList({QString("Untere Grenzfrequenz fg = ") + c.fg + " Hz", "Resonanzfrequenz fc = 70,3 Hz",
+                           "l, insges. 52,1 l"}));
+    ASSERT_TRUE(DiagramShown());
+    EXPECT_EQ(f->Diagram->Plot()->cutoffFrequency, c.firstFrequencyAboveMinus3);
+    const std::string bytes = ExportFile(TempPath(QString("kept") + c.qtc));
+    EXPECT_NE(bytes.find(c.exported), std::string::npos);
+    EXPECT_NE(bytes.find(c.row60), std::string::npos);
+  }
+  // A driver committed later still runs the tip: Qtc 0,707 for Qts 0.41 without resistance.
+  CommitDriver({{&TChassisform::Edit5, "4"}});
+  Activate();
+  EXPECT_TRUE(f->CheckBox1->isChecked());
+  EXPECT_EQ(TextsOf({f->Edit1, f->Edit2}), QStringList({"0,707", "123,6"}));
+}
+
 TEST_F(ClosedWindow, BadInputNeverShowsNanOrInfAndNeverStoresIt) {
   Tclosed* f = form();
   Activate();

@@ -153,6 +153,36 @@ TEST_F(ReflexWindow, ExportFileIn419LinesByLanguage) {
             std::string::npos);
 }
 
+TEST_F(ReflexWindow, TheGrossVolumeFollowsTheDriversOwnVolumeAndCount) {
+  TReflex* f = form();
+  Activate();
+  // The default driver's rule of thumb: 283.3 l, one 10 cm port 3.4 cm long (78.54 cm² x 3.4 cm
+  // = 0.267 l), and the driver's own 2.1 l.
+  EXPECT_EQ(f->Label8->text(), "l, total 285.7 l");
+  // The displacement window, opened from the main window, hands 2.69 l to the driver.
+  forms::Form1->Button_eigenvol->click();
+  forms::displacement->Button1->click();
+  f->hide();
+  Activate();
+  EXPECT_EQ(f->Label8->text(), "l, total 286.3 l");  // 283.3 + 2.69 + 0.267
+  // 5 l typed into the driver window and committed; then two drivers, and a length edit's prefix.
+  CommitDriver({{&TChassisform::Edit8, "5"}});
+  Activate();
+  EXPECT_EQ(f->Label8->text(), "l, total 288.6 l");
+  f->ComboBox1->setCurrentIndex(1);
+  EXPECT_EQ(f->Label8->text(), "l, total 293.6 l");  // 283.3 + 2 x 5 + 0.267
+  Type(f->Edit3, "10");
+  ChassisVol = 1;
+  f->hide();
+  Activate();
+  EXPECT_EQ(f->Label8->text(), "l, insges. 286.1 l");  // 283.3 + 2 x 1 + 0.785
+  // A refused rule of thumb keeps its bare label: a 2 cm port passes the design's guard, which
+  // recomputes at once, but not the rule's.
+  Type(f->Edit1, "2");
+  f->Button4->click();
+  EXPECT_EQ(f->Label8->text(), "l ");
+}
+
 TEST_F(ReflexWindow, BadInputNeverShowsNanOrInf) {
   TReflex* f = form();
   Activate();
