@@ -309,6 +309,9 @@ TEST(FilterCursor, ReadOutInvertsTheDiagramGeometry) {
   EXPECT_EQ(CursorCaption(FilterKind::LowPass, 15 + 201, 210 + 263, 700, 518, true),
             "low pass (cursor 100,0 Hz / -30,0 dB / -180 °)");
   EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 170, 661, 480, true), "band pass (cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 170, 661, 480, false), "Bandpass (Cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::LowPass, 15 + 201, 210 + 263, 700, 518, false),
+            "Tiefpass (Cursor 100,0 Hz / -30,0 dB / -180 °)");
   EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 165, 661, 480, true), std::nullopt);
   EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 300, 661, 215, true), std::nullopt);
   EXPECT_EQ(CursorCaption(FilterKind::HighPass, 15, 300, 30, 518, true), std::nullopt);

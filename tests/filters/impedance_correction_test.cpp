@@ -263,6 +263,16 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_EQ(d.frequencyLines.size(), 32u);
   EXPECT_EQ(std::vector<int>({d.frequencyLines[0], d.frequencyLines[4], d.frequencyLines[11], d.frequencyLines[31]}),
             std::vector<int>({15, 155, 276, 678}));
+  std::vector<int> gridX, gridY;
+  for (int decade : {10, 100, 1000})
+    for (int m = 1; m <= 10; ++m) gridX.push_back(ImpDiagramX(decade * m, 700));
+  // Each run of ten closes on the power of ten the next run opens with; then 10 and 20 kHz.
+  gridX.push_back(ImpDiagramX(10000, 700));
+  gridX.push_back(ImpDiagramX(20000, 700));
+  EXPECT_EQ(d.frequencyLines, gridX);
+  for (int decade : {1, 10, 100})
+    for (int m = 1; m <= 10; ++m) gridY.push_back(ImpDiagramY(decade * m, 475));
+  EXPECT_EQ(d.impedanceLines, gridY);
   // Lines at 1 to 10, 20 to 100 and 200 to 1000 ohms.
   const auto y = [](int ohm) { return ImpDiagramY(ohm, 475); };
   EXPECT_EQ(std::vector<int>({d.impedanceLines[10], d.impedanceLines[11], d.impedanceLines[19], d.impedanceLines[20],
