@@ -436,6 +436,7 @@ TEST_F(FilterWindows, NothingIsReadOrWrittenWithoutSaveFilterAndAFailedSaveIsRep
   EXPECT_EQ(settings->ReadSettings(), "[Options]\r\nAboutAtStart=0\r\n[Hochpass]\r\nf=5000\r\n");
   Option("SaveFilter", true);
   OpenActive(forms::TP);
+  ASSERT_TRUE(forms::TP->SaveFilterFlag());
   std::filesystem::remove(settings->SettingsPath());
   std::filesystem::create_directory(settings->SettingsPath());
   forms::TP->close();
