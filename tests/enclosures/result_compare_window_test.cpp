@@ -43,6 +43,13 @@ class CompareWindow : public WindowTest<TResultCompare, &forms::ResultCompare> {
     FileDialogAnswers(File(name, bytes));
     form()->ImportSimulationFile(slot);
   }
+  // The pixels of `colour` inside the plot of a grab at the window's start size.
+  static int PlotPixels(const QImage& image, QColor colour) {
+    int n = 0;
+    for (int y = 37; y < image.height() - 45; ++y)
+      for (int x = 40; x < 560; ++x) n += image.pixelColor(x, y) == colour;
+    return n;
+  }
   static void Fill(int slot, double level) {
     ComparisonLevels levels;
     levels.fill(level);
@@ -168,12 +175,7 @@ TEST_F(CompareWindow, CurvesArePaintedInTheSlotColoursAndSurviveARepaintHelpPrin
   ChooseItem(form()->ComboBox1, 3);
   ASSERT_TRUE(ComparisonSlotFilled(4));
   const QImage image = form()->grab().toImage();
-  const auto count = [&](QColor c) {
-    int n = 0;
-    for (int y = 37; y < image.height() - 45; ++y)
-      for (int x = 40; x < 560; ++x) n += image.pixelColor(x, y) == c;
-    return n;
-  };
+  const auto count = [&](QColor c) { return PlotPixels(image, c); };
   for (QColor colour : {QColor(Qt::blue), QColor(Qt::red), QColor(Qt::gray)}) EXPECT_GT(count(colour), 300) << colour.name().toStdString();
   EXPECT_EQ(image, form()->grab().toImage());
   ExpectHelpAndPrint(form()->Button4, "QTX_contents0025", form()->Button3);
@@ -305,12 +307,7 @@ TEST_F(CompareWindow, ClosedBoxCurvesArePaintedInTheSlotColoursAndSurviveARepain
   ChooseItem(form()->ComboBox1, 3);
   ASSERT_TRUE(ComparisonSlotFilled(4));
   const QImage image = form()->grab().toImage();
-  const auto count = [&](QColor c) {
-    int n = 0;
-    for (int y = 37; y < image.height() - 45; ++y)
-      for (int x = 40; x < 560; ++x) n += image.pixelColor(x, y) == c;
-    return n;
-  };
+  const auto count = [&](QColor c) { return PlotPixels(image, c); };
   EXPECT_GT(count(Qt::blue), 300);
   EXPECT_GT(count(Qt::red), 300);
   EXPECT_GT(count(Qt::gray), 300);
