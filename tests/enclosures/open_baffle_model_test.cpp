@@ -91,7 +91,7 @@ TEST(OpenBaffleValidity, TheDiagramIsStricterThanStoreAndExport) {
     bool diagram, exported;
   } cases[] = {
       {kDefault, "20", true, true},         {kDefault, "1000", true, true},      {kDefault, "1001", false, true},
-      {kDefault, "19", false, true},        {kDefault, "2", false, true},        {kDefault, "1", false, false},
+      {kDefault, "19", false, true},        {kDefault, "2", false, true},        {kDefault, "10", false, true},       {kDefault, "1", false, false},
       {kDefault, "abc", false, false},      {{0.1, 10, 1.01}, "100", true, true}, {{0.09, 29, 244}, "100", false, true},
       {{0.41, 29, 1}, "100", false, true},  {{0.41, 9.9, 244}, "100", false, true}, {{0.01, 1.01, 0.1}, "100", false, true},
       {{0.009, 29, 244}, "100", false, false}, {{0.41, 1, 244}, "100", false, false},
