@@ -26,36 +26,37 @@ struct Step {
   bool closes = false;
 };
 
+const std::string kSub = "Subwoofer-Assistent", kMulti = "Mehrwegebox-Assistent";
 const Screen kWelcome = {"Willkommen beim Velomare-Assistenten", "Was soll gebaut werden?",
                          "Subwoofer (Car- oder Home-HiFi)", "Mehrwege-Standbox", ""};
-const Screen kSubDriver = {"Subwoofer-Assistent", "Erst die Tieftöner-Daten (TSPs) eingeben",
+const Screen kSubDriver = {kSub, "Erst die Tieftöner-Daten (TSPs) eingeben",
                            "fs, Qts, Vas sind Minimum, dann OK", "auch Durchmesser und Re sind wichtig.", ""};
-const Screen kSubAdvice = {"Subwoofer-Assistent", "Nun läßt man sich einen Tip geben",
+const Screen kSubAdvice = {kSub, "Nun läßt man sich einen Tip geben",
                            "abh. von den Daten sind bestimmte Typen", "geschlossene, Bassreflex oder Bandpässe",
                            "geeignet. Dazu den Text anklicken."};
-const Screen kSubSimulate = {"Subwoofer-Assistent", "Hier kann man nun diese Box simulieren", "ein Tip wird auch gegeben",
+const Screen kSubSimulate = {kSub, "Hier kann man nun diese Box simulieren", "ein Tip wird auch gegeben",
                              "wichtig ist das Brutto-Innenvolumen", ""};
-const Screen kSubChooseType = {"Subwoofer-Assistent", "Man muss sich für einen Typ entscheiden, z.B.",
+const Screen kSubChooseType = {kSub, "Man muss sich für einen Typ entscheiden, z.B.",
                                "geschlossene Box", "Bassreflex", "geschlossener Bandpass"};
-const Screen kSubSimulateChosen = {"Subwoofer-Assistent", "Hier kann man nun diese Box simulieren",
+const Screen kSubSimulateChosen = {kSub, "Hier kann man nun diese Box simulieren",
                                    "ein Tip wird auch gegeben", "wichtig ist das Brutto-Innenvolumen",
                                    "dieses wird dann übernommen"};
-const Screen kSubShape = {"Subwoofer-Assistent", "Gewünschte Gehäuseform wählen", "Quadratisch (Home-Hifi)",
+const Screen kSubShape = {kSub, "Gewünschte Gehäuseform wählen", "Quadratisch (Home-Hifi)",
                           "mit Schräge (Car-HiFi)", ""};
-const Screen kSubBuild = {"Subwoofer-Assistent", "Hier das Innenvolumen angeben", "dann die Abmaße nach Belieben ändern",
+const Screen kSubBuild = {kSub, "Hier das Innenvolumen angeben", "dann die Abmaße nach Belieben ändern",
                           "der Rest wird errechnet, um damit", "die Box zu bauen."};
-const Screen kMultiDriver = {"Mehrwegebox-Assistent", "Erst die Tieftöner-Daten (TSPs) eingeben",
+const Screen kMultiDriver = {kMulti, "Erst die Tieftöner-Daten (TSPs) eingeben",
                              "fs, Qts, Vas sind Minimum, dann OK", "auch Durchmesser und Re sind wichtig.", ""};
-const Screen kMultiAdvice = {"Mehrwegebox-Assistent", "Nun läßt man sich einen Tip geben",
+const Screen kMultiAdvice = {kMulti, "Nun läßt man sich einen Tip geben",
                              "abh. von den Daten sind bestimmte Typen", "geschlossene oder Bassreflex evtl. Horn",
                              "geeignet. Dazu den Text anklicken."};
-const Screen kMultiSimulate = {"Mehrwegebox-Assistent", "hier den Tieftöner simulieren, man", "läßt sich einen Tip geben.",
+const Screen kMultiSimulate = {kMulti, "hier den Tieftöner simulieren, man", "läßt sich einen Tip geben.",
                                "Das Bruttovolumen ist wichtig, dieses", "merken und als nächstes verwenden."};
-const Screen kMultiShape = {"Mehrwegebox-Assistent", "Boxenform wählen:", "quadratische Standbox (normal)",
+const Screen kMultiShape = {kMulti, "Boxenform wählen:", "quadratische Standbox (normal)",
                             "pyramidenförmige Box", ""};
-const Screen kMultiDimensions = {"Mehrwegebox-Assistent", "hier anhand des Innenvolumens die",
+const Screen kMultiDimensions = {kMulti, "hier anhand des Innenvolumens die",
                                  "äußeren Abmessungen festlegen", "", ""};
-const Screen kMultiCrossover = {"Mehrwegebox-Assistent", "Bei Passivboxen können nun die",
+const Screen kMultiCrossover = {kMulti, "Bei Passivboxen können nun die",
                                 "Frequenzweichen berechnet werden.", "angefangen mit dem Tiefpass...",
                                 "bei 2-Wegeboxen folgt der Hochpass"};
 
