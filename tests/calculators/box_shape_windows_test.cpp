@@ -68,16 +68,23 @@ TEST_F(BoxShapeWindows, DrawingFollowsTheOptionAndTheDrawButtonUntilClosed) {
 TEST_F(BoxShapeWindows, TrapezoidComputesAtCreateAndHidesKeepingTheDrawnFlag) {
   Ttrapezbox* f = forms::trapezbox;
   EXPECT_EQ(f->Label8->text(), "Breite  586 mm");  // computed at creation
+  EXPECT_EQ(f->Label9->text(), "Neigungswinkel 76.0 °");
   Option("AutohousingSim", false);
   Show(f);
+  EXPECT_FALSE(f->LastFigure().has_value());
   f->Button2->click();
+  Repaint(f);
+  EXPECT_TRUE(f->LastFigure().has_value());
   f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_TRUE(f->DrawnFlag());
   Show(f);
   EXPECT_TRUE(f->DrawnFlag() && f->LastFigure().has_value());
   f->close();  // closing by the frame clears it
   EXPECT_FALSE(f->DrawnFlag());
   Show(f, "english");
   EXPECT_EQ(f->Label8->text(), "width  586 mm");
+  EXPECT_EQ(f->Label3->text(), "cross-serction of flat rods (mm)");
 }
 
 TEST_F(BoxShapeWindows, TrapezoidDepthBarsHoldEachOtherThroughTheirHandlers) {
@@ -256,22 +263,6 @@ TEST_F(BoxShapeWindows, DrawingScalesWithTheWindowAndTakesTheDriverDiameter) {
   SetLanguage("english");
   Repaint(f);
   EXPECT_EQ(f->LastFigure()->texts[1].text, "front");
-}
-
-TEST_F(BoxShapeWindows, TrapezoidAngleDrawButtonCloseAndEnglishCaption) {
-  Ttrapezbox* f = forms::trapezbox;
-  EXPECT_EQ(f->Label9->text(), "Neigungswinkel 76.0 °");
-  Option("AutohousingSim", false);
-  Show(f);
-  EXPECT_FALSE(f->LastFigure().has_value());
-  f->Button2->click();
-  Repaint(f);
-  EXPECT_TRUE(f->LastFigure().has_value());
-  f->Button1->click();
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_TRUE(f->DrawnFlag());
-  Show(f, "english");
-  EXPECT_EQ(f->Label3->text(), "cross-serction of flat rods (mm)");
 }
 
 TEST_F(BoxShapeWindows, TrapezoidWithEqualDepthsShowsDashesAndNoDrawing) {
