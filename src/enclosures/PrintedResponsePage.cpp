@@ -1,5 +1,6 @@
 #include "enclosures/PrintedResponsePage.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -104,18 +105,13 @@ void PlaceDiagramTexts(ResponsePlot& plot, const QFont& font, PlacedTexts& place
 
 // The printer's font, made smaller until the title fits `width` pixels (never larger).
 QFont TitleFont(QFont font, const QString& title, int width) {
-  const bool inPoints = font.pointSizeF() > 0;
-  double size = inPoints ? font.pointSizeF() : font.pixelSize();
-  const double smallest = inPoints ? kSmallestTitlePoints : size * kSmallestTitlePoints / 9.0;
+  double points = QFontInfo(font).pointSizeF();
   for (;;) {
     const double advance = QFontMetricsF(font).horizontalAdvance(title);
-    if (advance <= width || size <= smallest) return font;
+    if (advance <= width || points <= kSmallestTitlePoints) return font;
     // Text widths do not scale exactly with the size (hinting): step down until it fits.
-    size = std::max(smallest, std::min(size * width / advance, size - 0.1));
-    if (inPoints)
-      font.setPointSizeF(size);
-    else
-      font.setPixelSize(std::max(1, static_cast<int>(size)));
+    points = std::max(kSmallestTitlePoints, std::min(points * width / advance, points - 0.1));
+    font.setPointSizeF(points);
   }
 }
 

@@ -18,15 +18,15 @@ struct PrintingWindow {
   const char* name;
   FormBase* (*window)();
   QAbstractButton* (*printButton)();
-  const char* cutoffText;  // the default driver's -3 dB marker
-  int labelCount;          // level and frequency labels and the marker
 };
 const PrintingWindow kWindows[] = {
     {"closed", [] { return static_cast<FormBase*>(forms::closed); },
-     [] { return static_cast<QAbstractButton*>(forms::closed->Button4); }, "-3dB bei  51 Hz", 12},
+     [] { return static_cast<QAbstractButton*>(forms::closed->Button4); }},
     {"reflex", [] { return static_cast<FormBase*>(forms::Reflex); },
-     [] { return static_cast<QAbstractButton*>(forms::Reflex->Button5); }, "-3dB bei  30 Hz", 12},
+     [] { return static_cast<QAbstractButton*>(forms::Reflex->Button5); }},
 };
+// The title, five level labels, six frequency labels and the -3 dB mark.
+constexpr int kTextsWithCutoffMark = 13;
 
 class PrintedPage : public WindowsTest {
  protected:
@@ -53,9 +53,10 @@ class PrintedPage : public WindowsTest {
                                  [](const RecordedText& t) { return t.text.startsWith("Velomare 3.2.5: 1x "); });
     return it == p.texts.end() ? nullptr : &*it;
   }
-  // Every text on the sheet and none over another; the title whole, naming the driver, and ending
-  // where the diagram does; the marker's leader line still ending at its text.
-  void ExpectReadable(const PrintingWindow& w, const QString& driver) {
+  // Every text on the sheet and none over another; all texts there, the title whole, naming the
+  // driver, and ending where the diagram does; each mark above the diagram's bottom line, its leader
+  // line still ending at its text.
+  void ExpectReadable(const PrintingWindow& w, const QString& driver, int textCount = kTextsWithCutoffMark) {
     for (const int dpi : {300, 600, 1200}) {
       for (const bool landscape : {false, true}) {
         SCOPED_TRACE(std::string(w.name) + (landscape ? " landscape " : " portrait ") + std::to_string(dpi) + " dpi");
@@ -63,16 +64,19 @@ class PrintedPage : public WindowsTest {
         ASSERT_EQ(p.page.dotsPerInch, dpi);
         EXPECT_EQ(TextsOutside(p.texts, p.page.width, p.page.height), QStringList());
         EXPECT_EQ(OverlappingTexts(p.texts), QStringList());
-        EXPECT_EQ(p.texts.size(), w.labelCount + 1);
+        EXPECT_EQ(p.texts.size(), textCount);
         const RecordedText* title = Title(p);
         ASSERT_NE(title, nullptr);
         EXPECT_TRUE(title->text.contains(" " + driver + " in ")) << title->text.toStdString();
         EXPECT_LE(title->rect.right(), p.page.width - 15 + 1);
-        const RecordedText* cutoff = Find(p, QString::fromUtf8(w.cutoffText));
-        ASSERT_NE(cutoff, nullptr);
-        EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const QLineF& l) {
-          return cutoff->rect.adjusted(-1, -1, 1, 1).contains(l.p2());
-        }));
+        const int bottomLine = PrintedDiagramHeight(p.page.height, landscape) - 45;
+        for (const RecordedText& mark : p.texts) {
+          if (!mark.text.startsWith("-3dB bei") && !mark.text.startsWith("max.")) continue;
+          EXPECT_LT(mark.rect.bottom(), bottomLine) << mark.text.toStdString();
+          EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const QLineF& l) {
+            return mark.rect.adjusted(-1, -1, 1, 1).contains(l.p2());
+          })) << mark.text.toStdString();
+        }
       }
     }
   }
@@ -97,6 +101,12 @@ TEST_F(PrintedPage, EveryTextLiesOnTheSheetAndNoneCoversAnotherWithTheDefaultDri
   }
 }
 
+TEST_F(PrintedPage, APeakMarkAndTheCutoffMarkMakeWayForEachOther) {
+  Open(kWindows[0]);
+  Type(forms::closed->Edit1, "1,2");  // -3 dB at 63 Hz and a peak at 105 Hz, close together
+  ExpectReadable(kWindows[0], "VISATON W 300 NG (8 Ohm)", kTextsWithCutoffMark + 1);
+}
+
 TEST_F(PrintedPage, ATitleTooWideForTheSmallestLegibleFontLosesTheMiddleOfTheNamesNotTheValues) {
   CommitDriver({{&TChassisform::Edit9, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"},
                 {&TChassisform::Edit6, "MWMWMWMWMWMWMWMWMWMWMWMWMWMWMW"}});
@@ -111,22 +121,30 @@ TEST_F(PrintedPage, ATitleTooWideForTheSmallestLegibleFontLosesTheMiddleOfTheNam
   EXPECT_TRUE(title->text.endsWith(" Rohre a 10.0 cm, Länge 3.4 cm, Verl.Faktor  4"));
 }
 
-TEST_F(PrintedPage, TextsThatFitKeepTheirPlaces) {
+TEST_F(PrintedPage, TextsKeepTheirPlacesWhereTheyFitAndMoveTheLeastWhereNot) {
+  Open(kWindows[0]);
+  const auto top = [](const RecordedText* t) { return t ? t->rect.top() : -1.0; };
+  const auto left = [](const RecordedText* t) { return t ? t->rect.left() : -1.0; };
   // At 300 dpi the printer's font leaves room: the title at (70, 30), the -3 dB mark at its point
   // plus 55 pixels and 100 pixels above the bottom of the diagram, the labels where they stand.
-  Open(kWindows[0]);
-  const auto p = Print(kWindows[0], false, 300);
-  const int h = PrintedDiagramHeight(p.page.height, false);
-  const PlotGeometry g{p.page.width, h, 100};
-  const RecordedText* title = Title(p);
-  ASSERT_NE(title, nullptr);
-  EXPECT_NEAR(title->rect.left(), 70, 0.5);
-  const auto top = [](const RecordedText* t) { return t ? t->rect.top() : -1.0; };
-  EXPECT_NEAR(top(title), 30, 1);
-  const RecordedText* cutoff = Find(p, "-3dB bei  51 Hz");
-  ASSERT_NE(cutoff, nullptr);
-  EXPECT_NEAR(cutoff->rect.left(), g.X(51, FrequencyAxis::Logarithmic) + 55, 0.5);
-  EXPECT_NEAR(top(cutoff), h - 100, 1);
+  auto p = Print(kWindows[0], false, 300);
+  int h = PrintedDiagramHeight(p.page.height, false);
+  PlotGeometry g{p.page.width, h, 100};
+  EXPECT_NEAR(left(Title(p)), 70, 0.5);
+  EXPECT_NEAR(top(Title(p)), 30, 1);
+  EXPECT_NEAR(left(Find(p, "-3dB bei  51 Hz")), g.X(51, FrequencyAxis::Logarithmic) + 55, 0.5);
+  EXPECT_NEAR(top(Find(p, "-3dB bei  51 Hz")), h - 100, 1);
+  EXPECT_NEAR(top(Find(p, "10")), 95, 1);
+  EXPECT_NEAR(top(Find(p, "60Hz")), h - 40, 1);
+  // At 600 dpi the title moves up above the "10" rather than away from the left, and the mark up
+  // above the bottom line rather than sideways; the labels stay.
+  p = Print(kWindows[0], false, 600);
+  h = PrintedDiagramHeight(p.page.height, false);
+  g = PlotGeometry{p.page.width, h, 100};
+  EXPECT_NEAR(left(Title(p)), 70, 0.5);
+  EXPECT_LT(top(Title(p)), 30);
+  EXPECT_NEAR(left(Find(p, "-3dB bei  51 Hz")), g.X(51, FrequencyAxis::Logarithmic) + 55, 0.5);
+  EXPECT_LT(top(Find(p, "-3dB bei  51 Hz")), h - 100);
   EXPECT_NEAR(top(Find(p, "10")), 95, 1);
   EXPECT_NEAR(top(Find(p, "60Hz")), h - 40, 1);
 }
