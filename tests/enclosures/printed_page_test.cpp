@@ -70,13 +70,16 @@ class PrintedPage : public WindowsTest {
         EXPECT_TRUE(title->text.contains(" " + driver + " in ")) << title->text.toStdString();
         EXPECT_LE(title->rect.right(), p.page.width - 15 + 1);
         const int bottomLine = PrintedDiagramHeight(p.page.height, landscape) - 45;
+        int marks = 0;
         for (const RecordedText& mark : p.texts) {
           if (!mark.text.startsWith("-3dB bei") && !mark.text.startsWith("max.")) continue;
+          ++marks;
           EXPECT_LT(mark.rect.bottom(), bottomLine) << mark.text.toStdString();
           EXPECT_TRUE(std::any_of(p.lines.begin(), p.lines.end(), [&](const QLineF& l) {
             return mark.rect.adjusted(-1, -1, 1, 1).contains(l.p2());
           })) << mark.text.toStdString();
         }
+        EXPECT_EQ(marks, 1 + textCount - kTextsWithCutoffMark);
       }
     }
   }
