@@ -4,6 +4,11 @@
 // pixels. The window asks its question and tests its values first, then:
 //
 //   PrintResponsePage(this, title, ClosedBoxPrintStyle(), [&](double f) { return Level(f); });
+//
+// The fixed offsets are printer pixels while the printer's font is sized in points, so on paper the
+// texts can outgrow the places the diagram gives them. The page therefore fits every text to the
+// sheet and lets none cover another: the title gets a smaller font when it is wider than the
+// diagram, and a text that would leave the sheet or cover another moves the least it has to.
 #include <string>
 
 #include "enclosures/model/ResponsePlot.h"

@@ -180,21 +180,22 @@ bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compos
   return false;
 }
 
-// The test's printer: an A4 page at 600 dpi, drawn into the PDF file it names or into a recording.
+// The test's printer: an A4 page, drawn into the PDF file it names, on its device or into a recording.
 bool ComposeForSeam(QWidget* owner, const Compose& compose) {
-  constexpr int kDpi = 600;
+  const int dpi = gSeam->printResolution;
   const auto orientation = gSeam->printLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   const QPageLayout layout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  if (!gSeam->printerUsable) return PrintToPdf(owner, layout, kDpi, compose);
+  if (!gSeam->printerUsable) return PrintToPdf(owner, layout, dpi, compose);
+  if (gSeam->printDevice) return ComposeOn(gSeam->printDevice, layout, dpi, compose);
   if (gSeam->printPdfPath.isEmpty()) {
     QPicture picture;
-    picture.setBoundingRect(QRect(QPoint(0, 0), layout.paintRectPixels(kDpi).size()));
-    return ComposeOn(&picture, layout, kDpi, compose);
+    picture.setBoundingRect(QRect(QPoint(0, 0), layout.paintRectPixels(dpi).size()));
+    return ComposeOn(&picture, layout, dpi, compose);
   }
   QPdfWriter pdf(gSeam->printPdfPath);
-  pdf.setResolution(kDpi);
+  pdf.setResolution(dpi);
   pdf.setPageLayout(layout);
-  if (ComposeOn(&pdf, layout, kDpi, compose)) return true;
+  if (ComposeOn(&pdf, layout, dpi, compose)) return true;
   NothingPrinted(owner);
   return false;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 class QWidget;
 
@@ -87,11 +88,16 @@ struct Seam {
   QList<FileDialogRequest> fileDialogs;
   int printerSetups = 0;
   QList<QWidget*> printed;
-  // The printer's page is A4 at 600 dpi in the orientation below. Composed pages and printed
+  // The printer's page is A4 at `printResolution` dpi in the orientation below. Composed pages and printed
   // window images are drawn into the PDF file `printPdfPath` when it is set, else into a
   // recording that is thrown away; `printerUsable` false stands for a desktop without a printer.
   QString printPdfPath;
+  // When set (and the printer is usable), composed pages are drawn on this device instead: a
+  // test's page that records what is drawn, or an image to look at. It must have the printer's
+  // resolution; the page's size is the A4 page's as `composedPages` tells it.
+  QPaintDevice* printDevice = nullptr;
   bool printLandscape = false;
+  int printResolution = 600;
   bool printerUsable = true;
   QList<PrintedPage> composedPages;
   struct HelpRequest {

@@ -160,6 +160,19 @@ TEST(ResponsePlot, PrintStyleMarksWithoutSquares) {
     return l.x1 == g.X(40, FrequencyAxis::Logarithmic) && l.x2 == static_cast<int>(u + 100) && l.y2 == 4700;
   }));
   EXPECT_EQ(TextStarting(*plot, "-3dB")->x1, static_cast<int>(u + 70));
+  // Each mark's text names its leader line, which ends on the text's top edge (the page moves the
+  // two together); the axis labels have none.
+  ASSERT_NE(TextStarting(*plot, "max."), nullptr);
+  for (const PlotItem& item : plot->items) {
+    if (item.kind != PlotItem::Text) continue;
+    const bool mark = item.text.rfind("-3dB", 0) == 0 || item.text.rfind("max.", 0) == 0;
+    ASSERT_EQ(item.leader >= 0, mark) << item.text;
+    if (!mark) continue;
+    const PlotItem& leader = plot->items.at(static_cast<std::size_t>(item.leader));
+    EXPECT_EQ(leader.kind, PlotItem::Line);
+    EXPECT_EQ(leader.y2, item.y1) << item.text;
+    EXPECT_EQ(leader.x2 - item.x1, item.text[0] == '-' ? 30 : 20) << item.text;
+  }
 }
 
 TEST(ResponsePlot, TooSmallAWindowHasNoPlotAndReadsZero) {

@@ -34,6 +34,12 @@ class Builder {
 
   void Line(int x1, int y1, int x2, int y2) { plot.items.push_back({PlotItem::Line, x1, y1, x2, y2, {}}); }
   void Text(int x, int y, std::string text) { plot.items.push_back({PlotItem::Text, x, y, 0, 0, std::move(text)}); }
+  // A marker: the line from the marked point to (x2, y2), then its text at (x, y).
+  void Marker(int x1, int y1, int x2, int y2, int x, int y, std::string text) {
+    Line(x1, y1, x2, y2);
+    const int leader = static_cast<int>(plot.items.size()) - 1;
+    plot.items.push_back({PlotItem::Text, x, y, 0, 0, std::move(text), leader});
+  }
   void Square(int x, int y) {
     if (style_.squares) plot.items.push_back({PlotItem::Square, x, y, 0, 0, {}});
   }
@@ -112,8 +118,7 @@ class Builder {
     const std::string cutoffText = "-3dB bei " + MarkerNumber(f3, 3, 0) + " Hz";
     if (f3 > 0 && f3 <= (logarithmic ? 200.0 : 140.0)) {
       const int x = g_.X(f3, style_.axis), y = g_.Y(-3.0);
-      Line(x, y, x + (logarithmic ? 85 : 55), g_.height - 100);
-      Text(x + 55, g_.height - 100, cutoffText);
+      Marker(x, y, x + (logarithmic ? 85 : 55), g_.height - 100, x + 55, g_.height - 100, cutoffText);
       Square(x, y);
     } else if (logarithmic && f3 > 200.0 && f3 <= style_.cutoffLeftUpTo) {
       LeftMarker(f3, -3.0, g_.height - 100, cutoffText);
@@ -124,8 +129,7 @@ class Builder {
     const std::string peakText = "max." + MarkerNumber(lp, 3, decimals) + "dB/" + MarkerNumber(fp, 2, 1) + " Hz";
     if (fp <= (logarithmic ? style_.peakRightUpTo : 160.0)) {
       const int x = g_.X(fp, style_.axis), y = g_.Y(lp);
-      Line(x, y, x + (logarithmic ? 20 : 55), g_.height - 200);
-      Text(x + (logarithmic ? 0 : 10), g_.height - 200, peakText);
+      Marker(x, y, x + (logarithmic ? 20 : 55), g_.height - 200, x + (logarithmic ? 0 : 10), g_.height - 200, peakText);
       Square(x, y);
     } else if (logarithmic && fp < style_.peakLeftBelow) {
       LeftMarker(fp, lp, g_.height - 200, peakText);
@@ -135,16 +139,15 @@ class Builder {
   // A marker whose text stands to the left of its point, for points near the right edge.
   void LeftMarker(double frequency, double level, int textY, const std::string& text) {
     const int x = g_.X(frequency, style_.axis), y = g_.Y(level);
-    Line(x, y, x - 115, textY);
-    Text(x - 155, textY, text);
+    Marker(x, y, x - 115, textY, x - 155, textY, text);
     Square(x, y);
   }
 
   void MaximumMarker() {
     if (plot.peakFrequency == 0) plot.peakFrequency = 1;
     const int x = g_.X(plot.peakFrequency, FrequencyAxis::Logarithmic), y = g_.Y(plot.peakLevel);
-    Line(x, y, x - 5, y + 50);
-    Text(x - 55, y + 50, "max " + MarkerNumber(plot.peakLevel, 1, 1) + "dB @ " + MarkerNumber(plot.peakFrequency, 2, 0) + "Hz");
+    Marker(x, y, x - 5, y + 50, x - 55, y + 50,
+           "max " + MarkerNumber(plot.peakLevel, 1, 1) + "dB @ " + MarkerNumber(plot.peakFrequency, 2, 0) + "Hz");
     Square(x, y);
   }
 

@@ -97,6 +97,9 @@ struct PlotItem {
   enum Kind { Line, Text, Curve, Square } kind = Line;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's ends; a text's top-left corner; a square's centre
   std::string text;
+  // A marker's text: the index in `items` of the line that leads from the marked point to the text
+  // (its second end lies at the text). -1 for the axis labels.
+  int leader = -1;
 };
 
 struct ResponsePlot {
