@@ -343,7 +343,8 @@ TEST_F(SpectrumPage, AFileWithoutSpectrumIsRefusedAndWhatWasTypedStays) {
 }
 
 TEST_F(SpectrumPage, AnAnnotatedFileImportsAndACutOrHugeOneSaysWhy) {
-  WriteFileBytes(TempPath("notes.spe").toStdString(), "# von Hand\r\n[spectrum]\r\nName=Notiz\r\nleise Stelle\r\n32=4\r\n");
+  WriteFileBytes(TempPath("notes.spe").toStdString(),
+                 "# von Hand\r\n[spectrum]\r\nName=Notiz\r\nleise Stelle\r\n32=4\r\n");
   Toptions* w = Open();
   FileDialogAnswers(TempPath("notes.spe"));
   w->Button6->click();

@@ -181,8 +181,10 @@ TEST_F(SpectrumFileTest, EachRefusalGivesItsTrueReason) {
             "The file /a/s.spe is too large (more than 1 MiB) and was not loaded.");
   EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Damaged, false),
             "Die Datei /a/s.spe ist beschädigt und wurde nicht geladen.");
-  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Damaged, true), "The file /a/s.spe is damaged and was not loaded.");
-  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Unreadable, false), "Die Datei /a/s.spe kann nicht gelesen werden.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Damaged, true),
+            "The file /a/s.spe is damaged and was not loaded.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Unreadable, false),
+            "Die Datei /a/s.spe kann nicht gelesen werden.");
   EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Unreadable, true), "The file /a/s.spe cannot be read.");
 }
 

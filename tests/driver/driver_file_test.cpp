@@ -215,8 +215,8 @@ TEST_F(DriverFile, AHandAnnotatedFileOpensUpToTheSizeLimit) {
   EXPECT_EQ(form()->Edit1->text(), "0,4");
   WriteFileBytes(path, full + "x");
   Open(path);
-  EXPECT_EQ(seam.messages,
-            QStringList{QString::fromStdString("Die Datei " + path + " ist zu groß (mehr als 1 MiB) und wurde nicht geöffnet.")});
+  EXPECT_EQ(seam.messages, QStringList{QString::fromStdString(
+                              "Die Datei " + path + " ist zu groß (mehr als 1 MiB) und wurde nicht geöffnet.")});
 }
 
 TEST_F(DriverFile, NotesAndTextLinesAreSkippedAsInTheSettingsFileAndASaveKeepsThem) {

@@ -57,10 +57,6 @@ bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum) {
 
 namespace spectrum_file_text {
 
-std::string ReplaceQuestion(std::string_view path, bool english) { return file_text::ReplaceQuestion(path, english); }
-
-std::string WriteFailed(std::string_view path, bool english) { return file_text::WriteFailed(path, english); }
-
 std::string CannotImport(std::string_view path, SpectrumFileStatus status, bool english) {
   switch (status) {
     case SpectrumFileStatus::Missing:

@@ -36,15 +36,14 @@ SpectrumFileRead ReadSpectrumBytes(std::string_view bytes);
 // not at all. False when it could not be written; the file is then as it was.
 bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum);
 
-// The dialogs and messages of the spectrum page.
+// The dialogs and messages of the spectrum page (the replace question and a failed write are
+// those of every file: common/FileTexts.h).
 namespace spectrum_file_text {
 inline constexpr const char* kExportTitle = "export spectrum-file";
 inline constexpr const char* kImportTitle = "import spectrum-file";
 inline constexpr const char* kExportFilter = "spectrum files (*.spe);;all files (*)";
 inline constexpr const char* kImportFilter = "spectrum file (*.spe);;all files (*)";
 inline constexpr const char* kExtension = "spe";
-std::string ReplaceQuestion(std::string_view path, bool english);
-std::string WriteFailed(std::string_view path, bool english);
 std::string CannotImport(std::string_view path, SpectrumFileStatus status, bool english);
 }  // namespace spectrum_file_text
 
