@@ -18,6 +18,7 @@
 #include "app/model/ProgramOptions.h"
 #include "app/model/SpectrumFile.h"
 #include "app/model/UpdateCheck.h"
+#include "common/FileTexts.h"
 #include "common/Settings.h"
 #include "enclosures/model/ComparisonStore.h"
 #include "filters/model/FilterBranches.h"
@@ -477,11 +478,11 @@ void Toptions::Button3Click() {
   if (!chosen) return;
   const std::string path = chosen->toStdString();
   if (QFileInfo::exists(*chosen) &&
-      platform::AskYesNo(this, Q(spectrum_file_text::ReplaceQuestion(path, english))) != platform::Answer::Yes)
+      platform::AskYesNo(this, Q(file_text::ReplaceQuestion(path, english))) != platform::Answer::Yes)
     return;
   spectrum_ = TakeSpectrum(Edit1->text().toStdString(), GridLevels());
   if (!WriteSpectrumFile(path, spectrum_))
-    platform::ShowMessage(this, Q(spectrum_file_text::WriteFailed(path, english)));
+    platform::ShowMessage(this, Q(file_text::WriteFailed(path, english)));
 }
 
 void Toptions::Button6Click() {

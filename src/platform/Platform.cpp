@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "common/FileTexts.h"
 #include "common/Settings.h"
 #include "common/Version.h"
 #include "platform/plain/IniFile.h"
@@ -160,8 +161,7 @@ bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compos
   request.defaultName.replace('/', '_');  // a slash would propose a folder
   const std::optional<QString> chosen = GetSaveFileName(owner, request);
   const auto replaceQuestion = [&chosen] {
-    return QString::fromUtf8(Lang("Die Datei %1 existiert bereits. Ersetzen?", "The file %1 already exists. Replace it?"))
-        .arg(*chosen);
+    return QString::fromStdString(file_text::ReplaceQuestion(chosen->toStdString(), IsEnglish()));
   };
   if (chosen && (!QFileInfo::exists(*chosen) || AskYesNo(owner, replaceQuestion()) == Answer::Yes)) {
     QBuffer buffer;
@@ -175,6 +175,11 @@ bool PrintToPdf(QWidget* owner, const QPageLayout& layout, int dpi, const Compos
     }
     const std::string_view bytes(buffer.data().constData(), static_cast<std::size_t>(buffer.size()));
     if (composed && WriteFileAtomically(chosen->toStdString(), bytes)) return true;
+    if (composed) {
+      // The page was there; the file was not: a printer has nothing to do with it.
+      ShowMessage(owner, QString::fromStdString(file_text::WriteFailed(chosen->toStdString(), IsEnglish())));
+      return false;
+    }
   }
   NothingPrinted(owner);
   return false;

@@ -469,6 +469,29 @@ TEST_F(SpectrumPage, TopAndEndOfTheGridInBothLanguagesKeepTheirLayout) {
   }
 }
 
+TEST_F(SpectrumPage, AnAnnotatedFileImportsAndACutOrHugeOneSaysWhy) {
+  WriteFileBytes(TempPath("notes.spe").toStdString(),
+                 "# von Hand\r\n[spectrum]\r\nName=Notiz\r\nleise Stelle\r\n32=4\r\n");
+  Toptions* w = Open();
+  FileDialogAnswers(TempPath("notes.spe"));
+  w->Button6->click();
+  EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.value(0).toStdString();
+  EXPECT_EQ(w->Edit1->text(), "Notiz");
+  EXPECT_EQ(Level(w, 1), "4");
+
+  const std::string cut = TempPath("cut.spe").toStdString(), huge = TempPath("huge.spe").toStdString();
+  WriteFileBytes(cut, "[spectrum]\r\nName=Halb\r\n32");
+  WriteFileBytes(huge, "[spectrum]\r\nName=Gross\r\n;" + std::string(1024 * 1024, 'x') + "\r\n");
+  for (const auto& [path, message] : {std::pair{cut, " ist beschädigt und wurde nicht geladen."},
+                                      {huge, " ist zu groß (mehr als 1 MiB) und wurde nicht geladen."}}) {
+    seam.messages.clear();
+    FileDialogAnswers(QString::fromStdString(path));
+    w->Button6->click();
+    EXPECT_EQ(seam.messages, QStringList{QString::fromStdString("Die Datei " + path + message)});
+    EXPECT_EQ(w->Edit1->text(), "Notiz");
+  }
+}
+
 constexpr int kUpdatePage = 3;
 
 class UpdatePage : public OptionsTest {

@@ -8,10 +8,14 @@
 #include <array>
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "TestSupport.h"
 #include "app/model/SpectrumFile.h"
 #include "common/BandSpectrum.h"
+#include "common/FileTexts.h"
 #include "platform/plain/IniFile.h"
 
 namespace velomare::test {
@@ -114,7 +118,8 @@ TEST_F(SpectrumFileTest, FilesThatHoldNoSpectrumAreRefusedWithTheirReason) {
   EXPECT_EQ(ReadBytes("").status, SpectrumFileStatus::NotIni);
   EXPECT_EQ(ReadBytes("  \r\n\r\n").status, SpectrumFileStatus::NotIni);
   EXPECT_EQ(ReadBytes(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)).status, SpectrumFileStatus::NotIni);
-  EXPECT_EQ(ReadBytes("just some text\r\n").status, SpectrumFileStatus::NotIni);
+  // A line of text is skipped as in the settings file, and then no section is left.
+  EXPECT_EQ(ReadBytes("just some text\r\n").status, SpectrumFileStatus::NoSpectrum);
   EXPECT_EQ(ReadBytes("[Info]\r\nVersion=Velomar Version 3.2.5\r\n[Chassis]\r\nQts=0,4\r\n").status,
             SpectrumFileStatus::NoSpectrum);
   EXPECT_EQ(ReadSpectrumFile(Path("none.spe")).status, SpectrumFileStatus::Missing);
@@ -127,9 +132,75 @@ TEST(SpectrumFileTexts, MessagesNameTheFileInTheWindowsLanguage) {
             "The file /a/b.spe is not a spectrum file (it has no [spectrum] section) and was not loaded.");
   EXPECT_EQ(spectrum_file_text::CannotImport("/a/b.spe", SpectrumFileStatus::NotIni, false),
             "Die Datei /a/b.spe ist keine Spektrum-Datei und wurde nicht geladen.");
-  EXPECT_EQ(spectrum_file_text::ReplaceQuestion("x.spe", false), "Die Datei x.spe existiert bereits. Ersetzen?");
-  EXPECT_EQ(spectrum_file_text::WriteFailed("x.spe", true),
+  EXPECT_EQ(file_text::ReplaceQuestion("x.spe", false), "Die Datei x.spe existiert bereits. Ersetzen?");
+  EXPECT_EQ(file_text::WriteFailed("x.spe", true),
             "The file x.spe could not be written. Please choose another folder or name.");
+}
+
+TEST_F(SpectrumFileTest, NotesAndTextLinesAreSkippedAndAnExportKeepsThemAndReadsBack) {
+  const std::string hand = "# Mein Spektrum\r\n[spectrum]\r\nName=Orgel\r\nTiefe Register, gemessen 2020\r\n"
+                           "; leise\r\n32=3\r\n# Ende";
+  const SpectrumFileRead r = ReadBytes(hand);
+  ASSERT_EQ(r.status, SpectrumFileStatus::Ok);
+  EXPECT_EQ(r.spectrum.name, "Orgel");
+  EXPECT_EQ(r.spectrum.levels[0], "3");
+  EXPECT_EQ(r.spectrum.levels[1], "0");  // "Dance"
+  // The settings file's reader takes the same bytes the same way.
+  const platform::IniFile settingsReader({}, platform::FileBytes{platform::ReadStatus::Ok, hand});
+  EXPECT_EQ(ReadSpectrumSection(settingsReader).levels, r.spectrum.levels);
+
+  SpectrumTexts s = r.spectrum;
+  s.levels[2] = "-7";
+  ASSERT_TRUE(WriteSpectrumFile(Path(), s));
+  const std::vector<std::string> lines = SplitCrLfLines(ReadFileBytes(Path()));
+  for (const char* kept : {"# Mein Spektrum", "Tiefe Register, gemessen 2020", "; leise", "# Ende"})
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kept), 1) << kept;
+  const SpectrumFileRead back = ReadSpectrumFile(Path());
+  ASSERT_EQ(back.status, SpectrumFileStatus::Ok);
+  EXPECT_EQ(back.spectrum.levels, s.levels);
+}
+
+TEST_F(SpectrumFileTest, EachRefusalGivesItsTrueReason) {
+  // Cut off in the last line: a key without "=", a section without "]".
+  EXPECT_EQ(ReadBytes("[spectrum]\r\nName=Orgel\r\n32").status, SpectrumFileStatus::Damaged);
+  EXPECT_EQ(ReadBytes("[Notes]\r\nby=me\r\n[spect").status, SpectrumFileStatus::Damaged);
+  EXPECT_EQ(ReadBytes("[spectrum]\r\nName=Orgel\r\n32\r\n").status, SpectrumFileStatus::Ok);
+
+  // Exactly 1 MiB still loads; one byte more is too large, whatever it holds.
+  std::string full = "[spectrum]\r\nName=Gross\r\n;";
+  full += std::string(1024 * 1024 - full.size() - 2, 'x') + "\r\n";
+  EXPECT_EQ(ReadBytes(full).status, SpectrumFileStatus::Ok);
+  EXPECT_EQ(ReadBytes(full + "x").status, SpectrumFileStatus::TooLarge);
+
+  // No permission (for root too, which gives up its override meanwhile), a FIFO, a read error.
+  WriteFileBytes(Path("private.spe"), "[spectrum]\r\nName=Geheim\r\n");
+  ASSERT_EQ(::chmod(Path("private.spe").c_str(), 0), 0);
+  ASSERT_EQ(::mkfifo(Path("p.spe").c_str(), 0600), 0);
+  {
+    const OrdinaryUser user;
+    EXPECT_EQ(ReadSpectrumFile(Path("private.spe")).status, SpectrumFileStatus::Unreadable);
+  }
+  EXPECT_EQ(ReadSpectrumFile(Path("p.spe")).status, SpectrumFileStatus::Unreadable);
+  platform::FileSeam disk;
+  disk.failRead = [](const std::string&) { return true; };
+  platform::InstallFileSeam(&disk);
+  const SpectrumFileStatus failed = ReadBytes("[spectrum]\r\nName=Orgel\r\n").status;
+  platform::InstallFileSeam(nullptr);
+  EXPECT_EQ(failed, SpectrumFileStatus::Unreadable);
+
+  // The texts, in both languages.
+  using spectrum_file_text::CannotImport;
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::TooLarge, false),
+            "Die Datei /a/s.spe ist zu groß (mehr als 1 MiB) und wurde nicht geladen.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::TooLarge, true),
+            "The file /a/s.spe is too large (more than 1 MiB) and was not loaded.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Damaged, false),
+            "Die Datei /a/s.spe ist beschädigt und wurde nicht geladen.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Damaged, true),
+            "The file /a/s.spe is damaged and was not loaded.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Unreadable, false),
+            "Die Datei /a/s.spe kann nicht gelesen werden.");
+  EXPECT_EQ(CannotImport("/a/s.spe", SpectrumFileStatus::Unreadable, true), "The file /a/s.spe cannot be read.");
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 // Driver files through the driver-data window's buttons: the exact bytes, the round trip, the
 // file names, overwrite, the stale "other TSPs" section, damaged files, delete and failed writes.
 #include <QStatusBar>
+#include <algorithm>
 #include <filesystem>
 
 #include <sys/stat.h>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
+#include "common/Settings.h"
 #include "driver/model/DriverFile.h"
 
 namespace velomare::test {
@@ -136,17 +138,30 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
       {"cutkey.vmx", "[Chassis]\r\nmanufactor=VISATON\r\nna", "beschädigt"},
       {"cutsection.vmx", "[Info]\r\nVersion=Velomar Version 3.2.5\r\n\r\n[Chas", "beschädigt"},
       {"delete.vmx", "[Chassis]\r\nQts=0,4\x7F\r\n", "beschädigt"},
-      {"huge.vmx", "[Chassis]\r\nQts=0,4\r\n;" + std::string(1024 * 1024, 'x') + "\r\n", "keine Velomar-Datei"},
+      // A cut line among whole ones is a line of text, skipped; the last line tells a cut file.
+      {"cutnote.vmx", "[Chassis]\r\nQts=0,4\r\ngekauft 20", "beschädigt"},
+      // Too large is the reason, though the section is there.
+      {"huge.vmx", "[Chassis]\r\nQts=0,4\r\n;" + std::string(1024 * 1024, 'x') + "\r\n",
+       "ist zu groß (mehr als 1 MiB) und wurde nicht geöffnet."},
       {"truncated.vmx", kDefaultDriverFile.substr(0, 200), "keine Velomar-Datei"},
       // Special files are refused without a byte read: opening a FIFO that has no writer, or
       // reading a device without end, would otherwise stall the program.
-      {"folder.vmx", "", "beschädigt"},
-      {"p.vmx", "", "beschädigt"},
-      {"z.vmx", "", "beschädigt"},
+      {"folder.vmx", "", "kann nicht gelesen werden."},
+      {"p.vmx", "", "kann nicht gelesen werden."},
+      {"z.vmx", "", "kann nicht gelesen werden."},
+      {"private.vmx", "[Chassis]\r\nQts=0,4\r\n", "kann nicht gelesen werden."},
+      {"ioerror.vmx", "[Chassis]\r\nQts=0,4\r\n", "kann nicht gelesen werden."},
   };
   std::filesystem::create_directory(Path("folder.vmx"));
   ASSERT_EQ(::mkfifo(Path("p.vmx").c_str(), 0600), 0);
   std::filesystem::create_symlink("/dev/zero", Path("z.vmx"));
+  // No permission, for root too: the override of permission bits is given up meanwhile.
+  WriteFileBytes(Path("private.vmx"), "[Chassis]\r\nQts=0,4\r\n");
+  ASSERT_EQ(::chmod(Path("private.vmx").c_str(), 0), 0);
+  const OrdinaryUser user;
+  platform::FileSeam files;
+  files.failRead = [this](const std::string& p) { return p == Path("ioerror.vmx"); };
+  platform::InstallFileSeam(&files);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string path = Path(c.name);
@@ -159,13 +174,21 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
     EXPECT_TRUE(EditTexts() == before && Status() == status && form()->Button7->isEnabled());
     EXPECT_EQ(form()->OpenedFileName(), QString::fromStdString(good));
   }
+  platform::InstallFileSeam(nullptr);
 
+  // The reasons in English.
   SetLanguage("english");
   Repaint();
   seam.messages.clear();
   Open(Path("empty.vmx"));
   ASSERT_EQ(seam.messages.size(), 1);
   EXPECT_TRUE(seam.messages[0].contains("is not a Velomar file"));
+  for (const auto& [name, message] : {std::pair{"huge.vmx", " is too large (more than 1 MiB) and was not opened."},
+                                      {"p.vmx", " cannot be read."}}) {
+    seam.messages.clear();
+    Open(Path(name));
+    EXPECT_EQ(seam.messages, QStringList{QString::fromStdString("The file " + Path(name) + message)});
+  }
 }
 
 TEST_F(DriverFile, HandWrittenFilesOpenWithTheirDefaults) {
@@ -184,7 +207,7 @@ TEST_F(DriverFile, HandWrittenFilesOpenWithTheirDefaults) {
 }
 
 TEST_F(DriverFile, AHandAnnotatedFileOpensUpToTheSizeLimit) {
-  // Exactly 1 MiB still opens; one byte more is no driver file.
+  // Exactly 1 MiB still opens; one byte more is too large.
   const std::string path = Path("annotated.vmx");
   std::string full = "[Chassis]\r\nmanufactor=X\r\nname=Y\r\nQts=0,4\r\n;";
   full += std::string(1024 * 1024 - full.size() - 2, 'x') + "\r\n";
@@ -196,8 +219,40 @@ TEST_F(DriverFile, AHandAnnotatedFileOpensUpToTheSizeLimit) {
   EXPECT_EQ(form()->Edit1->text(), "0,4");
   WriteFileBytes(path, full + "x");
   Open(path);
-  ASSERT_EQ(seam.messages.size(), 1);
-  EXPECT_TRUE(seam.messages[0].contains("keine Velomar-Datei"));
+  EXPECT_EQ(seam.messages, QStringList{QString::fromStdString(
+                              "Die Datei " + path + " ist zu groß (mehr als 1 MiB) und wurde nicht geöffnet.")});
+}
+
+TEST_F(DriverFile, NotesAndTextLinesAreSkippedAsInTheSettingsFileAndASaveKeepsThem) {
+  // What a person adds by hand: notes before and inside the section, a line of text, a cut
+  // section line that ended in a line end, a note as the last line without a line end.
+  const std::string hand =
+      "# W300 aus dem Keller\r\n[Chassis]\r\nGekauft 2019 auf dem Flohmarkt\r\n; Qts gemessen\r\nQts=0,4\r\n"
+      "[Chas\r\nname=Keller\r\n# Ende";
+  const std::string path = Path("annotated.vmx");
+  WriteFileBytes(path, hand);
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.value(0).toStdString();
+  EXPECT_EQ(EditTexts(), QStringList({"keine", "Keller", "0,4", "0", "0", "0", "0", "0", "0", "0", "0"}));
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " geöffnet"));
+
+  // The settings file reads the same bytes the same way.
+  settings->WriteSettings(hand);
+  EXPECT_EQ(OpenSettings().ReadString("Chassis", "Qts", "-"), "0,4");
+  EXPECT_EQ(OpenSettings().ReadString("Chassis", "name", "-"), "Keller");
+
+  // Saved into, the file keeps every line a person wrote and opens again as it was saved.
+  form()->Edit2->setText("0,5");
+  const QStringList saved = EditTexts();
+  Save(path);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " überschrieben"));
+  const std::vector<std::string> lines = SplitCrLfLines(ReadFileBytes(path));
+  for (const char* kept : {"# W300 aus dem Keller", "Gekauft 2019 auf dem Flohmarkt", "; Qts gemessen", "[Chas", "# Ende"})
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kept), 1) << kept;
+  form()->Button2->click();
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.value(0).toStdString();
+  EXPECT_EQ(EditTexts(), saved);
 }
 
 TEST_F(DriverFile, ALinkedDriverFileIsWrittenThroughAndStaysALink) {

@@ -57,5 +57,22 @@ TEST_F(PrintWithoutPrinter, ThePageGoesToTheNamedPdfFileOrNowhere) {
   }
 }
 
+TEST_F(PrintWithoutPrinter, APdfFileThatCannotBeWrittenSaysSoAndNotThatThePrinterFailed) {
+  seam.printerUsable = false;
+  ASSERT_TRUE(ShowAndActivate(forms::ventpass));
+  const QString path = TempPath("no/such/folder/page.pdf");
+  for (const auto& [language, message] :
+       {std::pair{"deutsch", " konnte nicht geschrieben werden. Bitte einen anderen Ordner oder Namen wählen."},
+        {"english", " could not be written. Please choose another folder or name."}}) {
+    SetLanguage(language);
+    FileDialogAnswers(path);
+    seam.messages.clear();
+    forms::ventpass->Button4->click();
+    const QString file = QString::fromUtf8(std::string(language) == "english" ? "The file " : "Die Datei ");
+    EXPECT_EQ(seam.messages, QStringList{file + path + QString::fromUtf8(message)});
+  }
+  EXPECT_FALSE(QDir(temp.path()).exists("no"));
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -1,20 +1,13 @@
 #include "app/model/SpectrumFile.h"
 
+#include "common/FileTexts.h"
 #include "common/NumberText.h"
 #include "platform/plain/IniFile.h"
 
 namespace velomare {
 namespace {
 
-// A spectrum file is a few hundred bytes; anything far larger is not one.
-constexpr std::size_t kLargestSpectrumFile = 1024 * 1024;
 constexpr const char* kNoLevel = "-100";
-
-std::string Joined(bool english, const char* german, std::string_view path, const char* germanEnd,
-                   const char* englishStart, const char* englishEnd) {
-  return english ? std::string(englishStart) + std::string(path) + englishEnd
-                 : std::string(german) + std::string(path) + germanEnd;
-}
 
 }  // namespace
 
@@ -27,22 +20,24 @@ SpectrumTexts TakeSpectrum(std::string_view name, const std::array<std::string, 
 
 SpectrumFileRead ReadSpectrumFile(const std::string& path) {
   SpectrumFileRead result;
-  const platform::FileBytes read = platform::ReadRegularFile(path, kLargestSpectrumFile);
+  const platform::FileBytes read = platform::ReadRegularFile(path, file_text::kLargestDocument);
   switch (read.status) {
     case platform::ReadStatus::Ok: break;
     case platform::ReadStatus::Missing: result.status = SpectrumFileStatus::Missing; return result;
     case platform::ReadStatus::NotRegular:
-    case platform::ReadStatus::TooLarge:
     case platform::ReadStatus::Failed: result.status = SpectrumFileStatus::Unreadable; return result;
+    case platform::ReadStatus::TooLarge: result.status = SpectrumFileStatus::TooLarge; return result;
   }
   return ReadSpectrumBytes(read.bytes);
 }
 
 SpectrumFileRead ReadSpectrumBytes(std::string_view bytes) {
   SpectrumFileRead result;
-  if (platform::InspectIniBytes(bytes) != platform::IniShape::Ini) {
-    result.status = SpectrumFileStatus::NotIni;
-    return result;
+  switch (platform::InspectIniBytes(bytes)) {
+    case platform::IniShape::Ini: break;
+    case platform::IniShape::Blank:
+    case platform::IniShape::Binary: result.status = SpectrumFileStatus::NotIni; return result;
+    case platform::IniShape::CutOff: result.status = SpectrumFileStatus::Damaged; return result;
   }
   const platform::IniFile ini({}, platform::FileBytes{platform::ReadStatus::Ok, std::string(bytes)});
   if (!ini.SectionExists(kSpectrumSection)) {
@@ -56,35 +51,29 @@ SpectrumFileRead ReadSpectrumBytes(std::string_view bytes) {
 
 bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum) {
   // An existing file that cannot be read is refused by the ini file rather than replaced.
-  platform::IniFile ini(path, kLargestSpectrumFile);
+  platform::IniFile ini(path, file_text::kLargestDocument);
   return WriteSpectrumSection(ini, spectrum);
 }
 
 namespace spectrum_file_text {
 
-std::string ReplaceQuestion(std::string_view path, bool english) {
-  return Joined(english, "Die Datei ", path, " existiert bereits. Ersetzen?", "The file ", " already exists. Replace it?");
-}
-
-std::string WriteFailed(std::string_view path, bool english) {
-  return Joined(english, "Die Datei ", path,
-                " konnte nicht geschrieben werden. Bitte einen anderen Ordner oder Namen wählen.", "The file ",
-                " could not be written. Please choose another folder or name.");
-}
-
 std::string CannotImport(std::string_view path, SpectrumFileStatus status, bool english) {
   switch (status) {
     case SpectrumFileStatus::Missing:
-      return Joined(english, "Die Datei ", path, " existiert nicht.", "The file ", " does not exist.");
-    case SpectrumFileStatus::Unreadable:
-      return Joined(english, "Die Datei ", path, " kann nicht gelesen werden.", "The file ", " cannot be read.");
+      return file_text::AboutFile(path, english, " existiert nicht.", " does not exist.");
+    case SpectrumFileStatus::Unreadable: return file_text::CannotRead(path, english);
+    case SpectrumFileStatus::TooLarge:
+      return file_text::TooLarge(path, english, " und wurde nicht geladen.", " and was not loaded.");
     case SpectrumFileStatus::NotIni:
-      return Joined(english, "Die Datei ", path, " ist keine Spektrum-Datei und wurde nicht geladen.", "The file ",
-                    " is not a spectrum file and was not loaded.");
+      return file_text::AboutFile(path, english, " ist keine Spektrum-Datei und wurde nicht geladen.",
+                                  " is not a spectrum file and was not loaded.");
+    case SpectrumFileStatus::Damaged:
+      return file_text::AboutFile(path, english, " ist beschädigt und wurde nicht geladen.",
+                                  " is damaged and was not loaded.");
     case SpectrumFileStatus::NoSpectrum:
-      return Joined(english, "Die Datei ", path,
-                    " ist keine Spektrum-Datei (der Abschnitt [spectrum] fehlt) und wurde nicht geladen.",
-                    "The file ", " is not a spectrum file (it has no [spectrum] section) and was not loaded.");
+      return file_text::AboutFile(path, english,
+                                  " ist keine Spektrum-Datei (der Abschnitt [spectrum] fehlt) und wurde nicht geladen.",
+                                  " is not a spectrum file (it has no [spectrum] section) and was not loaded.");
     case SpectrumFileStatus::Ok: break;
   }
   return {};

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Encoding.h"
+#include "common/FileTexts.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/DriverValues.h"
@@ -13,9 +14,6 @@ namespace velomare {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A driver file is a few hundred bytes; anything far larger is not one.
-constexpr std::size_t kLargestDriverFile = 1024 * 1024;
 
 // The units the file's numbers are given in, for a reader of the file.
 constexpr std::pair<const char*, const char*> kUnits[] = {
@@ -38,7 +36,7 @@ DriverFileStatus Inspect(std::string_view bytes) {
     case platform::IniShape::Ini: return DriverFileStatus::Ok;
     case platform::IniShape::Blank: return DriverFileStatus::NotDriver;
     case platform::IniShape::Binary:
-    case platform::IniShape::Broken: break;
+    case platform::IniShape::CutOff: break;
   }
   return DriverFileStatus::Damaged;
 }
@@ -63,7 +61,7 @@ std::string DriverFileNameFor(std::string_view chosen) {
 
 bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid) {
   // An existing file that cannot be read is not replaced by our keys alone: the ini file refuses.
-  platform::IniFile ini(path, kLargestDriverFile);
+  platform::IniFile ini(path, file_text::kLargestDocument);
 
   ini.BeginUpdate();
   ini.WriteString("Info", "Version", "Velomar Version 3.2.5");
@@ -98,14 +96,14 @@ bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool
 
 DriverFileRead ReadDriverFile(const std::string& path) {
   DriverFileRead result;
-  const platform::FileBytes read = platform::ReadRegularFile(path, kLargestDriverFile);
+  const platform::FileBytes read = platform::ReadRegularFile(path, file_text::kLargestDocument);
   switch (read.status) {
     case platform::ReadStatus::Ok: break;
     case platform::ReadStatus::Missing: result.status = DriverFileStatus::Missing; return result;
-    // A FIFO, a device or a folder under a driver file's name holds no driver.
-    case platform::ReadStatus::NotRegular: result.status = DriverFileStatus::Damaged; return result;
-    case platform::ReadStatus::TooLarge: result.status = DriverFileStatus::NotDriver; return result;
+    // A FIFO, a device or a folder under a driver file's name is refused before a byte is read.
+    case platform::ReadStatus::NotRegular:
     case platform::ReadStatus::Failed: result.status = DriverFileStatus::Unreadable; return result;
+    case platform::ReadStatus::TooLarge: result.status = DriverFileStatus::TooLarge; return result;
   }
   result.status = Inspect(read.bytes);
   if (result.status != DriverFileStatus::Ok) return result;
@@ -155,26 +153,23 @@ std::string Overwritten(std::string_view name) {
   return Joined("Datei ", name, " überschrieben", "file ", " overwritten");
 }
 std::string NotSaved() { return Lang("Datei nicht gespeichert", "file not saved"); }
-std::string WriteFailed(std::string_view name) {
-  return Joined("Die Datei ", name,
-                " konnte nicht geschrieben werden. Bitte einen anderen Ordner oder Namen wählen.",
-                "The file ", " could not be written. Please choose another folder or name.");
-}
+std::string WriteFailed(std::string_view name) { return file_text::WriteFailed(name, IsEnglish()); }
 std::string DoesNotExist(std::string_view name) {
   return Joined("Datei ", name, " existiert nicht", "file ", " does not exist ");
 }
 std::string Opened(std::string_view name) { return Joined("Datei ", name, " geöffnet", "file ", " opened"); }
 std::string CannotOpen(std::string_view name, DriverFileStatus status) {
   switch (status) {
-    case DriverFileStatus::Unreadable:
-      return Joined("Die Datei ", name, " kann nicht gelesen werden.", "The file ", " cannot be read.");
+    case DriverFileStatus::Unreadable: return file_text::CannotRead(name, IsEnglish());
+    case DriverFileStatus::TooLarge:
+      return file_text::TooLarge(name, IsEnglish(), " und wurde nicht geöffnet.", " and was not opened.");
     case DriverFileStatus::Damaged:
-      return Joined("Die Datei ", name, " ist beschädigt und wurde nicht geöffnet.", "The file ",
-                    " is damaged and was not opened.");
+      return file_text::AboutFile(name, IsEnglish(), " ist beschädigt und wurde nicht geöffnet.",
+                                  " is damaged and was not opened.");
     case DriverFileStatus::NotDriver:
-      return Joined("Die Datei ", name,
-                    " ist keine Velomar-Datei (der Abschnitt [Chassis] fehlt) und wurde nicht geöffnet.",
-                    "The file ", " is not a Velomar file (it has no [Chassis] section) and was not opened.");
+      return file_text::AboutFile(
+          name, IsEnglish(), " ist keine Velomar-Datei (der Abschnitt [Chassis] fehlt) und wurde nicht geöffnet.",
+          " is not a Velomar file (it has no [Chassis] section) and was not opened.");
     case DriverFileStatus::Missing: return DoesNotExist(name);
     case DriverFileStatus::Ok: break;
   }

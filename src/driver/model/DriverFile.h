@@ -24,11 +24,14 @@ std::string DriverFileNameFor(std::string_view chosen);
 // could not be written (or an existing file could not be read); the file is then as it was.
 bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid);
 
+// Why a file did not open. Lines that are no key lines (a note, a line of text) are skipped, as in
+// the settings file, so a file annotated by hand opens.
 enum class DriverFileStatus {
   Ok,
   Missing,      // no such file
-  Unreadable,   // exists but cannot be read
-  Damaged,      // binary content, or lines that no ini file holds (a truncated or broken file)
+  Unreadable,   // exists but cannot be read: no permission, a FIFO or a folder, a read error
+  TooLarge,     // larger than any driver file (1 MiB)
+  Damaged,      // binary content, or cut off in its last line
   NotDriver,    // empty, or no section "Chassis"
 };
 struct DriverFileRead {

@@ -110,20 +110,13 @@ IniShape InspectIniBytes(std::string_view bytes) {
     const auto u = static_cast<unsigned char>(c);
     if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) return IniShape::Binary;
   }
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view line = TrimBlanks(bytes.substr(start, end - start));
-    start = end + 1;
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      if (line.find(']') == std::string_view::npos) return IniShape::Broken;
-      continue;
-    }
-    if (line.find('=') == std::string_view::npos) return IniShape::Broken;
-  }
-  return IniShape::Ini;
+  // Only the last line can have been cut: every line before it ended in a line end.
+  const std::size_t lastLineEnd = bytes.rfind('\n');
+  const std::string_view last =
+      TrimBlanks(lastLineEnd == std::string_view::npos ? bytes : bytes.substr(lastLineEnd + 1));
+  if (last.empty() || last.front() == ';' || last.front() == '#' || SectionName(last) || KeyName(last))
+    return IniShape::Ini;
+  return IniShape::CutOff;
 }
 
 namespace {

@@ -66,10 +66,12 @@ struct FileSeam {
 FileSeam* CurrentFileSeam();
 void InstallFileSeam(FileSeam* seam);
 
-// What a file's bytes are to an ini reader, looked at before they are read as one: blank, binary
-// (control characters), broken (a line that is neither blank, a comment, a section nor a
-// key=value line, as in a file cut off in the middle of a line), or an ini file.
-enum class IniShape { Ini, Blank, Binary, Broken };
+// What a file's bytes are to an ini reader, looked at before a file the user picked is read as
+// one: blank, binary (control characters), cut off (the last line has no line end and is none of
+// the lines an ini file holds: blank, a note after ";" or "#", a section or a key=value line, as
+// "[Chas" or "manufactor=VIS" cut to "manu"), or an ini file. Any other line ends in a line end
+// and is a line the reader skips, as it does in the settings file: a note, a line of text.
+enum class IniShape { Ini, Blank, Binary, CutOff };
 IniShape InspectIniBytes(std::string_view bytes);
 
 class IniFile {
