@@ -39,8 +39,6 @@ class ShapeForm : public FormBase {
   QScrollBar* MakeScrollBar(const char* name, int x, int y, int w, int min, int max, int largeStep, int position);
   QCheckBox* MakeCheckBox(const char* name, int x, int y, int w, const char* text);
   QPushButton* MakeButton(const char* name, int x, int y, int w, const char* text);
-  // Esc presses this button.
-  void SetCancelButton(QPushButton* button);
 
   static void SetLabel(QLabel* label, const std::string& text);
   static std::string TextOf(const QLineEdit* edit);

@@ -6,14 +6,16 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
+#include <utility>
 
 #include "common/Settings.h"
 #include "common/Version.h"
@@ -56,15 +58,62 @@ QButtonGroup* FormBase::RadioGroup(std::initializer_list<QAbstractButton*> butto
   return group;
 }
 
-void FormBase::SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton) {
-  const auto press = [this](QKeySequence key, QAbstractButton* button) {
-    if (!button) return;
-    auto* shortcut = new QShortcut(key, this);
-    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+void FormBase::SetCancelAndDefaultButtons(QPushButton* cancel, QPushButton* defaultButton) {
+  cancelButton_ = cancel;
+  defaultButton_ = defaultButton;
+  // Drawn as the default; while it holds the focus it answers Return and Enter itself.
+  if (defaultButton) defaultButton->setDefault(true);
+}
+
+void FormBase::keyPressEvent(QKeyEvent* event) {
+  // The number block's Enter carries the keypad modifier; any other modifier makes another key.
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const auto press = [event](QPushButton* button) {
+    if (button->isEnabled() && button->isVisible()) button->click();
+    event->accept();
   };
-  press(QKeySequence(Qt::Key_Escape), cancel);
-  press(QKeySequence(Qt::Key_Return), defaultButton);
-  press(QKeySequence(Qt::Key_Enter), defaultButton);
+  if (plain && event->key() == Qt::Key_Escape && cancelButton_) return press(cancelButton_);
+  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    // A push button outside a dialog lets Return and Enter pass on to its window even while it
+    // holds the focus: the window presses it, as a dialog would.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && focused->isVisible() && focused->window() == this) return press(focused);
+    if (defaultButton_) return press(defaultButton_);
+  }
+  QWidget::keyPressEvent(event);
+}
+
+namespace {
+// Kept on the control it watches and removed with it.
+class HoverRule final : public QObject {
+ public:
+  HoverRule(QWidget* control, std::function<void()> hover) : QObject(control), control_(control), hover_(std::move(hover)) {
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A disabled control takes no part: its movements belong to the window behind it.
+    if (watched != control_ || !control_->isEnabled()) return false;
+    if (event->type() == QEvent::Enter) {
+      hover_();
+      return false;
+    }
+    if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+      hover_();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* control_;
+  std::function<void()> hover_;
+};
+}  // namespace
+
+void FormBase::OnHover(QWidget* control, std::function<void()> hover) {
+  if (control) new HoverRule(control, std::move(hover));
 }
 
 void FormBase::SetFixedClientSize(int w, int h) {
@@ -147,11 +196,14 @@ void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
 }
 
 void FormBase::ColourLink(QLabel* label, bool hover) {
-  const QColor colour = hover ? QColor(128, 0, 128) : QColor(0, 0, 255);
-  QPalette p = label->palette();
+  SetTextColour(label, hover ? QColor(128, 0, 128) : QColor(0, 0, 255));
+}
+
+void FormBase::SetTextColour(QWidget* control, const QColor& colour) {
+  QPalette p = control->palette();
   if (p.color(QPalette::WindowText) == colour) return;
   p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
+  control->setPalette(p);
 }
 
 void FormBase::SetTextIfChanged(QLabel* label, const std::string& text) {
