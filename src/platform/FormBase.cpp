@@ -93,8 +93,8 @@ class HoverRule final : public QObject {
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // A disabled control takes no part: its movements belong to the window behind it.
-    if (watched != control_ || !control_->isEnabled()) return false;
+    if (watched != control_) return false;
+    if (!control_->isEnabled()) return PassToWindowBehind(event);
     if (event->type() == QEvent::Enter) {
       hover_();
       return false;
@@ -107,6 +107,18 @@ class HoverRule final : public QObject {
   }
 
  private:
+  // A disabled control takes no part: its movements belong to the window behind it, which Qt
+  // would not hand them to.
+  bool PassToWindowBehind(QEvent* event) {
+    QWidget* behind = control_->parentWidget();
+    if (event->type() != QEvent::MouseMove || !behind) return false;
+    const auto* move = static_cast<QMouseEvent*>(event);
+    QMouseEvent passed(QEvent::MouseMove, control_->mapToParent(move->position()), move->scenePosition(),
+                       move->globalPosition(), move->button(), move->buttons(), move->modifiers());
+    QCoreApplication::sendEvent(behind, &passed);
+    return true;
+  }
+
   QWidget* control_;
   std::function<void()> hover_;
 };

@@ -112,7 +112,8 @@ class FormBase : public QWidget {
   // enabled control and at every movement over it. Those movements end at the control, so the
   // window's own rule for movements over its background, which puts hints and colours back,
   // sees only movements over the background. A movement with a mouse button held goes its usual
-  // way (a pressed button follows the pointer).
+  // way (a pressed button follows the pointer). While the control is disabled it takes no part:
+  // the window behind it sees the movements over it.
   static void OnHover(QWidget* control, std::function<void()> hover);
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
