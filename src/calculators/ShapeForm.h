@@ -1,8 +1,8 @@
 #pragma once
 // The pattern of the three box-shape windows (cuboid, trapezoid, pyramid): controls made under
-// their names with their defaults, read-outs written only when their text changes, Esc on the
-// window's cancel button, and for the two windows that draw their box the oblique drawing from
-// kept state, shown while "AutohousingSim" is set (re-read at every paint) or after "&Zeichnen".
+// their names with their defaults, read-outs written only when their text changes, and for the
+// two windows that draw their box the oblique drawing from kept state, shown while
+// "AutohousingSim" is set (re-read at every paint) or after "&Zeichnen".
 #include <optional>
 #include <string>
 

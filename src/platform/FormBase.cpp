@@ -68,19 +68,20 @@ void FormBase::SetCancelAndDefaultButtons(QPushButton* cancel, QPushButton* defa
 void FormBase::keyPressEvent(QKeyEvent* event) {
   // The number block's Enter carries the keypad modifier; any other modifier makes another key.
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  const auto press = [event](QPushButton* button) {
-    if (button->isEnabled() && button->isVisible()) button->click();
-    event->accept();
-  };
-  if (plain && event->key() == Qt::Key_Escape && cancelButton_) return press(cancelButton_);
+  QPushButton* target = nullptr;
+  if (plain && event->key() == Qt::Key_Escape) target = cancelButton_;
   if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-    // A push button outside a dialog lets Return and Enter pass on to its window even while it
+    // Outside a dialog a push button passes Return and Enter on to its window even while it
     // holds the focus: the window presses it, as a dialog would.
     auto* focused = qobject_cast<QPushButton*>(focusWidget());
-    if (focused && focused->isVisible() && focused->window() == this) return press(focused);
-    if (defaultButton_) return press(defaultButton_);
+    target = focused && focused->isVisible() ? focused : defaultButton_.data();
   }
-  QWidget::keyPressEvent(event);
+  if (!target) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // A disabled default button (OK before the values are valid) swallows the key.
+  if (target->isEnabled() && target->isVisible()) target->click();
 }
 
 namespace {

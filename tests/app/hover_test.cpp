@@ -98,6 +98,8 @@ TEST_F(Hover, LinkAndPresetLabelsKeepTheirColourWhileThePointerMovesOverThem) {
       {[]() -> FormBase* { return forms::wahl; }, "Panel1",
        {"Label2", "Label3", "Label4", "Label16", "Label13", "Label12"}, kPurple, Qt::black},
       {[]() -> FormBase* { return forms::options; }, "PageUpdate", {"Label2"}, kPurple, QColor(0, 0, 255)},
+      // The assistant's cancel line lights up silver in every step.
+      {[]() -> FormBase* { return forms::assistent; }, "", {"Label6"}, QColor(192, 192, 192), Qt::white},
   };
   for (const ColourRow& row : rows) {
     FormBase* window = row.window();
