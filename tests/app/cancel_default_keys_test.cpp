@@ -55,14 +55,13 @@ class CancelAndDefaultKeys : public WindowsTest {
     FileDialogAnswers();
   }
 
-  // The window active with the focus in the control `focus` chooses once the window is shown
-  // (the window itself when none). It takes the
-  // activation from another window, as a user's click does: a window hidden while it was active
-  // is not made active again by showing it alone.
+  // The window active, with the focus in the control that `focus` chooses once the window is
+  // shown (the window itself when none). It takes the activation from another window, as a
+  // user's click does: a window hidden while it was active is not made active again by showing
+  // it alone.
   static void ActivateWith(FormBase* window, const std::function<QWidget*()>& focus, QPushButton* enable = nullptr) {
     QWidget* before = window == forms::Form1 ? static_cast<QWidget*>(forms::about) : forms::Form1;
-    for (QWidget* other : forms::All())
-      if (other != window && other != before) other->hide();
+    HideWindowsBut({window, before});
     before->show();
     window->ShowForm();
     ASSERT_TRUE(ReactivateAfter(before, window));
@@ -77,13 +76,18 @@ class CancelAndDefaultKeys : public WindowsTest {
 
   // The object names of the push buttons a key pressed in the focused control, in order.
   static QStringList PressedBy(FormBase* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) {
+      ADD_FAILURE() << "no control holds the focus";
+      return {};
+    }
     QStringList pressed;
     std::vector<QMetaObject::Connection> spies;
     for (QPushButton* button : window->findChildren<QPushButton*>())
       spies.push_back(QObject::connect(button, &QPushButton::clicked, [&pressed, button] {
         pressed << button->objectName();
       }));
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QTest::keyClick(focused, key, modifiers);
     QCoreApplication::processEvents();
     for (const auto& spy : spies) QObject::disconnect(spy);
     return pressed;

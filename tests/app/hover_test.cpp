@@ -20,8 +20,7 @@ class Hover : public WindowsTest {
  protected:
   // Only `window` is shown, so that the pointer meets no other window.
   static void ShowAlone(FormBase* window, const char* language) {
-    for (QWidget* other : forms::All())
-      if (other != window) other->hide();
+    HideWindowsBut({window});
     Show(window, language);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   }
