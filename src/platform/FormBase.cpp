@@ -88,7 +88,8 @@ namespace {
 // Kept on the control it watches and removed with it.
 class HoverRule final : public QObject {
  public:
-  HoverRule(QWidget* control, std::function<void()> hover) : QObject(control), control_(control), hover_(std::move(hover)) {
+  HoverRule(QWidget* control, std::function<void()> hover)
+      : QObject(control), control_(control), hover_(std::move(hover)) {
     control->setMouseTracking(true);
     control->installEventFilter(this);
   }

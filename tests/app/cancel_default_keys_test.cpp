@@ -129,7 +129,9 @@ TEST_F(CancelAndDefaultKeys, EscPressesTheCancelButtonAndEnterTheFocusedOrTheDef
     ActivateWith(window, [window] { return FirstEdit(window); });
     EXPECT_EQ(PressedBy(window, Qt::Key_Escape), cancel) << "Esc in the first edit";
 
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
+    const std::pair<Qt::Key, Qt::KeyboardModifier> enterKeys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                                  {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (const auto& [key, modifiers] : enterKeys) {
       ActivateWith(window, [window] { return FirstEdit(window); }, defaultButton);
       EXPECT_EQ(PressedBy(window, key, modifiers), byDefault) << "Enter in the first edit " << key;
       if (byDefault.isEmpty()) EXPECT_TRUE(window->isVisible());

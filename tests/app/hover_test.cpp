@@ -104,7 +104,8 @@ TEST_F(Hover, LinkAndPresetLabelsKeepTheirColourWhileThePointerMovesOverThem) {
     FormBase* window = row.window();
     SCOPED_TRACE(window->objectName().toStdString());
     ShowAlone(window, "deutsch");
-    if (auto* pages = window->findChild<QTabWidget*>()) pages->setCurrentWidget(window->findChild<QWidget*>(row.background));
+    if (auto* pages = window->findChild<QTabWidget*>())
+      pages->setCurrentWidget(window->findChild<QWidget*>(row.background));
     QWidget* background = *row.background ? window->findChild<QWidget*>(row.background) : window;
     ASSERT_NE(background, nullptr);
     const QColor rest = row.rest.isValid() ? row.rest : TextColour(window);
