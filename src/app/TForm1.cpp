@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -266,10 +265,7 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, kClientSize.height() - 19, kClientSize.width(), 19);
 
-  for (QAbstractButton* b : client_->findChildren<QAbstractButton*>()) {
-    b->setMouseTracking(true);
-    b->installEventFilter(this);
-  }
+  for (QAbstractButton* b : client_->findChildren<QAbstractButton*>()) OnHover(b, [this, b] { ControlMouseMove(b); });
 
   const auto shows = [this](QAbstractButton* b, void (*action)()) { connect(b, &QAbstractButton::clicked, this, action); };
   shows(SpeedButton1, Opens<forms::assistent>);
@@ -298,6 +294,7 @@ TForm1::TForm1(QWidget* parent) : FormBase(parent) {
   shows(buttonQL, Opens<forms::QLmess>);
   shows(Button11, Opens<forms::mehrbox>);
   connect(Button5, &QPushButton::clicked, this, [this] { close(); });
+  SetCancelAndDefaultButtons(Button5, nullptr);
   connect(Eingabe, &QPushButton::clicked, this, &TForm1::EingabeClick);
   connect(daempf, &QPushButton::clicked, this, &TForm1::daempfClick);
   connect(Button_eigenvol, &QPushButton::clicked, this, &TForm1::Button_eigenvolClick);
@@ -494,15 +491,6 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
   FormBase::mouseMoveEvent(event);
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
-  // Esc presses the cancel button.
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Button5->click();
-    return;
-  }
-  FormBase::keyPressEvent(event);
-}
-
 void TForm1::ControlMouseMove(QObject* control) {
   const QString name = control->objectName();
   for (const UiText& hint : kHints)
@@ -514,12 +502,7 @@ void TForm1::ControlMouseMove(QObject* control) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-    if (watched == client_)
-      FormMouseMove();
-    else
-      ControlMouseMove(watched);
-  }
+  if (watched == client_ && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)) FormMouseMove();
   return FormBase::eventFilter(watched, event);
 }
 

@@ -61,7 +61,6 @@ class TForm1 : public FormBase {
   void FormClose() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildMenu();

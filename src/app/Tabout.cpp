@@ -1,7 +1,6 @@
 #include "app/Tabout.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -77,13 +76,13 @@ Tabout::Tabout(QWidget* parent) : FormBase(parent) {
   Label7->setText("(" + QString::fromUtf8(kMakerMailAddress) + ")");
   for (QLabel* link : {Label7, Label8}) {
     link->setCursor(Qt::PointingHandCursor);
-    link->setMouseTracking(true);
     link->installEventFilter(this);
+    OnHover(link, [link] { ColourLink(link, true); });
     ColourLink(link, false);
   }
   Button1 = Make<QPushButton>("Button1", this, 120, 212, 90, 25);
-  Button1->setDefault(true);
   Button2 = Make<QPushButton>("Button2", this, 220, 212, 90, 25);
+  SetCancelAndDefaultButtons(Button1, Button1);
   connect(Button1, &QPushButton::clicked, this, &Tabout::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &FormBase::ConfirmAndPrintForm);
   SetFixedClientSize(480, 250);
@@ -105,7 +104,6 @@ void Tabout::Label7Click() { platform::ShellOpen(this, "mailto:" + QString::from
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {
   auto* label = qobject_cast<QLabel*>(watched);
   if (label == Label7 || label == Label8) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) ColourLink(label, true);
     if (event->type() == QEvent::MouseButtonRelease) {
       if (label == Label8) Label8Click();
       else Label7Click();
@@ -118,15 +116,6 @@ void Tabout::mouseMoveEvent(QMouseEvent* event) {
   ColourLink(Label7, false);
   ColourLink(Label8, false);
   FormBase::mouseMoveEvent(event);
-}
-
-void Tabout::keyPressEvent(QKeyEvent* event) {
-  // O.K. is the default and the cancel button.
-  if (event->key() == Qt::Key_Escape) {
-    Button1Click();
-    return;
-  }
-  FormBase::keyPressEvent(event);
 }
 
 }  // namespace velomare

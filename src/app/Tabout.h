@@ -23,7 +23,6 @@ class Tabout : public FormBase {
   std::span<const UiText> Texts() const override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace velomare

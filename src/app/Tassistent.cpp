@@ -74,9 +74,13 @@ Tassistent::Tassistent(QWidget* parent) : FormBase(parent) {
   Label6 = Make<QLabel>("Label6", this, kClientWidth - kLineX - 90, 122, 90, kLineHeight);
   Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Label6->setText("Abbrechen");
-  for (QLabel* line : {Label3, Label4, Label5, Label6}) {
-    line->setMouseTracking(true);
+  QLabel* const lines[] = {Label3, Label4, Label5, Label6};
+  for (int i = 0; i < 4; ++i) {
+    QLabel* line = lines[i];
     line->installEventFilter(this);
+    OnHover(line, [this, line, number = i + 3] {
+      if (AssistantLineLightsUp(state_.AssistantStep, number)) SetTextColour(line, HoverColour());
+    });
   }
 
   Timer1 = new QTimer(this);
@@ -155,15 +159,8 @@ void Tassistent::Apply(const AssistantOutput& out) {
   if (out.close) CloseForm();
 }
 
-void Tassistent::ColourLine(QLabel* label, const QColor& colour) {
-  QPalette p = label->palette();
-  if (p.color(QPalette::WindowText) == colour) return;
-  p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
-}
-
 void Tassistent::AllLinesWhite() {
-  for (QLabel* line : {Label3, Label4, Label5, Label6}) ColourLine(line, LineColour());
+  for (QLabel* line : {Label3, Label4, Label5, Label6}) SetTextColour(line, LineColour());
 }
 
 bool Tassistent::eventFilter(QObject* watched, QEvent* event) {
@@ -171,11 +168,7 @@ bool Tassistent::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < 4; ++i) {
     if (watched != lines[i]) continue;
     const int line = i + 3;
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-      if (AssistantLineLightsUp(state_.AssistantStep, line)) ColourLine(lines[i], HoverColour());
-      // Kept from the window behind, whose own movement handler would set the lines white again.
-      return event->type() == QEvent::MouseMove;
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton && lines[i]->rect().contains(mouse->position().toPoint())) {
         switch (line) {

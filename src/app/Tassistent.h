@@ -41,7 +41,6 @@ class Tassistent : public FormBase {
   void Apply(const AssistantOutput& out);
   AssistantVisibility Snapshot() const;
   void Stop();
-  void ColourLine(QLabel* label, const QColor& colour);
   void AllLinesWhite();
   // Steps back from the top while another window's modal dialog is up, so that the dialog is not
   // covered by the assistant.

@@ -223,10 +223,11 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   connect(Button17, &QPushButton::clicked, this, [this] { Button17Click(); });
   setMouseTracking(true);
-  for (QWidget* watched : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label10), update}) {
-    watched->setMouseTracking(true);
-    watched->installEventFilter(this);
-  }
+  Label2->installEventFilter(this);
+  OnHover(Label2, [this] { SetLinkHover(true); });
+  OnHover(Label10, [this] { SetLinkHover(false, false); });
+  update->setMouseTracking(true);
+  update->installEventFilter(this);
   TabbedNotebook1->installEventFilter(this);
 
   QCheckBox** slotBoxes[] = {&CheckBox14, &CheckBox15, &CheckBox16, &CheckBox17};
@@ -259,8 +260,8 @@ Toptions::Toptions(QWidget* parent) : FormBase(parent) {
   connect(TabbedNotebook1, &QTabWidget::currentChanged, this, [this] { TabbedNotebook1Change(); });
 
   closebut = Make<QPushButton>("closebut", this, 8, 346, 90, 25);
-  closebut->setDefault(true);
   Button1 = Make<QPushButton>("Button1", this, 104, 346, 90, 25);
+  SetCancelAndDefaultButtons(Button1, closebut);
   Button2 = Make<QPushButton>("Button2", this, 200, 346, 130, 25);
   Reset = Make<QPushButton>("Reset", this, 336, 346, 110, 25);
   Button4 = Make<QPushButton>("Button4", this, 452, 346, 60, 25);
@@ -551,20 +552,9 @@ void Toptions::Timer1Timer() {
 
 bool Toptions::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  // A label passes a movement it ignores on to the page below, which would undo its colour: the
-  // two labels keep their movements.
   if (watched == Label2) {
     if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
       Label2Click();
-    if (type == QEvent::MouseMove) {
-      SetLinkHover(true);
-      return true;
-    }
-  } else if (watched == Label10) {
-    if (type == QEvent::MouseMove) {
-      SetLinkHover(false, false);
-      return true;
-    }
   } else if (watched == TabbedNotebook1) {
     if (type == QEvent::Enter) SetLinkHover(false);
   } else if (type == QEvent::MouseMove) {

@@ -132,7 +132,10 @@ Twahl::Twahl(QWidget* parent) : FormBase(parent) {
     }
     y += 24;
   }
-  for (QLabel* label : {Label2, Label3, Label4, Label16, Label13, Label12}) label->setCursor(Qt::PointingHandCursor);
+  for (QLabel* label : {Label2, Label3, Label4, Label16, Label13, Label12}) {
+    label->setCursor(Qt::PointingHandCursor);
+    OnHover(label, [label] { SetTextColour(label, kHoverColour); });
+  }
 
   Label11 = Make<QLabel>("Label11", this, 8, 314, 300, 18);
   Label11->setFont(bold);
@@ -256,12 +259,7 @@ void Twahl::Label13Click() { OpenEnclosure(forms::Expo); }
 void Twahl::Label12Click() { OpenEnclosure(forms::offen); }
 
 void Twahl::Panel1MouseMove() {
-  for (QLabel* label : {Label2, Label3, Label4, Label16, Label13, Label12}) {
-    if (label->palette().color(QPalette::WindowText) == Qt::black) continue;
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(p);
-  }
+  for (QLabel* label : {Label2, Label3, Label4, Label16, Label13, Label12}) SetTextColour(label, Qt::black);
 }
 
 void Twahl::Button1Click() { hide(); }
@@ -282,13 +280,7 @@ bool Twahl::eventFilter(QObject* watched, QEvent* event) {
                         {Label13, &Twahl::Label13Click}, {Label12, &Twahl::Label12Click}};
   for (const Link& link : links) {
     if (watched != link.label) continue;
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-      if (link.label->palette().color(QPalette::WindowText) != kHoverColour) {
-        QPalette p = link.label->palette();
-        p.setColor(QPalette::WindowText, kHoverColour);
-        link.label->setPalette(p);
-      }
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease) {
       (this->*link.click)();
       return true;
     }

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
@@ -60,11 +59,6 @@ QPushButton* ShapeForm::MakeButton(const char* name, int x, int y, int w, const 
   QPushButton* button = Make<QPushButton>(name, this, x, y, w, 25);
   button->setText(QString::fromUtf8(text));
   return button;
-}
-
-void ShapeForm::SetCancelButton(QPushButton* button) {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, button, &QPushButton::click);
 }
 
 void ShapeForm::SetLabel(QLabel* label, const std::string& text) {

@@ -1,8 +1,8 @@
 #pragma once
 // The pattern of the three box-shape windows (cuboid, trapezoid, pyramid): controls made under
-// their names with their defaults, read-outs written only when their text changes, Esc on the
-// window's cancel button, and for the two windows that draw their box the oblique drawing from
-// kept state, shown while "AutohousingSim" is set (re-read at every paint) or after "&Zeichnen".
+// their names with their defaults, read-outs written only when their text changes, and for the
+// two windows that draw their box the oblique drawing from kept state, shown while
+// "AutohousingSim" is set (re-read at every paint) or after "&Zeichnen".
 #include <optional>
 #include <string>
 
@@ -39,8 +39,6 @@ class ShapeForm : public FormBase {
   QScrollBar* MakeScrollBar(const char* name, int x, int y, int w, int min, int max, int largeStep, int position);
   QCheckBox* MakeCheckBox(const char* name, int x, int y, int w, const char* text);
   QPushButton* MakeButton(const char* name, int x, int y, int w, const char* text);
-  // Esc presses this button.
-  void SetCancelButton(QPushButton* button);
 
   static void SetLabel(QLabel* label, const std::string& text);
   static std::string TextOf(const QLineEdit* edit);

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <algorithm>
 
 #include "app/Forms.h"
@@ -191,9 +190,7 @@ TDruck::TDruck(QWidget* parent) : FormBase(parent) {
   Button3->setText("Phon/dB ?");
   Button2 = Make<QPushButton>("Button2", this, kClientWidth - kColumnGap - 2 * 120 - 8, buttonsTop, 120, 28);
   Button1 = Make<QPushButton>("Button1", this, kClientWidth - kColumnGap - 120, buttonsTop, 120, 28);
-  Button1->setDefault(true);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, Button1);
 
   // Typing, assigning a text from code, scrolling and setting a position all recompute alike.
   connect(Edit1, &QLineEdit::textChanged, this, &TDruck::Edit1Change);

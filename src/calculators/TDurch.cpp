@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include "calculators/model/PortCalc.h"
 #include "common/NumberText.h"
@@ -222,9 +221,7 @@ TDurch::TDurch(QWidget* parent) : FormBase(parent) {
   Button2 = Make<QPushButton>("Button2", this, kClientWidth - kMargin - 2 * 110 - 8, buttonsTop, 110, 26);
   Button2->setText("&Hilfe");
   Button1 = Make<QPushButton>("Button1", this, kClientWidth - kMargin - 110, buttonsTop, 110, 26);
-  Button1->setDefault(true);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, Button1);
 
   // The form's own first texts: the German ones the calculations set, except where it differs.
   ApplyTextTable(kDiameterTexts, false);

@@ -55,7 +55,7 @@ Tpyramidebox::Tpyramidebox(QWidget* parent)
   Button3 = MakeButton("Button3", left + (kButtonW + kButtonGap), kButtonY, kButtonW, "&Drucken");
   Button4 = MakeButton("Button4", left + 2 * (kButtonW + kButtonGap), kButtonY, kButtonW, "&Hilfe");
   Button1 = MakeButton("Button1", left + 3 * (kButtonW + kButtonGap), kButtonY, kButtonW, "S&chliessen");
-  SetCancelButton(Button1);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   connect(Edit1, &QLineEdit::textChanged, this, &Tpyramidebox::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &Tpyramidebox::Edit2Change);

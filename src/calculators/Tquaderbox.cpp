@@ -55,7 +55,7 @@ Tquaderbox::Tquaderbox(QWidget* parent)
   Button4 = MakeButton("Button4", kRight + (kButtonW + kButtonGap), Row(4) + 6, kButtonW, "&Drucken");
   Button3 = MakeButton("Button3", kRight + 2 * (kButtonW + kButtonGap), Row(4) + 6, kButtonW, "&Hilfe");
   Button1 = MakeButton("Button1", kRight + 3 * (kButtonW + kButtonGap), Row(4) + 6, kButtonW, "S&chliessen");
-  SetCancelButton(Button1);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   connect(Edit1, &QLineEdit::textChanged, this, &Tquaderbox::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &Tquaderbox::Edit2Change);

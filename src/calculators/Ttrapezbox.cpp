@@ -60,7 +60,7 @@ Ttrapezbox::Ttrapezbox(QWidget* parent)
   Button4 = MakeButton("Button4", kRight + (kButtonW + kButtonGap), Row(6), kButtonW, "&Drucken");
   Button3 = MakeButton("Button3", kRight + 2 * (kButtonW + kButtonGap), Row(6), kButtonW, "&Hilfe");
   Button1 = MakeButton("Button1", kRight + 3 * (kButtonW + kButtonGap), Row(6), kButtonW, "S&chliessen");
-  SetCancelButton(Button1);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   connect(Editvol, &QLineEdit::textChanged, this, &Ttrapezbox::EditvolChange);
   connect(Editdicke, &QLineEdit::textChanged, this, &Ttrapezbox::EditdickeChange);

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -204,7 +203,6 @@ TChassisform::TChassisform(QWidget* parent) : FormBase(parent) {
   Button7->setEnabled(false);
   BitBtn1 = button("BitBtn1", kPanelX, 96, "OK");
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-  BitBtn1->setDefault(true);
   BitBtn1->setEnabled(false);
   BitBtn2 = button("BitBtn2", kPanelX + 102, 96, "");
   BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -229,9 +227,6 @@ TChassisform::TChassisform(QWidget* parent) : FormBase(parent) {
   connect(Edit9, &QLineEdit::textChanged, this, &TChassisform::Edit9Change);
   connect(Edit10, &QLineEdit::textChanged, this, &TChassisform::Edit10Change);
   connect(Edit11, &QLineEdit::textChanged, this, &TChassisform::Edit11Change);
-  // Return in an edit presses the default button (OK), which does nothing while disabled.
-  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11})
-    connect(e, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
 
   connect(BitBtn1, &QPushButton::clicked, this, &TChassisform::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TChassisform::BitBtn2Click);
@@ -246,8 +241,7 @@ TChassisform::TChassisform(QWidget* parent) : FormBase(parent) {
   connect(Button8, &QPushButton::clicked, this, &TChassisform::Button8Click);
   connect(calcvol, &QPushButton::clicked, this, &TChassisform::calcvolClick);
 
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, BitBtn2, &QPushButton::click);
+  SetCancelAndDefaultButtons(BitBtn2, BitBtn1);
 
   openDialogTitle_ = QString::fromUtf8(driver_file_text::OpenTitle());
   SetFixedClientSize(kClientWidth, kClientHeight);

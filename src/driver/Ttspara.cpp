@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include "common/Settings.h"
 #include "platform/LabelText.h"
@@ -181,7 +180,6 @@ Ttspara::Ttspara(QWidget* parent) : FormBase(parent) {
   Button4 = button("Button4", kPanel2X + kPanel2W - kButtonW, buttonsY);
   Button3 = button("Button3", kPanel2X, buttonsY + kButtonH + 5);
   Button1 = button("Button1", kPanel2X + kPanel2W - kButtonW, buttonsY + kButtonH + 5);
-  Button2->setDefault(true);
   Button2->setEnabled(false);
 
   for (const Hint& hint : kHints)
@@ -205,18 +203,13 @@ Ttspara::Ttspara(QWidget* parent) : FormBase(parent) {
   connect(Edit15, &QLineEdit::textChanged, this, &Ttspara::Edit15Change);
   connect(Edit16, &QLineEdit::textChanged, this, &Ttspara::Edit16Change);
   connect(Edit17, &QLineEdit::textChanged, this, &Ttspara::Edit17Change);
-  // Return in an edit presses the default button, which does nothing while disabled.
-  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12, Edit13,
-                       Edit14, Edit15, Edit16, Edit17})
-    connect(e, &QLineEdit::returnPressed, Button2, &QPushButton::click);
   connect(RadioButton1, &QRadioButton::clicked, this, &Ttspara::RadioButton1Click);
   connect(RadioButton2, &QRadioButton::clicked, this, &Ttspara::RadioButton2Click);
   connect(Button1, &QPushButton::clicked, this, &Ttspara::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &Ttspara::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &Ttspara::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &Ttspara::Button4Click);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, Button2);
 
   EnableMethodControls();
   ComputeTspFromImpedance();

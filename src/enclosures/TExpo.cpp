@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <utility>
 
 #include "common/Settings.h"
@@ -121,8 +120,7 @@ TExpo::TExpo(QWidget* parent) : FormBase(parent) {
   Button2 = button("Button2", 2, "&Verlauf");
   Button4 = button("Button4", 3, "&Drucken");
   Button3 = button("Button3", 4, "&Hilfe");
-  // Enter presses the simulation button, which has no action and stays disabled.
-  Button5->setDefault(true);
+  // The default button, so Enter presses it; it has no action and stays disabled.
   Button5->setEnabled(false);
 
   // Every change, typed or assigned from code, runs the handler at once; assigning what a
@@ -140,8 +138,7 @@ TExpo::TExpo(QWidget* parent) : FormBase(parent) {
   connect(Button2, &QPushButton::clicked, this, &TExpo::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TExpo::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TExpo::Button4Click);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, Button5);
 
   DeclareOuterSize({kWidth, kHeight});
   ComputeHorn();

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -192,8 +191,7 @@ TReflex::TReflex(QWidget* parent) : FormBase(parent) {
   connect(abstimm, &QComboBox::activated, this, &TReflex::abstimmChange);
   connect(exportbox, &QComboBox::activated, this, &TReflex::exportboxChange);
   connect(exportbutton, &QPushButton::clicked, this, &TReflex::exportbuttonClick);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   DeclareOuterSize({kWidth, kHeight});
 

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QWheelEvent>
 
 #include "common/Settings.h"
@@ -143,8 +142,7 @@ TResultCompare::TResultCompare(QWidget* parent) : FormBase(parent) {
   // The list acts on every change of its index, also one made from code, and then shows
   // "import" again, so that the same slot can be chosen twice in a row.
   connect(ComboBox1, &QComboBox::activated, this, &TResultCompare::ComboBox1Change);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   ApplyTextTable(kTexts, false);
   DeclareOuterSize({kWidth, kHeight});

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <cmath>
 
 #include "app/Forms.h"
@@ -210,7 +209,6 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
     return b;
   };
   Button2 = button("Button2", 612, 118, "S&chliessen");
-  Button2->setDefault(true);
   Button4 = button("Button4", 700, 118, "&Simulation");
   Button1 = button("Button1", 612, 143, "&Drucken");
   Button3 = button("Button3", 700, 143, "&Hilfe");
@@ -242,8 +240,7 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
   connect(Button4, &QPushButton::clicked, this, &Tbandkiste::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &Tbandkiste::Button5Click);
   connect(exportbox, &QComboBox::activated, this, &Tbandkiste::exportboxChange);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button2, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button2, Button2);
 
   DeclareOuterSize({kWidth, kHeight});
 

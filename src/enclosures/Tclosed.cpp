@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "app/Forms.h"
 #include "common/Settings.h"
@@ -105,9 +104,9 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
     QLabel* label = Make<QLabel>(name, this, x, 35, w, kLabelH);
     label->setText(QString::fromUtf8(text));
     label->setFont(boldUnderlined);
-    label->setMouseTracking(true);
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
+    OnHover(label, [label] { SetTextColour(label, kPresetHighlight); });
     return label;
   };
   linkwitz = preset("linkwitz", 8, 100, "Linkwitz (0,5)");
@@ -158,8 +157,7 @@ Tclosed::Tclosed(QWidget* parent) : FormBase(parent) {
   connect(Button5, &QPushButton::clicked, this, &Tclosed::Button5Click);
   connect(exportbox, &QComboBox::activated, this, &Tclosed::exportboxChange);
   connect(exportbutton, &QPushButton::clicked, this, &Tclosed::exportbuttonClick);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   DeclareOuterSize({kWidth, kHeight});
 
@@ -314,13 +312,6 @@ void Tclosed::butterwClick() {
   Edit1->setText(QStringLiteral("0,707"));
 }
 
-void Tclosed::SetPresetColour(QLabel* label, const QColor& colour) {
-  if (label->palette().color(QPalette::WindowText) == colour) return;
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
-}
-
 void Tclosed::SetCaption(const std::string& caption) {
   const QString text = Q(caption);
   if (windowTitle() != text) setWindowTitle(text);
@@ -329,14 +320,9 @@ void Tclosed::SetCaption(const std::string& caption) {
 bool Tclosed::eventFilter(QObject* watched, QEvent* event) {
   auto* label = qobject_cast<QLabel*>(watched);
   if (!label) return FormBase::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseMove && label != Label1) {
-    // The move is the label's own: the window's handler, which resets the colours, must not see it.
-    SetPresetColour(label, kPresetHighlight);
-    return true;
-  }
   if (event->type() == QEvent::MouseButtonRelease && label->isEnabled() &&
-             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-             label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+      label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
     if (label == Label1) Label1Click();
     if (label == linkwitz) linkwitzClick();
     if (label == bessel) besselClick();
@@ -352,7 +338,7 @@ void Tclosed::mouseMoveEvent(QMouseEvent* event) {
 
 void Tclosed::FormMouseMove(Qt::MouseButtons buttons, int x, int y) {
   const QColor text = palette().color(QPalette::WindowText);
-  for (QLabel* label : {linkwitz, bessel, butterw}) SetPresetColour(label, text);
+  for (QLabel* label : {linkwitz, bessel, butterw}) SetTextColour(label, text);
 
   const bool logarithmic = log->isChecked();
   const QSize outer = OuterSize();

@@ -74,7 +74,6 @@ class Tclosed : public FormBase {
   // Recomputes the kept diagram for the current design, axis and size.
   void UpdateDiagram();
   ClosedResponse Response() const;
-  void SetPresetColour(QLabel* label, const QColor& colour);
   void SetCaption(const std::string& caption);
 
   ClosedDesign design_;

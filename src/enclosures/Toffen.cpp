@@ -85,7 +85,6 @@ Toffen::Toffen(QWidget* parent) : FormBase(parent) {
   Button2 = button("Button2", 88, 56, "&Simulieren");
   Button4 = button("Button4", 168, 56, "&Drucken");
   Button3 = button("Button3", 248, 56, "&Hilfe");
-  Button2->setDefault(true);
   exportbox = Make<QComboBox>("exportbox", this, 328, 58, 73, 21);
   exportbox->setEditable(true);
   exportbox->setInsertPolicy(QComboBox::NoInsert);

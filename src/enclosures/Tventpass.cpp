@@ -218,7 +218,6 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
   };
   Button1 = button("Button1", 8, "S&chliessen");
   Button2 = button("Button2", 88, "&Simulation");
-  Button2->setDefault(true);
   Button4 = button("Button4", 168, "&Drucken");
   Button5 = button("Button5", 248, "&Hilfe");
   Button3 = button("Button3", 680, "e&xport");

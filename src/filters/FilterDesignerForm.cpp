@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -212,14 +211,6 @@ void FilterDesignerForm::SetHint(QWidget* control, const char* hint) {
   const QString text = QString::fromUtf8(hint);
   control->setProperty("hint", text);
   if (showsHints_) control->setToolTip(text);
-}
-
-void FilterDesignerForm::MakeCloseButtonCancel(QPushButton* close, bool alsoDefault) {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, close, &QPushButton::click);
-  if (!alsoDefault) return;
-  close->setDefault(true);
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) connect(edit, &QLineEdit::returnPressed, close, &QPushButton::click);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -112,8 +112,6 @@ class FilterDesignerForm : public FormBase {
   // The up-downs' hint: shown by the low pass, kept but not shown by the other two.
   void SetHint(QWidget* control, const char* hint);
   void SetShowsHints(bool on) { showsHints_ = on; }
-  // Escape presses the close button (and Return too where it is the default button).
-  void MakeCloseButtonCancel(QPushButton* close, bool alsoDefault);
 
   static constexpr int kRowHeight = 21;
   static constexpr int kUpDownWidth = 17;

@@ -106,7 +106,7 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
   connect(Button2, &QPushButton::clicked, this, &TBP::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TBP::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TBP::Button4Click);
-  MakeCloseButtonCancel(Button1, false);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   // Selected at creation, before anything is calculated: the edits stay empty until the show.
   {

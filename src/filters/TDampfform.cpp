@@ -249,7 +249,6 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   Button1->setText("S&chliessen");
   Button3->setText("&Drucken");
   Button2->setText("&Hilfe");
-  Button1->setDefault(true);
   Image1 = Make<PadCircuitPicture>("Image1", this, kPictureLeft, kLowerTop - 2, kPictureWidth, kPictureHeight);
 
   Panel1 = Make<QFrame>("Panel1", this, kLeft, kPanelTop, kLeftWidth, kPanelHeight);

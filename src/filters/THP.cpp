@@ -72,7 +72,7 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   connect(Button2, &QPushButton::clicked, this, &THP::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &THP::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &THP::Button4Click);
-  MakeCloseButtonCancel(Button1, true);
+  SetCancelAndDefaultButtons(Button1, Button1);
 
   // The diagram and the cursor read-out are laid out from the outer size.
   DeclareOuterSize({700, 518});

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -178,7 +177,6 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
   Button3 = button("Button3", 88, "&Simulation");
   Button4 = button("Button4", 168, "&Drucken");
   Button2 = button("Button2", 248, "&Hilfe");
-  Button1->setDefault(true);
 
   setTabOrder(Button1, Edit1);
   setTabOrder(Edit1, Edit2);
@@ -203,11 +201,7 @@ TImp::TImp(QWidget* parent) : FormBase(parent) {
   connect(Button3, &QPushButton::clicked, this, &TImp::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TImp::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &TImp::Button5Click);
-  // Button1 is both the default and the cancel button: Enter and Esc close the window.
-  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
-    connect(e, &QLineEdit::returnPressed, Button1, &QPushButton::click);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+  SetCancelAndDefaultButtons(Button1, Button1);
 
   setMouseTracking(true);
   // The diagram and the cursor read-out are laid out from the outer size.

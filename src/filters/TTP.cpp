@@ -74,7 +74,7 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   connect(Button2, &QPushButton::clicked, this, &TTP::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TTP::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TTP::Button4Click);
-  MakeCloseButtonCancel(Button1, false);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   // The diagram and the cursor read-out are laid out from the outer size.
   DeclareOuterSize({652, 483});

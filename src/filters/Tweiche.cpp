@@ -82,7 +82,7 @@ Tweiche::Tweiche(QWidget* parent) : FormBase(parent) {
   Button3 = button("Button3", 658, 1, "&drucken");
   Button2 = button("Button2", 558, 25, "&Hilfe");
   Button1 = button("Button1", 658, 25, "s&chliessen");
-  Button1->setShortcut(Qt::Key_Escape);
+  SetCancelAndDefaultButtons(Button1, nullptr);
 
   const auto viewBar = [this](const char* name, const ViewBarRange& range) {
     QScrollBar* b = Make<QScrollBar>(name, this, 0, 0, 100, 16);

@@ -6,14 +6,16 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
+#include <utility>
 
 #include "common/Settings.h"
 #include "common/Version.h"
@@ -56,15 +58,76 @@ QButtonGroup* FormBase::RadioGroup(std::initializer_list<QAbstractButton*> butto
   return group;
 }
 
-void FormBase::SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton) {
-  const auto press = [this](QKeySequence key, QAbstractButton* button) {
-    if (!button) return;
-    auto* shortcut = new QShortcut(key, this);
-    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
-  };
-  press(QKeySequence(Qt::Key_Escape), cancel);
-  press(QKeySequence(Qt::Key_Return), defaultButton);
-  press(QKeySequence(Qt::Key_Enter), defaultButton);
+void FormBase::SetCancelAndDefaultButtons(QPushButton* cancel, QPushButton* defaultButton) {
+  cancelButton_ = cancel;
+  defaultButton_ = defaultButton;
+  // Drawn as the default; while it holds the focus it answers Return and Enter itself.
+  if (defaultButton) defaultButton->setDefault(true);
+}
+
+void FormBase::keyPressEvent(QKeyEvent* event) {
+  // The number block's Enter carries the keypad modifier; any other modifier makes another key.
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  QPushButton* target = nullptr;
+  if (plain && event->key() == Qt::Key_Escape) target = cancelButton_;
+  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    // Outside a dialog a push button passes Return and Enter on to its window even while it
+    // holds the focus: the window presses it, as a dialog would.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    target = focused && focused->isVisible() ? focused : defaultButton_.data();
+  }
+  if (!target) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // A disabled default button (OK before the values are valid) swallows the key.
+  if (target->isEnabled() && target->isVisible()) target->click();
+}
+
+namespace {
+// Kept on the control it watches and removed with it.
+class HoverRule final : public QObject {
+ public:
+  HoverRule(QWidget* control, std::function<void()> hover)
+      : QObject(control), control_(control), hover_(std::move(hover)) {
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != control_) return false;
+    if (!control_->isEnabled()) return PassToWindowBehind(event);
+    if (event->type() == QEvent::Enter) {
+      hover_();
+      return false;
+    }
+    if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+      hover_();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  // A disabled control takes no part: its movements belong to the window behind it, which Qt
+  // would not hand them to.
+  bool PassToWindowBehind(QEvent* event) {
+    QWidget* behind = control_->parentWidget();
+    if (event->type() != QEvent::MouseMove || !behind) return false;
+    const auto* move = static_cast<QMouseEvent*>(event);
+    QMouseEvent passed(QEvent::MouseMove, control_->mapToParent(move->position()), move->scenePosition(),
+                       move->globalPosition(), move->button(), move->buttons(), move->modifiers());
+    QCoreApplication::sendEvent(behind, &passed);
+    return true;
+  }
+
+  QWidget* control_;
+  std::function<void()> hover_;
+};
+}  // namespace
+
+void FormBase::OnHover(QWidget* control, std::function<void()> hover) {
+  if (control) new HoverRule(control, std::move(hover));
 }
 
 void FormBase::SetFixedClientSize(int w, int h) {
@@ -147,11 +210,14 @@ void FormBase::ApplyTextTable(std::span<const UiText> table, bool english) {
 }
 
 void FormBase::ColourLink(QLabel* label, bool hover) {
-  const QColor colour = hover ? QColor(128, 0, 128) : QColor(0, 0, 255);
-  QPalette p = label->palette();
+  SetTextColour(label, hover ? QColor(128, 0, 128) : QColor(0, 0, 255));
+}
+
+void FormBase::SetTextColour(QWidget* control, const QColor& colour) {
+  QPalette p = control->palette();
   if (p.color(QPalette::WindowText) == colour) return;
   p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
+  control->setPalette(p);
 }
 
 void FormBase::SetTextIfChanged(QLabel* label, const std::string& text) {

@@ -4,7 +4,10 @@
 // that paint with it; the print question; the help topic; and hooks named like the handlers of
 // the windows (FormShow, FormPaint, FormActivate, FormCloseQuery, FormClose).
 #include <QFont>
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -84,6 +87,8 @@ class FormBase : public QWidget {
   static void SetTextIfChanged(QLineEdit* edit, const std::string& text);
   // A link label's colour: blue (0, 0, 255), purple (128, 0, 128) while the mouse is over it.
   static void ColourLink(QLabel* label, bool hover);
+  // Sets a control's text colour, only when it differs (a palette change repaints the control).
+  static void SetTextColour(QWidget* control, const QColor& colour);
 
   // Creates a child control of type W with its object name, placed at (x, y, w, h).
   template <class W>
@@ -98,9 +103,18 @@ class FormBase : public QWidget {
   // the same parent (which Qt's own exclusivity would take in).
   // Buttons made later join through the returned group's addButton.
   QButtonGroup* RadioGroup(std::initializer_list<QAbstractButton*> buttons);
-  // Esc presses the cancel button, Return and Enter the default button (the same one may be both;
-  // either may be null).
-  void SetCancelAndDefaultButtons(QAbstractButton* cancel, QAbstractButton* defaultButton);
+  // The keys users know from dialogs: Esc presses the cancel button; Return and Enter press the
+  // push button that holds the focus, else the default button. The same button may be both;
+  // either may be null. Every window's push buttons answer Return and Enter while they hold the
+  // focus, whether or not the window names a default button.
+  void SetCancelAndDefaultButtons(QPushButton* cancel, QPushButton* defaultButton);
+  // A control's hover rule (a hint, a link colour): `hover` runs when the pointer enters the
+  // enabled control and at every movement over it. Those movements end at the control, so the
+  // window's own rule for movements over its background, which puts hints and colours back,
+  // sees only movements over the background. A movement with a mouse button held goes its usual
+  // way (a pressed button follows the pointer). While the control is disabled it takes no part:
+  // the window behind it sees the movements over it.
+  static void OnHover(QWidget* control, std::function<void()> hover);
   // The client area's size, fixed; the window cannot be resized or maximised.
   void SetFixedClientSize(int w, int h);
   void CentreOnScreen();
@@ -125,6 +139,7 @@ class FormBase : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ApplyColorScheme();
@@ -138,6 +153,8 @@ class FormBase : public QWidget {
   // Set by the declaration, cleared once the outer size is fitted.
   bool outerSizePending_ = false;
   const char* helpTopic_ = nullptr;
+  QPointer<QPushButton> cancelButton_;
+  QPointer<QPushButton> defaultButton_;
   const char* captionGerman_ = nullptr;
   const char* captionEnglish_ = nullptr;
 };

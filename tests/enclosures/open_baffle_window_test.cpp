@@ -46,7 +46,8 @@ TEST_F(OpenWindow, EveryKeystrokeRetunesAndTheDiagramFollowsAutoBoxSim) {
   Reactivate();
   Type(f->Edit1, "90");
   EXPECT_FALSE(DiagramShown());
-  QTest::keyClick(f, Qt::Key_Return);  // Enter simulates
+  f->Edit1->setFocus();
+  QTest::keyClick(f->Edit1, Qt::Key_Return);  // Enter in the edit simulates
   EXPECT_TRUE(DiagramShown());
 }
 

@@ -270,6 +270,20 @@ void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held) {
   QCoreApplication::sendEvent(window, &move);
 }
 
+QList<QPoint> PointsInside(const QWidget* control) {
+  const QRect r = control->rect().adjusted(1, 1, -1, -1);
+  const QPoint c = r.center();
+  return {r.topLeft(),           QPoint(c.x(), r.top()),    r.topRight(), QPoint(r.right(), c.y()), r.bottomRight(),
+          QPoint(c.x(), r.bottom()), r.bottomLeft(), QPoint(r.left(), c.y()), c};
+}
+
+std::optional<QPoint> EmptySpot(const QWidget* parent) {
+  for (int y = 2; y < parent->height() - 2; y += 4)
+    for (int x = 2; x < parent->width() - 2; x += 4)
+      if (!parent->childAt(x, y)) return QPoint(x, y);
+  return std::nullopt;
+}
+
 int CountPixels(QWidget* window, QColor colour, int fromRow) {
   const QImage image = window->grab().toImage();
   int count = 0;

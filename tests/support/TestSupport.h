@@ -114,6 +114,10 @@ bool ShowsNonFinite(const std::string& text);
 void ClickButton(QWidget* window, const QString& name);
 // A mouse move to `at`, in the window's coordinates, with `held` buttons down.
 void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held = Qt::NoButton);
+// Points a pointer crosses inside a control: near each corner, on each edge's middle and the centre.
+QList<QPoint> PointsInside(const QWidget* control);
+// A point of `parent` over none of its visible children, searched row by row from the top left.
+std::optional<QPoint> EmptySpot(const QWidget* parent);
 // The pixels of a fresh grab of the window that have exactly `colour`, from row `fromRow` down.
 int CountPixels(QWidget* window, QColor colour, int fromRow = 0);
 // Sizes the window so that its outer size, frame included, is `outer`, and lets it handle the size.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -39,6 +40,11 @@ class WindowsTest : public ProgramTest {
     SetLanguage(language);
     window->ShowForm();
     test::Repaint(window);
+  }
+  // Hides every window but those kept, so that the pointer and the keys meet no other window.
+  static void HideWindowsBut(std::initializer_list<const QWidget*> kept) {
+    for (QWidget* window : forms::All())
+      if (std::find(kept.begin(), kept.end(), window) == kept.end()) window->hide();
   }
   static void Type(QLineEdit* edit, const QString& text) { TypeInto(edit, text); }
   static void Option(const char* key, bool on) { OpenSettings().WriteBool("Options", key, on); }
