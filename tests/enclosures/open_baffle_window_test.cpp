@@ -253,7 +253,8 @@ TEST_F(OpenWindow, WithoutAutoBoxSimOnlyTheSimulationButtonDrawsAndAChangeTakesT
   Activate();
   EXPECT_FALSE(DiagramShown());
   EXPECT_FALSE(f->Label5->isVisible());
-  QTest::keyClick(f, Qt::Key_Return);  // Enter simulates
+  f->Edit1->setFocus();
+  QTest::keyClick(f->Edit1, Qt::Key_Return);  // Enter in the edit simulates
   ASSERT_TRUE(DiagramShown());
   EXPECT_TRUE(f->Label5->isVisible());
   // Covering, resizing and returning to the window keep it.
