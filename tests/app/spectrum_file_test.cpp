@@ -62,6 +62,15 @@ TEST_F(SpectrumFileTest, ExportedAndImportedBackGivesTheSameTextsByteForByte) {
   EXPECT_EQ(back.spectrum.levels, s.levels);
 }
 
+TEST_F(SpectrumFileTest, AnExportOverAFileThatHoldsNoTextWritesTheSpectrumAloneAndItImportsAgain) {
+  WriteFileBytes(Path(), std::string("GIF89a\x01\0\x01\0\x80\0\0", 13));
+  ASSERT_TRUE(WriteSpectrumFile(Path(), DanceSpectrum()));
+  EXPECT_EQ(ReadFileBytes(Path()).find("[spectrum]\r\nName=Dance\r\n"), 0u);
+  const SpectrumFileRead back = ReadSpectrumFile(Path());
+  ASSERT_EQ(back.status, SpectrumFileStatus::Ok);
+  EXPECT_EQ(back.spectrum.levels, DanceSpectrum().levels);
+}
+
 TEST_F(SpectrumFileTest, AnExportKeepsEveryOtherSectionOfTheChosenFile) {
   WriteFileBytes(Path(), "[Notes]\r\nby=me\r\n\r\n[spectrum]\r\nName=Alt\r\nExtra=1\r\n");
   ASSERT_TRUE(WriteSpectrumFile(Path(), DanceSpectrum()));

@@ -104,6 +104,19 @@ TEST_F(DriverFile, OverwriteAsksAndNoLeavesTheFile) {
   EXPECT_NE(ReadFileBytes(path).find("Qts=0,410"), std::string::npos);
 }
 
+TEST_F(DriverFile, ReplacingAFileThatHoldsNoTextWritesTheDriverAloneAndItOpensAgain) {
+  const std::string path = Path("picture.vmx");
+  WriteFileBytes(path, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  Save(path);
+  EXPECT_EQ(ReadFileBytes(path), kDefaultDriverFile);
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " überschrieben"));
+  seam.messages.clear();
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.value(0).toStdString();
+  EXPECT_EQ(Status(), QString::fromStdString("Datei " + path + " geöffnet"));
+}
+
 TEST_F(DriverFile, StaleDerivedValuesAreRemovedAndOtherContentKept) {
   const std::string path = Path("stale.vmx");
   WriteFileBytes(path, "[Notes]\r\nbought=2019\r\n");

@@ -51,7 +51,7 @@ SpectrumFileRead ReadSpectrumBytes(std::string_view bytes) {
 
 bool WriteSpectrumFile(const std::string& path, const SpectrumTexts& spectrum) {
   // An existing file that cannot be read is refused by the ini file rather than replaced.
-  platform::IniFile ini(path, file_text::kLargestDocument);
+  platform::IniFile ini(path, platform::ReadForReplacing(path, file_text::kLargestDocument));
   return WriteSpectrumSection(ini, spectrum);
 }
 

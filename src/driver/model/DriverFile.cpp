@@ -61,7 +61,7 @@ std::string DriverFileNameFor(std::string_view chosen) {
 
 bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid) {
   // An existing file that cannot be read is not replaced by our keys alone: the ini file refuses.
-  platform::IniFile ini(path, file_text::kLargestDocument);
+  platform::IniFile ini(path, platform::ReadForReplacing(path, file_text::kLargestDocument));
 
   ini.BeginUpdate();
   ini.WriteString("Info", "Version", "Velomar Version 3.2.5");

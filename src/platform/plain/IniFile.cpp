@@ -119,6 +119,12 @@ IniShape InspectIniBytes(std::string_view bytes) {
   return IniShape::CutOff;
 }
 
+FileBytes ReadForReplacing(const std::string& path, std::size_t limit) {
+  FileBytes read = ReadRegularFile(path, limit);
+  if (read.status == ReadStatus::Ok && InspectIniBytes(read.bytes) == IniShape::Binary) read.bytes.clear();
+  return read;
+}
+
 namespace {
 
 // What a read does with a file longer than its limit: refuse it, or keep its start.

@@ -74,6 +74,12 @@ void InstallFileSeam(FileSeam* seam);
 enum class IniShape { Ini, Blank, Binary, CutOff };
 IniShape InspectIniBytes(std::string_view bytes);
 
+// A file the user chose to write a document into, read as an update starts from it: as
+// ReadRegularFile, but a file that holds no text at all (a picture, a program) counts as empty.
+// The user agreed to replace it, and keeping its bytes around the new keys would give a file that
+// no reader opens, this program's included.
+FileBytes ReadForReplacing(const std::string& path, std::size_t limit);
+
 class IniFile {
  public:
   explicit IniFile(std::string path, std::size_t sizeLimit = kIniFileLimit);
