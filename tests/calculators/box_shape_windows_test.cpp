@@ -8,7 +8,18 @@
 namespace velomare::test {
 namespace {
 
-using BoxShapeWindows = WindowsTest;
+class BoxShapeWindows : public WindowsTest {
+ protected:
+  // The three windows shown, and every edit of theirs.
+  static QList<QLineEdit*> ShowAllAndTheirEdits() {
+    Show(forms::quaderbox);
+    Show(forms::trapezbox);
+    Show(forms::pyramidebox);
+    return {forms::quaderbox->Edit1, forms::quaderbox->Edit2, forms::quaderbox->Edit3, forms::quaderbox->Edit4,
+            forms::trapezbox->Editvol, forms::trapezbox->Editdicke, forms::trapezbox->Edit1, forms::trapezbox->Edit2,
+            forms::pyramidebox->Edit1, forms::pyramidebox->Edit2};
+  }
+};
 
 TEST_F(BoxShapeWindows, TheMainWindowOpensThemAtTheirOuterSizeAndEscClosesThem) {
   const struct { FormBase* form; const char* opener; QSize size; } cases[] = {
@@ -166,13 +177,7 @@ TEST_F(BoxShapeWindows, DraggingABarReadsTheSettingsOnlyWhenTheyChanged) {
 }
 
 TEST_F(BoxShapeWindows, BadTextsInEveryEditNeverShowNanOrInf) {
-  Show(forms::quaderbox);
-  Show(forms::trapezbox);
-  Show(forms::pyramidebox);
-  for (QLineEdit* edit : {forms::quaderbox->Edit1, forms::quaderbox->Edit2, forms::quaderbox->Edit3,
-                          forms::quaderbox->Edit4, forms::trapezbox->Editvol, forms::trapezbox->Editdicke,
-                          forms::trapezbox->Edit1, forms::trapezbox->Edit2, forms::pyramidebox->Edit1,
-                          forms::pyramidebox->Edit2}) {
+  for (QLineEdit* edit : ShowAllAndTheirEdits()) {
     for (const QString& text : BadNumberTexts()) {
       Type(edit, text);
       Repaint(edit->window());
@@ -305,13 +310,7 @@ TEST_F(BoxShapeWindows, PyramidStartReadoutsBarLimitsAndEnglishCaptions) {
 }
 
 TEST_F(BoxShapeWindows, LongNegativeAndSmallTextsNeverShowNanOrInf) {
-  Show(forms::quaderbox);
-  Show(forms::trapezbox);
-  Show(forms::pyramidebox);
-  for (QLineEdit* edit : {forms::quaderbox->Edit1, forms::quaderbox->Edit2, forms::quaderbox->Edit3,
-                          forms::quaderbox->Edit4, forms::trapezbox->Editvol, forms::trapezbox->Editdicke,
-                          forms::trapezbox->Edit1, forms::trapezbox->Edit2, forms::pyramidebox->Edit1,
-                          forms::pyramidebox->Edit2}) {
+  for (QLineEdit* edit : ShowAllAndTheirEdits()) {
     for (const QString& text : {QString("-12"), QString("123456789012345678901234567890"), QString("5")}) {
       Type(edit, text);
       Repaint(edit->window());
