@@ -89,7 +89,7 @@ bool ApplyVentpassPreset(int index, VentpassState& state, const VentpassDriver& 
     const double target = 2.0 * HelmholtzTuning(d1 / 2, v1, l1);
     const double d2 = std::sqrt(3.0) * d1;
     const double v2 = v1 / 2;
-    if (!(target > 0) || !AllFinite({v1, l1, d2, v2})) return false;
+    if (!(target > 0) || !AllFinite({v1, l1, d2, v2, target})) return false;
     write(VentpassField::Volume1, PresetText(v1));
     write(VentpassField::Length1, PresetText(l1));
     state.chamber2.portDiameter = d2;
