@@ -25,6 +25,15 @@ void ExpectRelative(double actual, double expected, const char* what) {
   EXPECT_NEAR(actual / expected, 1.0, 1e-9) << what << ": " << actual << " vs " << expected;
 }
 
+TEST(AttenuatorPad, TextbookLPadValuesForEightOhms) {
+  const LPadValues six = Pad("8", "10", 60).values;
+  EXPECT_NEAR(six.r1, 3.991, 5e-4);
+  EXPECT_NEAR(six.r2, 8.038, 5e-4);
+  const LPadValues ten = Pad("8", "10", 100).values;
+  EXPECT_NEAR(ten.r1, 5.470, 5e-4);
+  EXPECT_NEAR(ten.r2, 3.700, 5e-4);
+}
+
 TEST(AttenuatorPad, EveryValidInputMeetsTheTextbookRelations) {
   for (const char* zText : {"2", "4", "8", "8,5", "16", "0.1", "600"}) {
     for (const char* pText : {"0.5", "10", "100", "12345.678"}) {
@@ -69,17 +78,24 @@ TEST(AttenuatorPad, WorkedExampleTextsInBothLanguages) {
             "Dämpfung (1.0 dB) :|neue Impedanz Z = 8.98 Ohm|Version mit 2 Widerständen : Ueff = 8.94 V, Ieff = 1.12 A|"
             "Version mit 1 Widerstand : Ueff = 8.94 V, Ieff = 1.00 A, P = 8.91 W");
   EXPECT_EQ(en.Gauge1 + *en.Gauge3, 79 + 89);
+  EXPECT_EQ(en.Gauge1, 79);
+  EXPECT_EQ(*en.Gauge3, 89);
+  EXPECT_EQ(de.Label4, "R1 = 0.87 Ohm, 1.09 W");
 }
 
 TEST(AttenuatorPad, TheEndsOfTheScrollBar) {
   const LPadResult most = Pad("4", "50", 300);
   EXPECT_EQ(most.Label4, "R1 = 3.87 Ohm, 48.42 W");  // 50 W (1 - 10^-1.5)
+  EXPECT_EQ(most.Label5.substr(0, 14), "R2 = 0.13 Ohm,");
+  EXPECT_EQ(most.Label6.substr(0, 16), "R3 = 122.49 Ohm,");
   EXPECT_EQ(*most.Label30, "new impedance Z = 126.49 Ohms");
   EXPECT_EQ(most.Gauge1, 0);  // 0.1 % truncates
   EXPECT_EQ(*most.Gauge3, 3);
   const LPadResult least = Pad("8", "10", 1);
   EXPECT_EQ(least.Label5.substr(0, 16), "R2 = 690.88 Ohm,");
+  EXPECT_EQ(least.Label4.substr(0, 14), "R1 = 0.09 Ohm,");
   EXPECT_EQ(least.Gauge1, 97);
+  EXPECT_EQ(*least.Gauge3, 99);
 }
 
 TEST(AttenuatorPad, NumbersAreCutToSevenCharactersButKeepEveryIntegerDigit) {
@@ -89,6 +105,11 @@ TEST(AttenuatorPad, NumbersAreCutToSevenCharactersButKeepEveryIntegerDigit) {
   const LPadResult huge = Pad("8", "100000000", 10);
   EXPECT_EQ(huge.Label4, "R1 = 0.87 Ohm, 10874906 W");
   EXPECT_NE(huge.Label8.find("P = 89125093 W"), std::string::npos) << huge.Label8;
+}
+
+TEST(AttenuatorPad, EitherDecimalSeparatorReadsAlike) {
+  EXPECT_EQ(Pad("8,5", "10", 30).Label6, Pad("8.5", "10", 30).Label6);
+  EXPECT_NE(Pad("8,5", "10", 30).Label6, Pad("8", "10", 30).Label6);
 }
 
 TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {
@@ -105,6 +126,7 @@ TEST(AttenuatorPad, BadInputShowsTheInvalidTextsAndLeavesTheRestUnchanged) {
   }
   // Positions the scroll bar never gives are refused as well.
   EXPECT_FALSE(Pad("8", "10", 0).valid || Pad("8", "10", 501).valid);
+  EXPECT_FALSE(Pad("8", "10", -5).valid);
   EXPECT_TRUE(Pad("8", "10", 500).valid);
   // Digit runs far beyond a double's precision stay finite.
   for (const std::string& text : {std::string("99999999999999999999"), longText, "0," + longText}) {

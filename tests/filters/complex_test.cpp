@@ -36,7 +36,8 @@ TEST(ComplexDividePolar, WorkedCasesOfTheSignRule) {
   // axis alone turns the quotient round: 1/(-2j) gives -0.5j, 1/(-2) gives 0.5, (3,4)/(-1) (3,4).
   const struct { Complex a, b; Exact quotient; } rows[] = {
       {{1, 0}, {2, 0}, {0.5L, 0}},  {{1, 0}, {0, 2}, {0, -0.5L}},   {{1, 0}, {0, -2}, {0, -0.5L}},
-      {{1, 0}, {-2, 0}, {0.5L, 0}}, {{-1, 0}, {-2, 0}, {0.5L, 0}}, {{3, 4}, {-1, 0}, {3, 4}}
+      {{1, 0}, {-2, 0}, {0.5L, 0}}, {{-1, 0}, {-2, 0}, {0.5L, 0}}, {{3, 4}, {-1, 0}, {3, 4}},
+      {{3, 4}, {1, 0}, {3, 4}}
   };
   for (const auto& row : rows) ExpectNear(Divide(row.a, row.b), row.quotient, 1e-18L);
 }
@@ -81,17 +82,62 @@ TEST(ComplexDividePolar, AgreesWithExactDivisionUpToTheSignRule) {
   EXPECT_GT(oppositeSides, 5000);
 }
 
+TEST(ComplexDividePolar, PurelyImaginaryQuotientKeepsATinyRealPart) {
+  const Complex r = Divide({1, 0}, {0, 2});
+  EXPECT_LT(std::fabs(static_cast<double>(r.re)), 1e-18);
+  EXPECT_DOUBLE_EQ(static_cast<double>(r.im), -0.5);
+}
+
+TEST(ComplexDividePolar, IsExactWhenBothRealPartsArePositive) {
+  std::mt19937_64 random(3);
+  std::uniform_real_distribution<double> positive(1e-3, 1e3), any(-1e3, 1e3);
+  for (int n = 0; n < 5000; ++n) {
+    const Complex a{positive(random), any(random)};
+    const Complex b{positive(random), any(random)};
+    // Well below a double's 1.1e-16: the whole route runs in extended precision.
+    ExpectNear(Divide(a, b), Exact(a.re, a.im) / Exact(b.re, b.im), 5e-18L);
+  }
+}
+
 TEST(ComplexDividePolar, ResultMayBeEitherOperand) {
   Complex a{3, 4}, b{1, -2}, c{3, 4};
   ComplexDividePolar(a, b, a);
   ComplexDividePolar(c, b, b);
   ExpectNear(a, Exact(3, 4) / Exact(1, -2), 1e-18L);
   ExpectNear(b, Exact(3, 4) / Exact(1, -2), 1e-18L);
+  Complex d{2, 5};
+  ComplexDividePolar(d, d, d);
+  ExpectNear(d, {1, 0}, 1e-18L);
+}
+
+TEST(ComplexAdd, AddsPartsAndMayWriteIntoAnOperand) {
+  Complex a{1.5L, -2}, b{-0.25L, 7};
+  Complex r;
+  ComplexAdd(a, b, r);
+  EXPECT_EQ(r.re, 1.25L);
+  EXPECT_EQ(r.im, 5);
+  ComplexAdd(a, b, a);
+  EXPECT_EQ(a.re, 1.25L);
+  EXPECT_EQ(a.im, 5);
+  ComplexAdd(b, b, b);
+  EXPECT_EQ(b.re, -0.5L);
+  EXPECT_EQ(b.im, 14);
+}
+
+TEST(ComplexArithmetic, HoldsExtendedPrecision) {
+  // 1 + 2^-60 survives in an 80-bit sum and would be lost in a double.
+  const long double tiny = std::ldexp(1.0L, -60);
+  Complex r;
+  ComplexAdd({1, 0}, {tiny, 0}, r);
+  EXPECT_GT(r.re, 1.0L);
 }
 
 // 1 Hz steps to 100 Hz, then 10, 100 and 1000 Hz steps per decade; 0 outside 1 to 290.
 TEST(FastFilterGrid, RunsFromTenHertzToTwentyKilohertzInDecadeSteps) {
   EXPECT_EQ(FastFilterGrid(kFastGridFirst) + FastFilterGrid(kFastGridLast) + kFastGridPoints, 10 + 20000 + 281);
+  EXPECT_EQ(kFastGridPoints, 281);
+  EXPECT_EQ(FastFilterGrid(kFastGridFirst), 10);
+  EXPECT_EQ(FastFilterGrid(kFastGridLast), 20000);
   const std::pair<int, int> points[] = {{1, 1},       {100, 100},     {101, 110},     {190, 1000}, {191, 1100},
                                         {280, 10000}, {281, 11000},   {290, 20000},   {0, 0},      {291, 0}, {-5, 0}};
   for (auto [i, f] : points) EXPECT_EQ(FastFilterGrid(i), f) << i;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <complex>
 
+#include <QDir>
+
 #include "TestSupport.h"
 #include "common/NumberText.h"
 #include "filters/model/FilterDesign.h"
@@ -62,10 +64,17 @@ std::vector<Element> LowPassLadder(const FilterCalculation& c) {
 TEST(FilterParts, WorkedExamplesOfTheHighAndLowPassWrittenLastToFirst) {
   const FilterCalculation hp = CalcHighPassParts("4", "2000", 2, Characteristic::Butterworth);
   EXPECT_NEAR(hp.c1, 14.0674, 1e-4);
+  EXPECT_NEAR(hp.l1, 0.450158, 1e-6);
+  EXPECT_EQ(hp.c2, 0.0);
+  EXPECT_EQ(hp.l2, 0.0);
   EXPECT_EQ(Written(hp), "L2=0,00 L1=0,45 C2=0,00 C1=14,07");
   EXPECT_EQ(Written(CalcLowPassParts("4", "2000", 2, Characteristic::Butterworth)), "C2=0,000 L2=0,00 C1=14,067 L1=0,45");
   // Third-order Butterworth high pass at 4 ohm, 2 kHz: 0.1061/(Rf), 0.1194·R/f, 0.3183/(Rf).
-  EXPECT_EQ(Written(CalcHighPassParts("4", "2000", 3, Characteristic::Butterworth)), "L2=0,00 L1=0,24 C2=39,79 C1=13,26");
+  const FilterCalculation hp3 = CalcHighPassParts("4", "2000", 3, Characteristic::Butterworth);
+  EXPECT_NEAR(hp3.c1, 0.1061e6 / 8000, 0.01);
+  EXPECT_NEAR(hp3.l1, 0.1194e3 * 4 / 2000, 0.0002);
+  EXPECT_NEAR(hp3.c2, 0.3183e6 / 8000, 0.01);
+  EXPECT_EQ(Written(hp3), "L2=0,00 L1=0,24 C2=39,79 C1=13,26");
 }
 
 TEST(FilterParts, LadderLevelAtTheCutOffMatchesTheAlignment) {
@@ -139,6 +148,7 @@ TEST(FilterParts, CutTextsDropDecimalsOnlyAndReadBackAsShown) {
   const FilterCalculation c = CalcHighPassParts("0,01", "1", 1, Characteristic::Butterworth);
   EXPECT_NEAR(c.c1, 15915494.309, 1e-3);
   EXPECT_EQ(C1Text(c), "15915494,3");
+  EXPECT_EQ(ReadNumber(C1Text(c)), 15915494.3);
   // More integer digits than the width: all of them stay.
   const FilterCalculation big = CalcHighPassParts("0,0001", "0,001", 1, Characteristic::Butterworth);
   EXPECT_EQ(C1Text(big), "1591549430918");
@@ -153,6 +163,9 @@ TEST(FilterParts, CutTextsDropDecimalsOnlyAndReadBackAsShown) {
 TEST(FilterParts, BandPassExamplesAndValidity) {
   FilterCalculation c = CalcBandPassParts("4", "1000", "5000", 3);
   EXPECT_NEAR(c.c1, 28.1349, 1e-4);
+  EXPECT_NEAR(c.l2, 0.900316, 1e-6);
+  EXPECT_NEAR(c.l1, 0.180063, 1e-6);
+  EXPECT_NEAR(c.c2, 5.62698, 1e-5);
   EXPECT_EQ(Written(c), "C1=28,13 C2=5,63 L1=0,180 L2=0,900");
   EXPECT_EQ(c.secondStageEnabled, true);
   c = CalcBandPassParts("4", "1000", "5000", 0);
@@ -165,7 +178,12 @@ TEST(FilterParts, BandPassExamplesAndValidity) {
     c = CalcBandPassParts("8", "300", "3000", preset);
     const FilterCalculation hp = CalcHighPassParts("8", "300", 2, ch), lp = CalcLowPassParts("8", "3000", 2, ch);
     EXPECT_NEAR(c.c1 / hp.c1 + c.l2 / hp.l1 + c.l1 / lp.l1 + c.c2 / lp.c1, 4, 1e-9) << preset;
+    EXPECT_NEAR(c.c1, hp.c1, 1e-9 * hp.c1) << preset;
+    EXPECT_NEAR(c.l2, hp.l1, 1e-9 * hp.l1) << preset;
+    EXPECT_NEAR(c.l1, lp.l1, 1e-9 * lp.l1) << preset;
+    EXPECT_NEAR(c.c2, lp.c1, 1e-9 * lp.c1) << preset;
   }
+  EXPECT_FALSE(CalcBandPassParts("4", "1000", "1000", 3).writes.empty());
   EXPECT_NEAR(CalcBandPassParts("4", "1000", "1000", 3).c1, 28.1349, 1e-4);
   for (const auto& [z, fu, fo] : {std::tuple{"4", "10", "5000"}, std::tuple{"4", "2000", "1000"},
                                   std::tuple{"0", "1000", "5000"}, std::tuple{"x", "1000", "5000"}}) {
@@ -192,7 +210,10 @@ TEST(FilterQuality, ByKindOrderAndLanguage) {
       {lp, Values(4, 31.25, 1), 2, false, "Güte = 0,707"},
       {hp, Values(4, 31.25, 0), 2, true, "quality = 0.000"},
       {hp, Values(4, 1, 1), 1, true, "quality = 0.707"},
+      {hp, Values(4, 1, 1), 1, false, "Güte = 0,707"},
       {hp, Values(4, 1, 1), 3, true, ""},
+      {lp, Values(4, 1, 1), 4, false, ""},
+      {hp, Values(0, 1, 1), 2, true, "Q ?"},
       {lp, Values(-1, 1, 1), 1, false, "Q ?"},
       // More than ten characters lose decimals only.
       {hp, Values(1e8, 1e6, 1e-3), 2, true, "quality = 100000000000"},
@@ -204,6 +225,7 @@ TEST(FilterQuality, ByKindOrderAndLanguage) {
        "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447"},
       {bp, Values(0, 10, 1), 0, true, "Q ?"},
       {bp, Values(4, 10, 1, 5, 0), 0, true, "Q ?"},
+      {bp, Values(4, 10, 1, -5, 1), 0, true, "Q ?"},
       {bp, Values(4, 10, 1, 5, -1), 0, true, "Q ?"},
       // L1 or C1 too small keeps the label.
       {bp, Values(4, 0.0001, 1), 0, true, std::nullopt},
@@ -215,6 +237,37 @@ TEST(FilterQuality, ByKindOrderAndLanguage) {
   FilterValues v;
   TakeCalculation(v, CalcBandPassParts("4", "1000", "5000", 3));
   EXPECT_EQ(FilterQualityText(bp, v, 0, false), "Güte des Tiefpasses 0,707; Güte des Hochpasses 0,707");
+  EXPECT_EQ(FilterQualityText(bp, v, 0, true), "quality of low pass 0.707; quality of high pass 0.707");
+  // The first-order preset as designed, not only as typed.
+  TakeCalculation(v, CalcBandPassParts("4", "1000", "5000", 0));
+  EXPECT_EQ(FilterQualityText(bp, v, 0, false), "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447");
+}
+
+TEST(FilterQuality, ComputedSecondOrderDesignsShowTheirAlignment) {
+  // From the values as the edits show them.
+  const auto shown = [](const FilterCalculation& c) {
+    FilterValues v;
+    TakeCalculation(v, c);
+    for (const auto& w : c.writes) v.Of(w.component) = ReadNumber(w.text);
+    return v;
+  };
+  const struct { Characteristic ch; const char* q; } cases[] = {
+      {Characteristic::Butterworth, "0,707"}, {Characteristic::Bessel, "0,578"}, {Characteristic::Linkwitz, "0,500"}};
+  for (const auto& c : cases) {
+    const FilterCalculation hp = CalcHighPassParts("4", "2000", 2, c.ch);
+    EXPECT_EQ(FilterQualityText(FilterKind::HighPass, shown(hp), 2, false), std::string("Güte = ") + c.q);
+  }
+  // The low pass shows its inductor with two decimals only: 0,43 mH makes its Bessel 0,580.
+  const auto lowPass = [&](Characteristic ch) {
+    return FilterQualityText(FilterKind::LowPass, shown(CalcLowPassParts("4", "2000", 2, ch)), 2, true);
+  };
+  EXPECT_EQ(lowPass(Characteristic::Butterworth), "quality = 0.707");
+  EXPECT_EQ(lowPass(Characteristic::Linkwitz), "quality = 0.500");
+  EXPECT_EQ(lowPass(Characteristic::Bessel), "quality = 0.580");
+  // Before the edits round, Bessel is 1/sqrt(3).
+  FilterValues exact;
+  TakeCalculation(exact, CalcHighPassParts("4", "2000", 2, Characteristic::Bessel));
+  EXPECT_EQ(FilterQualityText(FilterKind::HighPass, exact, 2, true), "quality = 0.577");
 }
 
 TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
@@ -225,7 +278,7 @@ TEST(FilterSteps, ComponentStepsInsideTheirRanges) {
   const struct { const char* from; D direction; const ComponentStepRule& rule; std::string to; } rows[] = {
       {"4,7", D::Up, c1, "5.60"},     {"4,7", D::Down, c1, "3.90"},     {"0,5", D::Down, c1, ""},
       {"1000", D::Up, c1, ""},        {"abc", D::Up, c1, ""},           {"abc", D::None, c1, "1.00"},
-      {"9900", D::Down, c1, "9100.00"}, {thirtyNines.c_str(), D::Down, c1, unchanged},
+      {"1000", D::Down, c1, "910.00"}, {"9900", D::Down, c1, "9100.00"}, {thirtyNines.c_str(), D::Down, c1, unchanged},
       {"0,02", D::Down, inclusive, "0.018"}, {"100", D::Up, inclusive, "120.000"}, {"0,0001", D::Up, inclusive, ""}};
   for (const auto& row : rows) EXPECT_EQ(StepComponentText(row.from, row.direction, row.rule).value_or(""), row.to) << row.from;
 }
@@ -249,13 +302,21 @@ TEST(FilterSteps, FrequencyStepsByDecadeInsideTheRangeAndAgainstThePartner) {
 }
 
 TEST(FilterCursor, ReadOutInvertsTheDiagramGeometry) {
+  EXPECT_EQ(CursorCaption(FilterKind::HighPass, 15, 210, 700, 518, true), "high pass (cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::HighPass, 15, 210, 700, 518, false), "Hochpass (Cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::HighPass, 15, 200, 700, 518, true), std::nullopt);
   // One decade per 0.3·(W − 30) pixels, 40 dB and 360° over H − 255 pixels.
   EXPECT_EQ(CursorCaption(FilterKind::LowPass, 15 + 201, 210 + 263, 700, 518, true),
             "low pass (cursor 100,0 Hz / -30,0 dB / -180 °)");
   EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 170, 661, 480, true), "band pass (cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 170, 661, 480, false), "Bandpass (Cursor 10,0 Hz / 10,0 dB / 180 °)");
+  EXPECT_EQ(CursorCaption(FilterKind::LowPass, 15 + 201, 210 + 263, 700, 518, false),
+            "Tiefpass (Cursor 100,0 Hz / -30,0 dB / -180 °)");
   EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 165, 661, 480, true), std::nullopt);
+  EXPECT_EQ(CursorCaption(FilterKind::BandPass, 15, 300, 661, 215, true), std::nullopt);
   EXPECT_EQ(CursorCaption(FilterKind::HighPass, 15, 300, 30, 518, true), std::nullopt);
   EXPECT_STREQ(PlainCaption(FilterKind::HighPass, false), "Hochpass ");
+  EXPECT_STREQ(PlainCaption(FilterKind::LowPass, true), "low pass");
 }
 
 using FilterSections = test::TempFileTest;
@@ -264,6 +325,8 @@ TEST_F(FilterSections, KeysInOrderWithCrLfAndDefaultsForNonNumbers) {
   platform::IniFile ini(path);
   FilterCloseState s{"4", "", "", "14,07", "0,45", "0,00", "x", 2, Characteristic::Bessel};
   ASSERT_TRUE(SaveFilterSection(ini, FilterKind::HighPass, s));
+  EXPECT_EQ(test::ReadFileBytes(path),
+            "[Hochpass]\r\nZ=4\r\nf=1000\r\nGuete=2\r\nOrdnung=2\r\nC1=14.07\r\nL1=0.45\r\nC2=0\r\nL2=0\r\n");
   platform::IniFile band(path);
   ASSERT_TRUE(SaveFilterSection(band, FilterKind::BandPass, {"abc", "", "", "28,13", "0,180", "5,63", "0,900", 2}));
   platform::IniFile low(path);
@@ -295,6 +358,12 @@ TEST_F(FilterSections, RestoreTakesValuesInsideTheirRangesAndDefaultsOtherwise) 
   EXPECT_EQ(ReadFilterSection(platform::IniFile(path), FilterKind::HighPass).f, "2000");
   EXPECT_EQ(restored(ini, FilterKind::BandPass), "4 1000 5000 1 1 0 - - - -") << "fo not above the stored fu";
   EXPECT_EQ(restored(platform::IniFile(dir.filePath("missing.ini").toStdString()), FilterKind::BandPass), "4 1000 5000 2 1 3 - - - -");
+}
+
+TEST_F(FilterSections, AFailedWriteIsReported) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("velomar.ini"));  // a folder where the file should be
+  platform::IniFile ini(path);
+  EXPECT_FALSE(SaveFilterSection(ini, FilterKind::LowPass, {"4", "2000", "", "", "", "", "", 2}));
 }
 
 }  // namespace

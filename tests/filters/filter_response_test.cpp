@@ -48,23 +48,28 @@ TEST(FilterResponse, CircuitsMatchTheirTextbookTransferFunctions) {
   const double rc = 8 * 10e-6, lr = 1e-3 / 8;
   // The 6 dB band pass: |wL - 1/(wC)| = R above the resonance at w = (R/L + sqrt((R/L)² + 4/(LC)))/2.
   const double wUpper = (4 / 1e-3 + std::sqrt(16 / 1e-6 + 4 / (1e-3 * 10e-6))) / 2;
-  const struct { const char* name; FilterKind kind; FilterValues v; double f, level, degrees; } rows[] = {
+  // Each row's tolerances in dB and degrees: -3.0103 is 10·log10(1/2) to four places, exact
+  // phases are held to 1e-7 degrees.
+  const struct { const char* name; FilterKind kind; FilterValues v; double f, level, degrees, dB, deg; } rows[] = {
       // |H|² = 1/(1 + x⁻⁴) and 1/(1 + x⁴).
-      {"2nd-order high pass at fc", FilterKind::HighPass, butterworth, 1000, -3.0103, 90},
-      {"2nd-order high pass an octave below", FilterKind::HighPass, butterworth, 500, 10 * std::log10(1.0 / 17), 136.69},
-      {"2nd-order low pass at fc", FilterKind::LowPass, butterworth, 1000, -3.0103, -90},
-      {"2nd-order low pass an octave above", FilterKind::LowPass, butterworth, 2000, -12.304, -136.69},
+      {"2nd-order high pass at fc", FilterKind::HighPass, butterworth, 1000, -3.0103, 90, 1e-4, 1e-6},
+      {"2nd-order high pass an octave below", FilterKind::HighPass, butterworth, 500, 10 * std::log10(1.0 / 17), 136.69,
+       1e-6, 0.01},
+      {"2nd-order low pass at fc", FilterKind::LowPass, butterworth, 1000, -3.0103, -90, 1e-4, 1e-6},
+      {"2nd-order low pass an octave above", FilterKind::LowPass, butterworth, 2000, -12.304, -136.69, 1e-3, 0.01},
       // 3/(s² + 3s + 3) scaled to -3 dB at w = 1: 1/(1 + 1.36165 s + 0.61803 s²).
-      {"Bessel low pass at fc", FilterKind::LowPass, Section(4, 2000, 1.36165, 0.61803), 2000, -3.0103, -74.33},
-      {"1st-order high pass at 1/(2πRC)", FilterKind::HighPass, Parts(8, 10, 0), 1 / (2 * kPi * rc), -3.0103, 45},
-      {"1st-order low pass at R/(2πL)", FilterKind::LowPass, Parts(8, 0, 1), 1 / (2 * kPi * lr), -3.0103, -45},
-      {"6 dB band pass at resonance", FilterKind::BandPass, Parts(4, 10, 1), 1 / (2 * kPi * std::sqrt(1e-8)), 0, 0},
-      {"6 dB band pass above it", FilterKind::BandPass, Parts(4, 10, 1), wUpper / (2 * kPi), -3.0103, -45},
+      {"Bessel low pass at fc", FilterKind::LowPass, Section(4, 2000, 1.36165, 0.61803), 2000, -3.0103, -74.33, 1e-3, 0.01},
+      {"1st-order high pass at 1/(2πRC)", FilterKind::HighPass, Parts(8, 10, 0), 1 / (2 * kPi * rc), -3.0103, 45, 1e-4,
+       1e-7},
+      {"1st-order low pass at R/(2πL)", FilterKind::LowPass, Parts(8, 0, 1), 1 / (2 * kPi * lr), -3.0103, -45, 1e-4, 1e-7},
+      {"6 dB band pass at resonance", FilterKind::BandPass, Parts(4, 10, 1), 1 / (2 * kPi * std::sqrt(1e-8)), 0, 0, 1e-9,
+       1e-7},
+      {"6 dB band pass above it", FilterKind::BandPass, Parts(4, 10, 1), wUpper / (2 * kPi), -3.0103, -45, 1e-4, 1e-7},
   };
   for (const auto& row : rows) {
     const FilterResponsePoint p = At(row.kind, row.v, row.f);
-    EXPECT_NEAR(p.level, row.level, 1e-3) << row.name;
-    EXPECT_NEAR(p.phase * kDeg, row.degrees, 0.01) << row.name;
+    EXPECT_NEAR(p.level, row.level, row.dB) << row.name;
+    EXPECT_NEAR(p.phase * kDeg, row.degrees, row.deg) << row.name;
   }
 }
 
@@ -199,12 +204,18 @@ TEST(FilterDiagram, MarkerStandsAtThePreviousPointAndNamesTheCrossingOne) {
 TEST(FilterDiagram, BandPassHasTwoMarkersAndTheLowPassReadsItsTable) {
   // A 6 dB band pass around 2 kHz.
   const FilterDiagram d = ComputeFilterDiagram(FilterKind::BandPass, Parts(4, 38.4, 0.15), 2, true, 661, 480);
-  int markers = 0;
-  for (const DiagramText& t : d.texts) markers += t.text.rfind("-3dB @", 0) == 0;
+  int markers = 0, lower = 0;
+  for (const DiagramText& t : d.texts) {
+    markers += t.text.rfind("-3dB @", 0) == 0;
+    lower += t.text.rfind("-3dB @ ", 0) == 0;  // the lower edge's marker has the blank, the upper's none
+  }
   EXPECT_EQ(markers, 2);
+  EXPECT_EQ(lower, 1);
+  EXPECT_TRUE(HasText(d, "10k"));
   FilterValues lp = Parts(4, 14.07, 0.45);
   LowPassResponseTable table;
   CalcLowPassResponse(table, lp, false);  // full grid
+  EXPECT_EQ(table.level[0], 1.0f);
   EXPECT_FLOAT_EQ(table.level[1000], static_cast<float>(At(FilterKind::LowPass, lp, 1000).level));
   EXPECT_FLOAT_EQ(table.phase[20000], static_cast<float>(At(FilterKind::LowPass, lp, 20000).phase * kDeg));
   // Drawn on the fast grid, the table is refilled on that grid first.
@@ -225,9 +236,15 @@ TEST(FilterExport, WritesItsGridAndMarkersAndRefusesSetsWithoutCircuit) {
   ASSERT_TRUE(ExportFilterResponse(FilterKind::HighPass, v, true, branch));
   EXPECT_EQ(branch.level[0] + branch.phase[0], 2.0);
   EXPECT_EQ(branch.level[9] + branch.level[300], 7.0);  // 300 lies outside the fast grid
+  EXPECT_EQ(branch.level[0], 1.0);
+  EXPECT_EQ(branch.phase[0], 1.0);
+  EXPECT_EQ(branch.level[9], 0.0);
   EXPECT_DOUBLE_EQ(branch.level[290], At(FilterKind::HighPass, v, 20000).level);
+  EXPECT_DOUBLE_EQ(branch.level[191], At(FilterKind::HighPass, v, 1100).level);
   ASSERT_TRUE(ExportFilterResponse(FilterKind::HighPass, v, false, branch));
   EXPECT_EQ(branch.phase[0] + branch.level[20002], 0.0);
+  EXPECT_EQ(branch.phase[0], 0.0);
+  EXPECT_EQ(branch.level[20002], 0.0);
   EXPECT_DOUBLE_EQ(branch.phase[1989], At(FilterKind::HighPass, v, 1989).phase);
   branch.level[0] = 0;
   v.z = 0;
@@ -240,6 +257,8 @@ TEST(FilterDiagram, CursorReadOutInvertsTheAxisMapping) {
   for (const double f : {10.0, 100.0, 1000.0, 10000.0}) EXPECT_NEAR(g.FrequencyAt(g.X(f)), f, f * 0.02);
   EXPECT_DOUBLE_EQ(g.LevelAt(g.YLevel(-30)), -30);
   EXPECT_NEAR(g.PhaseAt(g.YPhase(-90)), -90, 2);
+  EXPECT_EQ(CursorCaption(FilterKind::LowPass, g.X(1000), g.YLevel(0), 652, 483, true),
+            "low pass (cursor 997,5 Hz / 0,0 dB /  90 °)");  // x = 388: 10^(1 + 373/186.6)
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 
 #include "WindowTest.h"
@@ -61,6 +62,101 @@ TEST_F(FilterWindows, DefaultDesignsShowTheirPartsAndMarkers) {
   EXPECT_EQ(hp->Edit3->text(), "9,95");
 }
 
+TEST_F(FilterWindows, HighPassShowsItsDesignInBothLanguages) {
+  THP* hp = forms::HP;
+  Show();
+  EXPECT_EQ(hp->windowTitle(), "Hochpass ");
+  EXPECT_EQ(TextsOf({hp->Edit3, hp->Edit4, hp->Edit5, hp->Edit6}), QStringList({"14,07", "0,45", "0,00", "0,00"}));
+  EXPECT_EQ(hp->Label24->text(), "Güte = 0,707");
+  EXPECT_EQ(hp->Label13->text(), "Filterordnung (Flankensteilheit in dB/Okt.)");
+  EXPECT_TRUE(hp->RadioButton2->isChecked() && hp->butter->isChecked());
+  EXPECT_FALSE(hp->phasen->isEnabled());
+  // The value behind a changed text is the text's value.
+  EXPECT_EQ(hp->Values().c1, 14.07);
+  EXPECT_EQ(hp->Values().l1, 0.45);
+  hp->hide();
+  Show("english");
+  EXPECT_EQ(hp->Label1->text(), "impedance Z");
+  EXPECT_EQ(hp->Label13->text(), "filter order (rise of edge in dB/oct.)");
+  EXPECT_EQ(hp->phasen->text(), "0,03°-&phase linear");
+  EXPECT_EQ(hp->Button1->text(), "&close");
+  EXPECT_EQ(hp->Button4->text(), "&Hilfe");
+}
+
+TEST_F(FilterWindows, DefaultDesignsDrawTheirMinus3dBMarkersInBothLanguages) {
+  for (const char* language : {"deutsch", "english"}) {
+    for (FormBase* w : {static_cast<FormBase*>(forms::HP), static_cast<FormBase*>(forms::BP),
+                        static_cast<FormBase*>(forms::TP)})
+      WindowsTest::Show(w, language);
+    EXPECT_TRUE(HasText(forms::HP->CurrentDiagram(), "-3dB @ 2100 Hz")) << language;
+    EXPECT_TRUE(HasText(forms::TP->CurrentDiagram(), "-3dB @ 2000 Hz")) << language;
+    const FilterDiagram bp = forms::BP->CurrentDiagram();
+    EXPECT_TRUE(HasText(bp, "-3dB @ 860 Hz")) << language;
+    EXPECT_TRUE(HasText(bp, "-3dB @5900 Hz")) << language;
+    for (FormBase* w : {static_cast<FormBase*>(forms::HP), static_cast<FormBase*>(forms::BP),
+                        static_cast<FormBase*>(forms::TP)}) {
+      EXPECT_GT(CountPixels(w, kBlue), 200) << w->objectName().toStdString();
+      EXPECT_GT(CountPixels(w, QColor(0, 128, 0)), 50) << w->objectName().toStdString();
+      w->hide();
+    }
+  }
+}
+
+TEST_F(FilterWindows, OrderLogicOfTheHighAndLowPass) {
+  for (PassDesignerForm* form : {static_cast<PassDesignerForm*>(forms::HP), static_cast<PassDesignerForm*>(forms::TP)}) {
+    SCOPED_TRACE(form->objectName().toStdString());
+    WindowsTest::Show(form);
+    auto edit = [&](const char* name) { return form->findChild<QLineEdit*>(name); };
+    auto* sim = form->findChild<QPushButton*>("Button2");
+    auto* second = form->findChild<QWidget*>("UpDown2");
+    form->bessel->click();
+    form->RadioButton1->click();
+    EXPECT_TRUE(form->butter->isChecked());
+    EXPECT_FALSE(form->bessel->isEnabled());
+    EXPECT_FALSE(form->linkwitz->isEnabled());
+    EXPECT_FALSE(form->phasen->isEnabled());
+    EXPECT_TRUE(edit("Edit3")->isEnabled());
+    EXPECT_FALSE(edit("Edit4")->isEnabled());
+    EXPECT_FALSE(second->isEnabled());
+    EXPECT_TRUE(sim->isEnabled());
+    EXPECT_TRUE(form->findChild<QWidget*>("UpDown1")->isEnabled());
+    form->RadioButton3->click();
+    EXPECT_FALSE(sim->isEnabled());
+    EXPECT_FALSE(form->linkwitz->isEnabled());
+    EXPECT_TRUE(form->phasen->isEnabled());
+    EXPECT_TRUE(edit("Edit5")->isEnabled());
+    EXPECT_FALSE(edit("Edit6")->isEnabled());
+    EXPECT_EQ(form->findChild<QLabel*>("Label24")->text(), "");
+    form->phasen->click();
+    form->RadioButton2->click();
+    EXPECT_TRUE(form->butter->isChecked());
+    EXPECT_FALSE(form->phasen->isEnabled());
+    EXPECT_FALSE(edit("Edit5")->isEnabled());
+    form->RadioButton4->click();
+    for (const char* name : {"Edit3", "Edit4", "Edit5", "Edit6"}) EXPECT_TRUE(edit(name)->isEnabled()) << name;
+    form->linkwitz->click();
+    // Linkwitz-Riley 4 at 4 ohm, 2 kHz.
+    const FilterValues& v = form->Values();
+    if (form == forms::HP) {
+      EXPECT_NEAR(v.c1, 1e6 / (2 * M_PI * 1.886 * 2000 * 4), 0.006);
+      EXPECT_EQ(edit("Edit6")->text(), "0,90");
+    } else {
+      EXPECT_EQ(edit("Edit3")->text(), "0,60");   // L1 = 1.886·4000/(2π·2000) mH
+      EXPECT_EQ(edit("Edit6")->text(), "7,035");  // C2 = 0.3536·1e6/(2π·2000·4) µF
+    }
+  }
+}
+
+TEST_F(FilterWindows, BadTextsInAllFourEditsAtOnceShowNoNanOrInf) {
+  Show();
+  THP* hp = form();
+  for (const char* text : {"abc", "", "-", "1e999", "123456789012345678901234567890", "0,0000000000000001", "-5"}) {
+    SCOPED_TRACE(text);
+    for (QLineEdit* e : {hp->Edit1, hp->Edit2, hp->Edit3, hp->Edit4}) Type(e, text);
+    ExpectNoNonFiniteTexts(hp);
+  }
+}
+
 TEST_F(FilterWindows, OrderLogicAndTypedComponentsSetTheQualityAndBadInputNeverShowsNanOrInf) {
   Show();
   THP* hp = form();
@@ -92,11 +188,21 @@ TEST_F(FilterWindows, OrderLogicAndTypedComponentsSetTheQualityAndBadInputNeverS
 TEST_F(FilterWindows, BandPassPresetsSetTheSecondStageAndTypedTextChoosesNothing) {
   TBP* bp = forms::BP;
   WindowsTest::Show(bp);
+  EXPECT_EQ(bp->windowTitle(), "Bandpass ");
+  EXPECT_EQ(bp->ComboBox1->currentText(), "2x12dB (Butterworth)");
+  EXPECT_EQ(TextsOf({bp->Edit5, bp->Edit6, bp->Edit4, bp->Edit7}), QStringList({"28,13", "0,900", "0,180", "5,63"}));
+  EXPECT_EQ(bp->Label17->text(), "Güte des Tiefpasses 0,707; Güte des Hochpasses 0,707");
   Choose(bp->ComboBox1, 0);
+  EXPECT_EQ(bp->Edit6->text(), "0,000");
   EXPECT_EQ(bp->Edit7->text(), "0,00");
-  for (QWidget* w : std::initializer_list<QWidget*>{bp->Edit6, bp->Edit7, bp->UpDown5, bp->UpDown6, bp->Label15})
+  for (QWidget* w : std::initializer_list<QWidget*>{bp->Edit6, bp->Edit7, bp->UpDown5, bp->UpDown6, bp->Label11,
+                                                    bp->Label13, bp->Label14, bp->Label15})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
   EXPECT_EQ(bp->Label17->text(), "Güte = 0,7; Gesamt-Schwingkreis-Güte 0,447");
+  Choose(bp->ComboBox1, 2);
+  EXPECT_TRUE(bp->Edit6->isEnabled());
+  EXPECT_TRUE(bp->UpDown6->isEnabled());
+  EXPECT_NE(bp->Edit7->text(), "0,00");
   Choose(bp->ComboBox1, 3);
   EXPECT_TRUE(bp->Edit6->isEnabled() && bp->UpDown6->isEnabled());
   // The preset shown, chosen again, designs again.
@@ -110,6 +216,10 @@ TEST_F(FilterWindows, BandPassPresetsSetTheSecondStageAndTypedTextChoosesNothing
   bp->Edit3->setText("8000");
   EXPECT_EQ(bp->Edit4->text(), l1);
   Choose(bp->ComboBox1, 3);
+  // The lower edge above the upper one: every part reads 0.
+  Type(bp->Edit2, "9000");
+  for (QLineEdit* e : {bp->Edit4, bp->Edit5, bp->Edit6, bp->Edit7}) EXPECT_EQ(e->text(), "0,00") << e->objectName().toStdString();
+  Type(bp->Edit2, "1000");
   Type(bp->Edit1, "0");
   Type(bp->Edit5, "10");
   Type(bp->Edit4, "1");
@@ -137,6 +247,40 @@ TEST_F(FilterWindows, EachUpDownStepsItsEditAndTheFrequencyRecalculates) {
   EXPECT_EQ(forms::BP->Edit2->text(), "1000");
 }
 
+TEST_F(FilterWindows, UpDownsStepComponentsWithinTheirRangesAndShowTheirHints) {
+  THP* hp = forms::HP;
+  WindowsTest::Show(hp);
+  Type(hp->Edit3, "4,7");
+  ClickButton(hp, "UpDown1Up");
+  EXPECT_EQ(hp->Values().c1, 5.6);
+  ClickButton(hp, "UpDown1Down");
+  ClickButton(hp, "UpDown1Down");
+  EXPECT_EQ(hp->Edit3->text(), "3.90");
+  Type(hp->Edit3, "0,5");
+  ClickButton(hp, "UpDown1Down");
+  EXPECT_EQ(hp->Edit3->text(), "0,5");
+  TTP* tp = forms::TP;
+  WindowsTest::Show(tp);
+  Type(tp->Edit3, "0,82");
+  ClickButton(tp, "UpDown1Up");
+  EXPECT_EQ(tp->Edit3->text(), "0.910");
+  ClickButton(tp, "UpDown1Up");
+  EXPECT_EQ(tp->Edit3->text(), "1.000");
+  EXPECT_EQ(tp->UpDown5->toolTip(), "Frequenz auf/ab");
+  EXPECT_EQ(hp->UpDown1->toolTip(), "");
+  TBP* bp = forms::BP;
+  WindowsTest::Show(bp);
+  Type(bp->Edit2, "1000");
+  Type(bp->Edit3, "1000");
+  ClickButton(bp, "UpDown3Down");
+  EXPECT_EQ(bp->Edit3->text(), "1000");
+  ClickButton(bp, "UpDown3Up");
+  EXPECT_EQ(bp->Edit3->text(), "1100");
+  Type(bp->Edit7, "0,02");
+  ClickButton(bp, "UpDown6Down");  // C2 steps down only above 0.02
+  EXPECT_EQ(bp->Edit7->text(), "0,02");
+}
+
 TEST_F(FilterWindows, CursorReadOutFromTheOuterSize) {
   Show("english");
   // At the designed outer size 700 x 518 a decade takes 201 pixels and 40 dB take 263.
@@ -146,6 +290,15 @@ TEST_F(FilterWindows, CursorReadOutFromTheOuterSize) {
   MoveMouse({15, 200});
   EXPECT_EQ(Title(), "high pass");
   EXPECT_EQ(form()->cursor().shape(), Qt::ArrowCursor);
+  // The diagram's top left corner: 10 Hz, +10 dB, 180°.
+  MoveMouse({15, 210});
+  EXPECT_EQ(Title(), "high pass (cursor 10,0 Hz / 10,0 dB / 180 °)");
+  // Too low a window has no diagram to read.
+  SetLanguage("deutsch");
+  Repaint();
+  form()->resize(form()->width(), 200);
+  MoveMouse({15, 230});
+  EXPECT_EQ(Title(), "Hochpass ");
 }
 
 TEST_F(FilterWindows, WithoutAutoFilterSimTheButtonDrawsUntilAComponentChanges) {
@@ -154,21 +307,84 @@ TEST_F(FilterWindows, WithoutAutoFilterSimTheButtonDrawsUntilAComponentChanges) 
   EXPECT_EQ(Pixels(kBlue), 0);
   QTest::mouseClick(form()->Button2, Qt::LeftButton);
   EXPECT_GT(Pixels(kBlue), 200);
+  const int blue = Pixels(kBlue);
+  // Covering, moving and resizing repaint from the kept state.
+  form()->resize(form()->size() + QSize(1, 1));
+  form()->resize(form()->size() - QSize(1, 1));
+  EXPECT_EQ(Pixels(kBlue), blue);
   Type(form()->Edit3, "10");
   EXPECT_EQ(Pixels(kBlue), 0);
+  // Order 3 draws nothing even from the button.
+  form()->RadioButton3->setChecked(true);
+  QTest::mouseClick(form()->Button2, Qt::LeftButton);
+  EXPECT_EQ(Pixels(kBlue), 0);
+}
+
+TEST_F(FilterWindows, ZeroImpedanceDrawsNothingAndTheWindowStillAnswers) {
+  TBP* bp = forms::BP;
+  WindowsTest::Show(bp);
+  Type(bp->Edit1, "0");
+  EXPECT_TRUE(bp->CurrentDiagram().Empty());
+  EXPECT_EQ(CountPixels(bp, kBlue), 0);
+  Type(bp->Edit1, "0,0000000000000001");
+  Type(bp->Edit1, "99999999999999999999");
+  for (const DiagramText& t : bp->CurrentDiagram().texts) EXPECT_FALSE(ShowsNonFinite(t.text)) << t.text;
+  Type(bp->Edit1, "4");
+  EXPECT_TRUE(HasText(bp->CurrentDiagram(), "-3dB @ 860 Hz"));
+}
+
+TEST_F(FilterWindows, LowPassTableFollowsTheGridOption) {
+  TTP* tp = forms::TP;
+  WindowsTest::Show(tp);
+  EXPECT_TRUE(tp->ResponseTableContents().fastGrid);
+  Option("FastFilter", false);
+  tp->hide();
+  WindowsTest::Show(tp);
+  EXPECT_FALSE(tp->ResponseTableContents().fastGrid);
+  // Element 2000 of the full grid is 2000 Hz, the design's cut-off.
+  EXPECT_NEAR(tp->ResponseTableContents().level[2000], -3.0, 0.1);
+  // On the 1 Hz grid the marker names the first hertz at or below -3 dB.
+  std::string marker;
+  for (const DiagramText& t : tp->CurrentDiagram().texts)
+    if (t.text.rfind("-3dB", 0) == 0) marker = t.text;
+  int n = 0;
+  for (int f = 10; f <= 20000 && n == 0; ++f)
+    if (tp->ResponseTableContents().level[f] <= -3) n = f;
+  EXPECT_EQ(marker, "-3dB @ " + std::to_string(n) + " Hz");
+  EXPECT_NEAR(n, 2000, 20);
 }
 
 TEST_F(FilterWindows, ExportFillsTheBranchOrSaysThereIsNoData) {
   Show();
   QTest::mouseClick(form()->Button3, Qt::LeftButton);
+  EXPECT_TRUE(BranchExported(FilterBranchKind::HighPass));
   EXPECT_TRUE(BranchOnFastGrid(FilterBranchKind::HighPass));
   EXPECT_NEAR(FilterBranchOf(FilterBranchKind::HighPass).level[200], -3.009, 5e-4);  // 2000 Hz
+  EXPECT_GT(FilterBranchOf(FilterBranchKind::HighPass).phase[10], 0);
+  EXPECT_LT(FilterBranchOf(FilterBranchKind::HighPass).phase[10], M_PI);
+  EXPECT_TRUE(seam.messages.isEmpty());
   TTP* tp = forms::TP;
   WindowsTest::Show(tp);
   tp->RadioButton3->setChecked(true);  // third order: no circuit to export
   QTest::mouseClick(tp->Button4, Qt::LeftButton);
   EXPECT_EQ(seam.messages, QStringList{"keine simulationsdaten / no data"});
   EXPECT_FALSE(BranchExported(FilterBranchKind::LowPass));
+  EXPECT_EQ(TPLevel[200], 0.0);
+}
+
+TEST_F(FilterWindows, LowCutOffBandPassKeepsTheCircuitsTruePhase) {
+  TBP* bp = forms::BP;
+  WindowsTest::Show(bp);
+  Type(bp->Edit2, "15");
+  Type(bp->Edit3, "5000");
+  Choose(bp->ComboBox1, 1);  // "2x12dB (Linkwitz)"
+  ASSERT_GT(bp->Values().c2, 0);
+  QTest::mouseClick(bp->Button4, Qt::LeftButton);
+  const FilterBranch branch = FilterBranchOf(FilterBranchKind::BandPass);
+  ASSERT_TRUE(BranchExported(FilterBranchKind::BandPass));
+  // Element 190 is 1000 Hz: the circuit lags by about 14°, not +166°.
+  EXPECT_NEAR(branch.phase[190] * 180 / M_PI, -14, 2);
+  for (int i = 11; i <= 290; ++i) EXPECT_LT(std::fabs(branch.phase[i] - branch.phase[i - 1]), M_PI / 2) << i;
 }
 
 TEST_F(FilterWindows, SavedSectionsAreWrittenAtCloseAndRestoredOncePerShow) {
@@ -189,6 +405,16 @@ TEST_F(FilterWindows, SavedSectionsAreWrittenAtCloseAndRestoredOncePerShow) {
   hp->RadioButton3->click();
   LeaveAndReturn(hp);
   EXPECT_TRUE(hp->RadioButton3->isChecked()) << "restored once per show";
+  // The band pass comes back as its default 12 dB preset, recalculated once.
+  TBP* bp = forms::BP;
+  OpenActive(bp);
+  Choose(bp->ComboBox1, 2);
+  bp->close();
+  OpenActive(bp);
+  EXPECT_EQ(bp->ComboBox1->currentText(), "2x12dB (Butterworth)");
+  Type(bp->Edit5, "33");
+  LeaveAndReturn(bp);
+  EXPECT_EQ(bp->Edit5->text(), "33");
   // The low pass reads "guete" whatever its case; damaged values give the defaults.
   settings->WriteSettings(
       "[Options]\r\nAboutAtStart=0\r\nSaveFilter=1\r\n[Tiefpass]\r\nZ=abc\r\nfo=30000\r\nOrdnung=1\r\nGUETE=3\r\nL1=2\r\n");
@@ -196,6 +422,9 @@ TEST_F(FilterWindows, SavedSectionsAreWrittenAtCloseAndRestoredOncePerShow) {
   OpenActive(tp);
   EXPECT_EQ(tp->Edit1->text() + tp->Edit2->text(), "42000");
   EXPECT_TRUE(tp->RadioButton1->isChecked() && tp->linkwitz->isChecked());
+  // The characteristic is restored after the order, as stored; order 1 computes without it.
+  EXPECT_EQ(tp->Label24->text(), "Güte = 0,707");
+  EXPECT_EQ(tp->Edit3->text(), "2");
   EXPECT_EQ(tp->Values().l1, 2.0);
 }
 
@@ -207,6 +436,7 @@ TEST_F(FilterWindows, NothingIsReadOrWrittenWithoutSaveFilterAndAFailedSaveIsRep
   EXPECT_EQ(settings->ReadSettings(), "[Options]\r\nAboutAtStart=0\r\n[Hochpass]\r\nf=5000\r\n");
   Option("SaveFilter", true);
   OpenActive(forms::TP);
+  ASSERT_TRUE(forms::TP->SaveFilterFlag());
   std::filesystem::remove(settings->SettingsPath());
   std::filesystem::create_directory(settings->SettingsPath());
   forms::TP->close();
@@ -220,6 +450,7 @@ TEST_F(FilterWindows, MainWindowButtonsOpenTheDesignersAndHelpNamesTheirTopics) 
   ASSERT_EQ(seam.helpRequests.size(), 3);
   EXPECT_EQ(seam.helpRequests[0].topic + seam.helpRequests[1].topic + seam.helpRequests[2].topic,
             "QTX_contents0015QTX_contents0014QTX_contents0013");
+  EXPECT_EQ(seam.helpRequests[0].file, "VELO.HLP");
 }
 
 }  // namespace

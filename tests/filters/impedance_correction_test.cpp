@@ -2,11 +2,13 @@
 // must meet, the sign rule on the curve, the diagram's geometry and read-out, and bad input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
 
 #include "common/NumberText.h"
+#include "filters/model/FastFilterGrid.h"
 #include "filters/model/ImpedanceCorrection.h"
 
 namespace velomare {
@@ -80,11 +82,13 @@ TEST(ImpNetworks, APeakAtOrBelowOnePointThreeReGivesNoPositiveR1AndOnlyItsLineSh
   EXPECT_NEAR(static_cast<double>(below.r1), -68.25, 1e-2);
   const ImpLines lines = ImpResultLines(below, false);
   EXPECT_EQ(lines.r1 + "|" + lines.c1 + "|" + lines.c2, "R1 |Kondensator C1=1497.06 µF; 27.9 V|Kondensator C2=6.17 µF; 24.5 V");
+  EXPECT_EQ(lines.r2, "Widerstand R2=9.0 Ohm; 3.9 W");
   for (auto [re, zmax] : {std::pair{"6", "7,8"}, std::pair{"10", "13"}, std::pair{"2,5", "3,25"}}) {
     const ImpNetworks n = Compute({re, "100", "500", "60", zmax, "4,7"});
     ASSERT_TRUE(n.valid) << re;
     EXPECT_EQ(n.r1, 0) << re;
     EXPECT_EQ(ImpResultLines(n, true).r1, "R1 ");
+    EXPECT_NE(ImpResultLines(n, true).c1, "C1 ");
     EXPECT_FALSE(ComputeImpCurve(n).drawable || LayOutImpDiagram(ComputeImpCurve(n), 700, 475).drawn);
   }
   EXPECT_GT(Compute({"6", "100", "500", "60", "7,80001", "4,7"}).r1, 1e5);
@@ -170,6 +174,18 @@ TEST(ImpShowTexts, CommittedReAndLeAboveZero) {
     EXPECT_EQ(ImpReEditText(value).value_or("none"), re) << value;
     EXPECT_EQ(ImpLeEditText(value).value_or("none"), le) << value;
   }
+  EXPECT_EQ(ImpReEditText(6.8), "6,8");
+  EXPECT_EQ(ImpLeEditText(50), "50");
+  EXPECT_FALSE(ImpLeEditText(-1).has_value());
+  EXPECT_EQ(ReadImpInputs({"", "", *ImpLeEditText(50), "", "", ""}).le, 50);
+}
+
+// The two branches in parallel, computed with std::complex.
+long double TrueMagnitude(const ImpNetworks& n, long double f) {
+  const long double omega = 2 * kPi * f;
+  const Exact zobel(n.r2, -1e6L / (omega * n.c2));
+  const Exact resonance(n.r1, omega * n.in.coil / 1000 - 1e6L / (omega * n.c1));
+  return std::abs(1.0L / (1.0L / zobel + 1.0L / resonance));
 }
 
 // The two branches in parallel, computed with std::complex; a negative R1 negates the resonance
@@ -192,6 +208,44 @@ TEST(ImpCurve, IsTheTrueImpedanceWhenR1IsPositiveAndFollowsTheSignRuleOtherwise)
   }
 }
 
+TEST(ImpCurve, WorkedExampleStartsDipsPeaksAndEnds) {
+  const ImpCurve curve = ComputeImpCurve(Compute(kExample));
+  auto at = [&](int hz) {
+    for (int i = kFastGridFirst; i <= kFastGridLast; ++i)
+      if (FastFilterGrid(i) == hz) return curve.magnitude[static_cast<std::size_t>(i - kFastGridFirst)];
+    return -1.0;
+  };
+  EXPECT_NEAR(at(10), 14.1, 0.05);
+  EXPECT_NEAR(at(20000), 9.1, 0.05);
+  const auto low = std::min_element(curve.magnitude.begin(), curve.magnitude.begin() + 100);
+  EXPECT_NEAR(*low, 9.7, 0.05);
+  EXPECT_GE(FastFilterGrid(kFastGridFirst + int(low - curve.magnitude.begin())), 50);
+  EXPECT_LE(FastFilterGrid(kFastGridFirst + int(low - curve.magnitude.begin())), 60);
+  const auto peak = std::max_element(curve.magnitude.begin(), curve.magnitude.end());
+  EXPECT_NEAR(*peak, 45.2, 0.05);
+  EXPECT_EQ(FastFilterGrid(kFastGridFirst + int(peak - curve.magnitude.begin())), 940);
+}
+
+TEST(ImpCurve, NegativeR1FollowsTheSignRuleNotTheTrueImpedance) {
+  const ImpNetworks n = Compute({"6", "100", "500", "60", "7", "4,7"});
+  ASSERT_LT(n.r1, 0);
+  const ImpCurve curve = ComputeImpCurve(n);
+  ASSERT_TRUE(curve.drawable);
+  ASSERT_EQ(FastFilterGrid(190), 1000);
+  EXPECT_NEAR(curve.magnitude[190 - kFastGridFirst], 21.4, 0.05);
+  EXPECT_NEAR(static_cast<double>(TrueMagnitude(n, 1000)), 34.2, 0.05);
+}
+
+TEST(ImpDiagram, CurveIsCappedAtOneThousandOhms) {
+  // A high peak and a coil that puts the series resonance where the Zobel branch is high.
+  const ImpNetworks n = Compute({"6", "100", "5", "11", "100000", "4,7"});
+  const ImpCurve curve = ComputeImpCurve(n);
+  ASSERT_TRUE(curve.drawable);
+  EXPECT_EQ(*std::max_element(curve.magnitude.begin(), curve.magnitude.end()), 1000.0);
+  const ImpDiagram d = LayOutImpDiagram(curve, 700, 475);
+  for (auto [x, y] : d.curve) EXPECT_GE(y, 210);
+}
+
 TEST(ImpDiagram, AxesAtTheDesignedSize) {
   // Three impedance decades over 220 px from 430 up; a frequency decade is 0.3·670 px from x = 15.
   EXPECT_EQ(std::vector<int>({ImpDiagramY(1, 475), ImpDiagramY(10, 475), ImpDiagramY(100, 475), ImpDiagramY(1000, 475)}),
@@ -202,6 +256,23 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_TRUE(d.drawn);
   EXPECT_EQ(std::vector<int>({d.left, d.right, d.top, d.bottom}), std::vector<int>({15, 680, 210, 430}));
   ASSERT_EQ(d.impedanceLines.size() + d.frequencyLines.size(), 30u + 32u);
+  ASSERT_EQ(d.impedanceLines.size(), 30u);
+  EXPECT_EQ(std::vector<int>({d.impedanceLines[0], d.impedanceLines[9], d.impedanceLines[10], d.impedanceLines[29]}),
+            std::vector<int>({430, 356, 356, 210}));
+  // Frequency lines at 10 to 100, 200 to 1000, 2000 to 10000 Hz and 20 kHz.
+  ASSERT_EQ(d.frequencyLines.size(), 32u);
+  EXPECT_EQ(std::vector<int>({d.frequencyLines[0], d.frequencyLines[4], d.frequencyLines[11], d.frequencyLines[31]}),
+            std::vector<int>({15, 155, 276, 678}));
+  std::vector<int> gridX, gridY;
+  for (int decade : {10, 100, 1000})
+    for (int m = 1; m <= 10; ++m) gridX.push_back(ImpDiagramX(decade * m, 700));
+  // Each run of ten closes on the power of ten the next run opens with; then 10 and 20 kHz.
+  gridX.push_back(ImpDiagramX(10000, 700));
+  gridX.push_back(ImpDiagramX(20000, 700));
+  EXPECT_EQ(d.frequencyLines, gridX);
+  for (int decade : {1, 10, 100})
+    for (int m = 1; m <= 10; ++m) gridY.push_back(ImpDiagramY(decade * m, 475));
+  EXPECT_EQ(d.impedanceLines, gridY);
   // Lines at 1 to 10, 20 to 100 and 200 to 1000 ohms.
   const auto y = [](int ohm) { return ImpDiagramY(ohm, 475); };
   EXPECT_EQ(std::vector<int>({d.impedanceLines[10], d.impedanceLines[11], d.impedanceLines[19], d.impedanceLines[20],
@@ -213,6 +284,8 @@ TEST(ImpDiagram, AxesAtTheDesignedSize) {
   ASSERT_EQ(d.curve.size(), 281u);
   // 14.1 ohms at 10 Hz: 430 - log10(14.1) * 73.26.
   EXPECT_EQ(std::vector<int>({d.curve.front()[0], d.curve.front()[1], d.curve.back()[0]}), std::vector<int>({15, 345, 678}));
+  // Nothing above the 1000-ohm line.
+  for (auto [x, y] : d.curve) EXPECT_GE(y, 210);
 }
 
 TEST(ImpDiagram, ImpedanceDecadeIsPoint333NotAThird) {

@@ -47,10 +47,26 @@ double Order2(int d) {
 TEST(BuiltInSpectra, ValuesToFourSignificantDigitsAtTheEndsOfTheirRuns) {
   const std::pair<int, std::array<double, 6>> rows[] = {
       {1, {1, 1, 1, 1, 1, 1}},
+      {2, {1, 1, 1, 1, 0.7071, 0.7071}},
+      {3, {1, 1, 1, 1, 0.5, 0.5}},
+      {4, {1, 1, 1, 1, 0.3536, 0.3536}},
+      {5, {1, 1, 1, 1, 0.25, 0.25}},
+      {6, {1, 1, 1, 1, 0.1768, 0.1768}},
+      {7, {1, 1, 1, 1, 0.125, 0.125}},
+      {8, {1, 1, 1, 1, 0.08839, 0.08839}},
+      {9, {1, 1, 1, 1, 0.0625, 0.0625}},
+      {10, {1, 1, 1, 1, 0.04419, 0.04419}},
+      {11, {1, 1, 1, 1, 0.03125, 0.03125}},
       {12, {1, 1, 1, 1, 0.0221, 0.0221}},
       {13, {1, 1, 0.7071, 0.7071, 0.01562, 0.01562}},
+      {14, {1, 1, 0.5, 0.5, 0.01105, 0.01105}},
+      {15, {1, 1, 0.3536, 0.3536, 0.007812, 0.007812}},
+      {16, {1, 1, 0.25, 0.25, 0.005524, 0.005524}},
+      {17, {1, 1, 0.1768, 0.1768, 0.003906, 0.003906}},
+      {18, {1, 1, 0.125, 0.125, 0.002762, 0.002762}},
       {19, {1, 1, 0.08839, 0.08839, 0.001953, 0.001953}},
       {20, {0, 0.25, 0, 0.02946, 0, 0.001381}},
+      {21, {0, 0.0625, 0, 0.009821, 0, 0.0009766}},
       {22, {0, 0.015776, 0, 0.003274, 0, 0.0006905}},
       {23, {0, 0.003963, 0, 0.001091, 0, 0.0004883}},
       {24, {0, 0.000995, 0, 0.0003637, 0, 0.0003453}},
@@ -83,12 +99,26 @@ TEST(FilterWeights, TablesAtTheTopAndTheBottomBand) {
   for (const auto& row : rows)
     EXPECT_DOUBLE_EQ(FilterWeights(row.order, row.cutoff, row.highPass)[row.element], row.weight)
         << "order " << row.order << " cut-off " << row.cutoff << " band " << row.element + 1;
+  for (double w : FilterWeights(1, CutoffBandOfPosition(0), true)) EXPECT_LT(w, 1.0);
+  const BandValues high4 = FilterWeights(4, 1, true);
+  for (int band = 3; band <= 24; ++band) EXPECT_DOUBLE_EQ(high4[band - 1], 1.0) << band;
+  for (double w : FilterWeights(0, 12, true)) EXPECT_EQ(w, 1.0);
+  // Every weight of every table lies in (0, 1].
+  for (int order = 1; order <= 4; ++order)
+    for (int k = 1; k <= 24; ++k)
+      for (bool hp : {true, false})
+        for (double w : FilterWeights(order, k, hp)) {
+          EXPECT_GT(w, 0.0);
+          EXPECT_LE(w, 1.0);
+        }
 }
 
 TEST(PowerEstimate, StartStateGivesTheKnownEstimateAndBars) {
   const EstimateResult e = EstimatePower(StartState(BuiltInSpectrum(3)));
   EXPECT_NEAR(e.passedShare, 0.14560, 5e-6);
   EXPECT_EQ(e.Label29, "output power = 11.65 W, acc. 14.56 %");
+  ASSERT_TRUE(e.estimatedPower);
+  EXPECT_NEAR(*e.estimatedPower, 80 * e.passedShare, 1e-12);
   const BandLevels filtered = {-72, -66, -60, -54, -48, -42, -36, -30, -24, -18, -12, -6,
                                -4,  -3,  -4,  -6,  -7,  -9,  -10, -15, -20, -24, -29, -34};
   EXPECT_EQ(e.filteredLevel, filtered);
@@ -107,6 +137,7 @@ TEST(PowerEstimate, NoFilterPassesTheTotalPowerAndOneFilterTheWeightedSumOfTheSh
     EstimateInput none = StartState(s);
     none.highPassOrder = 0;
     EXPECT_EQ(EstimatePower(none).Label29, "output power = 80.00 W, acc. 100.00 %");
+    EXPECT_NEAR(EstimatePower(none).passedShare, 1.0, 1e-12);
     double total = 0;
     for (double p : s) total += p;
     for (int position : {0, 5, 11, 23}) {
@@ -127,6 +158,13 @@ TEST(PowerEstimate, NoFilterPassesTheTotalPowerAndOneFilterTheWeightedSumOfTheSh
       EXPECT_NEAR(ehp.passedShare, expectHp, 1e-12) << entry << " " << position;
       EXPECT_NEAR(elp.passedShare, expectLp, 1e-12) << entry << " " << position;
       EXPECT_NEAR(*ehp.estimatedPower, 80 * expectHp, 1e-10);
+      double shares = 0;
+      for (double share : ehp.share) {
+        EXPECT_GE(share, 0.0);
+        EXPECT_LE(share, 1.0);
+        shares += share;
+      }
+      EXPECT_NEAR(shares, 1.0, 1e-12);
     }
   }
 }
@@ -151,6 +189,8 @@ TEST(PowerEstimate, ATotalPowerThatIsNoNumberShowsADash) {
 TEST(PowerEstimate, BandsWithoutPowerAndAnAllQuietUserSpectrum) {
   const EstimateResult white = EstimatePower(StartState(BuiltInSpectrum(0)));
   EXPECT_EQ(white.level[19] + white.filteredLevel[23], -200);
+  EXPECT_EQ(white.level[19], -100);
+  EXPECT_EQ(white.filteredLevel[23], -100);
   EXPECT_EQ(SpectrumBarValues(white.filteredLevel)[23], 0);
   SpectrumTexts quiet = DanceSpectrum();
   for (auto& level : quiet.levels) level = "-100";
@@ -173,6 +213,10 @@ TEST(PowerEstimate, BandNamesHintsAndTheCopyIntoThePowerField) {
   for (auto [band, label] : labels) EXPECT_EQ(BandLabel(band), label) << band;
   EXPECT_EQ(std::string(BandHint(12)) + BandHint(25), "1,4k");
   EXPECT_EQ(EstimateForPowerField(0) + " " + EstimateForPowerField(123456789012345.678), "0.00 123456789012345");
+  EXPECT_STREQ(BandHint(25), "");
+  EXPECT_EQ(CutoffBandOfPosition(11), 13);
+  EXPECT_EQ(EstimateForPowerField(11.648), "11.65");
+  EXPECT_EQ(EstimateForPowerField(1234567890123456789.0), "1234567890123456768");
 }
 
 TEST(UserSpectrum, LevelsAreReadByTheNumberRuleAndHeldBetweenMinus100And0) {
@@ -183,6 +227,7 @@ TEST(UserSpectrum, LevelsAreReadByTheNumberRuleAndHeldBetweenMinus100And0) {
   const UserSpectrum dance = UserSpectrumOf(DanceSpectrum());
   EXPECT_EQ(dance.name, "Dance");
   EXPECT_NEAR(dance.power[0], std::pow(10.0, -0.6), 1e-15);
+  EXPECT_EQ(dance.power[1], 1.0);
   EXPECT_NEAR(dance.power[23], 1e-10, 1e-24);
 }
 
@@ -219,6 +264,23 @@ TEST_F(UserSpectrumStore, AMissingSectionIsWrittenAsNormalisedDance) {
   EXPECT_EQ(SaveUserSpectrum(again).outcome, SpectrumSave::Unchanged);
 }
 
+TEST_F(UserSpectrumStore, TheSectionIsReadAfreshSoANewerSpectrumSurvives) {
+  test::WriteFileBytes(path, "[spectrum]\r\nName=Alt\r\n32=-3\r\n");
+  const UserSpectrum old = LoadUserSpectrum(IniFile(path));
+  EXPECT_EQ(old.name, "Alt");
+  // Another window stores a new spectrum after that read.
+  test::WriteFileBytes(path, "[spectrum]\r\nName=Neu\r\n32=-20\r\n2k=7\r\n");
+  IniFile ini(path);
+  const SpectrumSaveResult saved = SaveUserSpectrum(ini);
+  EXPECT_EQ(saved.outcome, SpectrumSave::Written);
+  EXPECT_EQ(saved.spectrum.name, "Neu");
+  const SpectrumTexts stored = ReadSpectrumSection(IniFile(path));
+  EXPECT_EQ(stored.name, "Neu");
+  EXPECT_EQ(stored.levels[0], "-20.00");
+  EXPECT_EQ(stored.levels[12], "0.00");
+  EXPECT_EQ(stored.levels[1], "0.00");
+}
+
 TEST_F(UserSpectrumStore, DamagedLevelsGiveTheLimitsAndAFailedWriteKeepsTheFile) {
   const std::string damaged = "[spectrum]\r\nName=Kaputt\r\n32=1e999\r\n45=-99999999999999999999999\r\n63=xyz\r\n";
   test::WriteFileBytes(path, damaged);
@@ -228,6 +290,7 @@ TEST_F(UserSpectrumStore, DamagedLevelsGiveTheLimitsAndAFailedWriteKeepsTheFile)
   IniFile ini(path);
   EXPECT_EQ(SaveUserSpectrum(ini).outcome, SpectrumSave::Failed);
   platform::InstallFileSeam(nullptr);
+  EXPECT_EQ(test::ReadFileBytes(path), damaged);
   IniFile writable(path);
   ASSERT_EQ(SaveUserSpectrum(writable).outcome, SpectrumSave::Written);
   const SpectrumTexts stored = ReadSpectrumSection(IniFile(path));

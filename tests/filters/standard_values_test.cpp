@@ -33,8 +33,27 @@ TEST(StandardSteps, EachStepGivesTheNeighbouringSeriesValue) {
       {"trimode up", TriStepStandardUp, 2200, 2700}, {"trimode up", TriStepStandardUp, 0.1, 0.12},
       {"trimode down", TriStepStandardDown, 4.7, 4.3}, {"trimode down", TriStepStandardDown, 4.3, 3.9},
       {"trimode down", TriStepStandardDown, 15, 12},   {"trimode down", TriStepStandardDown, 1000, 910},
+      {"up", StepStandardUp, 1.5, 1.8},       {"up", StepStandardUp, 5.0, 5.6},     {"up", StepStandardUp, 7.0, 7.5},
+      {"down", StepStandardDown, 1.2, 1.0},   {"down", StepStandardDown, 10, 9.1},  {"down", StepStandardDown, 4.7, 3.9},
+      {"down", StepStandardDown, 9.1, 8.2},   {"down", StepStandardDown, 8.2, 7.5},
+      // The trimode series holds 4.3; the designers' series has none.
+      {"trimode up", TriStepStandardUp, 1, 1.2},      {"trimode up", TriStepStandardUp, 9.1, 10},
+      {"trimode up", TriStepStandardUp, 10, 12},      {"trimode up", TriStepStandardUp, 4.3, 4.7},
+      {"trimode up", TriStepStandardUp, 1000, 1200},  {"trimode up", TriStepStandardUp, 1.16, 1.2},
+      {"trimode up", TriStepStandardUp, 5, 5.6},      {"trimode down", TriStepStandardDown, 1, 0.91},
+      {"trimode down", TriStepStandardDown, 10, 9.1}, {"trimode down", TriStepStandardDown, 100, 91},
+      {"trimode down", TriStepStandardDown, 0.1, 0.091}, {"trimode down", TriStepStandardDown, 1.2, 1.0},
+      {"trimode down", TriStepStandardDown, 9.11, 9.1},  {"trimode down", TriStepStandardDown, 2200, 1800},
+      {"trimode down", TriStepStandardDown, 5, 4.7},
   };
-  for (const auto& row : rows) EXPECT_NEAR(row.function(row.from), row.to, row.to * 1e-10) << row.step << " " << row.from;
+  for (const auto& row : rows) {
+    // A step up lands on its value to 1e-12, a step down to 1e-10.
+    const bool up = row.function == StepStandardUp || row.function == TriStepStandardUp;
+    EXPECT_NEAR(row.function(row.from), row.to, row.to * (up ? 1e-12 : 1e-10)) << row.step << " " << row.from;
+  }
+  EXPECT_EQ(TriStepStandardDown(1.0), 0.9099999999998545);
+  EXPECT_NEAR(StepStandardUp(3.9), 4.7, 1e-12);
+  EXPECT_NEAR(StepStandardDown(4.7), 3.9, 1e-11);
 }
 
 TEST(StandardSteps, ResultsCarryTheBitsOfTheOldNumberTypes) {
@@ -84,6 +103,32 @@ void CheckRoundTrips(const StandardSeries& series) {
 TEST(StandardSteps, EverySeriesValueStepsToItsNeighboursAndBackAcrossDecades) {
   CheckRoundTrips(kFilterDesignerSeries);
   CheckRoundTrips(kTrimodeSeries);
+}
+
+TEST(StandardSteps, ResultsAreAlwaysSeriesValues) {
+  // Any value in between steps onto the series, in both directions, over many decades.
+  const std::vector<int> series(kFilterDesignerSeries.hundredths.begin(), kFilterDesignerSeries.hundredths.end());
+  const auto onSeries = [&](double v) {
+    const double m = Shown(v) * 100.0;
+    for (int h : series)
+      if (std::fabs(m - h) < 1e-6) return true;
+    return false;
+  };
+  for (double x = 0.0123; x < 5e5; x *= 1.0371) {
+    const double up = StepStandardUp(x), down = StepStandardDown(x);
+    EXPECT_TRUE(onSeries(up)) << x << " up " << up;
+    EXPECT_TRUE(onSeries(down)) << x << " down " << down;
+    EXPECT_GT(up, x * 0.99) << x;
+    EXPECT_LT(down, x * 1.01) << x;
+  }
+}
+
+TEST(StandardSteps, DecadeEdges) {
+  for (int e = -6; e <= 6; ++e) {
+    const double decade = std::pow(10.0, e);
+    EXPECT_NEAR(StepStandardUp(9.1 * decade), 10 * decade, decade * 1e-10) << e;
+    EXPECT_NEAR(StepStandardDown(decade), 0.91 * decade, decade * 1e-10) << e;
+  }
 }
 
 TEST(StandardSteps, ArgumentsOutsideTheSteppableRangeComeBackUnchanged) {

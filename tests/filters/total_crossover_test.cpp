@@ -2,8 +2,12 @@
 // pairs, the summation's rules, the branch store and its fast-grid conversion, the view and read-out.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <complex>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/NumberText.h"
 #include "filters/model/FastFilterGrid.h"
@@ -15,6 +19,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kDeg = 180 / kPi;
+using Cx = std::complex<double>;
 
 // A designer's values as its window holds them after a calculation: the component texts it
 // wrote, read back.
@@ -77,6 +82,30 @@ TEST_P(TotalCrossover, FirstOrderPairSumsFlatAndReversedToAnAllPass) {
     ASSERT_NEAR(reversed.level[k], 0.0, 0.02) << f;
     ASSERT_NEAR(reversed.phase[k] * kDeg, Wrap(-2 * std::atan(f / 1000) * kDeg), 0.3) << f;
   }
+}
+
+TEST_P(TotalCrossover, HighPassLoweredTenDecibelsAddsAtAThirdOfItsVoltage) {
+  Export(FilterKind::LowPass, Designed(FilterKind::LowPass, 1, Characteristic::Butterworth), Fast());
+  Export(FilterKind::HighPass, Designed(FilterKind::HighPass, 1, Characteristic::Butterworth), Fast());
+  const TotalResponse& t = Sum({true, false, 0}, {}, {true, false, LevelSettingOfBar(-20)});
+  for (int f : {100, 500, 1000, 2000, 10000}) {
+    const double x = f / 1000.0;
+    const Cx expected = 1.0 / Cx(1, x) + 0.31623 * Cx(0, x) / Cx(1, x);
+    EXPECT_NEAR(t.level[ElementAt(f, Fast())], 20 * std::log10(std::abs(expected)), 0.03) << f;
+  }
+  EXPECT_NEAR(t.level[ElementAt(1000, Fast())], -2.60, 0.02);
+  EXPECT_NEAR(t.level[ElementAt(10000, Fast())], -9.6, 0.05);
+}
+
+TEST_P(TotalCrossover, ButterworthSecondOrderPairRisesThreeDecibelsReversedAndCancelsInPhase) {
+  Export(FilterKind::LowPass, Designed(FilterKind::LowPass, 2, Characteristic::Butterworth), Fast());
+  Export(FilterKind::HighPass, Designed(FilterKind::HighPass, 2, Characteristic::Butterworth), Fast());
+  const int fc = ElementAt(1000, Fast());
+  EXPECT_NEAR(Sum({true, false, 0}, {}, {true, true, 0}).level[fc], 3.01, 0.05);
+  // Away from the cut-off the reversed pair is an all-pass of 0 dB.
+  EXPECT_NEAR(total->level[ElementAt(20, Fast())], 0.0, 0.05);
+  EXPECT_NEAR(total->level[ElementAt(20000, Fast())], 0.0, 0.05);
+  EXPECT_LT(Sum({true, false, 0}, {}, {true, false, 0}).level[fc], -40.0);
 }
 
 TEST_P(TotalCrossover, OneBranchAloneIsItselfWithItsLevelSettingAndPolarity) {
@@ -149,6 +178,48 @@ TEST_P(TotalCrossover, ExactCancellationIsHeldAtTheStartLevelWithoutANonFiniteVa
   for (int k = 0; k <= GridLast(Fast()) + 1; ++k) ASSERT_TRUE(std::isfinite(t.level[k]) && std::isfinite(t.phase[k]));
 }
 
+TEST_P(TotalCrossover, SumEqualsAddingThePhasorsBranchByBranchInDecibels) {
+  // Three branches of varied level and phase, one point below the floor.
+  unsigned seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) / double(1u << 24);
+  };
+  for (FilterBranchKind kind : kCrossoverBranches) {
+    FilterBranch b = FilterBranchOf(kind);
+    b.level[0] = 1.0;
+    b.phase[0] = Fast() ? 1.0 : 0.0;
+    for (int k = 10; k <= GridLast(Fast()); ++k) {
+      b.level[k] = -60 * next() + 3;
+      b.phase[k] = (next() - 0.5) * 2 * kPi;
+    }
+  }
+  FilterBranchOf(FilterBranchKind::BandPass).level[40] = -2000;
+  const TotalResponse& t = Sum({true, true, 0}, {true, false, -4.5}, {true, true, -10});
+  const std::array<double, 3> g{0, -4.5, -10};
+  const std::array<double, 3> turn{kPi, 0, kPi};
+  for (int k = 10; k <= GridLast(Fast()); k += Fast() ? 1 : 13) {
+    double level = kTotalStartLevel, phase = 0;
+    for (std::size_t b = 0; b < 3; ++b) {
+      const FilterBranch branch = FilterBranchOf(kCrossoverBranches[b]);
+      if (level < kTotalStartLevel || branch.level[k] < kTotalStartLevel) {
+        level = kTotalStartLevel;
+        phase = 0;
+        continue;
+      }
+      const Phasor sum = AddPhasors({std::pow(10.0, level / 20), phase},
+                                    {std::pow(10.0, (branch.level[k] + g[b]) / 20), branch.phase[k] + turn[b]});
+      level = 20 * std::log10(sum.magnitude);
+      phase = sum.phase;
+    }
+    ASSERT_NEAR(t.level[k], level, 1e-9) << k;
+    ASSERT_NEAR(std::remainder(t.phase[k] - phase, 2 * kPi), 0.0, 1e-9) << k;
+  }
+  // The point whose band pass lies below the floor keeps only the high pass.
+  const FilterBranch hp = FilterBranchOf(FilterBranchKind::HighPass);
+  EXPECT_NEAR(t.level[40], hp.level[40] - 10, 1e-9);
+}
+
 TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
   const struct { Phasor a, b; double decibels, phase; } rows[] = {
       {{1, 0.3}, {1, 0.3}, 6.0206, 0.3}, {{1, 0}, {1, kPi / 2}, 3.0103, kPi / 4}, {{1, -2.5}, {1, -2.5}, 6.0206, -2.5}
@@ -160,11 +231,13 @@ TEST(AddPhasors, EqualPhasorsDoubleAndQuadratureAddsThreeDecibelsAtFortyFive) {
   }
   // A real part of exactly 0 gives phase 0 whatever the imaginary part.
   EXPECT_EQ(AddPhasors({1, 0}, {1, kPi}).phase, 0.0);
+  EXPECT_GT(AddPhasors({1, 0}, {1, kPi}).magnitude, 0.0);
 }
 
 TEST(FastGridConversions, FrequencyNextAndIndexFollowTheGridSteps) {
   EXPECT_EQ(std::vector<int>({FastGridFrequency(291), FastGridNextFrequency(290), FastGridNextFrequency(295)}),
             std::vector<int>({20000, 21000, 20000}));
+  EXPECT_EQ(FastGridNextFrequency(100), 110);
   for (int i = 10; i <= 290; ++i) {
     ASSERT_EQ(FastGridFrequency(i), FastFilterGrid(i));
     ASSERT_EQ(FastGridIndex(FastGridFrequency(i)), i);
@@ -217,8 +290,16 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
                     "800|900|1k|2k|3k|4k|5k|6k|7k|8k|9k|10k|15k|20k|");
   // -40 dB on the bottom line, 20 kHz on the right edge; the curve runs from edge to edge.
   EXPECT_EQ(d.grid.lines.front().y1 + d.grid.lines.back().x1, 505 + 755);
+  EXPECT_EQ(d.grid.lines.front().y1, 505);
+  EXPECT_EQ(d.grid.lines.back().x1, 755);
+  // +10 dB on the top line.
+  bool top = false;
+  for (const DiagramLine& l : d.grid.lines) top |= l.colour == DiagramColour::Black && l.y1 == 50 && l.x1 == 25;
+  EXPECT_TRUE(top);
   ASSERT_FALSE(d.level.empty());
   EXPECT_EQ(d.level.front().x + d.level.back().x, 25 + 755);
+  EXPECT_EQ(d.level.front().x, 25);
+  EXPECT_EQ(d.level.back().x, 755);
   const std::size_t phasePoints = d.phase.size();
   LayOutCrossoverDiagram(*total, true, view, *scales, 770, 550, d);
   EXPECT_EQ(d.phase.size(), phasePoints) << "a new layout starts afresh";
@@ -231,10 +312,69 @@ TEST(CrossoverView, DefaultViewHasTheLinesAndLabelsOfTheFullRange) {
   EXPECT_GT(d.level.back().x, 755);
 }
 
+TEST(CrossoverView, FrequencyLinesStandAtEveryMultipleOfTheirSpacingInEverySpanClass) {
+  auto total = std::make_unique<TotalResponse>();
+  total->level[0] = 1.0;
+  CrossoverDiagram d;
+  for (const auto& [fmin, fbreite] : std::vector<std::pair<int, int>>{
+           {10, 100}, {20, 109}, {95, 900}, {20, 19980}, {155, 5000}, {999, 9000}, {7999, 10000}, {8000, 12000},
+           {9000, 11000}, {10000, 10000}}) {
+    CrossoverView view;
+    view.fmin = fmin;
+    view.fbreite = fbreite;
+    LayOutCrossoverDiagram(*total, true, view, *CrossoverScalesFor(view, 770, 550), 770, 550, d);
+    std::vector<std::string> drawn, expected;
+    for (const DiagramText& t : d.grid.texts)
+      if (t.y == 510) drawn.push_back(t.text);
+    const int spanClass = SpanClass(fmin, fbreite);
+    for (int f = fmin; f <= fmin + fbreite; ++f) {
+      const int spacing = FrequencyLineSpacing(f, spanClass);
+      if (spacing > 0 && f % spacing == 0) expected.push_back(FrequencyLabel(f));
+    }
+    EXPECT_EQ(drawn, expected) << fmin << " " << fbreite;
+    EXPECT_FALSE(drawn.empty()) << fmin << " " << fbreite;
+  }
+}
+
+TEST(CrossoverView, CurvesAreClippedInLevelButNotInPhaseOrFrequency) {
+  auto total = std::make_unique<TotalResponse>();
+  total->level[0] = 1.0;
+  for (int k = 1; k <= 291; ++k) {
+    total->level[k] = k < 150 ? 30.0 : -80.0;
+    total->phase[k] = k < 150 ? kPi : -kPi;
+  }
+  CrossoverView view;
+  view.fmin = 155;
+  view.fbreite = 1000;
+  const auto scales = CrossoverScalesFor(view, 770, 550);
+  ASSERT_TRUE(scales);
+  CrossoverDiagram d;
+  LayOutCrossoverDiagram(*total, true, view, *scales, 770, 550, d);
+  // The curve starts at the grid point 150 Hz, left of the axis.
+  ASSERT_FALSE(d.level.empty());
+  EXPECT_LT(d.level.front().x, 25);
+  EXPECT_EQ(d.level.front().y, 50);  // above +10 dB: top line
+  EXPECT_EQ(d.phase.front().y, 50);  // +180 degrees
+  EXPECT_EQ(d.level.back().y, 505);  // below -40 dB: bottom line
+  EXPECT_EQ(d.phase.back().y, 505);  // -180 degrees
+  // One-hertz grid: from fmin on the axis to the right edge; hertz that share a pixel column
+  // fold into the column's extremes.
+  for (int k = 1; k <= 2000; ++k) total->level[k] = k % 2 ? 0.0 : -5.0;
+  LayOutCrossoverDiagram(*total, false, view, *scales, 770, 550, d);
+  EXPECT_EQ(d.level.front().x, 25);
+  EXPECT_EQ(d.level.back().x, 755);
+  EXPECT_LT(d.level.size(), 1001u);
+  const int y0 = 50 + static_cast<int>(10 * scales->kdb), y5 = 50 + static_cast<int>(15 * scales->kdb);
+  for (std::size_t i = 1; i < d.level.size(); ++i) {
+    ASSERT_GE(d.level[i].x, d.level[i - 1].x);
+    ASSERT_TRUE(d.level[i].y == y0 || d.level[i].y == y5) << i;
+  }
+}
+
 TEST(CrossoverView, TinyWindowsHaveNoScalesAndTheSpanNeverPassesTwentyKilohertz) {
   EXPECT_FALSE(CrossoverScalesFor(CrossoverView{}, 30, 550) || CrossoverScalesFor(CrossoverView{}, 770, 95));
   EXPECT_TRUE(CrossoverScalesFor(CrossoverView{}, 41, 96));
-  for (auto [fmin, span] : {std::pair{20, 19980}, std::pair{10, 19990}, std::pair{10000, 10000}})
+  for (auto [fmin, span] : {std::pair{20, 19980}, std::pair{10, 19990}, std::pair{119, 19881}, std::pair{10000, 10000}})
     EXPECT_EQ(SpanBarMaximum(fmin), span) << fmin;
 }
 
@@ -267,6 +407,8 @@ TEST(CrossoverMouse, ReadOutGivesFrequencyAndLevelUnderTheMouse) {
   const std::string de = CrossoverCursorCaption(view, *scales, x, y, false);
   EXPECT_TRUE(de.rfind("Gesamtweiche, Cursor f=100", 0) == 0 && de.find("Hz, -3.0dB") != de.npos) << de;
   EXPECT_EQ(CrossoverCursorCaption(view, *scales, 25, 50, true), "total crossover, cursor f= 20Hz, 10.0dB");
+  // Before any drawing with data: 0 Hz and 0.0 dB.
+  EXPECT_EQ(CrossoverCursorCaption(view, CrossoverScales{}, 300, 300, false), "Gesamtweiche, Cursor f=  0Hz, 0.0dB");
 }
 
 class FilterBranches : public ::testing::Test {
@@ -284,6 +426,27 @@ class FilterBranches : public ::testing::Test {
   }
 };
 
+TEST_F(FilterBranches, StoreStartsEmptyWithAllArraysAtZero) {
+  for (auto kind : {FilterBranchKind::LowPass, FilterBranchKind::BandPass, FilterBranchKind::HighPass}) {
+    EXPECT_FALSE(BranchExported(kind));
+    EXPECT_FALSE(BranchOnFastGrid(kind));
+  }
+  EXPECT_EQ(TPLevel.size(), 20003u);
+  EXPECT_DOUBLE_EQ(HPPhase[20002], 0.0);
+}
+
+TEST_F(FilterBranches, OnlyABranchOnTheOneHertzGridIsConverted) {
+  EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::BandPass));  // nothing exported
+  EXPECT_DOUBLE_EQ(BPPhase[0], 0.0);
+  ExportOneHertz(FilterBranchOf(FilterBranchKind::HighPass));
+  ASSERT_TRUE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+  const double converted = HPLevel[101];
+  EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+  EXPECT_DOUBLE_EQ(HPLevel[101], converted);
+  HPPhase[0] = 0.0;  // back on the one-hertz grid: converted again
+  ASSERT_TRUE(ConvertBranchToFastGrid(FilterBranchKind::HighPass));
+}
+
 TEST_F(FilterBranches, ConversionTakesEachGridPointsFrequencyThroughSinglePrecision) {
   EXPECT_FALSE(BranchExported(FilterBranchKind::LowPass) || BranchOnFastGrid(FilterBranchKind::LowPass));
   EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::LowPass)) << "nothing exported";
@@ -297,6 +460,10 @@ TEST_F(FilterBranches, ConversionTakesEachGridPointsFrequencyThroughSinglePrecis
   EXPECT_DOUBLE_EQ(TPLevel[50], static_cast<float>(-0.05));
   EXPECT_EQ(TPLevel[291] + TPPhase[291], 0.0);
   EXPECT_EQ(TPLevel[0] + TPPhase[0], 2.0);
+  EXPECT_DOUBLE_EQ(TPLevel[291], 0.0);
+  EXPECT_DOUBLE_EQ(TPPhase[291], 0.0);
+  EXPECT_DOUBLE_EQ(TPLevel[0], 1.0);
+  EXPECT_DOUBLE_EQ(TPPhase[0], 1.0);
   EXPECT_FALSE(BranchExported(FilterBranchKind::BandPass));  // the other branches stay as they were
   EXPECT_FALSE(ConvertBranchToFastGrid(FilterBranchKind::LowPass)) << "converted once, a branch is not converted again";
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <vector>
 
 #include "TestSupport.h"
 #include "common/NumberText.h"
@@ -41,6 +42,8 @@ TEST(TrimodeDesign, ButterworthCoilThreeTenthsCapacitorAndFirstOrderHighPass) {
   }
   const TrimodeDesign d = ComputeTrimode("8", "4", "100");
   EXPECT_EQ(d.lsubText + " " + d.csubText + " " + d.csatText, "18,01 42,20 397,89");
+  const TrimodeDesign d2 = ComputeTrimode("2", "4", "60");
+  EXPECT_EQ(d2.lsubText + " " + d2.csubText + " " + d2.csatText, "7,50 281,35 663,15");
 }
 
 TEST(TrimodeDesign, GuardsLeaveComponentsZeroAndTextsEmpty) {
@@ -49,6 +52,9 @@ TEST(TrimodeDesign, GuardsLeaveComponentsZeroAndTextsEmpty) {
                                        std::tuple{"0,99", "0,5", "100"}}) {
     const TrimodeDesign d = ComputeTrimode(zsub, zsat, fg);
     EXPECT_EQ(d.values.lsub + d.values.csub + d.values.csat, 0) << zsub;
+    EXPECT_EQ(d.values.lsub, 0) << zsub;
+    EXPECT_EQ(d.values.csub, 0) << zsub;
+    EXPECT_EQ(d.values.csat, 0) << zsub;
     EXPECT_EQ(d.lsubText + d.csubText + d.csatText, "");
     const TrimodeInfo info = TrimodeInfoText(d.values, false);
     EXPECT_EQ(info.label4 + info.label8, "--");
@@ -74,6 +80,7 @@ TEST(TrimodeInfo, DefaultsGiveTheWorkedReadOuts) {
   const TrimodeDesign d = ComputeTrimode("8", "4", "100");
   for (const TrimodeValues& v : {AsShown(d), d.values}) {
     const TrimodeInfo de = TrimodeInfoText(v, false);
+    EXPECT_EQ(de.label4, "untere Grenzfrequenz fu (-3dB) des Hochpasses (1.O.) = 100.0 Hz");
     EXPECT_EQ(de.label8, "obere Grenzfrequenz des Tiefpasses f= 83 Hz, Güte Q= 0.39, Res.frequ. f= 182.6 Hz");
     EXPECT_EQ(de.label8Hint, "");
     const TrimodeInfo en = TrimodeInfoText(v, true);
@@ -101,7 +108,9 @@ TEST(TrimodeInfo, LoadedLowPassMatchesTheTextbook) {
   // The scan's edges: fc 50 is not shown, 51 and 1000 are; fc is about 0.83 fg.
   EXPECT_EQ(TrimodeInfoText(AsShown(ComputeTrimode("2", "4", "60")), false).label8, "-");
   EXPECT_EQ(TrimodeInfoText(AsShown(ComputeTrimode("8", "4", "61")), false).fc, 51);
-  EXPECT_EQ(TrimodeInfoText(AsShown(ComputeTrimode("8", "4", "1210")), true).fc, 1000);
+  const TrimodeInfo high = TrimodeInfoText(AsShown(ComputeTrimode("8", "4", "1210")), true);
+  EXPECT_EQ(high.fc, 1000);
+  EXPECT_NE(high.label8.find("f= 1000 Hz"), std::string::npos) << high.label8;
   // A satellite capacitor of 0.80 µF is not above 1.
   EXPECT_EQ(TrimodeInfoText(AsShown(ComputeTrimode("8", "200", "1000")), false).label4, "-");
 }
@@ -111,6 +120,7 @@ TEST(TrimodeLevels, SatelliteIsThreeDecibelsDownAtItsCutOffAndBranchesSumAsPower
   ASSERT_TRUE(l.drawable);
   EXPECT_FALSE(ComputeTrimodeLevels({8, 4, 100, 18.01, 0, 442}).drawable);  // no sub capacitor
   EXPECT_NEAR(l.sat[100], -10 * std::log10(2.0), 1e-9);  // grid point 100 is 100 Hz
+  EXPECT_NEAR(l.sat[290], 0, 0.01);
   // The sub's level against the textbook transfer function at every grid point.
   for (int i = kFastGridFirst; i <= kFastGridLast; ++i) {
     const double w = 2 * kPi * FastFilterGrid(i);
@@ -120,7 +130,8 @@ TEST(TrimodeLevels, SatelliteIsThreeDecibelsDownAtItsCutOffAndBranchesSumAsPower
   }
   // Both branches far below -30 dB at 10 Hz: the sum is -30 + 10 log10 2.
   const TrimodeLevels low = ComputeTrimodeLevels({1, 1, 100, 999, 9999, 1.01});
-  EXPECT_EQ(low.sat[10] + low.sub[10], -60);
+  EXPECT_EQ(low.sat[10], -30);
+  EXPECT_EQ(low.sub[10], -30);
   EXPECT_NEAR(low.sum[10], -30 + 10 * std::log10(2.0), 1e-12);
   // One branch at 0 dB, the other limited: the sum barely moves.
   EXPECT_NEAR(l.sum[290], 10 * std::log10(std::pow(10, l.sat[290] / 10) + std::pow(10, -3.0)), 1e-9);
@@ -128,12 +139,16 @@ TEST(TrimodeLevels, SatelliteIsThreeDecibelsDownAtItsCutOffAndBranchesSumAsPower
 
 TEST(TrimodeDiagram, ScalesAndCursorReadOutInvertEachOther) {
   EXPECT_EQ(TrimodeX(100, 700) + TrimodeY(-30, 475), 216 + 430);
+  EXPECT_EQ(std::vector<int>({TrimodeX(10, 700), TrimodeX(100, 700), TrimodeY(10, 475), TrimodeY(0, 475), TrimodeY(-30, 475)}),
+            std::vector<int>({15, 15 + 201, 210, 265, 475 - 45}));
+  EXPECT_EQ(*TrimodeCursorCaption(15, 210, 700, 475, false), "Trimode-Weiche für Car-HiFi (Cursor 10,0 Hz / 10,0 dB)");
   EXPECT_EQ(*TrimodeCursorCaption(216, 430, 700, 475, true),
             "trimode crossover for Car-HiFi (cursor 100,0 Hz / -30,0 dB)");
   EXPECT_FALSE(TrimodeCursorCaption(300, 190, 700, 475, false));
   EXPECT_TRUE(TrimodeCursorCaption(300, 191, 700, 475, false));
   // Too small to scale a read-out: the plain caption.
   EXPECT_FALSE(TrimodeCursorCaption(300, 300, 30, 475, false) || TrimodeCursorCaption(300, 300, 700, 255, false));
+  EXPECT_FALSE(TrimodeCursorCaption(300, 300, 10, 100, false));
   EXPECT_EQ(std::string(TrimodePlainCaption(false)), "Trimode-Weiche für Car-HiFi ");
 }
 
@@ -154,7 +169,7 @@ TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRa
   const ComponentStepRule &lsub = kTrimodeLsubSteps, &csub = kTrimodeCsubSteps, &csat = kTrimodeCsatSteps;
   const struct { const char* from; D direction; const ComponentStepRule& rule; const char* to; } rows[] = {
       {"3.9", D::Up, csub, "4.30"},    {"4,3", D::Up, csub, "4.70"},       {"4,7", D::Down, csub, "4.30"},
-      {"5", D::Up, lsub, "5.60"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
+      {"5", D::Up, lsub, "5.60"},      {"5", D::Down, lsub, "4.70"},      {"1", D::Down, lsub, "0.91"},        {"18,01", D::Up, lsub, "22.00"},
       {"397,89", D::Up, csat, "430.00"}, {"2200", D::Down, csat, "1800.00"}, {"100", D::Up, lsub, ""},
       {"0,1", D::Down, lsub, ""},      {"1000", D::Up, csub, ""},           {"1", D::Down, csub, ""},
       {"10", D::Up, csat, ""},         {"2200", D::Up, csat, ""},           {"10", D::Down, csat, ""}
@@ -169,12 +184,33 @@ TEST(TrimodeSteps, ComponentsStepThroughTheSeriesWithFourPointThreeInsideTheirRa
   }
 }
 
+TEST(TrimodeSteps, EveryStepLandsOnASeriesValueAndUpThenDownReturns) {
+  const int series[] = {100, 120, 150, 180, 220, 270, 330, 390, 430, 470, 560, 680, 750, 820, 910};
+  for (double decade : {0.01, 0.1, 1.0, 10.0, 100.0, 1000.0}) {
+    for (std::size_t k = 0; k < std::size(series); ++k) {
+      const double value = series[k] / 100.0 * decade;
+      const double next = (k + 1 < std::size(series) ? series[k + 1] / 100.0 : 10.0) * decade;
+      const double previous = (k > 0 ? series[k - 1] / 100.0 : 0.91) * decade;
+      EXPECT_NEAR(TriStepStandardUp(value), next, next * 1e-9) << value;
+      EXPECT_NEAR(TriStepStandardDown(value), previous, previous * 1e-9) << value;
+      EXPECT_NEAR(TriStepStandardDown(TriStepStandardUp(value)), value, value * 1e-9) << value;
+    }
+  }
+  for (double x : {0.0, -1.0, -1e300, std::nan(""), HUGE_VAL}) {
+    EXPECT_TRUE(TriStepStandardUp(x) == x || std::isnan(x));
+    EXPECT_TRUE(TriStepStandardDown(x) == x || std::isnan(x));
+  }
+}
+
 using TrimodeSection = test::TempFileTest;
 
 TEST_F(TrimodeSection, SavesSixPlainNumbersWithDefaultsForNonNumbers) {
   platform::IniFile ini(path);
   ASSERT_TRUE(SaveTrimodeSection(ini, {"6,5", "x", "", "18,01", "42.20", "-"}));
   EXPECT_EQ(test::ReadFileBytes(path), "[Trimode]\r\nZsub=6.5\r\nZsat=4\r\nfg=100\r\nLsub=18.01\r\nCsub=42.2\r\nCsat=0\r\n");
+  const TrimodeRestore r = ReadTrimodeSection(platform::IniFile(path));
+  EXPECT_EQ(r.zsub + " " + r.zsat + " " + r.fg + " " + r.lsub.value_or("-") + " " + r.csub.value_or("-"), "6.5 4 100 18.01 42.2");
+  EXPECT_FALSE(r.csat);
 }
 
 TEST_F(TrimodeSection, RestoreTakesValuesInsideTheirRangesAndFallsBackOtherwise) {
@@ -190,6 +226,8 @@ TEST_F(TrimodeSection, RestoreTakesValuesInsideTheirRangesAndFallsBackOtherwise)
             "8 4 100 - - -");
   EXPECT_EQ(restored("[Trimode]\nZsub=abc\nZsat=-4\nfg=1e3\nLsub=-1\nCsub=99999999999999999999\n"), "8 4 100 - - -");
   EXPECT_EQ(restored(""), "8 4 100 - - -");
+  const TrimodeRestore missing = ReadTrimodeSection(platform::IniFile(dir.filePath("missing.ini").toStdString()));
+  EXPECT_EQ(missing.zsub + missing.zsat + missing.fg, "84100");
 }
 
 }  // namespace

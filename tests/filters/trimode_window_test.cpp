@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -40,6 +41,77 @@ TEST_F(TriWindow, ShowDesignsTheDefaultsAndBadInputEmptiesTheComponents) {
   TypeIntoEach({form()->Edit1, form()->Edit4}, BadNumberTexts());
 }
 
+TEST_F(TriWindow, ShowDesignsTheDefaultsAndShowsTheReadOuts) {
+  ShowDesigned();
+  EXPECT_EQ(Components(), "18,01 42,20 397,89");
+  EXPECT_EQ(form()->Values().csat, 397.89);
+  EXPECT_EQ(form()->Label4->text(), "untere Grenzfrequenz fu (-3dB) des Hochpasses (1.O.) = 100.0 Hz");
+  EXPECT_EQ(form()->Label8->text(),
+            QString::fromUtf8("obere Grenzfrequenz des Tiefpasses f= 83 Hz, Güte Q= 0.39, Res.frequ. f= 182.6 Hz"));
+  EXPECT_EQ(form()->Label8->toolTip(), "");
+  EXPECT_EQ(form()->windowTitle(), QString::fromUtf8("Trimode-Weiche für Car-HiFi "));
+  EXPECT_EQ(form()->Button3->text(), "&Simulieren");
+}
+
+TEST_F(TriWindow, BadInputEmptiesTheComponentsAndShowsDashes) {
+  ShowDesigned();
+  for (const char* bad : {"20", "abc", "", "-", "0", "-100", "1e999"}) {
+    SCOPED_TRACE(bad);
+    Type(form()->Edit3, bad);
+    EXPECT_EQ(Components(), "  ");
+    EXPECT_EQ(form()->Label4->text(), "-");
+    EXPECT_EQ(form()->Label8->text(), "-");
+    EXPECT_EQ(form()->Label8->toolTip(), QString::fromUtf8("falsche Werte, Grenzfrequenz unter 50Hz oder über 1kHz"));
+    EXPECT_FALSE(form()->DiagramShown());
+    EXPECT_EQ(Pixels(kBlue), 0);
+    EXPECT_EQ(Pixels(Qt::black, 205), 0) << "not even the frame";
+  }
+  // Thirty digits are a number: a design with components too small to show.
+  Type(form()->Edit3, "123456789012345678901234567890");
+  EXPECT_EQ(form()->Edit4->text(), "0,00");
+  Type(form()->Edit3, "100");
+  for (const char* bad : {"abc", "", "-", "0", "-5", "1e999", "99999999999999999999"}) {
+    Type(form()->Edit4, bad);
+    for (const QString& t : {form()->Label4->text(), form()->Label8->text()})
+      EXPECT_FALSE(ShowsNonFinite(t.toStdString())) << bad;
+  }
+}
+
+TEST_F(TriWindow, UpDownsStepByNameAndLeaveBadValuesAlone) {
+  ShowDesigned();
+  Press("UpDown2Up");
+  EXPECT_EQ(form()->Edit4->text(), "22.00");
+  EXPECT_EQ(form()->Values().lsub, 22.0);
+  Press("UpDown2Down");
+  Press("UpDown2Down");
+  EXPECT_EQ(form()->Edit4->text(), "15.00");
+  Press("UpDown3Up");
+  EXPECT_EQ(form()->Edit5->text(), "43.00");
+  Press("UpDown3Up");
+  EXPECT_EQ(form()->Edit5->text(), "47.00");
+  Press("UpDown4Down");
+  EXPECT_EQ(form()->Edit6->text(), "390.00");
+  Type(form()->Edit3, "21");
+  Press("UpDown1Down");
+  EXPECT_EQ(form()->Edit3->text(), "20");
+  Press("UpDown1Down");
+  EXPECT_EQ(form()->Edit3->text(), "20");
+  Type(form()->Edit3, "995");
+  Press("UpDown1Up");
+  EXPECT_EQ(form()->Edit3->text(), "1005");
+  // Empty, 0, negative or no number: the edit keeps its text, nothing hangs, no "0.00".
+  for (const char* bad : {"", "0", "-3", "abc", "1e999"}) {
+    for (const auto& [edit, up, down] :
+         {std::tuple{form()->Edit4, "UpDown2Up", "UpDown2Down"}, std::tuple{form()->Edit5, "UpDown3Up", "UpDown3Down"},
+          std::tuple{form()->Edit6, "UpDown4Up", "UpDown4Down"}}) {
+      Type(edit, bad);
+      Press(up);
+      Press(down);
+      EXPECT_EQ(edit->text(), QString::fromLatin1(bad)) << up;
+    }
+  }
+}
+
 TEST_F(TriWindow, EachUpDownStepsItsEditAndLeavesBadValuesAlone) {
   ShowDesigned();
   const struct { QLineEdit* edit; const char *from, *button, *to; } rows[] = {
@@ -60,12 +132,17 @@ TEST_F(TriWindow, EachUpDownStepsItsEditAndLeavesBadValuesAlone) {
 
 TEST_F(TriWindow, DiagramFollowsAutoFilterSimAndTheDisplayChoice) {
   ShowDesigned();
+  ASSERT_TRUE(form()->DiagramShown());
   const int single = Pixels(kBlue);
+  EXPECT_GT(single, 400);
   QTest::mouseClick(form()->Buttonsumme, Qt::LeftButton);
-  EXPECT_GT(Pixels(kBlue), 200);
-  EXPECT_LT(Pixels(kBlue), single) << "one curve in place of two";
+  const int sum = Pixels(kBlue);
+  EXPECT_GT(sum, 200);
+  EXPECT_LT(sum, single) << "one curve in place of two";
+  EXPECT_EQ(Pixels(kBlue), sum) << "a repaint keeps the diagram";
   Option("AutoFilterSim", false);
   Reactivate();
+  EXPECT_FALSE(form()->DiagramShown());
   EXPECT_EQ(Pixels(kBlue), 0);
   QTest::mouseClick(form()->Button3, Qt::LeftButton);
   EXPECT_GT(Pixels(kBlue), 200);
@@ -78,6 +155,8 @@ TEST_F(TriWindow, CursorReadOutInTheCaption) {
   // At the designed outer size 700 x 475 a decade takes 201 pixels and 40 dB take 220.
   MoveMouse({216, 265});
   EXPECT_EQ(form()->windowTitle(), QString::fromUtf8("Trimode-Weiche für Car-HiFi (Cursor 100,0 Hz / 0,0 dB)"));
+  MoveMouse({15, 210});
+  EXPECT_EQ(form()->windowTitle(), QString::fromUtf8("Trimode-Weiche für Car-HiFi (Cursor 10,0 Hz / 10,0 dB)"));
   MoveMouse({15, 190});
   EXPECT_EQ(form()->windowTitle(), QString::fromUtf8("Trimode-Weiche für Car-HiFi "));
   // A tiny window: no division by zero, the plain caption.
@@ -113,6 +192,13 @@ TEST_F(TriWindow, MainWindowOpensItAndEnglishHelpAndCloseWork) {
   ShowDesigned("english");
   EXPECT_EQ(form()->windowTitle(), "trimode crossover for Car-HiFi");
   EXPECT_TRUE(form()->Label8->text().startsWith("low pass cut frequency f= "));
+  EXPECT_EQ(form()->Label2->text(), "impedanz of satellites (ohm)");
+  EXPECT_EQ(form()->Button3->text(), "&simulation");
+  EXPECT_EQ(form()->Buttonsumme->text(), "sum");
+  Type(form()->Edit1, "9");
+  EXPECT_TRUE(form()->Label8->text().startsWith("low pass cut frequency f= "));
+  Type(form()->Edit3, "20");
+  EXPECT_TRUE(form()->Label8->toolTip().contains("50 Hz"));
   ExpectHelpAndPrint(form()->Button2, "QTX_contents0016");
   QTest::mouseClick(form()->Button1, Qt::LeftButton);
   EXPECT_FALSE(form()->isVisible());

@@ -2,6 +2,7 @@
 // by the designer windows: the branches offered, the sum, pan, zoom, read-out, print and help.
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -57,8 +58,11 @@ class WeicheWindow : public WindowTest<Tweiche, &forms::weiche> {
   }
   // The diagram's pixels of a colour, below the caption strip.
   int Curve(QColor colour) { return Pixels(colour, 50); }
-  double LevelAt(int f) { return form()->Total().level[form()->FastGridFlag() ? FastGridIndex(f) : f]; }
+  int Element(int f) { return form()->FastGridFlag() ? FastGridIndex(f) : f; }
+  double LevelAt(int f) { return form()->Total().level[Element(f)]; }
 };
+
+constexpr double kDeg = 180 / 3.141592653589793;
 
 TEST_F(WeicheWindow, ShowOffersTheBranchesExportedOnTheWindowsGridTicked) {
   Option("FastFilter", true);
@@ -71,14 +75,87 @@ TEST_F(WeicheWindow, ShowOffersTheBranchesExportedOnTheWindowsGridTicked) {
   EXPECT_TRUE(form()->CheckBox1->isChecked() && form()->CheckBox3->isChecked()) << "show overrides the user's choice";
   EXPECT_FALSE(form()->CheckBox2->isVisible() || form()->CheckBox2->isChecked());
   EXPECT_TRUE(form()->CheckBox6->isVisible() && form()->ScrollBar3->isVisible());
+  EXPECT_TRUE(form()->CheckBox1->isVisible());
+  for (QWidget* w : {static_cast<QWidget*>(form()->CheckBox4), static_cast<QWidget*>(form()->CheckBox5),
+                     static_cast<QWidget*>(form()->ScrollBar2)})
+    EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  for (QWidget* w : {form()->fminBar, form()->fbreiteBar, form()->dbmaxBar, form()->dbbreiteBar}) EXPECT_FALSE(w->isVisible());
   EXPECT_GT(Curve(kBlue), 1000);
   // Changed while open, the option withdraws the pair at once; the band pass comes at the next show.
   Option("FastFilter", false);
   Repaint();
   EXPECT_FALSE(form()->DiagramDrawn() || form()->CheckBox1->isVisible() || form()->CheckBox3->isVisible());
   EXPECT_EQ(Curve(kBlue), 0);
+  EXPECT_FALSE(form()->FastGridFlag());
+  EXPECT_FALSE(form()->CheckBox1->isChecked());
   Reshow();
   EXPECT_TRUE(form()->CheckBox2->isChecked());
+  EXPECT_FALSE(form()->CheckBox1->isVisible());
+  EXPECT_FALSE(form()->CheckBox3->isVisible());
+}
+
+TEST_F(WeicheWindow, BranchesWithdrawnWhileOpenComeBackOnlyAtTheNextShow) {
+  ExportPair(1);
+  Show();
+  ASSERT_TRUE(form()->DiagramDrawn());
+  Option("FastFilter", false);
+  Repaint();
+  EXPECT_FALSE(form()->DiagramDrawn());
+  Option("FastFilter", true);
+  Repaint();
+  EXPECT_FALSE(form()->DiagramDrawn());
+  Reshow();
+  EXPECT_TRUE(form()->DiagramDrawn());
+}
+
+TEST_F(WeicheWindow, TextsAndLevelLabelsInBothLanguages) {
+  Show("english");
+  Tweiche* f = form();
+  EXPECT_EQ(f->windowTitle(), "total crossover");
+  EXPECT_EQ(TextsOf<QAbstractButton>({f->Button1, f->Button2, f->Button3, f->Button4, f->CheckBox3, f->CheckBox5}),
+            QStringList({"&close", "&help", "&print", "total", "high pass", "reverse polarity"}));
+  form()->ScrollBar2->setValue(-7);
+  Repaint();
+  // Nothing exported: the texts are set all the same.
+  EXPECT_EQ(form()->Label1->text(), "0 dB, absolute 87.5 dB");
+  EXPECT_EQ(form()->Label2->text(), "-3.5 dB, absolute 84.0 dB");
+  EXPECT_EQ(form()->Label3->text(), "0.0 dB, absolute 87.5 dB");
+  SetLanguage("deutsch");
+  form()->ScrollBar2->setValue(-20);
+  Repaint();
+  EXPECT_EQ(form()->windowTitle(), "Gesamtweiche");
+  EXPECT_EQ(TextsOf<QAbstractButton>({f->Button1, f->Button3, f->CheckBox1, f->CheckBox4}),
+            QStringList({"s&chliessen", "&drucken", "Tiefpass", "Verpolung"}));
+  EXPECT_EQ(form()->Label2->text(), "-10.0 dB, absolut 77.5 dB");
+  ExpectNoNonFiniteTexts(form());
+}
+
+TEST_F(WeicheWindow, FirstOrderPairDrawsFlatAndReversedHighPassTurnsNinetyDegreesAtTheCutOff) {
+  for (bool fast : {true, false}) {
+    SCOPED_TRACE(fast ? "fast grid" : "one-hertz grid");
+    ResetFilterBranches();
+    Option("FastFilter", fast);
+    ExportPair(1);
+    Reshow();
+    ASSERT_TRUE(form()->DiagramDrawn());
+    const TotalResponse& t = form()->Total();
+    for (int f : {20, 100, 1000, 5000, 20000}) {
+      EXPECT_NEAR(t.level[Element(f)], 0.0, 0.02) << f;
+      EXPECT_NEAR(t.phase[Element(f)] * kDeg, 0.0, 0.2) << f;
+    }
+    form()->CheckBox6->click();
+    Repaint();
+    EXPECT_NEAR(t.phase[Element(1000)] * kDeg, -90.0, 0.3);
+    EXPECT_NEAR(t.level[Element(1000)], 0.0, 0.02);
+    // The 0 dB line carries the black level curve across the plot.
+    const int y0 = 50 + static_cast<int>(10 * form()->Scales().kdb);
+    const QImage image = form()->grab().toImage();
+    int black = 0;
+    for (int x = 30; x < 740; ++x) black += image.pixelColor(x, y0) == QColor(Qt::black);
+    EXPECT_GT(black, 700);
+    EXPECT_GT(Curve(kBlue), 1000);
+    form()->CheckBox6->click();
+  }
 }
 
 TEST_F(WeicheWindow, LevelBarsAndPolarityBoxesChangeTheSumAndItsTexts) {
@@ -105,11 +182,15 @@ TEST_F(WeicheWindow, LevelBarsAndPolarityBoxesChangeTheSumAndItsTexts) {
 
 TEST_F(WeicheWindow, NothingExportedLeavesTheDiagramEmptyAndTheReadOutAtZero) {
   Show();
+  EXPECT_FALSE(form()->DiagramDrawn());
+  EXPECT_EQ(Curve(kBlue), 0);
   EXPECT_EQ(form()->Label1->text(), "0 dB, absolut 87.5 dB");
   MoveMouse({300, 300});
   EXPECT_EQ(Title(), "Gesamtweiche, Cursor f=  0Hz, 0.0dB");
+  EXPECT_EQ(form()->cursor().shape(), Qt::CrossCursor);
   MoveMouse({300, 20});
   EXPECT_EQ(Title(), "Gesamtweiche");
+  EXPECT_EQ(form()->cursor().shape(), Qt::ArrowCursor);
   // A drag without scales still moves by 20 px per dB.
   Drag(Qt::LeftButton, {300, 300}, {300, 260});
   EXPECT_EQ(form()->dbmaxBar->value(), 8);
@@ -118,23 +199,55 @@ TEST_F(WeicheWindow, NothingExportedLeavesTheDiagramEmptyAndTheReadOutAtZero) {
 TEST_F(WeicheWindow, DragPansAndZoomsAndTotalRestoresTheFullView) {
   ExportPair(1);
   Show();
+  SetLanguage("english");
+  Repaint();
+  MoveMouse({400, 300});
+  EXPECT_EQ(form()->windowTitle().left(26), "total crossover, cursor f=");
   Drag(Qt::LeftButton, {400, 300}, {360, 300});
   EXPECT_EQ(form()->View().fmin, 119);
+  EXPECT_EQ(form()->fminBar->value(), 119);
   EXPECT_EQ(form()->fbreiteBar->maximum(), 19881);
+  EXPECT_EQ(form()->fbreiteBar->value(), 19881);
+  EXPECT_EQ(Title(), "total crossover");
   Drag(Qt::RightButton, {400, 300}, {400, 280});
   EXPECT_EQ(form()->dbbreiteBar->value(), 49);
+  // Both buttons: zoom and pan from one anchor; the pan uses the scale of the last drawing.
+  const double kdb = form()->Scales().kdb;
+  Drag(Qt::LeftButton | Qt::RightButton, {400, 300}, {400, 200});
+  EXPECT_EQ(form()->dbbreiteBar->value(), 49 - 5);
+  EXPECT_EQ(form()->dbmaxBar->value(), 10 - static_cast<int>(100 / kdb));
+  QTest::mouseClick(form()->Button4, Qt::LeftButton);
+  Repaint();
+  EXPECT_EQ(form()->fminBar->value(), 20);
+  EXPECT_EQ(form()->fbreiteBar->value(), 19980);
+  EXPECT_EQ(form()->dbmaxBar->value(), 10);
+  EXPECT_EQ(form()->dbbreiteBar->value(), 50);
   // Dragging far beyond the ranges is clamped; "total" restores the full view.
   for (int n = 0; n < 10; ++n) Drag(Qt::LeftButton, {760, 60}, {1, 540});
   EXPECT_EQ(form()->fminBar->value() + form()->dbmaxBar->value(), 10000 + 20);
+  EXPECT_EQ(form()->fminBar->value(), 10000);
+  EXPECT_EQ(form()->fbreiteBar->value(), 10000);
+  EXPECT_EQ(form()->dbmaxBar->value(), 20);
+  Repaint();
+  EXPECT_TRUE(form()->DiagramDrawn());
   ExpectNoNonFiniteTexts(form());
   QTest::mouseClick(form()->Button4, Qt::LeftButton);
   Repaint();
   EXPECT_EQ(form()->fminBar->value() + form()->dbbreiteBar->value(), 20 + 50);
+  EXPECT_EQ(form()->fminBar->value(), 20);
+  EXPECT_EQ(form()->dbbreiteBar->value(), 50);
 }
 
 TEST_F(WeicheWindow, TinyWindowsDrawNothingWrong) {
   ExportPair(2);
   Show();
+  // The diagram survives repaints.
+  const int blue = Curve(kBlue);
+  EXPECT_GT(blue, 1000);
+  form()->resize(form()->size() + QSize(1, 1));
+  form()->resize(form()->size() - QSize(1, 1));
+  Repaint();
+  EXPECT_EQ(Curve(kBlue), blue);
   for (QSize size : {QSize(30, 30), QSize(41, 96), QSize(1, 1), QSize(770, 96)}) {
     form()->resize(size);
     Repaint();
@@ -142,19 +255,26 @@ TEST_F(WeicheWindow, TinyWindowsDrawNothingWrong) {
     MoveMouse({std::max(1, size.width() - 1), std::max(51, size.height() - 1)});
     ExpectNoNonFiniteTexts(form());
   }
+  form()->fminBar->setValue(-5);
+  EXPECT_EQ(form()->fminBar->value(), 10);
 }
 
 TEST_F(WeicheWindow, PrintGoesStraightToThePrinterAndHelpOpensItsTopic) {
   ExportPair(1);
+  Option("FastFilter", false);
+  ExportBandPass();
+  Option("FastFilter", true);
   Show();
   const QString pdf = TempPath("weiche.pdf");
   seam.printPdfPath = pdf;
   QTest::mouseClick(form()->Button3, Qt::LeftButton);
   EXPECT_TRUE(seam.questions.isEmpty());
+  EXPECT_EQ(seam.printed, QList<QWidget*>{form()});
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(4) == "%PDF");
   ExpectHelpAndPrint(form()->Button2, "QTX_contents0026");
+  EXPECT_EQ(seam.helpRequests.value(0).file, "VELO.HLP");
   QTest::mouseClick(form()->Button1, Qt::LeftButton);
   EXPECT_FALSE(form()->isVisible());
 }
