@@ -1,9 +1,11 @@
 // The closed bandpass window driven through its controls offscreen.
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "WindowTest.h"
@@ -65,6 +67,7 @@ TEST_F(BandpassWindow, NoDiagramStoreOrExportWhileThePortDoesNotTune) {
   Tbandkiste* f = form();
   Activate();
   Type(f->Edit1, "8");  // the built-in driver: port length -0,7 cm
+  EXPECT_EQ(f->Edit4->text(), "-0,7");
   EXPECT_EQ(f->Label18->text(), "fr = 0.0 Hz");
   EXPECT_FALSE(DiagramShown());
   Choose(f->exportbox, 1);
@@ -73,6 +76,9 @@ TEST_F(BandpassWindow, NoDiagramStoreOrExportWhileThePortDoesNotTune) {
   EXPECT_EQ(seam.messages, QStringList(3, "keine simulationsdaten / no data"));
   EXPECT_TRUE(FilledComparisonSlots().empty());
   EXPECT_TRUE(seam.fileDialogs.isEmpty());
+  Type(f->Edit4, "");
+  Choose(f->exportbox, 0);
+  EXPECT_FALSE(ComparisonSlotFilled(1));
 }
 
 TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguageAndStoreTheEditedChambers) {
@@ -86,6 +92,9 @@ TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguageAndStoreTh
   EXPECT_EQ(lines[8], "Einbau in Bandpass-Geh\xe4use");
   EXPECT_EQ(lines[10], "volumen g (l)\t" + DotToComma(FormatFixed(f->State().vg, 1, 3)));
   EXPECT_EQ(lines[13], "Rohrdurchmesser\t12,0");
+  EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
+  EXPECT_EQ(lines[15], "Rohr verwendet");
+  EXPECT_EQ(lines[17], "f (Hz)\tlevel (dB)");
   // English, push-pull, a tunnel: the tunnel line carries the two edits as typed.
   SetLanguage("english");
   Reactivate();
@@ -94,6 +103,7 @@ TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguageAndStoreTh
   Type(f->Edit3, "9");
   f->CheckBox1->setChecked(true);
   f->Button5->click();
+  EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite " + path + " ?");
   lines = SplitCrLfLines(ReadFileBytes(path.toStdString()));
   ASSERT_EQ(lines.size(), 418u);
   EXPECT_EQ(lines[8], "in closed band pass box with push-pull");
@@ -106,6 +116,13 @@ TEST_F(BandpassWindow, ExportWritesTheBandpassFileInTheWindowsLanguageAndStoreTh
   EXPECT_EQ(h.Multiple, 2);
   EXPECT_DOUBLE_EQ(h.Volume1, ReadNumber(f->Edit5->text().toStdString()));
   EXPECT_NEAR(h.PortArea1, 12.5 * 9, 1e-9);
+  // A folder that cannot be written: a failure, no success, no file.
+  seam.messages.clear();
+  FileDialogAnswers(TempPath("no/such/x.txt"));
+  Choose(f->exportbox, 4);
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_FALSE(seam.messages[0].contains("erfolgreich"));
+  EXPECT_FALSE(QFile::exists(TempPath("no/such/x.txt")));
 }
 
 TEST_F(BandpassWindow, PicturesHelpAndPrintAnswerAndTheCaptionFollowsTheLanguage) {
@@ -176,6 +193,194 @@ TEST_F(BandpassWindow, ANormalDriverAfterOneWithQtsOfOneGivesTheScrollBarsBack) 
   Activate();
   EXPECT_TRUE(f->ScrollBar1->isEnabled() && f->ScrollBar2->isEnabled());
   EXPECT_EQ(QList<int>({f->ScrollBar2->minimum(), f->ScrollBar2->maximum()}), QList<int>({50, 130}));  // S = 0.6
+}
+
+TEST_F(BandpassWindow, StartsWithTheBuiltInDriverAndShowsTheEditsAsTheStateHoldsThem) {
+  Tbandkiste* f = form();
+  EXPECT_EQ(f->frameGeometry().size(), QSize(790, 550));
+  EXPECT_EQ(f->ScrollBar1->value(), 6);
+  EXPECT_EQ(f->ScrollBar2->minimum(), 50);
+  EXPECT_EQ(f->ScrollBar2->maximum(), 130);
+  EXPECT_EQ(f->ScrollBar2->value(), 100);
+  EXPECT_TRUE(f->RadioButton1->isChecked());
+  EXPECT_FALSE(f->Edit2->isEnabled());
+  EXPECT_EQ(f->Edit1->text(), "10");
+  // Built-in driver: fb = 29 / 0.41, Vr = (1.2 x 0.41)^2 x 244, Vg = 244 / ((1 / 0.41)^2 - 1).
+  EXPECT_EQ(f->Edit4->text(), "0,7");
+  EXPECT_EQ(f->Edit5->text(), "49,3");
+  EXPECT_EQ(f->Edit6->text(), "59,1");
+  EXPECT_DOUBLE_EQ(f->State().vg, 49.3);
+  EXPECT_DOUBLE_EQ(f->State().vr, 59.1);
+  EXPECT_DOUBLE_EQ(f->State().portLength, 0.7);
+  EXPECT_EQ(f->ScrollBar3->value(), 8);  // whole part of sqrt(3000 / 59.1) + 1 = 8.12
+  EXPECT_EQ(f->State().ql, 8);
+  EXPECT_EQ(f->Label17->text(), "Qtc = 1.00");
+  EXPECT_EQ(f->Label11->text(), "Resonanzfrequenz fr = 70.7 Hz");
+  EXPECT_EQ(f->exportbox->currentText(), "export");
+  EXPECT_FALSE(f->Button5->isVisible());
+  EXPECT_FALSE(f->Image2->isVisible());
+}
+
+TEST_F(BandpassWindow, ScrollBarsRunTheDesignAndTheEditsRecalculate) {
+  Tbandkiste* f = form();
+  Activate();
+  f->ScrollBar1->setValue(7);  // Qt range 0.45 .. 1.10: position 100 stays
+  EXPECT_EQ(f->ScrollBar2->maximum(), 110);
+  EXPECT_EQ(f->Label1->text(), "Kurvenform / S = 0.7");
+  f->ScrollBar2->setValue(110);
+  f->ScrollBar1->setValue(6);
+  f->ScrollBar1->setValue(7);
+  f->ScrollBar1->setValue(4);  // minimum 80 > 0.41 x 100: position 110 stays, range 80..200
+  EXPECT_EQ(f->ScrollBar2->minimum(), 80);
+  f->ScrollBar2->setValue(200);
+  f->ScrollBar1->setValue(7);  // the position moves to 110 and its handler designs for it
+  EXPECT_EQ(f->ScrollBar2->value(), 110);
+  EXPECT_EQ(f->Label2->text(), "Gesamtgüte / Qt = 1.10");
+  EXPECT_DOUBLE_EQ(f->State().qt, 1.10);
+  EXPECT_EQ(f->Edit5->text().toStdString(), DotToComma(FormatFixed(244 / (std::pow(1.1 / 0.41, 2) - 1), 2, 1)));
+  // Manual Ql.
+  f->CheckBox2->setChecked(false);
+  f->ScrollBar3->setValue(33);
+  EXPECT_EQ(f->State().ql, 33);
+  EXPECT_EQ(f->Label16->text(), "Verlustfaktor Ql = 33");
+}
+
+TEST_F(BandpassWindow, HandEditsSurviveAReturnToTheWindowButNotAnotherDriver) {
+  Tbandkiste* f = form();
+  Activate();
+  Type(f->Edit5, "30");
+  Reactivate();
+  EXPECT_EQ(f->Edit5->text(), "30");
+  ChassisQts = 0.35;
+  Reactivate();
+  EXPECT_NE(f->Edit5->text(), "30");
+  EXPECT_DOUBLE_EQ(f->State().designedFor.qts, 0.35);
+}
+
+TEST_F(BandpassWindow, DiagramLiesOnItsGridAndFollowsAutoBoxSim) {
+  Tbandkiste* f = form();
+  Type(f->Edit1, "12");
+  Activate();
+  ASSERT_TRUE(DiagramShown());
+  const ResponsePlot& plot = *f->Diagram->Plot();
+  const auto marker = std::find_if(plot.items.begin(), plot.items.end(),
+                                   [](const PlotItem& i) { return i.kind == PlotItem::Text && i.text.rfind("max ", 0) == 0; });
+  ASSERT_NE(marker, plot.items.end());
+  EXPECT_NE(marker->text.find("dB @ "), std::string::npos);
+  EXPECT_GT(plot.peakFrequency, f->State().lowerLimit);
+  for (const auto& [x, y] : plot.curve) EXPECT_GE(y, 175 + 82 - 82 * 12 / 10 - 1);  // +12 dB clamp
+
+  Option("AutoBoxSim", false);
+  Reactivate();
+  Type(f->Edit5, "40");
+  EXPECT_FALSE(DiagramShown());
+  f->Button4->click();
+  EXPECT_TRUE(DiagramShown());
+  f->grab();
+  EXPECT_TRUE(DiagramShown());  // a repaint keeps it
+  f->ScrollBar3->setValue(f->ScrollBar3->value() + 1);
+  EXPECT_FALSE(DiagramShown());
+}
+
+TEST_F(BandpassWindow, StoreFillsTheChosenSlotWithTheEditedChambers) {
+  Tbandkiste* f = form();
+  Activate();
+  Type(f->Edit1, "12");
+  f->CheckBox1->setChecked(true);
+  Choose(f->exportbox, 2);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  ASSERT_TRUE(ComparisonSlotFilled(3));
+  EXPECT_EQ(f->exportbox->currentText(), "# 3");
+  const ComparisonHeader& h = ComparisonHeaderOf(3);
+  EXPECT_EQ(h.BoxType, BoxType::ClosedBandpass);
+  EXPECT_EQ(h.Multiple, 2);
+  EXPECT_EQ(h.BoxQl, f->State().ql);
+  EXPECT_DOUBLE_EQ(h.Volume1, ReadNumber(f->Edit5->text().toStdString()));
+  EXPECT_DOUBLE_EQ(h.Volume2, ReadNumber(f->Edit6->text().toStdString()));
+  EXPECT_NEAR(h.PortArea1, 36 * M_PI, 1e-9);
+  EXPECT_EQ(h.DriverLabel, "VISATON W 300 NG (8 Ohm)");
+  // The same item chosen again acts again.
+  EmptyComparisonSlot(3);
+  Choose(f->exportbox, 2);
+  EXPECT_TRUE(ComparisonSlotFilled(3));
+}
+
+TEST_F(BandpassWindow, CaptionReadOutFollowsThePointerAndTheLanguage) {
+  Tbandkiste* f = form();
+  Type(f->Edit1, "12");
+  Activate();
+  EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Geschlossenes Bandpaßgehäuse"));
+  MoveMouse(QPoint(488, 257));  // 100 Hz, 0 dB up to the line's truncation
+  EXPECT_TRUE(f->windowTitle().startsWith(QString::fromUtf8("Geschlossenes Bandpaßgehäuse (cursor 100,1Hz / 0,")))
+      << Title();
+  MoveMouse(QPoint(400, 100));
+  EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Geschlossenes Bandpaßgehäuse"));
+  SetLanguage("english");
+  f->CheckBox1->setChecked(true);
+  Reactivate();
+  MoveMouse(QPoint(487, 300), Qt::LeftButton);
+  EXPECT_TRUE(f->windowTitle().startsWith("closed band pass subwoofer with push-pull (curve ")) << Title();
+  EXPECT_TRUE(f->windowTitle().endsWith(" Hz)"));
+  EXPECT_FALSE(f->windowTitle().contains(','));
+  f->grab();
+  EXPECT_EQ(f->Label12->text(), "SPL =  92 dB");
+  EXPECT_EQ(f->Button2->text(), "&close");
+}
+
+TEST_F(BandpassWindow, SectionIsRestoredOncePerShowWithFallbacksAndSavedOnClose) {
+  Tbandkiste* f = form();
+  Option("SaveBox", true);
+  Activate();
+  EXPECT_EQ(f->Edit1->text(), "8");
+  EXPECT_EQ(f->Edit2->text(), "10");
+  EXPECT_EQ(f->Edit3->text(), "5");
+  EXPECT_EQ(f->ScrollBar1->value(), 6);
+  EXPECT_EQ(f->ScrollBar2->value(), 100);
+  Type(f->Edit1, "13,5");
+  f->ScrollBar1->setValue(5);
+  f->ScrollBar2->setValue(120);
+  f->RadioButton2->setChecked(true);
+  f->CheckBox1->setChecked(true);
+  Reactivate();
+  EXPECT_EQ(f->Edit1->text(), "13,5");  // no restore while the window stays shown
+  f->Button2->click();
+  const platform::IniFile ini = OpenSettings();
+  EXPECT_EQ(ini.ReadString("geschl.Bandpass", "Durchmesser", ""), "13.5");
+  EXPECT_EQ(ini.ReadString("geschl.Bandpass", "S", ""), "5");
+  EXPECT_EQ(ini.ReadString("geschl.Bandpass", "Qt", ""), "120");
+  Type(f->Edit1, "3");
+  f->ScrollBar1->setValue(6);
+  f->RadioButton1->setChecked(true);
+  Activate();
+  EXPECT_EQ(f->Edit1->text(), "13.5");
+  EXPECT_EQ(f->ScrollBar1->value(), 5);
+  EXPECT_EQ(f->ScrollBar2->value(), 120);
+  EXPECT_TRUE(f->RadioButton2->isChecked());
+  EXPECT_TRUE(f->CheckBox1->isChecked());
+  EXPECT_TRUE(f->Edit2->isEnabled());
+}
+
+TEST_F(BandpassWindow, ADriverWithHighQtsKeepsAValidRangeAndDisablesTheScrollBars) {
+  Tbandkiste* f = form();
+  ChassisQts = 1.3;
+  Activate();
+  f->ScrollBar1->setValue(7);
+  EXPECT_LE(f->ScrollBar2->minimum(), f->ScrollBar2->maximum());
+  EXPECT_FALSE(f->ScrollBar1->isEnabled());
+  EXPECT_FALSE(f->ScrollBar2->isEnabled());
+  EXPECT_EQ(f->Edit5->text(), "");
+  EXPECT_EQ(f->Label11->text(), "Resonanzfrequenz fr =  Hz");
+  Choose(f->exportbox, 0);
+  EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
+}
+
+TEST_F(BandpassWindow, PrintAnsweredNoPrintsNothing) {
+  Tbandkiste* f = form();
+  Activate();
+  AnswerNo();
+  f->Button1->click();
+  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
+  EXPECT_TRUE(seam.printed.isEmpty());
 }
 
 }  // namespace

@@ -80,11 +80,20 @@ TEST(ClosedBandpassDesign, FollowsTheTextbookEquationsOverTheWholeRange) {
   EXPECT_NEAR(st.spl - st.gain, 112 + 10 * std::log10(eta), 1e-6);
 }
 
+TEST(ClosedBandpassDesign, PushPullWorkedExampleHalvesTheChambers) {
+  ClosedBandpassState st;
+  SetPushPull(st, true);
+  DesignClosedBandpass(st, Inputs(), Example(), false);
+  EXPECT_NEAR(st.vr, 11.52, 1e-9);
+  EXPECT_NEAR(st.vg, 9.5238, 1e-4);
+  EXPECT_NEAR(st.gain, 2.7361 - 3.0, 1e-9);
+}
+
 TEST(ClosedBandpassDesign, HandEditsGiveTheHelmholtzTuningQtcAndQl) {
   // f = c / (2 pi) sqrt(A / (V Leff)), c = 344.4 m/s, Leff = L + 1.463 r, SI units.
-  for (double d : {5.0, 14.0}) {
-    for (double vr : {8.0, 60.0}) {
-      for (double length : {3.0, 40.0}) {
+  for (double d : {5.0, 7.5, 10.0, 14.0}) {
+    for (double vr : {8.0, 23.0, 60.0}) {
+      for (double length : {3.0, 12.5, 40.0}) {
         ClosedBandpassState st;
         st.portDiameter = d;
         RecalcBandpassFromEdits(st, FormatFixed(length, 1, 1), "20", FormatFixed(vr, 1, 1), Example());
@@ -125,6 +134,7 @@ TEST(ClosedBandpassDesign, AutomaticQlIsTheWholePartClampedTo1To100) {
   }
   EXPECT_EQ(UpdateBandpassQl(st, false, 37), 37);
   EXPECT_EQ(st.ql, 37);
+  EXPECT_EQ(BandpassQlLabel(false, 37), "Verlustfaktor Ql = 37");
   EXPECT_EQ(BandpassQlLabel(true, 7), "loss factor quality Ql = 7");
 }
 
@@ -204,6 +214,8 @@ TEST(ClosedBandpassResults, LabelsUseAPointInBothLanguagesAndHideNumbersWhileInv
             "Gesamtgüte / Qt = 1.00|Kurvenform / S = 0.6|Tunnel-/Rohrfläche =  79 cm²|Resonanzfrequenz fr = 75.0 Hz|"
             "untere Grenzfrequenz fgunten = 47 Hz|obere Grenzfrequenz fgoben = 118 Hz|Schalldruck =  92 dB|"
             "Wirkungsgrad = 2.7 dB|Mittelfrequenz fm = 75.0 Hz|peak to valley = 0.35dB");
+  EXPECT_EQ(de.well, "Welligkeit = 0.35dB");
+  EXPECT_EQ(en.label13, "efficiency = 2.7 dB");
   DesignClosedBandpass(st, Inputs(), {1.2, 0.5, 30, 100}, true);
   const BandpassResultTexts invalid = ShowBandpassResults(st, true);
   EXPECT_EQ(invalid.label11 + "|" + invalid.label5 + "|" + invalid.label12 + "|" + invalid.label13,
@@ -297,6 +309,8 @@ TEST(ClosedBandpassCaption, ReadOutUsesACommaInGermanAndAPointInEnglish) {
             "closed band pass subwoofer (cursor 58.2Hz / -3.5dB)");
   EXPECT_EQ(BandpassPointerCaption(false, true, true, true, 58.24, -3.46),
             "Geschlossenes Bandpaßgehäuse mit Push-Pull-Prinzip (Kurve -3,5 dB bei 58,2 Hz)");
+  EXPECT_EQ(BandpassPointerCaption(true, true, true, true, 5.0, 0.0),
+            "closed band pass subwoofer with push-pull (curve 0.0 dB at 5.0 Hz)");
   EXPECT_EQ(BandpassPointerCaption(false, false, false, false, 5.0, 0.0), "Geschlossenes Bandpaßgehäuse");
 }
 

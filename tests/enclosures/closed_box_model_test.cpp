@@ -40,10 +40,11 @@ TEST(ClosedDesign, VolumesAndTotalsMatchTheClosedBoxRelationsForOneAndSeveralDri
   const ClosedDesign b = Designed(QtcMode("0,707"), kDefaultDriver), critical = Designed(QtcMode("1"), kDefaultDriver);
   // Three drivers see three times the Vas: three times the volume for the same Qtc and fc, and
   // the gross volume holds three displacements.
-  const ClosedDesign three = Designed(QtcMode("0,707", 3), kDefaultDriver);
+  const ClosedDesign three = Designed(QtcMode("0,707", 3), kDefaultDriver), two = Designed(QtcMode("0,707", 2), kDefaultDriver);
   const double expected[][3] = {{b.volume, 123.6, 0.05},        {b.fc, 50.0, 0.05},         {b.totalVolume, 123.6 + 2.1, 0.05},
                                 {critical.volume, 49.3, 0.05}, {critical.fc, 70.7, 0.05},  {three.volume, 3 * b.volume, 1e-9},
-                                {three.fc, b.fc, 1e-9},        {three.totalVolume, 3 * b.volume + 3 * 2.1, 1e-9}};
+                                {three.fc, b.fc, 1e-9},        {three.totalVolume, 3 * b.volume + 3 * 2.1, 1e-9},
+                                {two.volume, 2 * b.volume, 1e-9}, {two.fc, b.fc, 1e-9}};
   for (const auto& [value, worked, within] : expected) EXPECT_NEAR(value, worked, within) << worked;
 }
 
@@ -67,6 +68,9 @@ TEST(ClosedDesign, WorkedExamplesGiveTheseTexts) {
             "Resonanzfrequenz fc = 56,1 Hz|Untere Grenzfrequenz fg = 52,3 Hz|Xmax bei 21,2Hz");
   d = Designed(VolumeMode("40", 2, "1"), kExampleDriver, &t, true);
   EXPECT_EQ(t.totalLabel, "liter, total 41,0 l");
+  EXPECT_EQ(t.peakLabel.value_or("-"), "Xmax at 21,2Hz");
+  EXPECT_EQ(t.fgLabel, "lower cut frequency fg = 52,3 Hz");
+  EXPECT_EQ(t.fcLabel, "resonance frequency fc = 56,1 Hz");
   const ClosedResponse r = ClosedResponseOf(d, kExampleDriver);
   const double levels[][2] = {{20, -17.84}, {50, -3.48}, {100, -0.04}, {400, 0.02}};
   for (const auto& [f, level] : levels) EXPECT_NEAR(*ClosedResponseLevel(r, f), level, 0.005) << f;
@@ -86,9 +90,15 @@ TEST(ClosedDesign, TheResponseIsTheSecondOrderHighPassOfTheDesign) {
                               {0.7071, 200, 0.0}};
   for (const auto& [qtc, r, level] : points) EXPECT_NEAR(levelAt(qtc, r), level, 0.005) << qtc << " " << r;
   EXPECT_NEAR(levelAt(0.7071, 0.01) - levelAt(0.7071, 0.005), 12.04, 0.01);  // 12 dB per octave
+  EXPECT_NEAR(levelAt(1.0, 1), 0.0, 1e-9);
+  EXPECT_NEAR(levelAt(0.7071, 200), 0.0, 1e-3);
+  // Qtc 1 peaks at r = sqrt(2).
+  EXPECT_LT(levelAt(1.0, 1.3), levelAt(1.0, std::sqrt(2.0)));
+  EXPECT_LT(levelAt(1.0, 1.5), levelAt(1.0, std::sqrt(2.0)));
   // No value where its terms vanish: f, Qts', Vb or fs not above 0.
   const std::pair<ClosedResponse, double> none[] = {
-      {{30, 50, 0.0, 20, 1}, 40}, {{30, 50, 0.4, -20, 1}, 40}, {{0, 50, 0.4, 20, 1}, 40}, {{30, 50, 0.4, 20, 1}, 0}};
+      {{30, 50, 0.0, 20, 1}, 40}, {{30, 50, 0.4, -20, 1}, 40}, {{0, 50, 0.4, 20, 1}, 40}, {{30, 50, 0.4, 20, 1}, 0},
+      {{30, 50, 0.4, 20, 1}, -3}, {{30, 50, 0.4, 0.0, 1}, 40}};
   for (const auto& [n, f] : none) EXPECT_FALSE(ClosedResponseLevel(n, f)) << n.fs << " " << n.qtsR << " " << n.volume << " " << f;
 }
 
@@ -100,6 +110,9 @@ TEST(ClosedDesign, CutoffF3IsWhereTheHighPassIsThreeDecibelsDownAndExcursionPeak
   // The excursion peaks at fc sqrt(1 - 1 / (2 Qtc^2)): fc / sqrt(2) for Qtc 1.
   const ClosedDesign d = Designed(QtcMode("1"), kDefaultDriver);
   EXPECT_NEAR(d.peakFrequency, d.fc / std::sqrt(2.0), 1e-9);
+  // ... while the level peaks above it.
+  const ClosedResponse r = ClosedResponseOf(d, kDefaultDriver);
+  EXPECT_GT(*ClosedResponseLevel(r, d.fc * std::sqrt(2.0)), *ClosedResponseLevel(r, d.fc * 1.2));
 }
 
 TEST(ClosedDesign, ValidityBoundsOfTheQtcAndVolumeDesigns) {
@@ -187,6 +200,9 @@ TEST(ClosedDesign, TipStartPrintTitleAndPointerCaptions) {
             "Velomare 3.2.5: 1x Maker Model in geschl. Volumen16.2l, R 0.00 Ohm");
   EXPECT_EQ(ClosedPointerCaption(false, true, true, 58.21, -3.49), "geschlossenes Gehäuse (Kurve -3,5 dB bei 58,2 Hz)");
   EXPECT_EQ(ClosedPointerCaption(true, false, true, 0, 0), "closed box");
+  EXPECT_EQ(ClosedPointerCaption(true, true, false, 58.21, -3.49), "closed box (cursor 58,2Hz / -3,5dB)");
+  EXPECT_EQ(ClosedPointerCaption(true, true, true, 7, 0), "closed box (curve 0,0 dB at 7,0 Hz)");
+  EXPECT_EQ(ClosedPointerCaption(false, false, false, 0, 0), "geschlossenes Gehäuse ");
   // Integer digits are never cut.
   EXPECT_EQ(ClosedPointerCaption(true, true, false, 123456789012.0, 1), "closed box (cursor 123456789012Hz / 1,0dB)");
 }

@@ -79,6 +79,8 @@ TEST_F(ClosedWindow, MouseOverTheDiagramReadsFrequencyAndLevelIntoTheCaption) {
   EXPECT_FALSE(DiagramShown());
   MoveMouse(QPoint(20, 120));
   EXPECT_EQ(Title(), "geschlossenes Gehäuse (Cursor 0,0Hz / 0,0dB)");
+  MoveMouse(QPoint(20, 120), Qt::LeftButton);
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse (Kurve 0,0 dB bei 0,0 Hz)");
 }
 
 TEST_F(ClosedWindow, StoringFillsTheChosenSlotAndAFailedDesignIsNeitherStoredNorExportedNorPrinted) {
@@ -120,6 +122,9 @@ TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWritte
   Activate();
   const QString path = TempPath("mybox");
   const std::string bytes = ExportFile(path);
+  ASSERT_EQ(seam.fileDialogs.size(), 1);
+  EXPECT_EQ(seam.fileDialogs[0].title, "export simulation");
+  EXPECT_EQ(f->exportbox->currentText(), "file");
   EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "closed");
   EXPECT_TRUE(seam.fileDialogs.value(0).filter.startsWith("ANSI-Export (*.txt)"));
   EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
@@ -142,6 +147,8 @@ TEST_F(ClosedWindow, ExportWritesTheFileAsksBeforeReplacingAndReportsOnlyAWritte
   seam.messages.clear();
   FileDialogAnswers(TempPath("no/such/x.txt"));
   f->exportbutton->click();
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains(" / "));
   EXPECT_FALSE(seam.messages.value(0, "erfolgreich").contains("erfolgreich"));
   seam.messages.clear();
   FileDialogAnswers();  // cancel writes nothing and says nothing
@@ -175,6 +182,10 @@ TEST_F(ClosedWindow, SaveBoxKeepsVolumeAndResistanceAndRestoresThemOncePerShow) 
   Type(f->Edit2, "16,2");
   Type(f->Edit3, "0,5");
   f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
+  platform::IniFile ini = OpenSettings();
+  EXPECT_EQ(ini.ReadString("Geschlossen", "Volumen", ""), "16.2");
+  EXPECT_EQ(ini.ReadString("Geschlossen", "Serienwiderstand", ""), "0.5");
   Type(f->Edit2, "50");
   Type(f->Edit3, "0");
   Activate();
@@ -194,6 +205,7 @@ TEST_F(ClosedWindow, ANewDriverRunsTheTipAtTheNextActivationEvenWithARestore) {
   Activate();
   EXPECT_FALSE(f->CheckBox1->isChecked());
   EXPECT_EQ(TextsOf({f->Edit2, f->Edit1}), QStringList({"100", "1,484"}));  // 0.8 sqrt(1 + 244 / 100)
+  ASSERT_TRUE(DiagramShown());  // labels and diagram agree with the new driver
   ChassisQts = 0.5;
   f->Button1->click();
   Activate();
@@ -242,6 +254,224 @@ TEST_F(ClosedWindow, ANewVoiceCoilResistanceOrDisplacementRedesignsLabelsAndExpo
   CommitDriver({{&TChassisform::Edit8, "3"}});
   Activate();
   EXPECT_EQ(f->Label11->text(), "l, insges. 761,8 l");
+}
+
+TEST_F(ClosedWindow, StartsInQtcModeWithTheDefaultDriverAndItsButterworthBox) {
+  Tclosed* f = form();
+  EXPECT_TRUE(f->CheckBox1->isChecked());
+  EXPECT_EQ(f->Edit1->text(), "0,707");
+  EXPECT_EQ(f->Edit2->text(), "123,6");
+  EXPECT_EQ(f->Label4->text(), "Untere Grenzfrequenz fg = 50,0 Hz");
+  EXPECT_EQ(f->Label5->text(), "Resonanzfrequenz fc = 50,0 Hz");
+  EXPECT_EQ(f->Label11->text(), "l, insges. 125,7 l");
+  EXPECT_EQ(f->labelfxmax->text(), "");
+  EXPECT_EQ(f->ComboBox1->currentText(), "1");
+  EXPECT_EQ(f->exportbox->currentText(), "export");
+  EXPECT_TRUE(f->log->isChecked());
+  EXPECT_FALSE(f->exportbutton->isVisible());
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse");
+  EXPECT_EQ(f->frameGeometry().size(), QSize(700, 500));
+}
+
+TEST_F(ClosedWindow, QtcVolumeAndDriverCountRecomputeAtEveryKeystroke) {
+  Tclosed* f = form();
+  Activate();
+  Type(f->Edit1, "1");
+  EXPECT_EQ(f->Edit2->text(), "49,3");
+  EXPECT_EQ(f->Label5->text(), "Resonanzfrequenz fc = 70,7 Hz");
+  EXPECT_EQ(f->labelfxmax->text(), "Xmax bei 50,0Hz");
+  f->ComboBox1->setCurrentIndex(1);
+  EXPECT_EQ(f->Edit2->text(), "98,6");
+  f->ComboBox1->setEditText("x");  // a typed text that is no item: one driver
+  EXPECT_EQ(f->Edit2->text(), "49,3");
+  // Volume mode: the Qtc edit and the presets are disabled, the volume drives the design.
+  f->CheckBox1->setChecked(false);
+  EXPECT_FALSE(f->Edit1->isEnabled());
+  EXPECT_FALSE(f->butterw->isEnabled());
+  EXPECT_TRUE(f->Edit2->isEnabled());
+  Type(f->Edit2, "123,6");
+  EXPECT_EQ(f->Edit1->text(), "0,707");
+  EXPECT_EQ(f->Label4->text(), "Untere Grenzfrequenz fg = 50,0 Hz");
+  // The preset labels do nothing while disabled.
+  Click(f->linkwitz);
+  EXPECT_EQ(f->Edit1->text(), "0,707");
+}
+
+TEST_F(ClosedWindow, SeriesResistanceRaisesQtsAndATextThatIsNoNumberFailsTheQtcDesign) {
+  Tclosed* f = form();
+  Activate();
+  Type(f->Edit3, "6,8");  // Qts' doubles to 0.82, above the Qtc of 0.707
+  EXPECT_EQ(f->Label4->text(), "fg");
+  EXPECT_EQ(f->Label5->text(), "fc");
+  EXPECT_EQ(f->Label11->text(), "l");
+  Type(f->Edit1, "1,64");  // Qtc twice Qts': Vb = Vas / 3
+  EXPECT_EQ(f->Edit2->text(), "81,3");
+  Type(f->Edit3, "abc");
+  EXPECT_EQ(f->Label5->text(), "fc");
+}
+
+TEST_F(ClosedWindow, PresetUnderTheMouseTurnsPurpleUntilTheMouseMovesOverTheWindow) {
+  Tclosed* f = form();
+  Activate();
+  MoveMouse(QPoint(3, 3), Qt::NoButton, f->bessel);
+  EXPECT_EQ(f->bessel->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  EXPECT_NE(f->linkwitz->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  MoveMouse(QPoint(600, 300));
+  EXPECT_NE(f->bessel->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+}
+
+TEST_F(ClosedWindow, WithAutoBoxSimTheDiagramFollowsEveryChange) {
+  Tclosed* f = form();
+  EXPECT_FALSE(DiagramShown());  // the options are read at the first activation
+  Activate();
+  ASSERT_TRUE(DiagramShown());
+  Type(f->Edit1, "1");
+  ASSERT_TRUE(DiagramShown());
+  EXPECT_EQ(f->Diagram->Plot()->peakFrequency, 100);  // Qtc 1, fc 70.7 Hz: the level peaks at fc sqrt(2)
+  f->log->setChecked(false);
+  ASSERT_TRUE(DiagramShown());
+  EXPECT_EQ(f->Diagram->Plot()->curve.size(), 201u);
+  Type(f->Edit1, "abc");  // the diagram keeps the last volume with the new Qtc: drawn as the model says
+  Type(f->Edit3, "-6,8");  // Qts' = 0: nothing is drawn
+  EXPECT_FALSE(DiagramShown());
+}
+
+TEST_F(ClosedWindow, WithoutAutoBoxSimTheSimulationButtonShowsTheDiagramUntilTheNextChange) {
+  Option("AutoBoxSim", false);
+  Tclosed* f = form();
+  Activate();
+  EXPECT_FALSE(DiagramShown());
+  f->Button2->click();
+  ASSERT_TRUE(DiagramShown());
+  ResizeOuter({800, 560});
+  ASSERT_TRUE(DiagramShown());
+  EXPECT_EQ(f->Diagram->Plot()->curve.front(), std::make_pair(15, f->frameGeometry().height() - 45));
+  f->repaint();
+  Reactivate();
+  EXPECT_TRUE(DiagramShown());
+  Type(f->Edit1, "0,8");
+  EXPECT_FALSE(DiagramShown());
+}
+
+TEST_F(ClosedWindow, TheCaptionReadOutClearsOutsideTheDiagramStaysThroughPaintsAndSpeaksEnglish) {
+  Tclosed* f = form();
+  Activate();
+  MoveMouse(QPoint(431, 95));
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse ");
+  EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
+  // The caption stays through paints until the next move.
+  MoveMouse(QPoint(15, 400));
+  f->grab();
+  EXPECT_EQ(Title(), "geschlossenes Gehäuse (Cursor 10,0Hz / -23,8dB)");
+  SetLanguage("english");
+  Reactivate();
+  EXPECT_EQ(Title(), "closed box");
+  MoveMouse(QPoint(431, 188));
+  EXPECT_EQ(Title(), "closed box (cursor 99,6Hz / 0,1dB)");
+  // Linear axis at its left edge: 0 Hz, where the curve has no level.
+  f->log->setChecked(false);
+  MoveMouse(QPoint(15, 300), Qt::LeftButton);
+  EXPECT_EQ(Title(), "closed box (curve 0,0 dB at 0,0 Hz)");
+}
+
+TEST_F(ClosedWindow, StoringFillsTheChosenSlotWithTheDiagramsCurve) {
+  Tclosed* f = form();
+  ChassisManufacturer = "VISATON";
+  ChassisName = "W 300";
+  Activate();
+  f->ComboBox1->setCurrentIndex(2);
+  Choose(f->exportbox, 1);
+  ASSERT_TRUE(ComparisonSlotFilled(2));
+  EXPECT_EQ(FilledComparisonSlots(), std::vector<int>{2});
+  const ComparisonHeader& h = ComparisonHeaderOf(2);
+  EXPECT_EQ(h.BoxType, BoxType::Closed);
+  EXPECT_EQ(h.Multiple, 3);
+  EXPECT_NEAR(h.Volume1, 3 * 123.64, 0.1);
+  EXPECT_EQ(h.DriverLabel, "VISATON W 300");
+  EXPECT_DOUBLE_EQ(h.DriverSpl, ChassisSpl);
+  // The stored level at 100 Hz is the diagram's level at 100 Hz.
+  const auto& plot = *f->Diagram->Plot();
+  const PlotGeometry g{700, 500, 100};
+  EXPECT_EQ(g.Y(ComparisonCurveOf(2)[100]), plot.curve[100 - 10 + 1].second);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(f->exportbox->currentText(), "# 2");
+}
+
+TEST_F(ClosedWindow, PrintComposesAPageInPortraitOrLandscape) {
+  Tclosed* f = form();
+  Activate();
+  AnswerNo();
+  f->Button4->click();
+  EXPECT_EQ(seam.questions.value(0), "Simulation drucken? / Print simulation?");
+  EXPECT_TRUE(seam.composedPages.isEmpty());
+  seam.answer = nullptr;
+  seam.printPdfPath = TempPath("page.pdf");
+  f->Button4->click();
+  ASSERT_EQ(seam.composedPages.size(), 1);
+  EXPECT_FALSE(seam.composedPages[0].landscape);
+  EXPECT_EQ(ReadFileBytes(seam.printPdfPath.toStdString()).substr(0, 4), "%PDF");
+  seam.printLandscape = true;
+  f->Button4->click();
+  ASSERT_EQ(seam.composedPages.size(), 2);
+  EXPECT_GT(seam.composedPages[1].width, seam.composedPages[1].height);
+  seam.printerUsable = false;
+  f->Button4->click();
+  // Since printing without a printer writes a PDF file, the message also says that nothing was printed.
+  EXPECT_EQ(seam.messages.value(0), "Der Drucker kann nicht benutzt werden. Es wurde nichts gedruckt.");
+}
+
+TEST_F(ClosedWindow, WithoutSaveBoxNothingIsRestoredOrSaved) {
+  OpenSettings().WriteString("Geschlossen", "Volumen", "77");
+  Tclosed* f = form();
+  Activate();
+  EXPECT_EQ(f->Edit2->text(), "123,6");
+  f->Button1->click();
+  EXPECT_EQ(OpenSettings().ReadString("Geschlossen", "Serienwiderstand", "none"), "none");
+}
+
+TEST_F(ClosedWindow, TextsInBothLanguagesHelpPictureAndEscape) {
+  Tclosed* f = form();
+  Activate();
+  f->grab();
+  EXPECT_EQ(f->Button1->text(), "S&chliessen");
+  EXPECT_EQ(f->CheckBox1->text(), QString::fromUtf8("Einbaugüte Qtc"));
+  EXPECT_EQ(f->Label20->toolTip(), "Ohmscher Widerstand vor dem Lautsprecher");
+  EXPECT_EQ(f->exportbutton->text(), "E&xport");
+  SetLanguage("english");
+  f->grab();
+  EXPECT_EQ(f->Button1->text(), "&close");
+  EXPECT_EQ(f->Button2->text(), "&simulation");
+  EXPECT_EQ(f->log->text(), "logarithmic");
+  EXPECT_EQ(f->log->toolTip(), "simulation is logarithmic instead of linear (better)");
+  EXPECT_EQ(f->Label2->text(), "ohm,number of speakers");
+  EXPECT_EQ(f->Label6->text(), "volume");
+  EXPECT_EQ(f->Label1->toolTip(), "help to quality Qtc-characteristics");
+  EXPECT_EQ(f->Button5->text(), "&Tip");
+  Type(f->Edit1, "1");
+  EXPECT_EQ(f->Label11->text(), "liter, total 51,4 l");
+  EXPECT_EQ(f->labelfxmax->text(), "Xmax at 50,0Hz");
+
+  f->Button3->click();
+  ASSERT_EQ(seam.helpRequests.size(), 1);
+  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0004");
+  Click(f->Label1);
+  EXPECT_TRUE(reinterpret_cast<QWidget*>(forms::gueten)->isVisible());
+  Activate();
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(ClosedWindow, TipChoosesTheModeByQts) {
+  Tclosed* f = form();
+  Activate();
+  ChassisQts = 0.66;
+  f->Button5->click();
+  EXPECT_FALSE(f->CheckBox1->isChecked());
+  EXPECT_EQ(f->Edit2->text(), "100");
+  ChassisQts = 0.65;
+  f->Button5->click();
+  EXPECT_TRUE(f->CheckBox1->isChecked());
+  EXPECT_EQ(f->Edit1->text(), "0,707");
 }
 
 }  // namespace

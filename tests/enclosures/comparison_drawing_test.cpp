@@ -108,13 +108,14 @@ TEST_F(Drawing, LegendOfFourEntriesIs340PixelsTallWithTheirTexts) {
   ASSERT_NE(rect, d.items.end());
   EXPECT_EQ(rect->y2 - rect->y1, 340);
   EXPECT_EQ(std::pair(rect->x1, rect->x2), std::pair(770 - 200, 770 - 1));
-  const std::pair<int, const char*> shown[] = {{1, "2x Maker Model"}, {1, "volume 36.5 l"},
+  const std::pair<int, const char*> shown[] = {{1, "2x Maker Model"}, {1, "volume 36.5 l"}, {1, "contained"},
                                                {2, "3rd order band pass push-pull"}, {3, "25.0 cm"},
-                                               {4, "tube 1 12.5 qcm / 8.0 cm"}};
+                                               {4, "6th order band pass"}, {4, "tube 1 12.5 qcm / 8.0 cm"}};
   for (const auto& [slot, text] : shown) EXPECT_TRUE(Has(Texts(d, slot), text)) << text;
   v.english = false;
   const auto german = ComputeComparisonDrawing(v);
   EXPECT_TRUE(Has(Texts(german, 2), "Bandpass 3.Ordnung isobarik"));
+  EXPECT_TRUE(Has(Texts(german, 3), "Schallwandlänge:"));
   // The first entry's block is at the top: its driver line 1 pixel below the frame.
   const auto first = std::find_if(german.items.begin(), german.items.end(), [](const auto& i) { return i.text == "2x Maker Model"; });
   EXPECT_EQ(first->y1, 550 - 45 - 340 + 1);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "driver/model/CommittedDriver.h"
 #include "enclosures/model/ComparisonStore.h"
 
 namespace velomare {
@@ -62,6 +63,18 @@ TEST_F(ComparisonStoreTest, RefusesNonFiniteNumbersAndBadSlotsLeavingTheSlotAsIt
   EXPECT_FALSE(StoreComparisonCurve(3, Ramp(5), header) || StoreComparisonCurve(0, Ramp(5), ComparisonHeader{}) ||
                StoreComparisonCurve(5, Ramp(5), ComparisonHeader{}));
   EXPECT_EQ(ComparisonCurveOf(5)[0], 0.0);
+}
+
+TEST_F(ComparisonStoreTest, HeaderForTheCommittedDriver) {
+  ResetCommittedDriver();
+  ChassisManufacturer = "VISATON";
+  ChassisName = "W 300";
+  ChassisSpl = 90.5;
+  const ComparisonHeader h = HeaderForCommittedDriver(BoxType::BassReflex);
+  EXPECT_EQ(h.BoxType, BoxType::BassReflex);
+  EXPECT_EQ(h.DriverLabel, "VISATON W 300");
+  EXPECT_EQ(h.DriverSpl, 90.5);
+  ResetCommittedDriver();
 }
 
 }  // namespace

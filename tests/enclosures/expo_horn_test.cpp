@@ -29,6 +29,7 @@ HornDesign Design(double fu, double ah, double fo, HornPlacement placement, cons
 double FreeFieldMouth(double fu, double c) { return c * c / (4 * kPi * fu * fu) * 1e4; }
 
 TEST(ExpoHornModel, MouthCircumferenceEqualsTheWavelengthAtFuDividedAmongTheMirrorImages) {
+  EXPECT_NEAR(FreeFieldMouth(100, 340), 9199.16, 0.005);
   const struct {
     HornPlacement placement;
     double images;
@@ -39,12 +40,14 @@ TEST(ExpoHornModel, MouthCircumferenceEqualsTheWavelengthAtFuDividedAmongTheMirr
       EXPECT_NEAR(d.values.mouthArea / (FreeFieldMouth(fu, 340) / c.images), 1.0, 1e-8) << fu;
     }
   }
+  EXPECT_NEAR(Design(50, 500, 500, HornPlacement::Floor).values.mouthArea, 18398.3, 0.05);
   EXPECT_DOUBLE_EQ(HornPlacementDivide(80, HornPlacement::Corner), 10);
 }
 
 TEST(ExpoHornModel, FlareConstantIsFourPiFuOverC340Point5AndTheAreaLawReachesTheMouthAtTheHornLength) {
   for (double fu : {20.0, 100.0, 500.0})
     EXPECT_NEAR(Design(fu, 500, 500, HornPlacement::Floor).values.flareConstant / (4 * kPi * fu / 340.5), 1.0, 2e-4);
+  EXPECT_NEAR(Design(100, 500, 500, HornPlacement::Floor).values.flareConstant, 3.690, 5e-4);
   for (HornPlacement p : {HornPlacement::Free, HornPlacement::Floor, HornPlacement::Wall, HornPlacement::Corner}) {
     for (double fu : {20.0, 75.0, 100.0, 500.0}) {
       for (double ah : {5.5, 120.0, 2999.0}) {
@@ -56,11 +59,14 @@ TEST(ExpoHornModel, FlareConstantIsFourPiFuOverC340Point5AndTheAreaLawReachesThe
   }
   // The area doubles every 100 ln 2 / k centimetres.
   EXPECT_NEAR(HornArea(500, 3.7, 100 * std::log(2.0) / 3.7), 1000, 1e-9);
+  const HornValues v = Design(100, 500, 500, HornPlacement::Floor).values;
+  EXPECT_NEAR(HornArea(500, v.flareConstant, 100 * std::log(2.0) / v.flareConstant), 1000, 1e-9);
 }
 
 TEST(ExpoHornModel, GainIsTenLogOfTheAreaRatioAndEachWallShortensTheHorn) {
   const HornDesign floor = Design(100, 500, 500, HornPlacement::Floor);
   EXPECT_NEAR(floor.gain, 10 * std::log10(floor.values.mouthArea / 500), 1e-12);
+  EXPECT_NEAR(floor.gain, 9.6375, 1e-3);
   const HornDesign corner = Design(100, 500, 500, HornPlacement::Corner), free = Design(100, 500, 500, HornPlacement::Free);
   const double k = floor.values.flareConstant;
   EXPECT_NEAR(floor.values.length - corner.values.length, 100 * std::log(4.0) / k, 1e-9);
@@ -73,6 +79,7 @@ TEST(ExpoHornModel, LevelIsTheReferenceLevelFromTheEfficiencyPlusTheGain) {
   const double vas = default_driver::kVas / 1000, fs = default_driver::kFs;
   const double eta0 = 4 * kPi * kPi * fs * fs * fs * vas / (343.0 * 343.0 * 343.0 * default_driver::kQes);
   const double spl0 = 112 + 10 * std::log10(eta0);
+  EXPECT_NEAR(spl0, 92.55, 0.005);
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
   ASSERT_TRUE(d.level);
   EXPECT_NEAR(*d.level, spl0 + d.gain, 0.002);
@@ -88,6 +95,7 @@ TEST(ExpoHornModel, PressureChamberHasItsCornerFrequencyAtFo) {
   const auto corner = [](double stCm2, double vcLitres) { return 340 * stCm2 * 1e-4 / (2 * kPi * vcLitres * 1e-3); };
   const HornDesign d = Design(100, 500, 500, HornPlacement::Floor);
   ASSERT_TRUE(d.chamberValid);
+  EXPECT_NEAR(d.chamberVolume, 5.4113, 1e-9);
   EXPECT_NEAR(corner(500, d.chamberVolume), 500, 0.01);
   const HornDesign other = Design(60, 1234, 777, HornPlacement::Wall);
   EXPECT_NEAR(corner(1234, other.chamberVolume), 777, 0.02);
@@ -106,6 +114,11 @@ TEST(ExpoHornModel, DesignValuesGiveTheseTextsInBothLanguages) {
       {de.Label12, "Druckkammervolumen 5.4 l"},
       {de.Label14, "bei x= 1cm, A=519cm² (=22.8x22.8cm)"},
       {en.Label10, "horn length Xm= 60.1 cm"},
+      {en.Label2, "horn constant k= 3.7"},
+      {en.Label11, "cross-section 22.4x22.4cm"},
+      {en.Label6, "mouth cross-section Am= 4599.6 cm², 67.8 cm x 67.8 cm"},
+      {en.Labelboxvol, "closed volume : 29.0 l "},
+      {en.Label12, "dry well / pressure chamber volume = 5.4 l"},
       {en.Label9, "SPL gain of horn 9.6 dB to 102.2 dB"},
       {en.Label14, "bei x= 1cm, A=519cm² (=22.8x22.8cm)"},  // the first centimetre in German whatever the language
   };
@@ -117,6 +130,7 @@ TEST(ExpoHornModel, CursorAreaFollowsTheAreaLawAtTheScrollBarPosition) {
   EXPECT_NEAR(HornArea(v.throatArea, v.flareConstant, 30), 1512.65, 0.01);
   EXPECT_EQ(HornCursorAreaText(v, 30, false), "bei x=30cm, A=1513cm² (=38.9x38.9cm)");
   EXPECT_EQ(HornCursorAreaText(v, 30, true), "at x=30cm, A=1513cm² (=38.9x38.9cm)");
+  EXPECT_EQ(HornCursorAreaText(v, 1, false), "bei x= 1cm, A=519cm² (=22.8x22.8cm)");
   // No validity test: an invalid horn keeps k = 0 and shows the throat as read at every x.
   const HornValues invalid = Design(10, 500, 500, HornPlacement::Floor).values;
   EXPECT_EQ(HornCursorAreaText(invalid, 17, false), "bei x=17cm, A=500cm² (=22.4x22.4cm)");
@@ -133,6 +147,7 @@ TEST(ExpoHornModel, ClosedVolumeIsVasTimesQUpToOneAndTheNotedRuleAbove) {
   EXPECT_NEAR(d.closedVolume, 48.0, 1e-12);
   EXPECT_TRUE(d.closedVolumeAboveVas);
   EXPECT_EQ(HornResultTexts(d, true).Labelboxvol, "closed volume : 48.0 l  (V>Vas!)");
+  EXPECT_EQ(HornResultTexts(d, false).Labelboxvol, "geschl. Volumen : 48.0 l  (V>Vas!)");
 }
 
 TEST(ExpoHornModel, FuFrom20To500AndThroatStrictlyBetween5And3000MakeAHorn) {

@@ -47,14 +47,19 @@ TEST(HornAxis, LargestValueDividedByTenWhileAboveTenGivesTheDivisionsOfOnePowerO
 TEST(HornContour, DesignValuesGiveAxisEnds5000And70WithExactGridLabels) {
   const auto plot = PlanHornContour(DesignHorn(), 1, W, H, false);
   ASSERT_TRUE(plot);
-  EXPECT_EQ(plot->area.end + plot->length.end, 5000 + 70);
+  EXPECT_EQ(plot->area.end, 5000);
+  EXPECT_EQ(plot->length.end, 70);
   EXPECT_EQ(TextsAt(*plot, H - 40), (std::vector<std::string>{"0", "70", "10", "20", "30", "40", "50", "60"}));
   // The area labels stand 5 pixels above their lines, the rows being 250/5 = 50 pixels high.
   for (int i = 1; i <= 4; ++i)
     EXPECT_EQ(TextsAt(*plot, (H - 50) - 50 * i), (std::vector<std::string>{std::to_string(1000 * i)})) << i;
   EXPECT_EQ(TextsAt(*plot, 175), (std::vector<std::string>{"5000"}));
   EXPECT_EQ(TextsAt(*plot, H - 60), (std::vector<std::string>{"Xm in cm"}));
-  EXPECT_EQ(TextsAt(*PlanHornContour(DesignHorn(), 1, W, H, true), H - 73), (std::vector<std::string>{"horn length"}));
+  EXPECT_EQ(TextsAt(*plot, 190), (std::vector<std::string>{"Trichterfläche"}));
+  const auto english = PlanHornContour(DesignHorn(), 1, W, H, true);
+  EXPECT_EQ(TextsAt(*english, H - 73), (std::vector<std::string>{"horn length"}));
+  EXPECT_EQ(TextsAt(*english, 190), (std::vector<std::string>{"horn cross-section"}));
+  EXPECT_EQ(TextsAt(*english, H - 60), (std::vector<std::string>{"Xmax in cm"}));
 }
 
 TEST(HornContour, LargeMouthsStillLabelTheGridWithExactMultiples) {
@@ -149,6 +154,8 @@ TEST(HornContour, WindowWithNoRoomForThePlotDrawsNothing) {
 
 TEST(HornReadout, CornerOfTheAxesReadsZeroWithDecimalCommasInBothLanguages) {
   const HornValues v = DesignHorn();
+  EXPECT_EQ(HornReadoutCaption(v, 5000, 70, 30, H - 45, W, H, false),
+            "Exponential-Horn (Cursor 0,0cm /   0cm² [=0,0x0,0cm])");
   EXPECT_EQ(HornReadoutCaption(v, 5000, 70, 30, H - 45, W, H, true),
             "exponential horn system (cursor 0,0cm /   0cm² [=0,0x0,0cm])");
   // 131 of 655 pixels across is 14 cm of 70; 50 of 250 pixels up is 1000 of 5000 cm².
@@ -173,6 +180,8 @@ TEST(HornReadout, InactiveOutsideThePlotBeforeTheFirstDrawingAndForHornsNotDrawn
   // Room for no plot: no division by W - 45 or H - 225 at or below 0.
   for (const auto& [w, h] : {std::pair{45, H}, std::pair{W, 225}, std::pair{20, 20}})
     EXPECT_FALSE(HornReadoutCaption(v, 5000, 70, 40, 200, w, h, false)) << w << " " << h;
+  EXPECT_EQ(HornCaption(false), "Exponential-Horn");
+  EXPECT_EQ(HornCaption(true), "exponential horn system");
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ TEST_F(ReferencePictures, WindowsHaveGermanCaptionsInEitherLanguage) {
   swerte->grab();
   EXPECT_EQ(Title(), "Frequenzverlauf bei verschiedenen Güten");
   EXPECT_EQ(swerte->windowTitle().toStdString(), "S-Werte und Güten bei geschlossenen Bandpässen");
+  // Both pictures have a fixed client size.
+  EXPECT_EQ(form()->size(), QSize(347, 282));
+  EXPECT_EQ(swerte->size(), QSize(387, 442));
+  EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
+  EXPECT_EQ(swerte->minimumSize(), swerte->maximumSize());
 }
 
 TEST(ReferenceCharts, QualityChartShowsTheClosedBoxAroundItsResonance) {
@@ -45,7 +50,14 @@ TEST(ReferenceCharts, QualityChartShowsTheClosedBoxAroundItsResonance) {
 TEST(ReferenceCharts, BandpassPanelsFallTwelveDecibelsPerOctaveOnBothSides) {
   const std::vector<ChartPanel> panels = BandpassShapePanels();
   ASSERT_EQ(panels.size(), 2u);
+  EXPECT_EQ(panels[0].title.toStdString(), "S=0.5");
   EXPECT_EQ(panels[1].title.toStdString(), "S=0.7");
+  for (const ChartPanel& panel : panels) {
+    ASSERT_EQ(panel.curves.size(), 3u);
+    EXPECT_EQ(panel.curves[0].label.toStdString(), "Q't=0.5");
+    EXPECT_EQ(panel.curves[1].label.toStdString(), "Q't=0.7");
+    EXPECT_EQ(panel.curves[2].label.toStdString(), "Q't=1.0");
+  }
   for (const ChartPanel& panel : panels) {
     ASSERT_EQ(panel.curves.size(), 3u);
     for (const auto& curve : panel.curves) {

@@ -98,6 +98,7 @@ TEST(ReflexModel, RuleOfThumbLimitsVolumeAndLengthAndKeepsItsGuard) {
 TEST(ReflexModel, AFailedGuardKeepsTheLastDesignAndMarksItInvalid) {
   ReflexDesign d = TipDesign(kExample);
   const long double fb = d.tuning, area = d.portArea, gross = d.grossVolume;
+  EXPECT_FALSE(RecalcReflexFromGeometry(d, "1", kExample));
   EXPECT_FALSE(RecalcReflexFromGeometry(d, "1,9", kExample));
   EXPECT_TRUE(d.tuning == fb && d.portArea == area);
   EXPECT_FALSE(d.lastDesignValid || ReflexStoreValid(d, kExample) || ReflexPrintValid(d, kExample));
@@ -107,6 +108,7 @@ TEST(ReflexModel, AFailedGuardKeepsTheLastDesignAndMarksItInvalid) {
   EXPECT_TRUE(ReflexPlotDrawable(d, kExample, true) && ReflexPlotDrawable(d, kExample, false) && ReflexStoreValid(d, kExample) &&
               ReflexPrintValid(d, kExample));
   EXPECT_TRUE(RecalcReflexFromGeometry(d, "10", kExample));
+  EXPECT_TRUE(ReflexStoreValid(d, kExample));
   // A 1.5 cm port length stores nothing, though the logarithmic diagram still draws it.
   EXPECT_FALSE(RecalcReflexFromLength(d, "1,5", kExample));
   EXPECT_EQ(d.grossVolume, gross);
@@ -124,7 +126,11 @@ TEST(ReflexModel, ResultLabelsAsShownAndTheirBareForms) {
   EXPECT_EQ(de.qlLabel + "|" + de.cutoffLabel + "|" + de.tuningLabel + "|" + de.areaLabel,
             "Verlustfaktor Ql = 10|Untere Grenzfrequenz fg = 33.9 Hz|Rohrabstimmfrequenz fr = 32.6 Hz|"
             "Rohrfläche = 78.5 cm²");
-  EXPECT_EQ(ShowReflexResults(d, false, 42, true).qlLabel, "loss factor quality Ql = 42");
+  const ReflexResultTexts en = ShowReflexResults(d, false, 42, true);
+  EXPECT_EQ(en.qlLabel, "loss factor quality Ql = 42");
+  EXPECT_EQ(en.cutoffLabel, "lower cut frequency fg = 33.9 Hz");
+  EXPECT_EQ(en.tuningLabel, "tube tuning frequency fr = 32.6 Hz");
+  EXPECT_EQ(en.areaLabel, "tube cross section = 78.5 sqcm");
   EXPECT_EQ(d.ql, 42);
   d.cutoff = 10;
   d.tuning = 9.9L;
@@ -244,6 +250,7 @@ TEST(ReflexModel, PrintTitleAndCaptions) {
             "Verl.Faktor 10");
   EXPECT_EQ(ReflexPointerCaption(true, true, true, 45, -2.7), "reflex vented box (curve 45,0Hz / -2,7dB)");
   EXPECT_EQ(ReflexPointerCaption(false, false, true, 45, -2.7), "Baßreflex-Gehäuse");
+  EXPECT_EQ(ReflexPointerCaption(false, true, false, 45, -2.7), "Baßreflex-Gehäuse (Cursor 45,0Hz / -2,7dB)");
 }
 
 TEST(ReflexModel, StoredSectionRangesAndFallbacks) {
@@ -257,6 +264,9 @@ TEST(ReflexModel, StoredSectionRangesAndFallbacks) {
   // Each value just inside its range, then just outside.
   EXPECT_EQ(restored({99.5, 199.5, 0.5, 99.5, 8, 100, false}), "99.5 199.5 0.5 99.5 7 100 00");
   EXPECT_EQ(restored({100, 200, 0, 100, 9, 101, true}), "10 10 100 0 0 10 11");
+  const ReflexRestore mixed = ReflexRestoreFrom(ReflexStoredValues{150, 20.5, 30, 0.5, 3, 12, false});
+  EXPECT_EQ(mixed.diameterText + " " + mixed.lengthText, "10 20.5");
+  EXPECT_TRUE(mixed.portItem == 2 && mixed.ql == 12 && !mixed.autoQl && !mixed.runTip) << mixed.portItem << " " << mixed.ql;
 
   QTemporaryDir dir;
   const std::string path = dir.filePath("velomar.ini").toStdString();

@@ -138,7 +138,9 @@ TEST_F(ReflexWindow, ExportFileIn419LinesByLanguage) {
   const QString path = TempPath("box");
   const std::string bytes = ExportFile(path);
   EXPECT_EQ(seam.fileDialogs.value(0).defaultName, "reflex");
+  EXPECT_EQ(seam.messages.value(0), "Dateiexport erfolgreich / file export successful");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 419);
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 419);
   EXPECT_NE(bytes.find("SPL (dB)\t87,4\r\n"), std::string::npos) << bytes.substr(0, 200);
   EXPECT_NE(bytes.find("Einbau in Bassreflex-Geh\xe4use\r\n\r\nvolumen (l)\t36,900\r\nchassis\t1\r\nQl\t10\r\n"
                        "Rseriell (Ohm)\t0,000\r\nRohre\t1\r\nDurchmesser (cm)\t10,0\r\nL\xe4nge (cm)\t52,6\r\n\r\n"
@@ -147,10 +149,17 @@ TEST_F(ReflexWindow, ExportFileIn419LinesByLanguage) {
   SetLanguage("english");
   Reactivate();
   f->exportbutton->click();
+  EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite " + path + ".txt ?");
   const std::string english = ReadFileBytes((path + ".txt").toStdString());
   EXPECT_NE(english.find("in vented reflex box\r\n\r\nvolumen (l)\t36.900\r\nchassis\t1\r\nQl\t10\r\n"
                          "Rserial (ohms)\t0.000\r\ntubes\t1\r\ndiameter (cm)\t10.0\r\nlength (cm)\t52.6\r\n"),
             std::string::npos);
+  // A folder that cannot be written: a message, never the success text.
+  seam.messages.clear();
+  FileDialogAnswers(TempPath("no/x.txt"));
+  f->exportbutton->click();
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_FALSE(seam.messages[0].contains("erfolgreich"));
 }
 
 TEST_F(ReflexWindow, BadInputNeverShowsNanOrInf) {
@@ -188,6 +197,202 @@ TEST_F(ReflexWindow, AQlSetByHandComesBackAfterARestartWithTheSectionThatClosing
   Type(f->Edit2, "55");  // closing writes the section back
   f->Button1->click();
   EXPECT_EQ(OpenSettings().ReadString("Bassreflex", "Volumen", ""), "55");
+}
+
+TEST_F(ReflexWindow, StartsWithTheRuleOfThumbForTheDefaultDriver) {
+  TReflex* f = form();
+  EXPECT_EQ(f->Edit2->text(), "283,3");
+  EXPECT_EQ(f->Edit3->text(), "3,4");
+  EXPECT_EQ(f->Edit1->text(), "10");
+  EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Baßreflex-Gehäuse "));
+  EXPECT_FALSE(f->exportbutton->isVisibleTo(f));
+  EXPECT_FALSE(f->Button4->isVisibleTo(f));
+  EXPECT_FALSE(f->kammern->isEnabled());
+  EXPECT_EQ(f->exportbox->currentText(), "export");
+  Activate();
+  EXPECT_EQ(f->frameGeometry().size(), QSize(790, 580));
+  EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Baßreflex-Gehäuse"));
+  EXPECT_EQ(f->abstimm->currentText(), "Abstimmung");
+}
+
+TEST_F(ReflexWindow, RuleOfThumbAndEveryControlRecomputeAtOnce) {
+  TReflex* f = form();
+  Activate();
+  ExampleDriver();
+  EXPECT_EQ(f->Edit2->text(), "36,9");
+  EXPECT_EQ(f->Edit3->text(), "52,6");
+  EXPECT_EQ(f->Label5->text(), "Rohrabstimmfrequenz fr = 32.6 Hz");
+  EXPECT_EQ(f->Label4->text(), "Untere Grenzfrequenz fg = 33.9 Hz");
+  EXPECT_EQ(f->Label7->text(), QString::fromUtf8("Rohrfläche = 78.5 cm²"));
+  EXPECT_EQ(f->Label8->text(), "l, total 41.5 l");
+  EXPECT_EQ(f->Label3->text(), "Verlustfaktor Ql = 10");
+  EXPECT_EQ(f->ScrollBar1->value(), 10);
+  // The length edit: "l, insges. " and a new tuning.
+  Type(f->Edit3, "20");
+  EXPECT_EQ(f->Label8->text(), "l, insges. 39.0 l");
+  EXPECT_NE(f->Label5->text(), "Rohrabstimmfrequenz fr = 32.6 Hz");
+  // The volume edit drives the automatic Ql.
+  Type(f->Edit2, "10");
+  EXPECT_EQ(f->Label3->text(), "Verlustfaktor Ql = 18");
+  // Without "&Auto Ql" the scroll bar sets Ql; checking it again recomputes from the volume.
+  f->CheckBox2->setChecked(false);
+  f->ScrollBar1->setValue(40);
+  EXPECT_EQ(f->Design().ql, 40);
+  EXPECT_EQ(f->Label3->text(), "Verlustfaktor Ql = 40");
+  f->CheckBox2->setChecked(true);
+  EXPECT_EQ(f->ScrollBar1->value(), 18);
+  // A series resistance raises Qts' and lowers fg.
+  Type(f->Edit4, "6");
+  EXPECT_EQ(f->Label4->text(), "Untere Grenzfrequenz fg = 12.9 Hz");  // 0.26 x 30 x 0.7^-1.4
+}
+
+TEST_F(ReflexWindow, AlignmentsWriteVolumeThenLengthAndTheListShowsItsPromptAgain) {
+  TReflex* f = form();
+  Activate();
+  ExampleDriver();
+  Choose(f->abstimm, 1);
+  EXPECT_EQ(f->Edit2->text(), "27,8");
+  EXPECT_NEAR(static_cast<double>(f->Design().tuning), 34.2, 0.1);
+  EXPECT_EQ(f->abstimm->currentText(), "Abstimmung");
+  SetLanguage("english");
+  Reactivate();
+  EXPECT_EQ(f->abstimm->currentText(), "setup");
+  EXPECT_EQ(f->windowTitle(), "reflex vented box");
+}
+
+TEST_F(ReflexWindow, DiagramOnBothAxesAndTheCaptionReadOut) {
+  TReflex* f = form();
+  Activate();
+  ExampleDriver();
+  ASSERT_TRUE(DiagramShown());
+  f->log->setChecked(false);
+  ASSERT_TRUE(DiagramShown());
+  EXPECT_EQ(f->Diagram->Plot()->curve.size(), 201u);  // 1 to 200 Hz after the corner
+  // 1,5 cm: drawn on the logarithmic axis only.
+  Type(f->Edit3, "1,5");
+  EXPECT_FALSE(DiagramShown());
+  f->log->setChecked(true);
+  EXPECT_TRUE(DiagramShown());
+  // Outside the area the plain caption returns.
+  f->FormMouseMove(Qt::NoButton, 487, 208);
+  f->FormMouseMove(Qt::NoButton, 400, 50);
+  EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Baßreflex-Gehäuse"));
+}
+
+TEST_F(ReflexWindow, WithoutAutoBoxSimOnlyTheSimulationButtonDraws) {
+  TReflex* f = form();
+  Option("AutoBoxSim", false);
+  Activate();
+  EXPECT_FALSE(DiagramShown());
+  f->Button2->click();
+  EXPECT_TRUE(DiagramShown());
+  Type(f->Edit2, "200");
+  EXPECT_FALSE(DiagramShown());
+}
+
+TEST_F(ReflexWindow, StoreExportAndPrintRefuseAStaleDesign) {
+  TReflex* f = form();
+  Activate();
+  ExampleDriver();
+  Choose(f->exportbox, 2);
+  ASSERT_TRUE(ComparisonSlotFilled(3));
+  EXPECT_TRUE(seam.messages.isEmpty());
+  const ComparisonHeader& h = ComparisonHeaderOf(3);
+  EXPECT_EQ(h.Multiple, 1);
+  EXPECT_NEAR(h.PortArea1, 78.54, 0.01);
+  EXPECT_EQ(h.BoxQl, 0);
+  EXPECT_EQ(f->exportbox->currentText(), "# 3");
+  // A diameter of 1 cm fails the guard; printing asks first.
+  Type(f->Edit1, "1");
+  f->Button5->click();
+  EXPECT_EQ(seam.questions.value(0), "Simulation drucken? / Print simulation?");
+  EXPECT_TRUE(seam.composedPages.isEmpty());
+  // A port of 1,5 cm length likewise.
+  Type(f->Edit1, "10");
+  Type(f->Edit3, "1,5");
+  seam.messages.clear();
+  Choose(f->exportbox, 0);
+  EXPECT_EQ(seam.messages.value(0), "keine simulationsdaten / no data");
+  EXPECT_FALSE(ComparisonSlotFilled(1));
+}
+
+TEST_F(ReflexWindow, PrintsThePageInPortraitAndLandscapeAndReportsAnUnusablePrinter) {
+  TReflex* f = form();
+  Activate();
+  ExampleDriver();
+  f->log->setChecked(false);  // the page is logarithmic whatever the window shows
+  AnswerNo();
+  f->Button5->click();
+  EXPECT_TRUE(seam.composedPages.isEmpty());
+  seam.answer = nullptr;
+  seam.printPdfPath = TempPath("page.pdf");
+  f->Button5->click();
+  ASSERT_EQ(seam.composedPages.size(), 1);
+  EXPECT_EQ(ReadFileBytes(seam.printPdfPath.toStdString()).substr(0, 4), "%PDF");
+  seam.printLandscape = true;
+  f->Button5->click();
+  ASSERT_EQ(seam.composedPages.size(), 2);
+  EXPECT_TRUE(seam.composedPages[1].landscape);
+  seam.printerUsable = false;
+  f->Button5->click();
+  EXPECT_EQ(seam.messages.size(), 1);
+}
+
+TEST_F(ReflexWindow, SaveBoxRestoresOncePerShowAndWritesAtClosing) {
+  TReflex* f = form();
+  Option("SaveBox", true);
+  // Nothing stored yet: the fallbacks, then the rule of thumb.
+  Activate();
+  EXPECT_EQ(f->Edit1->text(), "10");
+  EXPECT_EQ(f->Edit2->text(), "283,3");
+  Type(f->Edit2, "");
+  f->Box1->setCurrentIndex(2);
+  Type(f->Edit3, "abc");
+  f->CheckBox2->setChecked(false);
+  f->ScrollBar1->setValue(33);
+  f->Button1->click();
+  const platform::IniFile ini = OpenSettings();
+  EXPECT_EQ(ini.ReadString("Bassreflex", "Volumen", ""), "100");
+  EXPECT_EQ(ini.ReadString("Bassreflex", "Laenge", ""), "10");
+  EXPECT_EQ(ini.ReadInteger("Bassreflex", "Anzahl", 0), 3);
+  EXPECT_EQ(ini.ReadInteger("Bassreflex", "Ql", 0), 33);
+  EXPECT_FALSE(ini.ReadBool("Bassreflex", "AutoQl", true));
+  // Shown again: the stored values come back, three ports, no rule of thumb.
+  Type(f->Edit2, "55");
+  Activate();
+  EXPECT_EQ(f->Edit2->text(), "100");
+  EXPECT_EQ(f->Edit3->text(), "10");
+  EXPECT_EQ(f->Design().portCount, 3);
+  EXPECT_EQ(f->ScrollBar1->value(), 33);
+  EXPECT_FALSE(f->CheckBox2->isChecked());
+  // Returning to the visible window keeps what was typed.
+  Type(f->Edit2, "77");
+  Reactivate();
+  EXPECT_EQ(f->Edit2->text(), "77");
+  OpenSettings().WriteString("Bassreflex", "Durchmesser", "150");
+  OpenSettings().WriteString("Bassreflex", "Volumen", "x");
+  f->hide();
+  Option("SaveBox", false);  // closing writes nothing now
+  Activate();
+  EXPECT_EQ(f->Edit2->text(), "77");
+}
+
+TEST_F(ReflexWindow, TextsInBothLanguages) {
+  TReflex* f = form();
+  SetLanguage("english");
+  Activate();
+  EXPECT_EQ(f->Label1->text(), "tube diameter");
+  EXPECT_EQ(f->Label6->text(), "cm,tube length");
+  EXPECT_EQ(f->Button1->text(), "&close");
+  EXPECT_EQ(f->log->toolTip(), "logarithmical dawing (better)");
+  EXPECT_EQ(f->label_9->toolTip(), "Anzahl der Rohre (pro Kammer)");
+  EXPECT_EQ(f->kammern->toolTip(), "jedes Chassis hat eine eigene Kammer");
+  EXPECT_TRUE(f->Label3->text().startsWith("loss factor quality Ql = "));
+  SetLanguage("deutsch");
+  Reactivate();
+  EXPECT_EQ(f->Label1->text(), "Rohrdurchmesser");
+  EXPECT_EQ(f->Label11->text(), "Anzahl Chassis :");
+  EXPECT_TRUE(f->Label3->text().startsWith("Verlustfaktor Ql = "));
 }
 
 }  // namespace

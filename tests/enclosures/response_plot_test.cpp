@@ -35,8 +35,24 @@ bool HasVertical(const ResponsePlot& plot, int x, int y1, int y2) { return HasLi
 // The closed-box level for fs 25, Qts' 0.5, A = 4: Qtc 1, fc 50 Hz.
 double CriticalBox(double f) { return *ClosedResponseLevel({25, 30, 0.5, 10, 1}, f); }
 
+TEST(ResponsePlotGeometry, ClosedBoxWindowAtItsStartSize) {
+  const PlotGeometry g{700, 500, 100};
+  EXPECT_EQ(g.Y(0), 188);
+  EXPECT_EQ(g.GridY(0.25), 188);
+  EXPECT_EQ(g.GridY(0.5), 277);
+  EXPECT_EQ(g.GridY(0.75), 366);
+  EXPECT_EQ(g.Bottom(), 455);
+  EXPECT_EQ(g.Y(-30), 454);  // the two truncations put -30 dB one pixel above the bottom line
+  EXPECT_EQ(g.Y(10), 100);
+  EXPECT_EQ(g.X(20, FrequencyAxis::Logarithmic), 140);
+  EXPECT_EQ(g.X(100, FrequencyAxis::Logarithmic), 431);
+  EXPECT_EQ(g.X(200, FrequencyAxis::Logarithmic), 557);
+  EXPECT_EQ(g.X(400, FrequencyAxis::Logarithmic), 682);
+  EXPECT_EQ(g.X(100, FrequencyAxis::Linear), 350);
+  EXPECT_EQ(g.X(200, FrequencyAxis::Linear), 685);
+}
+
 TEST(ResponsePlotGeometry, BandpassWindowAtItsStartSize) {
-  // The closed box's 700 x 500 window is checked through its drawn frame and grid below.
   constexpr auto kLog = FrequencyAxis::Logarithmic;
   const PlotGeometry bandpass{790, 550, 175};
   EXPECT_EQ((std::vector<int>{bandpass.GridY(0.25), bandpass.GridY(0.5), bandpass.GridY(0.75), bandpass.Y(0),

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -42,6 +43,13 @@ class CompareWindow : public WindowTest<TResultCompare, &forms::ResultCompare> {
     FileDialogAnswers(File(name, bytes));
     form()->ImportSimulationFile(slot);
   }
+  // The pixels of `colour` inside the plot of a grab at the window's start size.
+  static int PlotPixels(const QImage& image, QColor colour) {
+    int n = 0;
+    for (int y = 37; y < image.height() - 45; ++y)
+      for (int x = 40; x < 560; ++x) n += image.pixelColor(x, y) == colour;
+    return n;
+  }
   static void Fill(int slot, double level) {
     ComparisonLevels levels;
     levels.fill(level);
@@ -58,6 +66,9 @@ TEST_F(CompareWindow, ShowReadsTheLanguageAndTicksExactlyTheFilledSlots) {
                               form()->CheckBox3->isChecked(), form()->CheckBox4->isChecked()};
   EXPECT_EQ(ticked, QList<bool>({false, true, false, true}));
   EXPECT_EQ(Title(), "Compare simulations");
+  EXPECT_EQ(form()->Button3->text(), "&print");
+  EXPECT_EQ(form()->CheckBox6->text(), "caption");
+  EXPECT_EQ(form()->CheckBox1->toolTip(), "simulation channel 1: black");
   Repaint();
   EXPECT_EQ(form()->Label1->text(), "f=  20... 200Hz, L= -18... 12dB");
   const auto hasText = [&](const std::string& text) {
@@ -79,6 +90,10 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterThe
   seam.answer = nullptr;
   FileDialogAnswers(File("reflex.txt", ExportBytes(ReflexExportValues{50, 1, 7, 0, 1, 5, 10}, false, -3)));
   ChooseItem(form()->ComboBox1, 2);
+  ASSERT_EQ(seam.fileDialogs.size(), 1);
+  EXPECT_EQ(seam.fileDialogs[0].title, "Import Simulation");
+  EXPECT_TRUE(seam.fileDialogs[0].filter.contains("*.prn"));
+  EXPECT_TRUE(ComparisonSlotFilled(3));
   EXPECT_EQ(seam.messages.value(0), "Alle Werte aus Datei in #3 eingelesen");
   EXPECT_EQ(ComparisonHeaderOf(3).BoxType, BoxType::BassReflex);
   EXPECT_TRUE(form()->CheckBox3->isChecked());
@@ -86,6 +101,7 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterThe
   // The same slot again: the list acts once more.
   ChooseItem(form()->ComboBox1, 2);
   EXPECT_EQ(seam.fileDialogs.size(), 2);
+  EXPECT_EQ(seam.messages.size(), 2);
 }
 
 TEST_F(CompareWindow, RejectedCancelledOrMissingFilesLeaveTheSlotAndItsBoxAsTheyWere) {
@@ -95,7 +111,10 @@ TEST_F(CompareWindow, RejectedCancelledOrMissingFilesLeaveTheSlotAndItsBoxAsThey
   cut.resize(cut.size() - 200);  // cut off inside the table
   FileDialogAnswers(File("cut.txt", cut));
   ChooseItem(form()->ComboBox1, 0);
+  ASSERT_EQ(seam.messages.size(), 1);
   EXPECT_TRUE(seam.messages.value(0).startsWith("Konnte nicht alle Werte aus Datei einlesen, Fehler:"));
+  EXPECT_TRUE(ComparisonSlotFilled(1));
+  EXPECT_EQ(ComparisonCurveOf(1)[1], -6);
   FileDialogAnswers();
   form()->ImportSimulationFile(1);
   FileDialogAnswers(TempPath("missing.txt"));
@@ -140,6 +159,8 @@ TEST_F(CompareWindow, AbsPowerViewAllWheelAndDraggingMoveTheViewWithinItsRanges)
   Repaint();
   MoveMouse(QPoint(34, 38));  // the plot's top-left corner, one pixel below the top at 15.6 pixels per dB
   EXPECT_EQ(Title(), "Vergleich der Simulationen, Cursor f= 20Hz, 11.9dB");
+  MoveMouse(QPoint(34, 10));  // above the plot: the plain caption
+  EXPECT_EQ(Title(), "Vergleich der Simulationen");
   QTest::mousePress(form(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
   MoveMouse(QPoint(200, 200), Qt::LeftButton);  // left drag 100 pixels to the left: 10 Hz higher
   EXPECT_EQ(form()->BarFMin->value(), 30);
@@ -154,12 +175,7 @@ TEST_F(CompareWindow, CurvesArePaintedInTheSlotColoursAndSurviveARepaintHelpPrin
   ChooseItem(form()->ComboBox1, 3);
   ASSERT_TRUE(ComparisonSlotFilled(4));
   const QImage image = form()->grab().toImage();
-  const auto count = [&](QColor c) {
-    int n = 0;
-    for (int y = 37; y < image.height() - 45; ++y)
-      for (int x = 40; x < 560; ++x) n += image.pixelColor(x, y) == c;
-    return n;
-  };
+  const auto count = [&](QColor c) { return PlotPixels(image, c); };
   for (QColor colour : {QColor(Qt::blue), QColor(Qt::red), QColor(Qt::gray)}) EXPECT_GT(count(colour), 300) << colour.name().toStdString();
   EXPECT_EQ(image, form()->grab().toImage());
   ExpectHelpAndPrint(form()->Button4, "QTX_contents0025", form()->Button3);
@@ -201,6 +217,112 @@ TEST_F(CompareWindow, ALongFileIsReadUpToItsFirstMebibyte) {
   Import(4, "broken.txt", broken);
   EXPECT_EQ(seam.messages.value(1), "Konnte nicht alle Werte aus Datei einlesen, Fehler:200-200");
   EXPECT_FALSE(ComparisonSlotFilled(4));
+}
+
+TEST_F(CompareWindow, StartsWithTheControlsRangesPositionsAndStates) {
+  TResultCompare* f = form();
+  ShowAgain();
+  EXPECT_EQ(f->frameGeometry().size(), QSize(770, 550));
+  EXPECT_EQ(f->Label1->text(), "-");
+  const struct {
+    QScrollBar* bar;
+    int min, max, value;
+  } bars[] = {{f->BarFMin, 10, 100, 20}, {f->BarFBreite, 30, 300, 180}, {f->BarDBMax, -40, 30, 12}, {f->BarDBBreite, 6, 60, 30}};
+  for (const auto& b : bars) {
+    EXPECT_EQ(b.bar->minimum(), b.min) << b.bar->objectName().toStdString();
+    EXPECT_EQ(b.bar->maximum(), b.max);
+    EXPECT_EQ(b.bar->value(), b.value);
+  }
+  EXPECT_EQ(f->BarFMin->pageStep(), 10);
+  EXPECT_FALSE(f->CheckBox5->isChecked());
+  EXPECT_TRUE(f->CheckBox6->isChecked());
+  EXPECT_FALSE(f->CheckBox7->isEnabled());
+  EXPECT_TRUE(f->Edit1->isHidden());
+  EXPECT_EQ(f->Edit4->text(), "1");
+  EXPECT_EQ(f->Edit2->toolTip(), "Power (0.5...5000 W)");
+  EXPECT_EQ(f->ComboBox1->currentText(), "import");
+  EXPECT_EQ(f->ComboBox1->count(), 4);
+  EXPECT_EQ(f->CheckBox3->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(f->windowTitle(), "Vergleich der Simulationen");
+  EXPECT_EQ(f->Button1->text(), "S&chliessen");
+  EXPECT_EQ(f->CheckBox4->toolTip(), "Simulation Kanal 4: grau");
+}
+
+TEST_F(CompareWindow, CancelMissingFileAndFolderGiveTheFailureMessages) {
+  ShowAgain("english");
+  form()->ImportSimulationFile(1);  // the seam cancels
+  EXPECT_EQ(seam.messages.value(0), "Konnte Werte aus Datei nicht auslesen");
+  FileDialogAnswers(TempPath("missing.txt"));
+  form()->ImportSimulationFile(1);
+  EXPECT_EQ(seam.messages.value(1), "keine simulationsdaten / no data");
+  EXPECT_EQ(seam.messages.value(2), "Konnte Werte aus Datei nicht auslesen");
+  FileDialogAnswers(temp.path());
+  form()->ImportSimulationFile(1);
+  EXPECT_EQ(seam.messages.value(3), "Konnte Werte aus Datei nicht auslesen");
+  EXPECT_FALSE(ComparisonSlotFilled(1));
+}
+
+TEST_F(CompareWindow, OverwriteAsksFirstEvenForAnEmptySlotAndNoImportsNothing) {
+  OpenSettings().WriteBool("Options", "overwrite", true);
+  ShowAgain();
+  AnswerNo();
+  ChooseItem(form()->ComboBox1, 1);
+  EXPECT_EQ(seam.questions.value(0), "überschreibe / overwrite simulation #2?");
+  EXPECT_TRUE(seam.fileDialogs.isEmpty());
+  seam.answer = nullptr;
+  FileDialogAnswers(File("closed.txt", ExportBytes(ClosedExportValues{0.7, 20, 2, 0}, true, 0)));
+  ChooseItem(form()->ComboBox1, 1);
+  EXPECT_EQ(seam.questions.size(), 2);
+  EXPECT_TRUE(ComparisonSlotFilled(2));
+  EXPECT_EQ(ComparisonHeaderOf(2).Multiple, 2);
+}
+
+TEST_F(CompareWindow, PrintAnsweredNoPrintsNothing) {
+  ShowAgain();
+  AnswerNo();
+  form()->Button3->click();
+  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
+  EXPECT_TRUE(seam.printed.isEmpty());
+}
+
+TEST_F(CompareWindow, ClosedBoxCurvesArePaintedInTheSlotColoursAndSurviveARepaint) {
+  // Closed boxes at Qtc 0.5, 0.707 and 1.0 (fc 50 Hz) and an imported open baffle.
+  const double qtcs[] = {0.5, 0.707, 1.0};
+  for (int slot = 1; slot <= 3; ++slot) {
+    ComparisonLevels levels;
+    for (int f = 1; f <= 400; ++f) {
+      const double x = f / 50.0, q = qtcs[slot - 1];
+      levels[static_cast<std::size_t>(f - 1)] = 10 * std::log10(std::pow(x, 4) / (std::pow(1 - x * x, 2) + x * x / (q * q)));
+    }
+    ComparisonHeader h;
+    h.BoxType = BoxType::Closed;
+    h.Multiple = static_cast<std::uint8_t>(slot);
+    h.DriverLabel = "Maker Model";
+    h.Volume1 = 100.0 / slot;
+    h.DriverSpl = 87.4;
+    ASSERT_TRUE(StoreComparisonCurve(slot, levels, h));
+  }
+  ShowAgain();
+  FileDialogAnswers(File("open.txt", ExportBytes(OpenBaffleExportValues{0.3}, false, -6)));
+  ChooseItem(form()->ComboBox1, 3);
+  ASSERT_TRUE(ComparisonSlotFilled(4));
+  const QImage image = form()->grab().toImage();
+  const auto count = [&](QColor c) { return PlotPixels(image, c); };
+  EXPECT_GT(count(Qt::blue), 300);
+  EXPECT_GT(count(Qt::red), 300);
+  EXPECT_GT(count(Qt::gray), 300);
+  const QImage again = form()->grab().toImage();
+  EXPECT_EQ(image, again);
+}
+
+TEST_F(CompareWindow, LayoutHoldsInBothLanguages) {
+  Fill(1, 0);
+  ShowAgain();
+  form()->CheckBox5->click();
+  form()->CheckBox7->click();
+  EXPECT_TRUE(LayoutProblems(form(), "deutsch").isEmpty()) << LayoutProblems(form(), "deutsch").join("\n").toStdString();
+  ShowAgain("english");
+  EXPECT_TRUE(LayoutProblems(form(), "english").isEmpty()) << LayoutProblems(form(), "english").join("\n").toStdString();
 }
 
 }  // namespace

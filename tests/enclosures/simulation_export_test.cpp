@@ -73,6 +73,9 @@ TEST(SimulationExport, LayoutsOfTheOtherBoxesInBothLanguages) {
       {ReflexExportValues{40.5, 2, 7, 0.25, 3, 7.04, 12.35}, false, 419,
        "Einbau in Bassreflex-Geh\xE4use\r\n\r\nvolumen (l)\t40,500\r\nchassis\t2\r\nQl\t7\r\nRseriell (Ohm)\t0,250\r\n"
        "Rohre\t3\r\nDurchmesser (cm)\t7,0\r\nL\xE4nge (cm)\t12,3\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
+      {ReflexExportValues{40.5, 2, 7, 0.25, 3, 7.04, 12.35}, true, 419,
+       "in vented reflex box\r\n\r\nvolumen (l)\t40.500\r\nchassis\t2\r\nQl\t7\r\nRserial (ohms)\t0.250\r\n"
+       "tubes\t3\r\ndiameter (cm)\t7.0\r\nlength (cm)\t12.3\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
       {tunnel, true, 418,
        "in closed band pass box with push-pull\r\n\r\nvolumen g (l)\t20.000\r\nvolumen reflex (l)\t30.000\r\nQl\t10\r\n"
        "tube diameter (cm)\t8.5\r\ntube length (cm)\t22.0\r\nrectangle port 12 x 6,5 cm used\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
@@ -94,6 +97,7 @@ TEST(SimulationExport, LayoutsOfTheOtherBoxesInBothLanguages) {
        "Rohrdurchmesser 2 (cm)\t8.0\r\nRohrl\xE4nge 2 (cm)\t20.0\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
       {OpenBaffleExportValues{0.1251}, false, 413,
        "Einbau in offenes Geh\xE4use\r\n\r\nAbstand (m)\t0,13\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
+      {OpenBaffleExportValues{0.1251}, true, 413, "in open box\r\n\r\ndistance (m)\t0.13\r\n\r\nf (Hz)\tlevel (dB)\r\n"},
   };
   for (const auto& c : cases) {
     data.box = c.box;
@@ -126,6 +130,7 @@ TEST(SimulationExport, DefaultNamesExtensionAndMessages) {
                                      {VentedBandpassExportValues{}}, {OpenBaffleExportValues{}}})
     names += std::string(ExportDefaultName(box)) + " ";
   EXPECT_EQ(names, "closed reflex bandpass ventedbandpass open ");
+  EXPECT_EQ(WithDefaultExportExtension("/tmp/a/closed"), "/tmp/a/closed.txt");
   EXPECT_EQ(WithDefaultExportExtension("/tmp/a.b/closed") + " " + WithDefaultExportExtension("/tmp/a/closed.csv"),
             "/tmp/a.b/closed.txt /tmp/a/closed.csv");
   EXPECT_EQ(export_text::OverwriteQuestion("/x/closed.txt"), "überschreibe / overwrite /x/closed.txt ?");

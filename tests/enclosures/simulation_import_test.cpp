@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Encoding.h"
+#include "enclosures/model/ClosedBox.h"
 #include "enclosures/model/ComparisonStore.h"
 #include "enclosures/model/SimulationExport.h"
 #include "enclosures/model/SimulationImport.h"
@@ -111,6 +112,8 @@ TEST_F(Import, OnlyATableOf400NumericLevelsOnRowsNumberedByTheirFrequencyIsAccep
     EXPECT_EQ(r.curve[0], c.accepted ? 1.0 : 0.0);
   }
   EXPECT_EQ(ReadSimulationFile(cases[8].file).curve[3], 2);
+  // "1,0" is row 1; "1.9" is 1 too, but stands on row 2.
+  EXPECT_EQ(ReadSimulationFile("x\r\ny\r\nf (Hz)\tL\r\n1,0\t1\r\n1.9\t2\r\n").matchingRows, 1);
   const auto r = ReadSimulationFile(Table(399));
   EXPECT_EQ(import_text::Outcome(r, 2, true), "read no data from file, error:399-399");
   EXPECT_EQ(import_text::Outcome(r, 2, false), "Konnte nicht alle Werte aus Datei einlesen, Fehler:399-399");
@@ -119,6 +122,24 @@ TEST_F(Import, OnlyATableOf400NumericLevelsOnRowsNumberedByTheirFrequencyIsAccep
   EXPECT_EQ(import_text::Outcome(accepted, 3, false), "Alle Werte aus Datei in #3 eingelesen");
   EXPECT_EQ(import_text::Outcome(accepted, 3, true), "read all values from file to #3");
   EXPECT_EQ(import_text::Outcome(ReadSimulationFile("no table"), 1, true), "Konnte Werte aus Datei nicht auslesen");
+}
+
+TEST_F(Import, ClosedBoxRoundTripMatchesTheSecondOrderHighPass) {
+  const ClosedDriver driver{0.35, 6.0, 30.0, 50.0, 0.5};
+  ClosedDesign design;
+  ClosedDesignFromQtc(design, {"0,707", "", "0", 0, true}, driver, false);
+  SimulationExport data{{"Maker", "Model", 0.35, 0.38, 30, 50, 87.41},
+                        ClosedExportValues{design.qtc, design.volume, design.driverCount, design.seriesR}};
+  const ClosedResponse r = ClosedResponseOf(design, driver);
+  for (int f = 1; f <= 400; ++f) data.levels[static_cast<std::size_t>(f - 1)] = *ClosedResponseLevel(r, f);
+  const auto read = ReadSimulationFile(*ComposeSimulationExport(data));
+  ASSERT_EQ(read.outcome, SimulationImport::Accepted);
+  for (int f = 1; f <= 400; ++f) {
+    const double x = f / design.fc, q = design.qtc;
+    const double textbook = 10 * std::log10(std::pow(x, 4) / (std::pow(1 - x * x, 2) + x * x / (q * q)));
+    EXPECT_NEAR(read.curve[static_cast<std::size_t>(f)], textbook, 0.005 + 1e-6) << f;
+  }
+  EXPECT_NEAR(read.header.Volume1, std::round(design.volume * 1000) / 1000, 1e-9);
 }
 
 TEST_F(Import, MissingSplLineGivesSeventyFiveAndTheTypeFromTheDriverLine) {

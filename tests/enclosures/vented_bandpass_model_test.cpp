@@ -74,6 +74,7 @@ TEST(Helmholtz, TuningIsThePhysicsOfAFlangedAndAFreeTubeEndAndRoundTrips) {
   const double c = 344.4, r = 0.05, v = 0.2, l = 0.04;
   const double physics = c / (2 * kPi) * std::sqrt(kPi * r * r / (v * (l + 1.463 * r)));
   EXPECT_NEAR(HelmholtzTuning(5.0, 200.0, 4.0), physics, physics * 2e-4);
+  EXPECT_NEAR(kHelmholtzEndCorrection, 0.85 + 0.61, 0.01);
   for (double f : {20.0, 32.3, 80.0}) EXPECT_NEAR(HelmholtzTuning(6.0, 70.0, HelmholtzTubeLength(6.0, f, 70.0)), f, 1e-9 * f);
   // A length that leaves no positive effective length gives no tuning.
   EXPECT_EQ(HelmholtzTuning(5.0, 100.0, -1.463 * 5.0) + HelmholtzTuning(5.0, 100.0, -20.0), 0.0);
@@ -89,6 +90,7 @@ TEST(VentpassChambers, DesignedDefaultsGiveAreasTuningsAndQl) {
   EXPECT_NEAR(st.chamber2.tuning, 55.09, 0.005);
   EXPECT_EQ(st.ql, 4);  // sqrt(6000 / 300 + 1) = 4.58 truncates to 4
   EXPECT_EQ(VentpassQlLabel(true, 4), "loss factor quality Ql = 4");
+  EXPECT_EQ(VentpassQlLabel(false, 4), "Verlustfaktor Ql = 4");
   // A new diameter: the outer pass writes the area, whose handler runs one more pass that changes nothing.
   fields.passes = 0;
   fields.d1 = "11";
@@ -265,6 +267,12 @@ TEST(VentpassResponse, WorkedExampleLevelsMaximumAndTheLosslessSixthOrderBandpas
   const VentpassResponse lossless = VentpassResponseOf(in);
   for (double f : {1.0, 10.0, 20.0, 33.0, 55.0, 100.0, 250.0, 400.0})
     EXPECT_NEAR(*VentpassResponseLevel(lossless, f), LosslessLevel(in, f), 1e-9 * std::fabs(LosslessLevel(in, f))) << f;
+  EXPECT_NEAR(LosslessLevel(in, 10), -43.43, 0.005);
+  EXPECT_NEAR(LosslessLevel(in, 20), -18.19, 0.005);
+  EXPECT_NEAR(LosslessLevel(in, 100), -10.83, 0.005);
+  // The band pass rises 24 dB per octave far below and falls 12 dB per octave far above.
+  EXPECT_NEAR(LosslessLevel(in, 2) - LosslessLevel(in, 1), 24.08, 0.1);
+  EXPECT_NEAR(LosslessLevel(in, 8000) - LosslessLevel(in, 4000), -12.04, 0.1);
 }
 
 TEST(VentpassValidity, RuleGuardsDiagramListAndFile) {
@@ -306,7 +314,10 @@ TEST(VentpassStore, LevelsHeaderExportValuesAndCaption) {
   const VentedBandpassExportValues v = VentpassExportValues(st, false);
   EXPECT_EQ((std::vector<double>{v.volume1, v.portDiameter2, v.portLength2, static_cast<double>(v.ql)}),
             (std::vector<double>{200, 14, 5, 4}));
-  EXPECT_EQ(VentpassCaption(true, true), "vented band pass box 6th order with push-pull");  // the window shows the rest
+  EXPECT_EQ(VentpassCaption(true, true), "vented band pass box 6th order with push-pull");
+  EXPECT_EQ(VentpassCaption(false, false), "Ventilierter Bandpass 6. Ordnung");
+  EXPECT_EQ(VentpassCaption(false, true), "Ventilierter Bandpass 6. Ordnung mit Push-Pull-Prinzip");
+  EXPECT_EQ(VentpassCaption(true, false), "vented band pass box 6th order");
 }
 
 TEST(VentpassBadInput, AnyTextInAnyFieldShowsNoNonFiniteNumber) {
