@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "TestSupport.h"
 #include "app/model/BoxAdvice.h"
 
 namespace velomare {
@@ -54,6 +55,7 @@ TEST(BoxAdvice, UpperFrequenciesAreWhereTheWavelengthMeetsTheDiameterAtSoundSpee
   d.dia = 0;
   const auto a = AdviseBoxTypes(d, 500);
   EXPECT_FALSE(a->foCritical || a->foAdvisable);
+  EXPECT_EQ(FormatAdvice(*a, true, "m", "n").label9, "critical upper cut frequency of this speaker : ");
   EXPECT_EQ(FormatAdvice(*a, true, "m", "n").label10, "maximum advisable upper cut frequency : ");
 }
 
@@ -65,14 +67,17 @@ TEST(BoxAdvice, DefaultDriverAt500LitresRatesAsWorkedOut) {
   const AdviceTexts de = FormatAdvice(*a, false, "VISATON", "W 300 NG (8 Ohm)");
   EXPECT_EQ(de.caption, "Gehäusetyp-Tips für VISATON W 300 NG (8 Ohm)");
   EXPECT_EQ(de.rows[0], "Eignung für geschlossenes Gehäuse : sehr gut");
+  EXPECT_EQ(de.rows[1], "Eignung für Baßreflexgehäuse : bedingt");
   EXPECT_EQ(de.rows[4], "Free-Air-Betrieb : möglich");
   EXPECT_EQ(de.rows[5], "Eignung für offene Box (z.B. PA) : ungeeignet");
   EXPECT_EQ(de.label6, "EBP (Efficiency-Bandwidth-Product=fs/Qes) : 56.5 (Hz)");
+  EXPECT_EQ(de.label14, "fs/Qts = 70.7 (Hz)");
   EXPECT_EQ(de.label7, "Resonanz fc= 35 Hz / untere Grenzfrequenz fu= 55 Hz / Güte Qtc=0.50");
   EXPECT_EQ(de.label9, "kritische obere Grenzfrequenz des Chassis : 2472 Hz");
   EXPECT_EQ(de.label10, "maximal empfehlenswerte obere Grenzfrequenz : 1360 Hz");
   const AdviceTexts en = FormatAdvice(*a, true, "VISATON", "W 300 NG (8 Ohm)");
   EXPECT_EQ(en.caption, "advice for selection for VISATON W 300 NG (8 Ohm)");
+  EXPECT_EQ(en.rows[6], "suitability for an exponential horn system : bad");
   EXPECT_EQ(en.rows[7], "suitability for a transmissionline system : partly");
   EXPECT_EQ(en.label7, "resonance fc= 35 Hz / lower cut frequency =  55 Hz / quality Qtc=0.50");
 }
@@ -102,6 +107,7 @@ TEST(BoxAdvice, SumsOfDriversMadeForOneTypeAndAtTheEdgesOfTheRules) {
       {{0.2, 0.5, 50, 35, 20}, AdvisedBox::BassReflex, 2, "EBP 70: [70, 80) holds its lower end"},
   };
   for (const auto& r : rows) EXPECT_EQ(AdviseBoxTypes(r.d, 500)->Sum(r.box), r.sum) << r.why;
+  EXPECT_STREQ(SuitabilityWord(4, false), "gut");
 }
 
 TEST(BoxAdvice, GuardRefusesDriversWhoseDivisorsCouldVanish) {
@@ -114,7 +120,10 @@ TEST(BoxAdvice, GuardRefusesDriversWhoseDivisorsCouldVanish) {
 }
 
 TEST(BoxAdvice, RatingWordsAndSymbolsCoverEverySum) {
+  EXPECT_STREQ(SuitabilityWord(7, false), "sehr gut");
   EXPECT_STREQ(SuitabilityWord(3, true), "possible");
+  EXPECT_STREQ(SuitabilityWord(1, false), "schlecht");
+  EXPECT_STREQ(SuitabilityWord(0, false), "ungeeignet");
   EXPECT_STREQ(SuitabilityWord(-1, true), "impossible");
   EXPECT_EQ((std::array{SymbolCount(0), SymbolCount(3), SymbolCount(9)}), (std::array{0, 3, 5}));
 }
@@ -126,6 +135,17 @@ TEST(BoxAdvice, NoSumExceedsFive) {
         const auto advice = AdviseBoxTypes({qts, qts * ebpFactor, 80, fs, 20}, 300);  // kept alive for the loop
         for (int s : advice.value().sums) EXPECT_LE(s, 5) << qts << " " << fs;
       }
+}
+
+TEST(BoxAdvice, HugeDriversGiveFiniteTexts) {
+  const auto huge = AdviseBoxTypes({0.41, 0.513, 1e12, 1e6, 1e-300}, 10);
+  ASSERT_TRUE(huge);
+  for (const bool english : {false, true}) {
+    const AdviceTexts t = FormatAdvice(*huge, english, "a", "b");
+    for (const std::string& s : {t.label6, t.label7, t.label9, t.label10, t.label14}) {
+      EXPECT_FALSE(test::ShowsNonFinite(s)) << s;
+    }
+  }
 }
 
 }  // namespace

@@ -36,11 +36,25 @@ std::optional<std::string> Fetch(const QString& url, int timeoutMs = 5000) {
 TEST(FetchUrlText, A200AnswerGivesItsBodyUpToAZeroByteAndAnErrorStatusItsCode) {
   LoopbackServer server(LoopbackServer::Response("200 OK", "3250\r\n"));
   EXPECT_EQ(Fetch(server.Url()), "3250\r\n");
+  EXPECT_EQ(WebVersionNumber(*Fetch(server.Url())), 3250);
   EXPECT_EQ(Fetch(server.Url().mid(QString("http://").size())), "3250\r\n");
   LoopbackServer binary(LoopbackServer::Response("200 OK", QByteArray("\x89PNG\0\x01\x02", 7)));
   EXPECT_EQ(Fetch(binary.Url()), "\x89PNG");
   LoopbackServer notFound(LoopbackServer::Response("404 Not Found", "3250"));
   EXPECT_EQ(Fetch(notFound.Url()), "Status:404");
+  LoopbackServer failing(LoopbackServer::Response("500 Internal Server Error", ""));
+  EXPECT_EQ(Fetch(failing.Url()), "Status:500");
+  EXPECT_EQ(WebVersionNumber("Status:404"), 0);
+}
+
+TEST(FetchUrlText, A302AnswerIsFollowedToTheAddressItNames) {
+  // As the system's internet functions do: the body read is the one the redirection leads to.
+  LoopbackServer target(LoopbackServer::Response("200 OK", "3249"));
+  const QByteArray redirect = "HTTP/1.1 302 Found\r\nLocation: " + target.Url().toLatin1() +
+                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+  LoopbackServer moved(redirect);
+  EXPECT_EQ(Fetch(moved.Url()), "3249");
+  EXPECT_EQ(target.Requests(), 1);
 }
 
 TEST(FetchUrlText, ALongBodyIsCutAtTheLimitAndReadsAsUnreadable) {

@@ -1,5 +1,8 @@
 // Every window the program creates, in both languages, against the layout rules of
 // LayoutProblems: a window added later is checked the day it is built.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,11 +23,10 @@ class Layout : public WindowsTest {
   }
 };
 
-// With VELOMARE_SCREENSHOTS set (scripts/screenshots.sh) every window is saved as a picture there
-// too, to look at; VELOMARE_SCREENSHOT_ONLY names the windows wanted.
+// Every window is saved as a picture too, to look at (scripts/screenshots.sh names the folder);
+// VELOMARE_SCREENSHOT_ONLY names the windows wanted.
 TEST_F(Layout, EveryWindowKeepsItsControlsInsideAndItsTextsWhole) {
   ASSERT_GE(forms::All().size(), 35u);
-  const QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
   const QStringList only = qEnvironmentVariable("VELOMARE_SCREENSHOT_ONLY").split(',', Qt::SkipEmptyParts);
   QStringList problems;
   for (const char* language : {"deutsch", "english"}) {
@@ -32,15 +34,32 @@ TEST_F(Layout, EveryWindowKeepsItsControlsInsideAndItsTextsWhole) {
       const bool wasVisible = window->isVisible();
       ShowIn(window, language);
       problems << LayoutProblems(window, QString::fromLatin1(language));
-      if (!folder.isEmpty() && (only.isEmpty() || only.contains(window->objectName())))
-        EXPECT_TRUE(window->grab().save(QString("%1/%2-%3.png").arg(folder, window->objectName(), language)));
+      if (only.isEmpty() || only.contains(window->objectName()))
+        SavePicture(window, QString("%1-%2").arg(window->objectName(), language));
       if (!wasVisible) window->hide();
     }
   }
   EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 }
 
+TEST_F(Layout, CompactMainWindow) {
+  forms::Form1->CheckBox1->click();
+  QCoreApplication::processEvents();
+  SavePicture(forms::Form1, "Form1-compact");
+}
+
 // The rules themselves, on the driver-data window spoilt on purpose.
+TEST_F(Layout, ANarrowedWindowNamesTheWindowTheControlAndTheLanguage) {
+  TChassisform* form = forms::Chassisform;
+  ShowIn(form, "english");
+  ASSERT_TRUE(LayoutProblems(form, "english").isEmpty());
+  form->setFixedSize(700, form->height());
+  const QStringList problems = LayoutProblems(form, "english");
+  ASSERT_FALSE(problems.isEmpty());
+  EXPECT_TRUE(problems[0].startsWith("window Chassisform (english): Panel1")) << problems[0].toStdString();
+  EXPECT_TRUE(problems.join('\n').contains("outside the client area"));
+}
+
 TEST_F(Layout, TextsTooWideOverlapsAndControlsOutsideTheirParentAreFound) {
   TChassisform* form = forms::Chassisform;
   ShowIn(form, "deutsch");
@@ -71,6 +90,15 @@ TEST_F(Layout, TextsTooWideOverlapsAndControlsOutsideTheirParentAreFound) {
   FormBase::OverlapOnPurpose(form->Edit1, form->Button6);
   EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty());
   form->Button6->setGeometry(query);
+  // A control under every sibling.
+  auto* diagram = new QFrame(form);
+  diagram->setObjectName("PaintBox1");
+  diagram->setGeometry(0, 0, 200, 200);
+  diagram->lower();
+  diagram->show();
+  EXPECT_FALSE(LayoutProblems(form, "deutsch").isEmpty());
+  FormBase::OverlapOnPurpose(diagram);
+  EXPECT_TRUE(LayoutProblems(form, "deutsch").isEmpty()) << LayoutProblems(form, "deutsch").join('\n').toStdString();
   // A narrowed window: its panel lies outside the client area.
   form->setFixedSize(700, form->height());
   EXPECT_TRUE(LayoutProblems(form, "deutsch").value(0).startsWith("window Chassisform (deutsch): Panel1"));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -37,16 +38,57 @@ TEST_F(MainWindow, CaptionsAndHintsFollowTheLanguageAtEveryPaint) {
   EXPECT_EQ(form()->StatusBar1->currentMessage(), "Velomare 3.2.5");
 }
 
+TEST_F(MainWindow, CaptionsFollowTheLanguageAtEveryPaint) {
+  Repaint(form());
+  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
+  EXPECT_EQ(form()->Label3->text(), "Berechnen von Gehäusebauformen");
+  EXPECT_EQ(form()->Label1->text(), "Berechnen / Simulieren  von Boxen");
+  EXPECT_EQ(form()->Gehuse2->title(), "Gehäuse");
+  EXPECT_EQ(form()->AboutVelomar1->text(), "&Über Velomare");
+
+  SetLanguage("english");
+  Repaint(form());
+  EXPECT_EQ(form()->Label3->text(), "calculating different boxes housings ");
+  EXPECT_EQ(form()->Dmpfungsglied1->text(), "level correction");
+  // Not re-captioned by language.
+  EXPECT_EQ(form()->CheckBox1->text(), "Background");
+  EXPECT_EQ(form()->VentBandpass1->text(), "Vent. Bandpass");
+  EXPECT_EQ(form()->Assistent1->text(), "Assistent");
+  EXPECT_EQ(form()->windowTitle(), "Velomare 3.2.5 - Freeware");
+
+  SetLanguage("English");  // only the exact word counts
+  Repaint(form());
+  EXPECT_EQ(form()->Eingabe->text(), "&Eingabe TSP");
+}
+
+TEST_F(MainWindow, StatusBarShowsTheHintOfTheControlUnderTheMouse) {
+  Repaint(form());
+  QTest::mouseMove(form()->Eingabe);
+  Enter(form()->Eingabe);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(),
+            "Zur Berechnung müssen die Thiele-Small-Parameter des Chassis eingeben werden");
+  Enter(form()->Button8);
+  EXPECT_EQ(form()->StatusBar1->currentMessage(), "Berechnung der Weiche aus den einzelnen Pässen ");
+  EXPECT_EQ(form()->vergleich->toolTip(), "Simulationsresultate vergleichen");
+}
+
 TEST_F(MainWindow, CompactModeAndBackRestoresTheNormalSize) {
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
   ChassisQts = 0.3;  // as a tool would have committed it
   form()->CheckBox1->click();
   EXPECT_EQ(ChassisQts, 0.3);  // the window came back, the driver was not loaded again
   EXPECT_EQ(form()->OuterSize(), QSize(300, 62));
+  EXPECT_FALSE(form()->StatusBar1->isVisible());
   EXPECT_TRUE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
+  // The check box and the top row stay in view.
+  for (QWidget* w : {static_cast<QWidget*>(form()->CheckBox1), static_cast<QWidget*>(form()->Button5)})
+    EXPECT_TRUE(form()->rect().contains(QRect(w->mapTo(form(), QPoint(0, 0)), w->size())))
+        << w->objectName().toStdString();
   form()->CheckBox1->click();
   EXPECT_EQ(form()->OuterSize(), QSize(582, 559));
+  EXPECT_TRUE(form()->StatusBar1->isVisible());
   EXPECT_FALSE(form()->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(form()->isVisible());
 }
 
 TEST_F(MainWindow, TheCloseQuestionKeepsTheProgramOnNoAndIsSkippedByNoCheckEnd) {
@@ -63,6 +105,16 @@ TEST_F(MainWindow, TheCloseQuestionKeepsTheProgramOnNoAndIsSkippedByNoCheckEnd) 
   QTest::keyClick(form(), Qt::Key_Escape);
   EXPECT_EQ(seam.questions.size(), 3);
   EXPECT_FALSE(form()->isVisible());
+}
+
+TEST_F(MainWindow, CloseQuestionNoKeepsTheProgramRunningInTheLanguage) {
+  AnswerNo();
+  SetLanguage("english");
+  form()->grab();
+  QTest::keyClick(form(), Qt::Key_Escape);
+  ASSERT_EQ(seam.questions.size(), 1);
+  EXPECT_EQ(seam.questions.back(), "end program?");
+  EXPECT_TRUE(form()->isVisible());
 }
 
 TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
@@ -82,14 +134,30 @@ TEST_F(MainWindow, ButtonsAndMenuItemsShowTheirWindows) {
     EXPECT_TRUE(window->isVisible()) << button->objectName().toStdString();
   }
   const std::pair<QAction*, QWidget*> items[] = {
-      {form()->Chassis, forms::Chassisform}, {form()->Gehwahl, forms::wahl}, {form()->AboutVelomar1, forms::about},
-      {form()->minimalerReflexrohrdurchmesser1, forms::Durch}};
+      {form()->Chassis, forms::Chassisform}, {form()->Messen1, forms::tspara},   {form()->Optionen1, forms::options},
+      {form()->Gehwahl, forms::wahl},        {form()->offen1, forms::offen},     {form()->geschlossen, forms::closed},
+      {form()->Bassreflex2, forms::Reflex},  {form()->Bandpass, forms::bandkiste}, {form()->N4, forms::Expo},
+      {form()->Schalldruck1, forms::Druck},  {form()->minimalerReflexrohrdurchmesser1, forms::Durch},
+      {form()->VentBandpass1, forms::ventpass}, {form()->QuaderStandbox1, forms::quaderbox},
+      {form()->TrapezCarSub1, forms::trapezbox}, {form()->Pyramide1, forms::pyramidebox},
+      {form()->Verlustfaktormessen1, forms::QLmess}, {form()->Zusammenschaltung1, forms::mehrbox},
+      {form()->Hochpass1, forms::HP},        {form()->Tiefpass1, forms::TP},     {form()->Bandpass1, forms::BP},
+      {form()->TrimodeWeiche1, forms::Tri},  {form()->Impedanzkorrektur1, forms::Imp},
+      {form()->AboutVelomar1, forms::about}, {form()->Assistent1, forms::assistent}};
   for (const auto& [item, window] : items) {
     window->hide();
     item->trigger();
     EXPECT_TRUE(window->isVisible()) << item->objectName().toStdString();
   }
+  EXPECT_EQ(form()->Messen1->shortcut(), QKeySequence("Ctrl+M"));
+  EXPECT_EQ(form()->Optionen1->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(form()->Helpinhalt->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(form()->Suchen1->shortcut(), QKeySequence(Qt::Key_F2));
   // The placeholders stay disabled and show nothing.
+  EXPECT_FALSE(form()->TML->isEnabled());
+  EXPECT_FALSE(form()->Messen2->isEnabled());
+  EXPECT_FALSE(form()->Transmissionline1->isEnabled());
+  EXPECT_FALSE(form()->Gesamtweiche1->isEnabled());
   form()->TML->click();
   form()->Messen2->trigger();
   EXPECT_FALSE(forms::TML->isVisible());
@@ -135,11 +203,53 @@ TEST_F(MainWindow, HelpRequestsNameTheHelpFileAndPrinterSetupOpensItsDialog) {
   const HelpCommand commands[] = {HelpCommand::Topic, HelpCommand::Contents, HelpCommand::PartialKeySearch,
                                   HelpCommand::HelpOnHelp};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(seam.helpRequests[i].command, commands[i]) << i;
+  // Each request says the help file is missing, the first with its file and topic.
+  ASSERT_EQ(seam.messages.size(), 4);
+  EXPECT_TRUE(seam.messages[0].contains("VELO.HLP"));
+  EXPECT_TRUE(seam.messages[0].contains("QTX_contents0001"));
   form()->Druckereinstellung1->trigger();
   EXPECT_EQ(seam.printerSetups, 1);
 }
 
+TEST_F(MainWindow, ClientAreaAndFontAreAsDesigned) {
+  QWidget* client = form()->findChild<QWidget*>("client");
+  EXPECT_EQ(client->size(), QSize(574, 513));
+  EXPECT_EQ(form()->minimumSize(), form()->maximumSize());
+  EXPECT_EQ(form()->font().pixelSize(), 10);
+  EXPECT_TRUE(form()->Label1->font().bold());
+  EXPECT_EQ(form()->Label1->font().pixelSize(), 16);
+  EXPECT_EQ(form()->pos(), QPoint(0, 0));
+  // Every button lies inside the client area, above the status bar.
+  for (QAbstractButton* b : client->findChildren<QAbstractButton*>())
+    EXPECT_LE(b->geometry().bottom(), form()->StatusBar1->geometry().top()) << b->objectName().toStdString();
+}
+
 using AboutBox = ProgramTest;
+
+TEST_F(AboutBox, TextsFollowTheLanguageAtTheNextPaint) {
+  StartProgram();
+  forms::about->grab();
+  EXPECT_EQ(forms::about->windowTitle(), "über Velomare");
+  EXPECT_EQ(forms::about->Label16->text(), "im Netz");
+  EXPECT_EQ(forms::about->Label1->text(), "");
+  OpenSettings().WriteString("Info", "Sprache", "english");
+  forms::about->grab();
+  EXPECT_EQ(forms::about->windowTitle(), "about Velomare");
+  EXPECT_EQ(forms::about->Label6->text(), "in acoustics and electronics.");
+  EXPECT_EQ(forms::about->Button2->text(), "&print");
+}
+
+TEST_F(AboutBox, PrintQuestionFollowsTheLanguage) {
+  settings->WriteSettings("[Info]\r\nSprache=english\r\n");
+  StartProgram();
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  OpenSettings().WriteString("Info", "Sprache", "deutsch");
+  forms::about->grab();
+  forms::about->Button2->click();
+  EXPECT_EQ(seam.questions.value(0), "Fenster drucken?");
+  ASSERT_EQ(seam.printed.size(), 1);
+  EXPECT_EQ(seam.printed[0], forms::about);
+}
 
 TEST_F(AboutBox, ShownAtStartUnlessSwitchedOffAndPrintedAfterTheQuestionInTheLanguage) {
   settings->WriteSettings("[Options]\r\nAboutAtStart=ja\r\n[Info]\r\nSprache=english\r\n");  // no integer: the default
@@ -168,6 +278,9 @@ TEST_F(AboutBox, LinksOpenTheWebPageAndAMailAndTurnPurpleUnderTheMouse) {
   EXPECT_TRUE(seam.opened[1].startsWith("mailto:"));
   Enter(forms::about->Label8);
   EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(forms::about, &move);
+  EXPECT_EQ(forms::about->Label8->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ TEST(ProgramOptionsModel, ShortLabelsOfTheBoxTypesInBothLanguages) {
     int type;
     bool english;
     std::string label;
-  } rows[] = {{0, false, "offen:"}, {1, true, "closed:"}, {2, false, "BR:"},     {3, false, "BP 3.O.:"},
+  } rows[] = {{0, false, "offen:"}, {1, true, "closed:"}, {2, true, "Reflex"}, {2, false, "BR:"},     {3, false, "BP 3.O.:"},
               {4, true, "6th O. BP:"}, {5, true, "-"},    {-1, false, "-"}};
   for (const auto& r : rows) EXPECT_EQ(BoxTypeShortLabel(r.type, r.english), r.label) << r.type << r.english;
 }
@@ -29,6 +29,13 @@ TEST(ProgramOptionsModel, ASlotFlaggedExactlyHalfCountsAsEmpty) {
   EXPECT_EQ(ComparisonSlotText(3, false), "   ");
   EXPECT_EQ(ComparisonSlotText(9, true), "   ");
   ResetComparisonStore();
+}
+
+TEST(ProgramOptionsModel, FastFilterStatusComparesTheBoxWithTheStoredValue) {
+  EXPECT_STREQ(FastFilterStatusText(true, true, false), "schnelle Simulation (fast)");
+  EXPECT_STREQ(FastFilterStatusText(false, false, true), "slow simulation");
+  EXPECT_STREQ(FastFilterStatusText(false, true, false), "langsame Simulation nach speichern");
+  EXPECT_STREQ(FastFilterStatusText(true, false, true), "fast simulation after save");
 }
 
 TEST(ProgramOptionsModel, ReadingTakesTheDefaultsForWordsAndUnknownColours) {

@@ -20,13 +20,15 @@ namespace {
 TEST(SpectrumTake, NumberTextsStayAsTypedAndEverythingElseBecomesMinus100) {
   // A comma stays a comma; a number text stays, however long.
   const std::string kept[] = {"-6,5", "0.25", std::string(40, '9'), "-3"};
-  const char* bad[] = {"abc", "", "-", "1,2,3", "1.2.3", "1e999", "- 3", "3 ", "007", "1,2.3", "+3", "nan", "inf"};
+  const char* bad[] = {"abc", "", "-", "1,2,3", "1.2.3", "1e999", "- 3", "3 ", "007", "1,2.3", "+3", "nan", "inf",
+                       "abcdefghijklmnopqrstuvwxyzabcdefgh"};
   std::array<std::string, kSpectrumBandCount> cells;
   std::copy(std::begin(kept), std::end(kept), cells.begin());
   std::copy(std::begin(bad), std::end(bad), cells.begin() + 4);
   const SpectrumTexts taken = TakeSpectrum("Rock", cells);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(taken.levels[i], kept[i]);
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(taken.levels[4 + i], "-100") << '"' << bad[i] << '"';
+  for (int i = 0; i < 14; ++i) EXPECT_EQ(taken.levels[4 + i], "-100") << '"' << bad[i] << '"';
+  EXPECT_EQ(taken.name, "Rock");
 }
 
 class SpectrumFileTest : public ::testing::Test {
@@ -93,7 +95,9 @@ TEST_F(SpectrumFileTest, AFileWithOnlySomeKeysTakesDanceForTheRest) {
   EXPECT_EQ(r.spectrum.levels, expected.levels);
   EXPECT_EQ(r.spectrum.name, expected.name);
   // An empty section counts as a spectrum file too: every band and the name from "Dance".
-  EXPECT_EQ(ReadBytes("[spectrum]\r\n").spectrum.name, "Dance");
+  const SpectrumFileRead empty = ReadBytes("[spectrum]\r\n");
+  ASSERT_EQ(empty.status, SpectrumFileStatus::Ok);
+  EXPECT_EQ(empty.spectrum.name, "Dance");
 }
 
 TEST_F(SpectrumFileTest, LfLinesDuplicateKeysAndLongLinesAreReadByTheIniRules) {
@@ -116,6 +120,16 @@ TEST_F(SpectrumFileTest, FilesThatHoldNoSpectrumAreRefusedWithTheirReason) {
   EXPECT_EQ(ReadSpectrumFile(Path("none.spe")).status, SpectrumFileStatus::Missing);
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Path("folder.spe"))));
   EXPECT_EQ(ReadSpectrumFile(Path("folder.spe")).status, SpectrumFileStatus::Unreadable);
+}
+
+TEST(SpectrumFileTexts, MessagesNameTheFileInTheWindowsLanguage) {
+  EXPECT_EQ(spectrum_file_text::CannotImport("/a/b.spe", SpectrumFileStatus::NoSpectrum, true),
+            "The file /a/b.spe is not a spectrum file (it has no [spectrum] section) and was not loaded.");
+  EXPECT_EQ(spectrum_file_text::CannotImport("/a/b.spe", SpectrumFileStatus::NotIni, false),
+            "Die Datei /a/b.spe ist keine Spektrum-Datei und wurde nicht geladen.");
+  EXPECT_EQ(spectrum_file_text::ReplaceQuestion("x.spe", false), "Die Datei x.spe existiert bereits. Ersetzen?");
+  EXPECT_EQ(spectrum_file_text::WriteFailed("x.spe", true),
+            "The file x.spe could not be written. Please choose another folder or name.");
 }
 
 }  // namespace

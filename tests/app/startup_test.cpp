@@ -1,5 +1,7 @@
 // The program started in-process: the windows, the start-up load of the current driver and the
 // settings it stamps.
+#include <QStatusBar>
+#include <string>
 #include <vector>
 
 #include "TestSupport.h"
@@ -32,6 +34,23 @@ TEST_F(Startup, FirstStartShowsTheMainWindowAndTheAboutBoxAndCommitsTheBuiltInDr
   EXPECT_EQ(settings->ReadSettings(), "[Info]\r\nVersionsnummer=3.2.5\r\nVersion=Velomare Freeware \r\n");
 }
 
+TEST_F(Startup, CreatesTheWindowsInTheirFixedOrderWithTheMainWindowShown) {
+  StartProgram();
+  const char* expected[] = {"TForm1", "TChassisform", "Tabout", "TDampfform", "Twahl", "TImp", "TTri",
+                            "Tclosed", "TReflex", "TDurch", "Tbandkiste", "Ttspara", "THP", "TBP", "TTP",
+                            "TQLmess", "TMessenform", "TDruck", "Tquaderbox", "Ttrapezbox", "Tpyramidebox",
+                            "Tswerte", "Tgueten", "TExpo", "Toffen", "Tphondb", "Toptions", "Tdisplacement",
+                            "Tweiche", "Tassistent", "Tventpass", "Tunitcalc", "TResultCompare", "Tmehrbox",
+                            "TTML"};
+  const auto& all = forms::All();
+  ASSERT_EQ(all.size(), 35u);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    EXPECT_STREQ(all[i]->metaObject()->className(), (std::string("velomare::") + expected[i]).c_str()) << i;
+    EXPECT_TRUE(all[i]->isWindow());
+  }
+  EXPECT_EQ(forms::Form1->StatusBar1->currentMessage(), "Velomare 3.2.5");
+}
+
 TEST_F(Startup, EachStoredValueFallsBackOnItsOwn) {
   settings->WriteSettings(
       "[Chassis]\r\nmanufactor=ACME\r\nname=Woofer 12\r\nQts=0,38\r\nQms=3,1\r\nQes=0,43\r\nVas=120\r\n"
@@ -40,6 +59,17 @@ TEST_F(Startup, EachStoredValueFallsBackOnItsOwn) {
   EXPECT_EQ(ChassisName, "Woofer 12");
   EXPECT_EQ(ChassisManufacturer, "ACME");
   EXPECT_EQ(Committed(), (std::vector<double>{0.38, 3.1, 0.43, 120, 29, 5.6, 21, 1.5, 900}));  // fs=0: built-in
+  // The stamp keeps the driver section.
+  EXPECT_NE(settings->ReadSettings().find("name=Woofer 12\r\n"), std::string::npos);
+}
+
+TEST_F(Startup, TheNameKeinerTakesTheBuiltInNameButKeepsTheValues) {
+  settings->WriteSettings("[Chassis]\r\nname=keiner\r\nmanufactor=ACME\r\nQts=0.3\r\n");
+  StartProgram();
+  EXPECT_EQ(ChassisName, "W 300 NG (8 Ohm)");
+  EXPECT_EQ(ChassisManufacturer, "ACME");
+  EXPECT_EQ(ChassisQts, 0.3);
+  EXPECT_EQ(ChassisQes, 0.513);
 }
 
 TEST_F(Startup, UnreadableOrNonPositiveValuesAndTheNameKeinerTakeTheBuiltInOnes) {
@@ -51,6 +81,14 @@ TEST_F(Startup, UnreadableOrNonPositiveValuesAndTheNameKeinerTakeTheBuiltInOnes)
   EXPECT_EQ(ChassisName, "W 300 NG (8 Ohm)");
   EXPECT_EQ(Committed(), (std::vector<double>{0.41, 2.04, 0.513, 244, 29, 6.8, 25.3, 2.1, 900}));
   EXPECT_NEAR(ChassisSpl, 92.5494, 0.0001);
+}
+
+TEST_F(Startup, ReadsNoCheckEndAndTheLanguage) {
+  settings->WriteSettings("[Options]\r\nNoCheckEnd=1\r\nAboutAtStart=0\r\n[Info]\r\nSprache=english\r\n");
+  StartProgram();
+  EXPECT_TRUE(NoCheckEnd);
+  EXPECT_EQ(Language, "english");
+  EXPECT_FALSE(forms::about->isVisible());
 }
 
 TEST_F(Startup, AVersionStampThatCannotBeWrittenDoesNotStopTheStart) {

@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "TestSupport.h"
@@ -19,6 +20,29 @@ class BandSpectrumTest : public ::testing::Test {
   std::string Path(const char* name = "spectrum.spe") const { return dir.path().toStdString() + "/" + name; }
   QTemporaryDir dir;
 };
+
+TEST(BandSpectrumTable, TwentyFourDistinctKeysWithTheDanceLevels) {
+  const char* keys[] = {"32",  "45",  "63", "90",  "125", "180", "250", "360", "500", "710", "1k",  "1k4",
+                        "2k",  "2k8", "4k", "5k7", "8k",  "11k", "16k", "22k", "32k", "45k", "64k", "90k"};
+  const char* dance[] = {"-6",  "0",   "-2",  "-4",  "-6",  "-10", "-9",  "-12",  "-15",  "-18",  "-12",  "-14",
+                         "-12", "-10", "-8",  "-6",  "-24", "-30", "-40", "-60", "-100", "-100", "-100", "-100"};
+  std::set<std::string> seen;
+  for (int i = 0; i < kSpectrumBandCount; ++i) {
+    EXPECT_STREQ(kSpectrumBands[i].key, keys[i]) << i;
+    EXPECT_STREQ(kSpectrumBands[i].danceLevel, dance[i]) << i;
+    seen.insert(kSpectrumBands[i].key);
+  }
+  EXPECT_EQ(seen.size(), 24u);
+  // The grid names four bands otherwise than their keys.
+  EXPECT_STREQ(kSpectrumBands[2].gridLabel, "64 Hz");
+  EXPECT_STREQ(kSpectrumBands[15].gridLabel, "5.6 kHz");
+  EXPECT_STREQ(kSpectrumBands[17].gridLabel, "11.2 kHz");
+  EXPECT_STREQ(kSpectrumBands[19].gridLabel, "22.5 kHz");
+  const SpectrumTexts d = DanceSpectrum();
+  EXPECT_EQ(d.name, "Dance");
+  EXPECT_EQ(d.levels[1], "0");
+  EXPECT_EQ(d.levels[23], "-100");
+}
 
 // "32 Hz" is 32, "1.4 kHz" 1400.
 double LabelHertz(const std::string& label) {
@@ -44,6 +68,7 @@ TEST_F(BandSpectrumTest, KeysPresentAreReadAsTheyStandAndMissingOnesTakeTheirDan
   EXPECT_EQ(missing.levels, dance.levels);
   WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
   EXPECT_EQ(ReadSpectrumSection(IniFile(Path())).levels, dance.levels);
+  EXPECT_EQ(ReadSpectrumSection(IniFile(Path())).name, "Dance");
 
   WriteFileBytes(Path(), "[SPECTRUM]\r\nname=Rock\r\n32=abc\r\n2k=-6,5\r\n90k= 3 \r\n");
   const SpectrumTexts s = ReadSpectrumSection(IniFile(Path()));
@@ -77,6 +102,28 @@ TEST_F(BandSpectrumTest, WritingPutsNameThenTheBandsInOrderKeepsOtherLinesOrLeav
   platform::InstallFileSeam(nullptr);
   EXPECT_FALSE(written);
   EXPECT_EQ(ReadFileBytes(Path()), expected);
+}
+
+TEST_F(BandSpectrumTest, AFirstWriteMakesTheFileAndAWriteAfterAnotherSectionKeepsIt) {
+  SpectrumTexts s = DanceSpectrum();
+  s.name = "Mein Spektrum";
+  s.levels[0] = "-6.00";
+  IniFile fresh(Path());
+  ASSERT_TRUE(WriteSpectrumSection(fresh, s));
+  std::string expected = "[spectrum]\r\nName=Mein Spektrum\r\n";
+  for (int i = 0; i < kSpectrumBandCount; ++i) expected += std::string(kSpectrumBands[i].key) + "=" + s.levels[i] + "\r\n";
+  EXPECT_EQ(ReadFileBytes(Path()), expected);
+
+  WriteFileBytes(Path("velomar.ini"), "[Info]\r\nSprache=english\r\n\r\n[spectrum]\r\n45=1\r\nExtra=x\r\n");
+  IniFile settings(Path("velomar.ini"));
+  ASSERT_TRUE(WriteSpectrumSection(settings, s));
+  const std::string bytes = ReadFileBytes(Path("velomar.ini"));
+  EXPECT_EQ(bytes.find("[Info]\r\nSprache=english\r\n"), 0u) << bytes;
+  EXPECT_NE(bytes.find("Extra=x\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("45=0\r\n"), std::string::npos);
+  const SpectrumTexts back = ReadSpectrumSection(IniFile(Path("velomar.ini")));
+  EXPECT_EQ(back.name, s.name);
+  EXPECT_EQ(back.levels, s.levels);
 }
 
 }  // namespace

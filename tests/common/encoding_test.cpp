@@ -16,6 +16,9 @@ TEST(Encoding, Windows1252BothWaysCharacterCountsAndTrimming) {
   std::string all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  // Malformed UTF-8 does not crash and does not read past the end.
+  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x82"), "??");  // each stray byte
   // Length and left count characters; tabs and line ends are trimmed like blanks.
   EXPECT_EQ(Utf8Length("Gehäuse"), 7u);
   EXPECT_EQ(Utf8Left("Gehäuse", 4), "Gehä");

@@ -39,6 +39,7 @@ TEST(TextToFloat, ReadsDigitsExactlyWithItsQuirks) {
       {"1000000000000000000", 1.0}, {"2000000000000000005", 7.0}, {"100000000000000000", 1e17}};
   for (auto [text, value] : rows) EXPECT_EQ(TextToFloat(text), value) << text;
   EXPECT_FALSE(TextToFloat("0,3") > 0.3);
+  EXPECT_FALSE(TextToFloat("5,0") > 5.0);
 }
 
 TEST(TextToFloat, RoundTripsEveryFormattedValue) {
@@ -65,11 +66,19 @@ TEST(ReadNumber, IsZeroForTextsThatAreNotNumbersAndPow10MultipliesOnlyInsideItsR
   EXPECT_DOUBLE_EQ(Pow10Neg(3), 0.001);
   for (int n : {0, 18}) EXPECT_EQ(Pow10Neg(n), 1.0) << n;
   EXPECT_EQ(DigitValue('7') + DigitValue('9') + DigitValue(',') + DigitValue('a') + DigitValue('0'), 16);
+  for (auto [digit, value] : {std::pair{'0', 0}, {'7', 7}, {'9', 9}, {',', 0}, {'a', 0}})
+    EXPECT_EQ(DigitValue(digit), value) << digit;
+  EXPECT_EQ(DotToComma("12.5"), "12,5");
+  EXPECT_EQ(DotToComma("1,5"), "1,5");
   EXPECT_EQ(DotToComma("1.2,3."), "1,2,3,");
 }
 
 TEST(FormatFixed, PadsToWidthAndRoundsAndCutDecimalsOnlyCuts) {
   EXPECT_EQ(FormatFixed(8, 2, 0) + FormatFixed(92.5494, 3, 1) + FormatFixed(2.68937, 2, 2), " 892.52.69");
+  EXPECT_EQ(FormatFixed(0.41, 2, 3), "0.410");
+  EXPECT_EQ(FormatFixed(8, 2, 0), " 8");
+  EXPECT_EQ(FormatFixed(92.5494, 3, 1), "92.5");
+  EXPECT_EQ(FormatFixed(2.68937, 2, 2), "2.69");
   EXPECT_EQ(FormatFixed(-2.5, 6, 2), " -2.50");
   EXPECT_EQ(FormatFixed(1234.5678, 1, 2), "1234.57");
   EXPECT_EQ(FormatFixedComma(0.41, 2, 3), "0,410");

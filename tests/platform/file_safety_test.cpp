@@ -72,7 +72,9 @@ TEST_F(FileSafety, SpecialFilesAreRefusedWithoutBlocking) {
 
 TEST_F(FileSafety, ReadsKeepToTheLimitAndTellMissingFromFailed) {
   WriteFileBytes(Path("full.ini"), std::string(1000, 'x'));
-  EXPECT_EQ(ReadRegularFile(Path("full.ini"), 1000).bytes.size(), 1000u);
+  const auto atLimit = ReadRegularFile(Path("full.ini"), 1000);
+  EXPECT_EQ(atLimit.status, ReadStatus::Ok);
+  EXPECT_EQ(atLimit.bytes.size(), 1000u);
   const auto overLimit = ReadRegularFile(Path("full.ini"), 999);
   EXPECT_EQ(overLimit.status, ReadStatus::TooLarge);
   EXPECT_TRUE(overLimit.bytes.empty());
@@ -92,7 +94,12 @@ TEST_F(FileSafety, AReaderHoldingTheOldFileKeepsItsBytesAndThePathNamesANewFile)
   const std::string path = Path("velomar.ini");
   WriteFileBytes(path, "[Info]\r\nSprache=deutsch\r\n");
   std::ifstream held(path, std::ios::binary);  // opened before the write, read after it
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
   ASSERT_TRUE(IniFile(path).WriteString("Info", "Sprache", "english"));
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(held), {}), "[Info]\r\nSprache=deutsch\r\n");
   EXPECT_EQ(ReadFileBytes(path), "[Info]\r\nSprache=english\r\n");
 }
@@ -157,6 +164,7 @@ TEST_F(FileSafety, ALinkedSettingsFileIsWrittenThroughAndStaysALink) {
   EXPECT_TRUE(fs::is_symlink(settingsFolder.SettingsPath()) && fs::is_symlink(root + "/velomare/link.ini"));
   EXPECT_EQ(ReadFileBytes(target), "[Mine]\r\nx=1\r\n\r\n[Info]\r\nSprache=english\r\n");
   EXPECT_EQ(Entries(root + "/dotfiles"), std::vector<std::string>{"velomar.ini"});
+  EXPECT_EQ(RefreshLanguage(), "english");
   fs::remove(target);  // a link to a file not yet there creates that file
   ASSERT_TRUE(OpenSettings().WriteString("Info", "Sprache", "deutsch"));
   EXPECT_TRUE(fs::is_symlink(settingsFolder.SettingsPath()));
@@ -176,6 +184,7 @@ TEST_F(FileSafety, NewFilesFollowTheUmaskAndExistingOnesKeepTheirMode) {
   ::chmod(Path("a.ini").c_str(), 0640);
   EXPECT_TRUE(IniFile(Path("a.ini")).WriteString("A", "k", "2"));
   EXPECT_EQ(modeOf(Path("a.ini")), 0640u);
+  EXPECT_EQ(IniFile(Path("a.ini")).ReadString("A", "k", ""), "2");
   EXPECT_TRUE(platform::WriteFileAtomically(Path("c.txt"), "x"));  // one byte is a whole file too
   EXPECT_EQ(ReadFileBytes(Path("c.txt")), "x");
 }

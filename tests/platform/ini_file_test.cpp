@@ -106,6 +106,8 @@ TEST(SettingsLocation, FollowsXdgConfigHomeAndResetDeletesTheSameFileTheReadsUse
   EXPECT_TRUE(DeleteSettingsFile());
   EXPECT_EQ(RefreshLanguage(), "deutsch");
   EXPECT_TRUE(DeleteSettingsFile());  // nothing left to delete
+  ASSERT_TRUE(OpenSettings().WriteString("Options", "color", "1"));
+  EXPECT_EQ(folder.ReadSettings(), "[Options]\r\ncolor=1\r\n");
   setenv("XDG_CONFIG_HOME", "relative/path", 1);
   const char* home = std::getenv("HOME");
   EXPECT_EQ(platform::WindowsDirectory(), std::string(home ? home : ".") + "/.config/velomare");

@@ -12,6 +12,8 @@ namespace {
 TEST(UpDownControl, ArrowsAreNamedAfterTheControlFillItAndEachPressReportsItsDirection) {
   UpDown control;
   control.setObjectName("UpDown3");
+  EXPECT_EQ(control.findChild<QToolButton*>("UpDown3Up"), control.UpButton());
+  EXPECT_EQ(control.findChild<QToolButton*>("UpDown3Down"), control.DownButton());
   control.setObjectName("UpDown5");  // a renamed control renames its arrows
   EXPECT_EQ(control.findChild<QToolButton*>("UpDown5Up"), control.UpButton());
   EXPECT_EQ(control.findChild<QToolButton*>("UpDown5Down"), control.DownButton());
@@ -22,9 +24,11 @@ TEST(UpDownControl, ArrowsAreNamedAfterTheControlFillItAndEachPressReportsItsDir
   QSignalSpy spy(&control, &UpDown::ChangingEx);
   QTest::mouseClick(control.UpButton(), Qt::LeftButton);
   QTest::mouseClick(control.DownButton(), Qt::LeftButton);
-  ASSERT_EQ(spy.count(), 2);
+  QTest::mouseClick(control.DownButton(), Qt::LeftButton);
+  ASSERT_EQ(spy.count(), 3);
   EXPECT_EQ(spy[0][0].value<UpDownDirection>(), UpDownDirection::Up);
   EXPECT_EQ(spy[1][0].value<UpDownDirection>(), UpDownDirection::Down);
+  EXPECT_EQ(spy[2][0].value<UpDownDirection>(), UpDownDirection::Down);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -280,6 +281,19 @@ int CountPixels(QWidget* window, QColor colour, int fromRow) {
 void ResizeOuter(QWidget* window, QSize outer) {
   window->resize(outer - (window->frameGeometry().size() - window->size()));
   QCoreApplication::processEvents();
+}
+
+void SavePicture(QWidget* window, const QString& name) {
+  static QTemporaryDir temporary;
+  QString folder = qEnvironmentVariable("VELOMARE_SCREENSHOTS");
+  if (folder.isEmpty()) folder = temporary.path();
+  QDir().mkpath(folder);
+  const QString path = QString("%1/%2.png").arg(folder, name);
+  ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+  const QImage image(path);
+  ASSERT_FALSE(image.isNull()) << path.toStdString();
+  EXPECT_EQ(image.size(), window->size()) << name.toStdString();
+  EXPECT_GT(QFileInfo(path).size(), 0) << name.toStdString();
 }
 
 }  // namespace velomare::test

@@ -118,5 +118,9 @@ void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held = Qt::NoButton)
 int CountPixels(QWidget* window, QColor colour, int fromRow = 0);
 // Sizes the window so that its outer size, frame included, is `outer`, and lets it handle the size.
 void ResizeOuter(QWidget* window, QSize outer);
+// Saves a picture of the window as `name`.png, to look at, into the folder VELOMARE_SCREENSHOTS
+// names (scripts/screenshots.sh), else into a temporary folder; the file read back must be a
+// real picture of the window: readable, not empty, the window's size.
+void SavePicture(QWidget* window, const QString& name);
 
 }  // namespace velomare::test
