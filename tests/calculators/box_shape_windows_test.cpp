@@ -68,16 +68,23 @@ TEST_F(BoxShapeWindows, DrawingFollowsTheOptionAndTheDrawButtonUntilClosed) {
 TEST_F(BoxShapeWindows, TrapezoidComputesAtCreateAndHidesKeepingTheDrawnFlag) {
   Ttrapezbox* f = forms::trapezbox;
   EXPECT_EQ(f->Label8->text(), "Breite  586 mm");  // computed at creation
+  EXPECT_EQ(f->Label9->text(), "Neigungswinkel 76.0 °");
   Option("AutohousingSim", false);
   Show(f);
+  EXPECT_FALSE(f->LastFigure().has_value());
   f->Button2->click();
+  Repaint(f);
+  EXPECT_TRUE(f->LastFigure().has_value());
   f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_TRUE(f->DrawnFlag());
   Show(f);
   EXPECT_TRUE(f->DrawnFlag() && f->LastFigure().has_value());
   f->close();  // closing by the frame clears it
   EXPECT_FALSE(f->DrawnFlag());
   Show(f, "english");
   EXPECT_EQ(f->Label8->text(), "width  586 mm");
+  EXPECT_EQ(f->Label3->text(), "cross-serction of flat rods (mm)");
 }
 
 TEST_F(BoxShapeWindows, TrapezoidDepthBarsHoldEachOtherThroughTheirHandlers) {
@@ -167,6 +174,145 @@ TEST_F(BoxShapeWindows, BadTextsInEveryEditNeverShowNanOrInf) {
                           forms::trapezbox->Edit1, forms::trapezbox->Edit2, forms::pyramidebox->Edit1,
                           forms::pyramidebox->Edit2}) {
     for (const QString& text : BadNumberTexts()) {
+      Type(edit, text);
+      Repaint(edit->window());
+      ExpectNoNonFiniteTexts(edit->window());
+    }
+    edit->setText("30");
+  }
+}
+
+TEST_F(BoxShapeWindows, CaptionsInBothLanguagesAndHiddenUntilOpened) {
+  const struct { FormBase* form; const char* opener; const char* german; const char* english; } cases[] = {
+      {forms::quaderbox, "quader", "Gehäuse: Quader / Standbox", "rectangle standing box"},
+      {forms::trapezbox, "trapez", "Gehäuse: Trapezförmig / Car-Subwoofer", "trapezoid car woofer box"},
+      {forms::pyramidebox, "pyramide", "Gehäuse: Pyramide", "pyramide box"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(c.form->isVisible()) << c.opener;
+    forms::Form1->findChild<QAbstractButton*>(c.opener)->click();
+    Repaint(c.form);
+    EXPECT_EQ(c.form->windowTitle(), QString::fromUtf8(c.german));
+    SetLanguage("english");
+    Repaint(c.form);
+    EXPECT_EQ(c.form->windowTitle(), QString::fromUtf8(c.english));
+    SetLanguage("deutsch");
+  }
+}
+
+TEST_F(BoxShapeWindows, CuboidReadoutsOfTheStartAndItsEnglishCaptions) {
+  Tquaderbox* f = forms::quaderbox;
+  EXPECT_EQ(f->Label7->text(), QString::fromUtf8("Außenvolumen "));
+  Show(f);
+  EXPECT_EQ(f->Label8->text(), "Tiefe  408 mm");
+  EXPECT_EQ(f->Label9->text(), "Verlust durch Eckleisten 7.4 l");
+  EXPECT_EQ(f->Label7->text(), QString::fromUtf8("Außenvolumen 81.6 l"));
+  EXPECT_EQ(f->Label1->text(), "Innenvolumen in l");
+
+  SetLanguage("english");
+  Repaint(f);
+  EXPECT_EQ(f->Label1->text(), "inner volume (liter)");
+  EXPECT_EQ(f->Label3->text(), "cross-section of flat rods (mm)");
+  EXPECT_EQ(f->CheckBox->text(), "use flat rods in corners");
+  EXPECT_EQ(f->Button1->text(), "&close");
+  f->CheckBox->click();
+  EXPECT_EQ(f->Label7->text(), "outside volume 90.6 l");
+  EXPECT_EQ(f->Label10->text(), "resonance frequencies (Hz) :  958    749    834");
+}
+
+TEST_F(BoxShapeWindows, CuboidWidthFollowsItsBarAndTooThickPanelsLeaveNoInnerWidth) {
+  Tquaderbox* f = forms::quaderbox;
+  Show(f);
+  ASSERT_TRUE(f->LastFigure().has_value());
+  Type(f->Edit2, "8");
+  f->breite->setValue(650);
+  EXPECT_EQ(f->Label5->text(), "Breite  650 mm");
+  f->hoehe->setValue(1200);
+  EXPECT_EQ(f->Label6->text(), QString::fromUtf8("Höhe 1200 mm"));
+  // 100 mm panels on a 200 mm wide box leave no inner width.
+  Type(f->Edit2, "100");
+  f->breite->setValue(200);
+  EXPECT_EQ(f->Label8->text(), "?");
+  Type(f->Edit2, "21");
+  Repaint(f);
+  EXPECT_NE(f->Label8->text(), "?");
+  EXPECT_TRUE(f->LastFigure().has_value());
+}
+
+TEST_F(BoxShapeWindows, ADrawnCuboidStaysThroughInputChangesAndClosingHidesIt) {
+  Option("AutohousingSim", false);
+  Tquaderbox* f = forms::quaderbox;
+  Show(f);
+  f->Button2->click();
+  Type(f->Edit1, "80");
+  Repaint(f);
+  EXPECT_TRUE(f->LastFigure().has_value());
+  f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(BoxShapeWindows, DrawingScalesWithTheWindowAndTakesTheDriverDiameter) {
+  Tquaderbox* f = forms::quaderbox;
+  Show(f);
+  ASSERT_TRUE(f->LastFigure().has_value());
+  EXPECT_EQ(f->LastFigure()->texts[0].text, "d=25.3cm");
+  const double before = f->LastFigure()->scale;
+  f->resize(800, 700);
+  Repaint(f);
+  EXPECT_GT(f->LastFigure()->scale, before);
+  SetLanguage("english");
+  Repaint(f);
+  EXPECT_EQ(f->LastFigure()->texts[1].text, "front");
+}
+
+TEST_F(BoxShapeWindows, TrapezoidWithEqualDepthsShowsDashesAndNoDrawing) {
+  Ttrapezbox* f = forms::trapezbox;
+  Show(f);
+  f->tiefeo->setValue(500);
+  EXPECT_EQ(TextsOf({f->Label10, f->Label11, f->Label12}), QStringList({"-", "-", "-"}));
+  Repaint(f);
+  EXPECT_FALSE(f->LastFigure().has_value());
+  f->tiefeu->setValue(700);
+  // A 60 mm thickness is out of range: invalid again, the height still follows.
+  Type(f->Editdicke, "60");
+  EXPECT_EQ(f->Label8->text(), "-");
+  f->hoehe->setValue(300);
+  EXPECT_EQ(f->Label6->text(), QString::fromUtf8("Höhe  300 mm"));
+}
+
+TEST_F(BoxShapeWindows, PyramidStartReadoutsBarLimitsAndEnglishCaptions) {
+  Tpyramidebox* f = forms::pyramidebox;
+  EXPECT_FALSE(f->Button2->isEnabled());
+  Show(f);
+  EXPECT_EQ(f->Label1->text(), "Ecken:  4");
+  EXPECT_EQ(f->Label6->text(), QString::fromUtf8("Außenvolumen 40.6 l"));
+  EXPECT_EQ(f->Label4->text(), "Plattendicke in mm");
+  f->CheckBox1->click();
+  f->ScrollBar1->setValue(200);
+  EXPECT_EQ(f->ScrollBar3->maximum(), 180);
+  f->ScrollBar3->setValue(180);
+  f->ScrollBar1->setValue(100);
+  EXPECT_EQ(f->ScrollBar3->value(), 90);
+  f->CheckBox1->click();
+  EXPECT_FALSE(f->ScrollBar3->isEnabled());
+  SetLanguage("english");
+  Repaint(f);
+  EXPECT_EQ(f->Label1->text(), "corners:  4");
+  EXPECT_EQ(f->Label2->text(), "inner volume (liter)");
+  EXPECT_EQ(f->CheckBox1->text(), "frustum of pyr.");
+  f->ScrollBar2->setValue(16);
+  EXPECT_EQ(f->Label1->text(), "corners: 16");
+}
+
+TEST_F(BoxShapeWindows, LongNegativeAndSmallTextsNeverShowNanOrInf) {
+  Show(forms::quaderbox);
+  Show(forms::trapezbox);
+  Show(forms::pyramidebox);
+  for (QLineEdit* edit : {forms::quaderbox->Edit1, forms::quaderbox->Edit2, forms::quaderbox->Edit3,
+                          forms::quaderbox->Edit4, forms::trapezbox->Editvol, forms::trapezbox->Editdicke,
+                          forms::trapezbox->Edit1, forms::trapezbox->Edit2, forms::pyramidebox->Edit1,
+                          forms::pyramidebox->Edit2}) {
+    for (const QString& text : {QString("-12"), QString("123456789012345678901234567890"), QString("5")}) {
       Type(edit, text);
       Repaint(edit->window());
       ExpectNoNonFiniteTexts(edit->window());

@@ -309,5 +309,138 @@ TEST(ObliqueDrawing, TrapezoidHasAShorterTopAndASlantedBack) {
   EXPECT_EQ(heightTicks, 6);
 }
 
+TEST(RectBoxModel, EnglishReadoutsRodLossAndTheCube) {
+  const RectBoxResult r = ComputeRectBox({});
+  const RectBoxReadouts e = RectBoxTexts({}, r, true);
+  EXPECT_EQ((Texts{e.depth, e.loss, e.outsideVolume}),
+            (Texts{"depth  408 mm", "volume loss with rods 7.4 l", "outside volume 81.6 l"}));
+  const RectBoxInput rods{.useRods = true};
+  const RectBoxResult withRods = ComputeRectBox(rods);
+  EXPECT_NEAR(withRods.rodVolume, 4.522, 1e-9);
+  EXPECT_EQ(RectBoxTexts(rods, withRods, false).loss, "Verlust durch Eckleisten 7.4 l");  // the loss ignores the check box
+
+  const RectBoxInput cube{27, 10, 0, 0, 320, 320, false};
+  const RectBoxResult c = ComputeRectBox(cube);
+  EXPECT_NEAR(c.outsideVolume, 0.32 * 0.32 * 0.32 * 1000, 1e-9);
+  EXPECT_NEAR(c.fWidth, 343000.0 / 300, 1e-9);
+  const RectBoxReadouts t = RectBoxTexts(cube, c, true);
+  EXPECT_EQ(t.outsideVolume, "outside volume 32.8 l");
+  EXPECT_EQ(t.frequencies, "resonance frequencies (Hz) : 1143      ");
+}
+
+TEST(RectBoxModel, EveryInputCombinationGivesFiniteTexts) {
+  const char* texts[] = {"", "-", "0", "-5", "abc", "1e999", "123456789012345678901234567890", "5", "10", "99",
+                         "100", "1999", "60", "21"};
+  for (const char* v : texts)
+    for (const char* t : texts)
+      for (const char* a : {"", "10", "99", "60"})
+        for (int w : {100, 1200})
+          for (int h : {100, 2000})
+            for (bool rods : {false, true}) {
+              const RectBoxInput in = ReadRectBoxInput(v, t, a, a, w, h, rods);
+              const RectBoxResult r = ComputeRectBox(in);
+              const RectBoxReadouts o = RectBoxTexts(in, r, true);
+              ExpectClean({o.width, o.height, o.loss, o.outsideVolume, o.frequencies});
+              if (r.valid) {
+                EXPECT_GT(r.depth, 2 * in.thickness);
+              }
+              if (auto box = RectBoxDrawing(in, r)) {
+                const ObliqueFigure f = DrawObliqueBox(*box, 577, 418, 25.3, false);
+                for (const FigureLine& l : f.lines) {
+                  EXPECT_GE(std::min({l.x1, l.x2, l.y1, l.y2}), 0);
+                  EXPECT_LE(std::max(l.x1, l.x2), 577);
+                  EXPECT_LE(std::max(l.y1, l.y2), 418);
+                }
+              }
+            }
+}
+
+TEST(TrapezBoxModel, EnglishReadoutsOfTheDefaultsAndTheTextbookSection) {
+  TrapezBoxInput in;
+  const TrapezBoxReadouts e = TrapezBoxTexts(in, ComputeTrapezBox(in), true);
+  EXPECT_EQ((Texts{e.depthTop, e.depthBottom, e.slantedPanel, e.loss, e.angle, e.frequencies}),
+            (Texts{"upper depth  300 mm", "depth (below)  400 mm", "height of side shelf  412 mm",
+                   "volume loss with shelfs  7.8 l", "tilt angle 76.0 °", "resonance frequencies (Hz)  630    958"}));
+  in = TrapezBoxInput{78.4, 10, 0, 0, 200, 400, 300, false};
+  const TrapezBoxResult r = ComputeTrapezBox(in);
+  ASSERT_TRUE(r.valid);
+  const TrapezBoxReadouts t = TrapezBoxTexts(in, r, true);
+  EXPECT_EQ((Texts{t.width, t.angle, t.slantedPanel}),
+            (Texts{"width 1020 mm", "tilt angle 56.3 °", "height of side shelf  361 mm"}));
+}
+
+TEST(TrapezBoxModel, InvalidInputsStillShowTheHeightAndTheSlantedPanel) {
+  for (const TrapezBoxInput& in : {ReadTrapezBoxInput("60", "21", "35", "50", 500, 500, 400, false),
+                                   ReadTrapezBoxInput("60", "60", "35", "50", 300, 400, 400, false),
+                                   ReadTrapezBoxInput("60", "50", "0", "0", 300, 400, 100, false),
+                                   ReadTrapezBoxInput("60", "21", "70", "70", 100, 110, 100, false),
+                                   ReadTrapezBoxInput("", "21", "35", "50", 300, 400, 400, false)}) {
+    const TrapezBoxResult r = ComputeTrapezBox(in);
+    const TrapezBoxReadouts t = TrapezBoxTexts(in, r, false);
+    EXPECT_EQ(t.height, "Höhe " + std::string(in.height < 1000 ? " " : "") + std::to_string(int(in.height)) + " mm");
+    EXPECT_EQ(t.slantedPanel, "Höhe der Seitenplatte " + std::string(r.slantedPanel < 999.5 ? " " : "") +
+                                  std::to_string(int(std::lround(r.slantedPanel))) + " mm");
+  }
+  EXPECT_LT(ComputeTrapezBox(ReadTrapezBoxInput("5", "5", "", "", 999, 1200, 1000, false)).width, 100);
+}
+
+TEST(TrapezBoxModel, EveryInputCombinationGivesFiniteTexts) {
+  const char* texts[] = {"", "-", "0", "-5", "abc", "1e999", "123456789012345678901234567890", "5", "50", "60",
+                         "1999"};
+  for (const char* v : texts)
+    for (const char* t : texts)
+      for (const char* rod : {"", "11", "70"})
+        for (int top : {100, 1000})
+          for (int bottom : {100, 1000, 1200})
+            for (int h : {100, 1000}) {
+              const TrapezBoxInput in = ReadTrapezBoxInput(v, t, rod, rod, top, bottom, h, true);
+              const TrapezBoxReadouts o = TrapezBoxTexts(in, ComputeTrapezBox(in), false);
+              ExpectClean({o.depthTop, o.depthBottom, o.height, o.slantedPanel, o.loss, o.width, o.outsideVolume,
+                           o.frequencies});
+            }
+}
+
+TEST(PyramidBoxModel, EnglishReadoutsAndTheRoundedSizesOfOtherCornerCounts) {
+  PyramidBoxInput in;
+  const PyramidBoxReadouts e = PyramidBoxTexts(in, ComputePyramidBox(in), true);
+  EXPECT_EQ((Texts{e.corners, e.edges, e.leg}),
+            (Texts{"corners:  4",
+                   "inner shelf length  300 mm, ouside shelf length  342 mm, inner height 1000 mm, outside height 1042 mm",
+                   "leg length of triangular shelf 1070 mm"}));
+  EXPECT_NEAR(PolygonArea(300, 6) / (300.0 * 300.0), 2.598, 5e-4);
+  const PyramidBoxResult six = ComputePyramidBox({.corners = 6});
+  EXPECT_EQ(std::lround(six.outerBottomEdge), 324);
+  EXPECT_EQ(std::lround(six.innerHeight), 385);
+  EXPECT_EQ(std::lround(ComputePyramidBox(PyramidBoxInput{30, 21, 300, 3, 100, false}).innerHeight), 2309);
+  EXPECT_TRUE(ComputePyramidBox(PyramidBoxInput{30, 21, 100, 4, 200, true}).valid);
+  EXPECT_EQ(PyramidTopEdgeLimit(1000), 900);
+}
+
+TEST(PyramidBoxModel, EveryInputCombinationGivesFiniteTexts) {
+  const char* texts[] = {"", "-", "0", "abc", "1e999", "123456789012345678901234567890", "1", "3", "5,5", "100",
+                         "1000"};
+  for (const char* v : texts)
+    for (const char* t : texts)
+      for (int s : {100, 1000})
+        for (int n : {3, 4, 16})
+          for (bool frustum : {false, true})
+            for (int e : {50, PyramidTopEdgeLimit(s), 200}) {
+              const PyramidBoxInput in = ReadPyramidBoxInput(v, t, s, n, e, frustum);
+              const PyramidBoxResult r = ComputePyramidBox(in);
+              const PyramidBoxReadouts o = PyramidBoxTexts(in, r, true);
+              ExpectClean({o.corners, o.edges, o.angle, o.outsideVolume, o.leg, o.topEdges, o.panelHeight});
+              if (r.valid) {
+                EXPECT_GT(r.outsideVolume, in.volume);
+              }
+            }
+}
+
+TEST(ObliqueDrawing, AWideBoxStaysBelowTheTopOfTheWindow) {
+  const ObliqueFigure wide = DrawObliqueBox({1200, 200, 300, 300}, 577, 418, 25.3, false);
+  int y = 1 << 30;
+  for (const FigureLine& l : wide.lines) y = std::min({y, l.y1, l.y2});
+  EXPECT_GE(y, 100);
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -37,6 +37,7 @@ TEST(EqualLoudness, ContoursRiseWithLoudnessAndLieAboveTheThresholdInTheBass) {
   }
   // The ear is most sensitive near 3 to 4 kHz, and the threshold is lowest there.
   EXPECT_LT(HearingThreshold(IndexOf(3150)), 0);
+  EXPECT_NEAR(HearingThreshold(IndexOf(20)), 78.5, 1e-12);
   EXPECT_GT(EqualLoudnessLevel(10, IndexOf(50)), HearingThreshold(IndexOf(50)));
 }
 

@@ -1,6 +1,7 @@
 // The maximum level against the inverse square law, the power sum of incoherent sources, 20
 // micropascal and the sone scale; its gates, the bar and its colour, and bad sensitivity texts.
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <tuple>
 
@@ -171,6 +172,52 @@ TEST(MaxSplModel, PrefillIsTheDriversReferenceLevel) {
   EXPECT_TRUE(PrefillSensitivity(5.01, 1.01, 0.0501));
   EXPECT_FALSE(PrefillSensitivity(NAN, d::kVas, d::kQes));
   EXPECT_FALSE(PrefillSensitivity(1e300, 1e300, 0.1));
+}
+
+TEST(MaxSplModel, TheLevelsTextsPressureLoudnessAndEfficiencyOfOneDriver) {
+  MaxSplResult r = ComputeMaxSpl(One("100", 1, 1, 1.0));
+  EXPECT_EQ(r.totalText, "100,0 dB");
+  EXPECT_NEAR(PressureOfLevel(100), 2.0, 1e-12);
+  EXPECT_NEAR(LoudnessOfLevel(100), 64.0, 1e-12);
+  EXPECT_NEAR(EfficiencyPercent(100), 6.309573, 1e-6);
+  EXPECT_EQ(ComputeMaxSpl(MaxSplInput{}).barColour, (BarColour{128, 128, 128}));
+  MaxSplInput english;
+  english.english = true;
+  EXPECT_EQ(ComputeMaxSpl(english).totalText, "93,0 dB");
+}
+
+TEST(MaxSplModel, GroupsAddTheirPowersAndACornerItsGain) {
+  MaxSplInput two = One("90", 10, 1, 2.0);
+  two.groups[1] = two.groups[0];
+  two.group2Used = true;
+  EXPECT_EQ(ComputeMaxSpl(two).powerText, "Leistung aller Chassis  20 W");
+  MaxSplInput corner = One("105", 1, 1, 1.0);
+  corner.placement = Placement::Corner;
+  EXPECT_EQ(ComputeMaxSpl(corner).totalText, "111,0 dB");
+  // 10 log10(10^9 + 10^5 + 10^0): a 50 dB group counts though its efficiency is out of range,
+  // a text that is not a number counts as a 0 dB group.
+  MaxSplInput in = One("90", 1, 1, 1.0);
+  in.groups[1] = Group("50", 1, 1, 1.0);
+  in.groups[2] = Group("abc", 1, 1, 1.0);
+  in.group2Used = in.group3Used = true;
+  const MaxSplResult r = ComputeMaxSpl(in);
+  ASSERT_TRUE(r.levelShown);
+  EXPECT_NEAR(r.totalLevel, 10 * std::log10(1e9 + 1e5 + 1.0), 1e-9);
+  MaxSplInput big = One("90", 1, 1, 1.0);
+  big.groups[2] = Group("3000", 1, 1, 1.0);
+  big.group3Used = true;
+  const MaxSplResult loud = ComputeMaxSpl(big);
+  ASSERT_TRUE(loud.levelShown);
+  ExpectNoNonFinite(loud);
+}
+
+TEST(MaxSplModel, TheDefaultDriversReferenceLevelWorkedOut) {
+  namespace d = default_driver;
+  const double c = 343.0, pi = std::numbers::pi;
+  const double expected = 112 + 10 * std::log10(4 * pi * pi * std::pow(d::kFs, 3) * d::kVas / 1000 /
+                                                   (c * c * c * d::kQes));
+  EXPECT_NEAR(expected, 92.549, 1e-3);
+  EXPECT_EQ(PrefillSensitivity(d::kFs, d::kVas, d::kQes), "92,5");
 }
 
 }  // namespace

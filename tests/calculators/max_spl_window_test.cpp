@@ -148,5 +148,167 @@ TEST_F(MaxSplWindow, PhonDbPictureIsSixteenGreysWithItsContours) {
   EXPECT_LE(greys.size(), 16);
 }
 
+TEST_F(MaxSplWindow, CreationStateOfTheControlsAndTheSizes) {
+  TDruck* f = form();
+  EXPECT_FALSE(f->Label4->isHidden());
+  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad = 1.12 %");
+  EXPECT_EQ(f->Label9->text(), "10,00 m");
+  EXPECT_FALSE(f->ScrollBar5->isEnabled());
+  EXPECT_FALSE(f->Edit3->isEnabled());
+  EXPECT_TRUE(f->CheckBox_2->isEnabled());
+  EXPECT_TRUE(f->RadioButton1->isChecked());
+  EXPECT_EQ(f->size(), QSize(780, 482));
+  EXPECT_EQ(forms::phondb->size(), QSize(502, 441));
+}
+
+// The prefill refuses a resonance of 5 Hz or below as well; the window computes all the same.
+TEST_F(MaxSplWindow, AResonanceTooLowToTrustLeavesTheFirstSensitivity) {
+  DestroyForms();
+  settings->WriteSettings("[Options]\r\nAboutAtStart=0\r\n[Chassis]\r\nfs=4\r\n");
+  ResetCommittedDriver();
+  StartProgram();
+  TDruck* f = form();
+  EXPECT_EQ(f->Edit1->text(), "90");
+  EXPECT_EQ(f->Label3->text(), "100 W");
+  EXPECT_EQ(f->Label4->text(), "93,0 dB");
+}
+
+TEST_F(MaxSplWindow, EveryControlGivesTheLevelWorkedOutByHand) {
+  Show();
+  TDruck* f = form();
+  Type(f->Edit1, "90");
+  EXPECT_EQ(f->Label4->text(), "93,0 dB");
+  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad = 0.63 %");
+  EXPECT_EQ(f->Label7->text(), "Leistung aller Chassis 200 W");
+  EXPECT_EQ(f->Label10->text(), "Druck 0,9 Pa, Lautheit 39,4 sone");
+  EXPECT_EQ(f->Gauge->Value(), 93);
+  f->scroll->setValue(10);  // a tenth of the power: -10 dB
+  EXPECT_EQ(f->Label3->text(), "10 W");
+  EXPECT_EQ(f->Label4->text(), "83,0 dB");
+  f->ScrollBar1->setValue(20);  // ten times the drivers: +10 dB
+  EXPECT_EQ(f->Label4->text(), "93,0 dB");
+  f->ScrollBar2->setValue(50);  // half the distance: +6.02 dB
+  EXPECT_EQ(f->Label9->text(), "5,00 m");
+  f->ScrollBar2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  f->RadioButton3->click();
+  EXPECT_EQ(f->Label4->text(), "104,9 dB");
+  f->RadioButton1->click();
+  EXPECT_EQ(f->Label4->text(), "98,9 dB");
+}
+
+TEST_F(MaxSplWindow, ASecondGroupEnablesSameDistanceAndAddsItsPower) {
+  Show();
+  TDruck* f = form();
+  Type(f->Edit1, "90");
+  f->CheckBox_2->click();
+  EXPECT_TRUE(f->Button4->isEnabled());
+  EXPECT_EQ(f->Label7->text(), "Leistung aller Chassis 400 W");
+  EXPECT_EQ(f->Gauge->BarColour(), QColor(128, 128, 128));  // the colour follows group 1 alone
+  f->CheckBox_2->click();
+  f->CheckBox1->click();
+  f->ScrollBar2->setValue(35);
+  f->Button4->click();
+  EXPECT_FALSE(f->Edit2->isEnabled());
+  f->CheckBox_2->click();
+  f->Button4->click();
+  EXPECT_EQ(f->ScrollBar5->value(), 35);
+  EXPECT_EQ(f->Label27->text(), "3,50 m");
+}
+
+TEST_F(MaxSplWindow, TheGateKeepsTheLastTotalsTextsAndFollowsTheEfficiencysRange) {
+  Show();
+  TDruck* f = form();
+  Type(f->Edit1, "90");
+  Type(f->Edit1, "112");
+  EXPECT_EQ(f->Label11->text(), "Wirkungsgrad = 100.00 %");
+  EXPECT_EQ(f->Gauge->Value(), 75);
+  EXPECT_EQ(f->Label7->text(), "Leistung aller Chassis 200 W");
+  f->scroll->setValue(300);
+  EXPECT_EQ(f->Label3->text(), "300 W");
+  Type(f->Edit1, "69,9");
+  EXPECT_TRUE(Gated());
+  EXPECT_EQ(f->Label11->text(), "%");
+}
+
+TEST_F(MaxSplWindow, AnOverflowingGroupShowsNoInfinityAndItsRemovalTheLevelBefore) {
+  Show();
+  TDruck* f = form();
+  f->CheckBox_2->click();
+  Type(f->Edit2, "99999");
+  ExpectNoNonFiniteTexts(f);
+  f->CheckBox_2->click();
+  EXPECT_EQ(f->Label4->text(), "95,5 dB");
+}
+
+TEST_F(MaxSplWindow, MoreBadTextsGateTheFirstGroupAndNoneShowsNanOrInf) {
+  Show();
+  TDruck* f = form();
+  f->CheckBox_2->click();
+  f->CheckBox1->click();
+  const QStringList more = {"-12", "123456789012345678901234567890", ",5"};
+  TypeIntoEach({f->Edit1}, more, [&](const QString&) {
+    Repaint();
+    EXPECT_TRUE(Gated());
+  });
+  TypeIntoEach({f->Edit2, f->Edit3}, more, [&](const QString&) { Repaint(); });
+  EXPECT_FALSE(f->Label4->isHidden());
+}
+
+TEST_F(MaxSplWindow, TotalAboveTheRangeFillsTheBar) {
+  Show();
+  TDruck* f = form();
+  Type(f->Edit1, "111");
+  f->scroll->setValue(1000);
+  f->ScrollBar1->setValue(32);
+  f->ScrollBar2->setValue(1);
+  EXPECT_EQ(f->Label4->text(), "176,1 dB");
+  EXPECT_EQ(f->Gauge->Value(), 170);
+  EXPECT_EQ(f->Gauge->FilledShare(), 1.0);
+  EXPECT_EQ(f->Gauge->BarColour(), QColor(255, 0, 0));
+}
+
+TEST_F(MaxSplWindow, TextsInBothLanguages) {
+  Show();
+  TDruck* f = form();
+  EXPECT_EQ(f->windowTitle(), "maximaler Schalldruck");
+  EXPECT_EQ(f->Label24->text(), "Anzahl der Chassis");
+  EXPECT_EQ(f->RadioButton2->text(), "in Wandnähe");
+  EXPECT_EQ(f->Button4->toolTip(), "Alle Typen haben gleichen Abstand");
+  EXPECT_EQ(forms::phondb->windowTitle(), "Phon/dB - Hörflächen-Diagramm");
+
+  SetLanguage("english");
+  Repaint();
+  EXPECT_EQ(f->Label5->text(), "number of speakers");
+  EXPECT_EQ(f->Label24->text(), "number of speakers ");
+  EXPECT_EQ(f->Label32->text(), "number of speakers ");
+  EXPECT_EQ(f->Label1->text(), "normed SPL in dB in 1m at 1W:");
+  EXPECT_EQ(f->GroupBox2->title(), "3rd loudspeaker boxes type");
+  EXPECT_EQ(f->CheckBox_2->text(), "2nd box type will be used");
+  EXPECT_EQ(f->RadioGroup1->title(), "positioning of all boxes");
+  EXPECT_EQ(f->Button1->text(), "&close");
+  EXPECT_EQ(f->Button3->text(), "Phon/dB ?");
+  EXPECT_EQ(forms::phondb->windowTitle(), "dependence of phon and dB - loudness diagram");
+  EXPECT_EQ(f->Label10->text(), "Druck 1,2 Pa, Lautheit 46,9 sone");  // painting does not recompute
+  Type(f->Edit1, "90");
+  EXPECT_EQ(f->Label9->text(), "10,00 m");
+  EXPECT_EQ(f->Label7->text(), "power of all speakers 200 W");
+  EXPECT_EQ(f->Label10->text(), "pressure 0,9 Pa, loudness 39,4 sone");
+}
+
+TEST_F(MaxSplWindow, ShownAgainTheValuesAreAsTheyWere) {
+  Show();
+  form()->Button1->click();
+  Show();
+  EXPECT_EQ(form()->Edit1->text(), "92,5");
+}
+
+TEST_F(MaxSplWindow, ThePhonDbPictureSurvivesARepaint) {
+  forms::phondb->ShowForm();
+  const QImage first = forms::phondb->grab().toImage();
+  forms::phondb->hide();
+  forms::phondb->ShowForm();
+  EXPECT_EQ(forms::phondb->grab().toImage(), first);
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -171,5 +171,42 @@ TEST(PortModels, BadInputNeverShowsNanOrInf) {
     }
 }
 
+TEST(PortDiameterModel, DefaultDriverDisplacesItsConeAreaTimesXmax) {
+  const PortDiameterResult r = ComputePortDiameter(5, 30, 1, default_driver::kDia);
+  EXPECT_NEAR(r.tenthDiameter, 25.3 / std::sqrt(10.0), 1e-9);
+  const PortDiameterTexts t = PortDiameterTextsOf(r, false);
+  EXPECT_EQ(t.displacement, "maximale Luftverdrängung des Chassis Vd = 0,25 l");
+  EXPECT_EQ(t.tenth, "mindestens 1/10 der Membranfläche: 50,3 cm², d=8,0 cm");
+  EXPECT_EQ(t.fifth, "besser 1/5 der Membranfläche: 100,5 cm², d=11,3 cm");
+}
+
+TEST(PortDiameterModel, DriverWithoutDiameterGivesZeros) {
+  const PortDiameterResult r = ComputePortDiameter(5, 30, 1, 0);
+  EXPECT_TRUE(r.valid);
+  const PortDiameterTexts t = PortDiameterTextsOf(r, false);
+  EXPECT_EQ(t.displacement, "maximale Luftverdrängung des Chassis Vd = 0,00 l");
+  EXPECT_EQ(t.tenth, "mindestens 1/10 der Membranfläche: 0,0 cm², d=0,0 cm");
+}
+
+TEST(PortLengthConversion, InitialValuesGiveTheWorkedExample) {
+  EXPECT_EQ(ConvertPortLengthText(ConvertPortLength(8, 14.5, 1, 7.5, 1, false), false), "notwendige neue Länge 12.7 cm");
+  EXPECT_EQ(ConvertPortLengthText(ConvertPortLength(8, 14.5, 1, 7.5, 1, true), true), "neccessery new length 12.4 cm");
+  // A result outside 2..500 cm without the end correction as well.
+  EXPECT_FALSE(ConvertPortLength(2, 100, 1, 29, 8, false));
+  EXPECT_FALSE(ConvertPortLength(29, 3, 8, 2, 1, false));
+}
+
+TEST(TubeTunnelModel, OneTubeOfEightCentimetres) {
+  TubeTunnelInput in;
+  in.tubeDiameter = 8, in.tunnelWidth = 10;
+  const TubeTunnelResult r = ConvertTubeTunnel(in);
+  EXPECT_NEAR(r.area, kPi * 16, 1e-12);
+  EXPECT_EQ(PortNumberText(r.area, false), "50,3");
+  EXPECT_EQ(PortNumberText(r.tunnelHeight, false), "5,0");
+  in.tubeDiameter = 10, in.tubes = 2;
+  EXPECT_EQ(PortNumberText(ConvertTubeTunnel(in).tunnelHeight, true), "15.7");
+  EXPECT_EQ(TakenTuningText(180, false), "180,0");
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -1,6 +1,7 @@
 // Several speakers: the options against the divisors counted out, advice and count moves against
 // their tables, the total impedance against the series and parallel rules.
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <utility>
@@ -101,6 +102,52 @@ TEST(SpeakerGrouping, NoImpedanceOrNoGroupingGivesNothingToShow) {
   const auto huge = ComputeSpeakerGrouping(1e17, 50, 1, 6, true);
   ASSERT_TRUE(huge);
   EXPECT_EQ(huge->total, "new total impedance Z= 5000000000000000000.00 ohms");
+}
+
+bool IsPrime(int n) {
+  if (n < 2) return false;
+  for (int d = 2; d * d <= n; ++d)
+    if (n % d == 0) return false;
+  return true;
+}
+
+TEST(SpeakerGrouping, AdviceIsTheSquarestGroupingAndMovesGoToANearCountThatIsNoPrime) {
+  EXPECT_EQ(ParallelGroups(12, 11), 0);
+  // The largest group count not above the square root; eleven speakers are advised all in parallel.
+  for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
+    if (n == 11) continue;
+    const int p = ParallelGroups(n, AdvisedOption(n));
+    EXPECT_LE(p * p, n) << n;
+    EXPECT_GT(ParallelGroups(n, AdvisedOption(n) + 1) * ParallelGroups(n, AdvisedOption(n) + 1), n) << n;
+  }
+  EXPECT_EQ(ParallelGroups(11, AdvisedOption(11)), 11);
+  for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
+    EXPECT_LE(std::abs(AdjustedSpeakerCount(n) - n), 2) << n;
+    if (AdjustedSpeakerCount(n) != n) {
+      EXPECT_FALSE(IsPrime(AdjustedSpeakerCount(n))) << n;
+    }
+    if (IsPrime(n) && n > 2) {
+      EXPECT_NE(AdjustedSpeakerCount(n), n) << n;
+    }
+  }
+}
+
+TEST(SpeakerGrouping, WorkedGroupingsAndTheirTexts) {
+  // Sixteen 8-ohm speakers as 4 x 4 give 8 ohm; nine 4-ohm speakers as 3 x 3 give 4 ohm.
+  const auto sixteen = ComputeSpeakerGrouping(8, 16, 3, 5, true);
+  ASSERT_TRUE(sixteen);
+  EXPECT_EQ(sixteen->parallel, 4);
+  EXPECT_EQ(sixteen->series, 4);
+  EXPECT_EQ(sixteen->total, "new total impedance Z= 8.00 ohms");
+  const auto nine = ComputeSpeakerGrouping(4, 9, 2, 3, false);
+  ASSERT_TRUE(nine);
+  EXPECT_EQ(nine->total, "neue Gesamt-Impedanz dann Z= 4.00 Ohm");
+  EXPECT_EQ(nine->grouping, "3 x 3 (parallel x Reihe)");
+  EXPECT_EQ(ComputeSpeakerGrouping(4, 11, 2, 2, true)->total, "new total impedance Z= 0.36 ohms");
+  EXPECT_EQ(ComputeSpeakerGrouping(4, 48, 5, 10, true)->grouping, "6 x 8 (parallel x serial)");
+  EXPECT_EQ(ComputeSpeakerGrouping(4, 48, 5, 10, true)->total, "new total impedance Z= 5.33 ohms");
+  EXPECT_EQ(ComputeSpeakerGrouping(4, 45, 3, 6, true)->grouping, "5 x 9 (parallel x serial)");
+  EXPECT_EQ(ComputeSpeakerGrouping(4, 45, 3, 6, true)->total, "new total impedance Z= 7.20 ohms");
 }
 
 }  // namespace

@@ -192,5 +192,30 @@ TEST(UnitConverter, ReadOutsRoundHalfwayValuesAwayFromZero) {
   EXPECT_EQ(ConvertLength(0.0025, 0, LengthUnit::Metre).labels[0], "=3 mm");
 }
 
+// The number in a read-out such as "=25.4 mm".
+double Number(const std::string& text) { return std::stod(text.substr(1)); }
+
+TEST(UnitConverter, ReadOutsOfTheSmallestSourceAndTheLongestNumber) {
+  EXPECT_EQ(ConvertVolume(1000000, VolumeUnit::CubicMillimetre).labels[8], ConvertVolume(1, VolumeUnit::Litre).labels[8]);
+  EXPECT_EQ(ConvertVolume(1000, VolumeUnit::CubicMillimetre).labels[0], "=1.000 cm³");
+  const LengthTexts metre = ConvertLength(100, 0, LengthUnit::Centimetre);
+  EXPECT_EQ(metre.labels[3], "=3.281 ft");
+  // 10^18 m^3 are 10^27 mm^3: twenty-eight digits.
+  const std::string mm3 = ConvertVolume(999999999999999999.0, VolumeUnit::CubicMetre).labels[0];
+  EXPECT_EQ(mm3.size(), std::string("=").size() + 28 + std::string(" mm³").size()) << mm3;
+}
+TEST(UnitConverter, EveryLengthSourceAgreesOnTheSameLength) {
+  // One metre typed in each unit gives the same metres and feet, within the read-out's rounding.
+  EXPECT_NEAR(Number(ConvertLength(1000, 0, LengthUnit::Millimetre).labels[1]), 1.0, 5e-4);
+  EXPECT_NEAR(Number(ConvertLength(100, 0, LengthUnit::Centimetre).labels[1]), 1.0, 5e-4);
+  EXPECT_NEAR(Number(ConvertLength(39.3700787, 0, LengthUnit::Inch).labels[2]), 1.0, 5e-4);
+  EXPECT_NEAR(Number(ConvertLength(3, 3.3700787, LengthUnit::FootInch).labels[2]), 1.0, 5e-4);
+  for (LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre}) {
+    const double x = unit == LengthUnit::Millimetre ? 1000 : unit == LengthUnit::Centimetre ? 100 : 1;
+    EXPECT_EQ(ConvertLength(x, 0, unit).labels[3], "=3.281 ft");
+  }
+  EXPECT_EQ(ConvertLength(39.3700787, 0, LengthUnit::Inch).labels[3], "=3.281 ft");
+}
+
 }  // namespace
 }  // namespace velomare::test

@@ -1,6 +1,8 @@
 // The unit converter driven through its controls: the first paint, typing into one group, the
 // source units, the inches of the foot / inch source, bad input, repaints, help and print.
+#include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QRadioButton>
 
 #include "WindowTest.h"
@@ -29,6 +31,16 @@ class UnitcalcWindow : public WindowTest<Tunitcalc, &forms::unitcalc> {
 TEST_F(UnitcalcWindow, FirstPaintFillsEveryGroupEveryPaintRewritesThemAndHelpAndPrint) {
   Show();
   Tunitcalc* f = form();
+  EXPECT_EQ(f->windowTitle(), "Einheitenumrechner");
+  EXPECT_EQ(f->size(), QSize(556, 298));
+  EXPECT_EQ(Mass(), QStringList({"=2000.0 g", "=70.55 oz av.", "=4.409 lb av."}));
+  EXPECT_EQ(Area(), QStringList({"=5000.0 qmm", "=0.005 qm", "=7.75 sq.in.", "=0.054 sq.ft"}));
+  EXPECT_EQ(Volume(), QStringList({"=10000000 mm³", "=10000 cm³", "=0.010 m³", "=610.24 cu.in.", "=0.353 cu.ft",
+                                   "=18.16 US dry pint", "=9.08 US dry quart", "=1.14 US peck", "=84.544 US li. gill",
+                                   "=21.136 US li. pint", "=10.568 US li. quart", "=2.642 US gallon"}));
+  EXPECT_EQ(Length(), QStringList({"=100.0 mm", "=0.100 m", "=3.94 in.", "=0.328 ft"}));
+  EXPECT_EQ(f->Edit2->text(), "0");
+  EXPECT_TRUE(f->laenge2->isChecked() && f->flaeche2->isChecked() && f->volu3->isChecked() && f->masse2->isChecked());
   EXPECT_EQ(Mass(), Labels(ConvertMass(2, MassUnit::Kilogram).labels));
   EXPECT_EQ(Area(), Labels(ConvertArea(50, AreaUnit::SquareCentimetre).labels));
   EXPECT_EQ(Volume(), Labels(ConvertVolume(10, VolumeUnit::Litre).labels));
@@ -55,20 +67,25 @@ TEST_F(UnitcalcWindow, TypingRecomputesOnlyItsOwnGroup) {
   const QStringList area = Area(), volume = Volume(), mass = Mass();
   Type(f->Edit1, "182");
   EXPECT_EQ(Length(), Labels(ConvertLength(182, 0, LengthUnit::Centimetre).labels));
+  EXPECT_EQ(Length(), QStringList({"=1820.0 mm", "=1.820 m", "=71.65 in.", "=5.971 ft"}));
   EXPECT_TRUE(f->Labelftin->isVisible());
   EXPECT_EQ(f->Labelftin->text(), "=6ft 0in");
   EXPECT_EQ(Area(), area);
   EXPECT_EQ(Volume(), volume);
   EXPECT_EQ(Mass(), mass);
   Type(f->Edit4, "2,5");  // a decimal comma is read as well
+  EXPECT_EQ(Mass(), QStringList({"=2500.0 g", "=88.18 oz av.", "=5.511 lb av."}));
   f->masse1->click();
   EXPECT_EQ(Mass(), Labels(ConvertMass(2.5, MassUnit::Gram).labels));
+  EXPECT_EQ(Mass(), QStringList({"=0.0 kg", "=0.09 oz av.", "=0.006 lb av."}));
   Type(f->Edit3, "1");
   f->flaeche5->click();
   EXPECT_EQ(Area(), Labels(ConvertArea(1, AreaUnit::SquareFoot).labels));
+  EXPECT_EQ(Area(), QStringList({"=92903 qmm", "=929.0 qcm", "=0.093 qm.", "=144.0 sq.in"}));
   Type(f->Edit5, "1");
   f->volu6->click();
   EXPECT_EQ(Volume(), Labels(ConvertVolume(1, VolumeUnit::CubicFoot).labels));
+  EXPECT_EQ(TextsOf({f->Label13, f->Label14, f->Label16}), QStringList({"=28316.8 cm³", "=28.317 l", "=1728.000 cu.in"}));
 }
 
 TEST_F(UnitcalcWindow, FootAndInchMakesTheInchesEditableAndOtherUnitsDropThem) {
@@ -76,20 +93,31 @@ TEST_F(UnitcalcWindow, FootAndInchMakesTheInchesEditableAndOtherUnitsDropThem) {
   Tunitcalc* f = form();
   Type(f->Edit1, "100");
   ASSERT_TRUE(f->Labelftin->isVisible());
+  EXPECT_EQ(f->Labelftin->text(), "=3ft 3in");
   f->laenge5->click();
   EXPECT_TRUE(f->Edit2->isEnabled());
   EXPECT_FALSE(f->Labelftin->isVisible());
   Type(f->Edit1, "5");
   Type(f->Edit2, "6");
   EXPECT_EQ(Length(), Labels(ConvertLength(5, 6, LengthUnit::FootInch).labels));
+  EXPECT_EQ(Length(), QStringList({"=1676.4 mm", "=167.64 cm", "=1.676 m", "=66.00 in"}));
+  // Twelve inches are a foot, and no feet are no length.
+  Type(f->Edit2, "12");
+  EXPECT_EQ(Length(), QStringList(4, "?"));
+  Type(f->Edit2, "6");
+  Type(f->Edit1, "0");
+  EXPECT_EQ(Length(), QStringList(4, "?"));
+  Type(f->Edit1, "5");
   for (QRadioButton* unit : {f->laenge1, f->laenge2, f->laenge3, f->laenge4}) {
     f->laenge5->click();
     Type(f->Edit2, "6");
+    ASSERT_EQ(f->Label4->text(), "=66.00 in");
     unit->click();
     EXPECT_TRUE(f->Edit2->text() == "0" && !f->Edit2->isEnabled()) << unit->objectName().toStdString();
   }
   // The last choice was inch: 5 inches.
   EXPECT_EQ(Length(), Labels(ConvertLength(5, 0, LengthUnit::Inch).labels));
+  EXPECT_EQ(Length(), QStringList({"=127.0 mm", "=12.70 cm", "=0.127 m", "=0.417 ft"}));
 }
 
 TEST_F(UnitcalcWindow, BadInputShowsQuestionMarksInItsGroupOnly) {
@@ -97,7 +125,7 @@ TEST_F(UnitcalcWindow, BadInputShowsQuestionMarksInItsGroupOnly) {
   Tunitcalc* f = form();
   Type(f->Edit1, "182");
   ASSERT_TRUE(f->Labelftin->isVisible());
-  const QStringList volume = Volume();
+  const QStringList volume = Volume(), area = Area(), mass = Mass();
   const QStringList bad = {"abc", "", "-", "0", "-5", "1e999", "1,2,3", "007"};
   TypeIntoEach({f->Edit1}, bad, [&](const QString&) {
     EXPECT_EQ(Length(), QStringList(4, "?"));
@@ -109,10 +137,78 @@ TEST_F(UnitcalcWindow, BadInputShowsQuestionMarksInItsGroupOnly) {
     EXPECT_EQ(Mass(), QStringList(3, "?"));
     EXPECT_EQ(Volume(), volume);
   });
+  TypeIntoEach({f->Edit5}, bad, [&](const QString&) { EXPECT_EQ(Volume(), QStringList(12, "?")); });
   Type(f->Edit5, "abc");
   EXPECT_EQ(Volume(), QStringList(12, "?"));
+  Type(f->Edit5, "10");
+  // Each group comes back with its text.
+  EXPECT_EQ(Area(), area);
+  EXPECT_EQ(Mass(), mass);
+  EXPECT_EQ(Volume(), volume);
   // A valid length brings the feet and inches back.
   EXPECT_TRUE(f->Labelftin->isVisible());
+  EXPECT_EQ(f->Labelftin->text(), "=6ft 0in");
+
+  // Thirty digits are a number: long digit strings, never an exponent.
+  Type(f->Edit5, "123456789012345678901234567890");
+  ExpectNoNonFiniteTexts(f);
+  const QRegularExpression plainNumber("^=[0-9]+(\\.[0-9]+)? [^0-9]+$");
+  for (const QString& text : Volume()) EXPECT_TRUE(plainNumber.match(text).hasMatch()) << text.toStdString();
+  EXPECT_GE(f->Label12->text().size(), 25);
+}
+
+TEST_F(UnitcalcWindow, TextsFollowTheLanguageAtEveryPaint) {
+  Show("deutsch");
+  Tunitcalc* f = form();
+  EXPECT_EQ(f->Button1->text(), "S&chliessen");
+  EXPECT_EQ(f->Button2->text(), "&Hilfe");
+  EXPECT_EQ(f->Button3->text(), "&Drucken");
+  EXPECT_EQ(f->GroupBox1->title(), "Länge");
+  EXPECT_EQ(f->GroupBox2->title(), "Fläche");
+  EXPECT_EQ(f->GroupBox3->title(), "Volumen");
+  EXPECT_EQ(f->GroupBox4->title(), "Masse");
+  const QString germanHint = f->masse3->toolTip();
+  EXPECT_EQ(germanHint, "Unze / Ounce");
+
+  SetLanguage("english");
+  Repaint();
+  EXPECT_EQ(f->windowTitle(), "unit converter");
+  EXPECT_EQ(f->Button1->text(), "&close");
+  EXPECT_EQ(f->Button2->text(), "&Help");
+  EXPECT_EQ(f->Button3->text(), "&print");
+  EXPECT_EQ(f->GroupBox1->title(), "length");
+  EXPECT_EQ(f->GroupBox2->title(), "area");
+  EXPECT_EQ(f->GroupBox3->title(), "volume / capacity");
+  EXPECT_EQ(f->GroupBox4->title(), "mass / weigth");
+  // Hints and unit captions are the same in both languages; the numbers keep their point.
+  EXPECT_EQ(f->masse3->toolTip(), germanHint);
+  EXPECT_EQ(f->Edit2->toolTip(), "Die optionale Eingabe der Inches zum Foot-Wert");
+  EXPECT_EQ(f->flaeche1->text(), "mm² (sqmm)");
+  EXPECT_EQ(f->masse1->text(), "g ");
+  EXPECT_EQ(f->Label10->text(), "=70.55 oz av.");
+}
+
+TEST_F(UnitcalcWindow, PrintAnsweredNoInEnglishAndYesInGerman) {
+  Show("english");
+  Tunitcalc* f = form();
+  f->Button2->click();
+  ASSERT_EQ(seam.helpRequests.size(), 1);
+  EXPECT_EQ(seam.helpRequests[0].topic, "QTX_contents0024");
+
+  seam.answer = [](const QString&) { return platform::Answer::No; };
+  f->Button3->click();
+  EXPECT_EQ(seam.questions, QStringList({"print window?"}));
+  EXPECT_TRUE(seam.printed.isEmpty());
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  SetLanguage("deutsch");
+  Repaint();
+  f->Button3->click();
+  EXPECT_EQ(seam.questions.last(), "Fenster drucken?");
+  ASSERT_EQ(seam.printed.size(), 1);
+  EXPECT_EQ(seam.printed[0], f);
+
+  f->Button1->click();
+  EXPECT_FALSE(f->isVisible());
 }
 
 }  // namespace

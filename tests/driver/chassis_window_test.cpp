@@ -1,5 +1,6 @@
 // The driver-data window driven through its controls: the read-outs, the Q calculators, reset,
 // cancel, OK with its settings bytes and a restart, bad input, help and the language.
+#include <QApplication>
 #include <QLabel>
 #include <filesystem>
 
@@ -181,6 +182,286 @@ TEST_F(ChassisWindow, HelpAndTheDisplacementLauncher) {
   form()->calcvol->click();
   EXPECT_EQ(DisplacementCaller, 1);
   EXPECT_TRUE(static_cast<QWidget*>(forms::displacement)->isVisible());
+}
+
+TEST_F(ChassisWindow, ShowFillsTheReadoutsOfTheBuiltInDriver) {
+  Show();
+  TChassisform* f = form();
+  EXPECT_EQ(f->Label24->text(), "alte Werte");
+  EXPECT_EQ(f->Label19->text(), "mechanische Güte Qms = 2.042");
+  EXPECT_EQ(f->Label8->text(), "Ohm ( Z=  8 Ohm )");
+  EXPECT_EQ(f->Label12->text(), "Liter = 8.62 Cubic Foot");
+  EXPECT_EQ(f->Label16->text(), "Liter = 128.2 Cubic Inches");
+  EXPECT_EQ(f->Label4->text(), "cm = 10.0 Inches");
+  EXPECT_EQ(f->windowTitle(), "Eingabe der Chassis-Daten");
+}
+
+TEST_F(ChassisWindow, MoreDecimalsThanShownMakeNewValuesAndOkCommitsTheShownOnes) {
+  ChassisQts = 0.3812;
+  Show();
+  EXPECT_EQ(form()->Edit1->text(), "0,381");
+  EXPECT_EQ(form()->Label24->text(), "neue Werte");
+  form()->BitBtn1->click();
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.381);
+}
+
+TEST_F(ChassisWindow, AssigningTextRunsTheHandlerAtOnceButTheSameTextRunsNothing) {
+  Show();
+  TChassisform* f = form();
+  f->Label15->setText("marker");
+  f->Edit1->setText(f->Edit1->text());  // unchanged: no handler
+  EXPECT_EQ(f->Label15->text(), "marker");
+  f->Edit1->setText("0,41");  // changed: the handler runs inside setText
+  EXPECT_EQ(f->Label15->text(), "Membranfläche Sd = 502.7 cm² ");
+}
+
+TEST_F(ChassisWindow, TypingRecomputesAtEveryKeystroke) {
+  Show();
+  TChassisform* f = form();
+  Type(f->Edit7, "abc");
+  EXPECT_EQ(f->Label4->text(), "cm");
+  EXPECT_EQ(f->Label15->text(), "Sd ?");
+  EXPECT_FALSE(f->BitBtn1->isEnabled());
+  Type(f->Edit7, "25,3");
+  EXPECT_EQ(f->Label4->text(), "cm = 10.0 Inches");
+  EXPECT_TRUE(f->BitBtn1->isEnabled());
+
+  Type(f->Edit10, "-5");
+  EXPECT_FALSE(f->BitBtn1->isEnabled());
+  Type(f->Edit10, "1500");
+
+  Type(f->Edit5, "8,0");
+  EXPECT_EQ(f->Label8->text(), "Ohm ( Z= 10 Ohm )");
+  Type(f->Edit5, "0,4");
+  EXPECT_EQ(f->Label8->text(), "Ohm ");
+  Type(f->Edit5, "6,8");
+
+  Type(f->Edit11, "3");  // Qms alone is not compared
+  EXPECT_EQ(f->Label24->text(), "alte Werte");
+  Type(f->Edit6, "");
+  EXPECT_FALSE(f->BitBtn1->isEnabled());
+  EXPECT_EQ(f->Label24->text(), "neue Werte");
+}
+
+TEST_F(ChassisWindow, BadTextInAnyEditDisablesOkAndHugeTextShowsNoNanOrInf) {
+  Show();
+  TChassisform* f = form();
+  const QStringList bad = {"abc", "", "-", "1e999", QString(35, 'x'), "-7", ",", "1,2,3"};
+  const QStringList huge = {QString(300, '9'), "0," + QString(200, '0') + "1", "99999999999999999999999999"};
+  for (QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit11, f->Edit3, f->Edit4, f->Edit5, f->Edit7, f->Edit8, f->Edit10}) {
+    const QString keep = edit->text();
+    for (const QString& text : bad + huge) {
+      Type(edit, text);
+      Repaint();
+      ExpectNoNonFiniteTexts(f);
+      if (bad.contains(text)) {
+        EXPECT_FALSE(f->BitBtn1->isEnabled()) << edit->objectName().toStdString() << " " << text.toStdString();
+      }
+    }
+    Type(edit, keep);
+    EXPECT_TRUE(f->BitBtn1->isEnabled());
+  }
+}
+
+TEST_F(ChassisWindow, QCalculatorsRefuseQesAboveQtsAndQtsFiveKeepsTheEstimate) {
+  Show();
+  TChassisform* f = form();
+  Type(f->Edit2, "");
+  Type(f->Edit11, "25");
+  f->Button1->click();
+  EXPECT_EQ(f->Edit2->text(), "0");
+  EXPECT_EQ(f->Label19->text(), "? Qms (Qes > Qts ! )");
+  EXPECT_FALSE(f->BitBtn1->isEnabled());
+
+  Type(f->Edit2, "3,0");
+  Type(f->Edit11, "2,04");
+  f->Button6->click();
+  EXPECT_EQ(f->Edit1->text(), "0");
+
+  // Qes = Qts leaves Qms as it was.
+  Type(f->Edit1, "0,41");
+  Type(f->Edit2, "0,513");
+  f->Button4->click();
+  EXPECT_EQ(f->Edit11->text(), "2,042");
+  Type(f->Edit2, "0,41");
+  f->Button4->click();
+  EXPECT_EQ(f->Edit11->text(), "2,042");
+
+  f->Button8->click();
+  EXPECT_EQ(f->Edit2->text(), "0,447");
+  EXPECT_EQ(f->Edit11->text(), "5.0");
+  EXPECT_DOUBLE_EQ(WorkQms, 5.0);
+  Type(f->Edit1, "5");
+  f->Button8->click();
+  EXPECT_EQ(f->Edit2->text(), "0,447");
+  EXPECT_EQ(f->Edit11->text(), "5.0");
+  ExpectNoNonFiniteTexts(f);
+}
+
+TEST_F(ChassisWindow, ResetMakesOkUsableAndTheValuesOldAgain) {
+  Show();
+  TChassisform* f = form();
+  for (QLineEdit* e : EditList()) Type(e, "x");
+  f->Button2->click();
+  EXPECT_TRUE(f->BitBtn1->isEnabled());
+  EXPECT_EQ(f->Label24->text(), "alte Werte");
+}
+
+TEST_F(ChassisWindow, EscPressesCancel) {
+  Show();
+  TChassisform* f = form();
+  Type(f->Edit1, "0,3");
+  QApplication::setActiveWindow(f);
+  QTest::keyClick(f->Edit1, Qt::Key_Escape);
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_EQ(f->Edit1->text(), "0,410");
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.41);
+}
+
+TEST_F(ChassisWindow, OkCommitsTheSensitivityAndARestartShowsTheValuesAsOld) {
+  Show();
+  TChassisform* f = form();
+  for (auto [edit, text] : {std::pair{f->Edit1, "0,38"}, {f->Edit2, "0,45"}, {f->Edit11, "6"}, {f->Edit3, "80"},
+                            {f->Edit4, "33,5"}, {f->Edit5, "3,3"}, {f->Edit7, "21"}, {f->Edit8, "1,4"}, {f->Edit10, "950"}})
+    Type(edit, text);
+  EXPECT_EQ(f->Label24->text(), "neue Werte");
+  f->BitBtn1->click();
+  // 112 + 10 log10(pi^2 33.5^3 0.08 / (0.45 10088402)) = 90.15 dB.
+  EXPECT_NEAR(ChassisSpl, 90.15489260, 1e-8);
+  EXPECT_EQ(forms::Druck->Edit1->text(), "90,2");
+
+  DestroyForms(), ResetCommittedDriver();  // a restart
+  started = false;
+  StartProgram();
+  Show();
+  EXPECT_EQ(form()->Edit8->text(), "1,40");
+  EXPECT_EQ(form()->Label24->text(), "alte Werte");
+}
+
+TEST_F(ChassisWindow, OkHandsTheDefaultSensitivityToTheMaximumSplWindow) {
+  // That window prefilled itself from the driver when it was made; OK writes over what it holds.
+  EXPECT_EQ(forms::Druck->Edit1->text(), "92,5");
+  forms::Druck->Edit1->setText("80");
+  Show();
+  QTest::keyClick(form()->Edit4, Qt::Key_Return);  // Return presses the default button, OK
+  EXPECT_FALSE(form()->isVisible());
+  EXPECT_EQ(forms::Druck->Edit1->text(), "92,5");
+  EXPECT_NEAR(ChassisSpl, 92.54944, 5e-6);
+}
+
+TEST_F(ChassisWindow, UnwritableSettingsAreReportedInEitherLanguageAndTheDriverStillCommitted) {
+  Show();
+  TChassisform* f = form();
+  // A folder where the settings file should be: nothing can be written there.
+  std::filesystem::remove(settings->SettingsPath());
+  std::filesystem::create_directory(settings->SettingsPath());
+  Type(f->Edit1, "0,38");
+  f->BitBtn1->click();
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].startsWith("Das Chassis wurde übernommen, konnte aber nicht")) << seam.messages[0].toStdString();
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.38);
+  EXPECT_FALSE(f->isVisible());
+
+  Show();
+  Type(f->Edit1, "0,37");
+  // The paint re-reads the language from the (unreadable) settings, which gives German; the
+  // English message is checked through the model's language directly.
+  Language = "english";
+  f->BitBtn1->click();
+  ASSERT_EQ(seam.messages.size(), 2);
+  EXPECT_TRUE(seam.messages[1].startsWith("The driver was accepted, but it could not be saved")) << seam.messages[1].toStdString();
+  EXPECT_DOUBLE_EQ(ChassisQts, 0.37);
+}
+
+TEST_F(ChassisWindow, TextsHintsAndReadoutsInEnglish) {
+  Show("english");
+  TChassisform* f = form();
+  EXPECT_EQ(f->windowTitle(), "input of all parameters");
+  EXPECT_EQ(f->Label1->text(), "total Quality Qts");
+  EXPECT_EQ(f->Label23->text(), "manufactor");
+  EXPECT_EQ(f->BitBtn2->text(), "cancel");
+  EXPECT_EQ(f->Button5->text(), "&open file");
+  EXPECT_EQ(f->Edit7->toolTip(), "diameter of membrane in cm (1 important numbers after point)");
+  EXPECT_EQ(f->Button2->toolTip(), "reset all values to VISATON W300NG");
+  EXPECT_EQ(f->Button7->toolTip(), "Die momentan verwendet Datei löschen");
+  EXPECT_EQ(f->Label19->text(), "mechanical quality Qms = 2.042");
+  EXPECT_EQ(f->Label21->text(), "magnet const. Bxl = 10.22 N/A=Tm");
+  EXPECT_EQ(f->Label24->text(), "old values");
+  EXPECT_EQ(f->BitBtn1->text(), "OK");
+  EXPECT_EQ(f->Button2->text(), "Reset");
+
+  SetLanguage("deutsch");
+  Repaint();
+  EXPECT_EQ(f->windowTitle(), "Eingabe der Chassis-Daten");
+  EXPECT_EQ(f->Label3->text(), "Äquivalentvolumen Vas");
+  EXPECT_EQ(f->Button8->toolTip(), "Qms abschätzen und Qes aus Qts errechnen");
+  EXPECT_EQ(f->Label21->text(), "Wandlerkonstante Bxl = 10.22 N/A=Tm ");
+  EXPECT_EQ(f->Label24->text(), "alte Werte");
+}
+
+TEST_F(ChassisWindow, GermanCaptionsAndHints) {
+  Show("english");
+  SetLanguage("deutsch");
+  Repaint();
+  TChassisform* f = form();
+  EXPECT_EQ(f->windowTitle(), "Eingabe der Chassis-Daten");
+  const std::pair<QLabel*, const char*> labels[] = {
+      {f->Label1, "Gesamtgüte Qts"},          {f->Label2, "elektrische Güte Qes"},
+      {f->Label3, "Äquivalentvolumen Vas"},   {f->Label5, "Resonanzfrequenz fs"},
+      {f->Label7, "DC-Widerstand Re"},        {f->Label9, "Chassisname"},
+      {f->Label11, "Membrandurchmesser"},     {f->Label14, "Chassis-Eigenvolumen"},
+      {f->Label23, "Hersteller"},             {f->Label25, "Chassis-Induktivität Le"},
+      {f->Label29, "mech. Güte Qms"}};
+  for (const auto& [label, text] : labels) EXPECT_EQ(label->text(), QString::fromUtf8(text)) << text;
+  const std::pair<QPushButton*, const char*> buttons[] = {
+      {f->BitBtn2, "Abbrechen"},         {f->BitBtn3, "&Hilfe"},       {f->Button3, "Datei &Speichern"},
+      {f->Button5, "Datei &Öffnen"},     {f->Button7, "Datei Löschen"}, {f->BitBtn1, "OK"},
+      {f->Button2, "Reset"}};
+  for (const auto& [button, text] : buttons) EXPECT_EQ(button->text(), QString::fromUtf8(text)) << text;
+  EXPECT_EQ(f->Edit1->toolTip(), "3 relevante Nachkommastellen");
+  EXPECT_EQ(f->Edit7->toolTip(), "Durchmesser der Membran in cm + etwa 2/3 der Sicke (1 Nachkommastelle)");
+  EXPECT_EQ(f->Button2->toolTip(), "Rücksetzen der Werte (VISATON W300NG)");
+  EXPECT_EQ(f->BitBtn2->toolTip(), "Werte verwerfen");
+}
+
+TEST_F(ChassisWindow, SettingsChangedInSizeOrByAnotherWindowAreReadAgainThenNoMore) {
+  Show();
+  TChassisform* f = form();
+  const std::string path = settings->SettingsPath();
+  const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+  WriteFileBytes(path, "[Info]\r\nSprache=english\r\n\r\n[Options]\r\nAboutAtStart=0\r\n");
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
+  f->repaint();
+  EXPECT_EQ(f->Label1->text(), "total Quality Qts");
+  // Changed in size; and written by another window of this program.
+  WriteFileBytes(path, "[Info]\r\nSprache=deutsch\r\n");
+  ::utimensat(AT_FDCWD, path.c_str(), past, 0);
+  f->repaint();
+  EXPECT_EQ(f->Label1->text(), "Gesamtgüte Qts");
+  OpenSettings().WriteInteger("Options", "color", 1);
+  f->repaint();
+  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::white));
+  platform::FileSeam files;
+  platform::InstallFileSeam(&files);
+  for (int i = 0; i < 100; ++i) f->repaint();
+  EXPECT_EQ(files.reads, 0);
+  platform::InstallFileSeam(nullptr);
+}
+
+TEST_F(ChassisWindow, ColourSchemeColoursTheWindow) {
+  OpenSettings().WriteInteger("Options", "color", 1);
+  Show();
+  EXPECT_EQ(form()->palette().color(QPalette::Window), QColor(Qt::white));
+  OpenSettings().WriteInteger("Options", "color", 7);
+  Repaint();
+  EXPECT_EQ(form()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+}
+
+TEST_F(ChassisWindow, HelpComesFromTheHelpFile) {
+  Show();
+  form()->BitBtn3->click();
+  ASSERT_FALSE(seam.helpRequests.isEmpty());
+  EXPECT_EQ(seam.helpRequests.last().file, "VELO.HLP");
 }
 
 }  // namespace

@@ -89,6 +89,10 @@ TEST(DisplacementModel, NegativeInputDropsOnlyThePartsThatUseIt) {
 }
 
 TEST(DisplacementModel, ReadsTheThirteenTextsInEditOrder) {
+  const DisplacementInput plain = ReadDisplacementInput({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
+  EXPECT_EQ((std::vector<double>{plain.d1, plain.d2, plain.d3, plain.d4, plain.d5, plain.w, plain.x, plain.y, plain.z,
+                                 plain.n, plain.s, plain.t, plain.b}),
+            (std::vector<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
   // "abc", "", "-", "1e999", "007" and a leading blank are no numbers.
   const DisplacementInput in =
       ReadDisplacementInput({"2,5", "-7.5", "abc", "", "-", "1e999", "007", "0,5", " 3", "10", "11", "12", "13"});
@@ -209,6 +213,86 @@ TEST_F(DisplacementWindow, HugeOrBadTextsNeverShowOrHandOverNonFiniteNumbers) {
   f->Button1->click();
   EXPECT_TRUE(std::isfinite(ChassisVol));
   EXPECT_GT(ChassisVol, 1e40);
+}
+
+TEST_F(DisplacementWindow, ControlsAndInitialVolume) {
+  Tdisplacement* window = form();
+  const char* initial[] = {"300", "270", "50", "120", "140", "10", "60", "40", "20", "4", "130", "5", "20"};
+  for (int i = 0; i < 13; ++i) {
+    auto* edit = window->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
+    ASSERT_NE(edit, nullptr) << i + 1;
+    EXPECT_EQ(edit->text(), initial[i]);
+  }
+  for (const char* name : {"LabelPic", "Buttonclose", "Button1", "Image1"})
+    EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
+  EXPECT_EQ(window->LabelPic->parentWidget(), window->Image1);
+  EXPECT_GE(window->Image1->width(), 540);
+  EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
+  EXPECT_EQ(window->findChild<QWidget*>("buttonhelp"), nullptr);
+}
+
+TEST_F(DisplacementWindow, EditsGiveTheVolumesWorkedOutByHand) {
+  Tdisplacement* window = form();
+  window->Edit9->setText("-20");  // negative z: magnet and ring go
+  EXPECT_NEAR(window->Volume().total, 0.70686 + 1.39644 + 0.05200, 2e-5);
+  EXPECT_EQ(window->LabelPic->text(), "V=2,16 Liter");
+  window->Edit9->setText("20");
+  window->Edit10->setText("");  // no bridges
+  EXPECT_NEAR(window->Volume().total, 2.68937 - 0.052, 2e-5);
+  EXPECT_EQ(window->LabelPic->text(), "V=2,64 Liter");
+  window->Edit10->setText("4");
+
+  // y and z the other way round change only the ring (z) part: 0.22619 + 4 x 0.30788.
+  window->Edit8->setText("20");
+  window->Edit9->setText("40");
+  EXPECT_NEAR(window->Volume().total, 0.70686 + 1.39644 + 0.22619 + 0.61575 + 0.052, 3e-5);
+}
+
+TEST_F(DisplacementWindow, EnglishTextsKeepTheDecimalComma) {
+  Tdisplacement* window = form();
+  Open(0);
+  EXPECT_EQ(window->Label1->text(), QString::fromUtf8("Korbdurchmesser d1 (mm)"));
+  EXPECT_EQ(window->Buttonclose->text(), QString::fromUtf8("S&chließen"));
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Berechnung des Eigenvolumens eines Lautsprecherchassis"));
+
+  SetLanguage("english");
+  Repaint();  // the language is read at every paint
+  EXPECT_EQ(window->windowTitle(), "calculation of the displacement of the speaker chassies");
+  EXPECT_EQ(window->Label1->text(), "diameter of speaker cage d1 (mm)");
+  EXPECT_EQ(window->Label10->text(), "bridge connection with length s (mm) ");
+  EXPECT_EQ(window->Label11->text(), "thickness x width (mm)");
+  EXPECT_EQ(window->Button1->text(), "accept");
+  EXPECT_EQ(window->Buttonclose->text(), "&close");
+  EXPECT_EQ(window->Edit10->toolTip(), "number of bridge connections between magnet and holder");
+  EXPECT_EQ(window->Label1->toolTip(), "let it away, if the speaker is srewed in front");
+  EXPECT_EQ(window->Image1->toolTip(), "drawing of the speaker chassies");
+  // The form's own hint stays German in either language.
+  EXPECT_EQ(window->Label6->toolTip(), QString::fromUtf8("bei frontal aufgeschraubten Körben wegen x auch eingeben"));
+  EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
+}
+
+TEST_F(DisplacementWindow, AcceptFromTheDriverDataWindowWritesTheEditedVolume) {
+  ChassisVol = 2.1;
+  Open(1);
+  form()->Edit1->setText("250");  // flange pi/4 250^2 10 = 0.49087: 2.47438 in all
+  form()->Button1->click();
+  EXPECT_EQ(forms::Chassisform->Edit8->text(), "2,47");
+  EXPECT_EQ(ChassisVol, 2.1);
+  EXPECT_FALSE(form()->isVisible());
+}
+
+TEST_F(DisplacementWindow, BadTextsInEveryEditNeverShowNonFiniteNumbers) {
+  Tdisplacement* window = form();
+  const QString forty(40, QChar('9'));
+  for (const QString& bad : {QString("abc"), QString("1e999"), forty, QString("-"), QString(",")}) {
+    for (QLineEdit* edit : {window->Edit1, window->Edit8, window->Edit10, window->Edit11, window->Edit12,
+                            window->Edit13}) {
+      edit->setText(bad);
+      Repaint();
+      EXPECT_FALSE(ShowsNonFinite(window->LabelPic->text().toStdString())) << bad.toStdString();
+      EXPECT_TRUE(std::isfinite(window->Volume().total));
+    }
+  }
 }
 
 }  // namespace

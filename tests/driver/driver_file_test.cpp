@@ -159,6 +159,13 @@ TEST_F(DriverFile, DamagedOrForeignFilesGiveAMessageAndChangeNothing) {
     EXPECT_TRUE(EditTexts() == before && Status() == status && form()->Button7->isEnabled());
     EXPECT_EQ(form()->OpenedFileName(), QString::fromStdString(good));
   }
+
+  SetLanguage("english");
+  Repaint();
+  seam.messages.clear();
+  Open(Path("empty.vmx"));
+  ASSERT_EQ(seam.messages.size(), 1);
+  EXPECT_TRUE(seam.messages[0].contains("is not a Velomar file"));
 }
 
 TEST_F(DriverFile, HandWrittenFilesOpenWithTheirDefaults) {
@@ -258,6 +265,78 @@ TEST_F(DriverFile, AFailedWriteSaysSoKeepsTheOldBytesAndNeverShowsTheSuccessText
   form()->Button5->click();
   EXPECT_EQ(Status(), "before");
   EXPECT_EQ(seam.messages.size(), 1);
+}
+
+TEST_F(DriverFile, DialogsNameTheFileTypeAndAnOpenedFileShowsNewValues) {
+  const std::string path = Path("named.vmx");
+  Save(path);
+  ASSERT_EQ(seam.fileDialogs.size(), 1);
+  EXPECT_EQ(seam.fileDialogs[0].title, "Velomar-Datei speichern");
+  EXPECT_EQ(seam.fileDialogs[0].filter, "Velomar-Datei (*.vmx)");
+  form()->Edit1->setText("0,3");
+  form()->Button2->click();  // reset: the built-in driver's values are the old ones again
+  WriteFileBytes(path, "[Chassis]\r\nQts=0,38\r\n");
+  Open(path);
+  EXPECT_EQ(form()->Label24->text(), "neue Werte");
+  EXPECT_EQ(seam.fileDialogs.last().title, "Velomar-Datei öffnen");
+}
+
+TEST_F(DriverFile, OnlyTheExactExtensionInEitherCaseIsKept) {
+  EXPECT_FALSE(IsDriverFileName("a.Vmx"));
+  Save(Path("woofer.Vmx"));
+  EXPECT_TRUE(std::filesystem::exists(Path("woofer.Vmx.vmx")));
+  EXPECT_FALSE(std::filesystem::exists(Path("woofer.Vmx")));
+}
+
+TEST_F(DriverFile, OverwriteInEnglish) {
+  const std::string path = Path("keep.vmx");
+  WriteFileBytes(path, "[Chassis]\r\nQts=0,3\r\n");
+  SetLanguage("english");
+  Repaint();
+  Save(path);
+  EXPECT_EQ(seam.questions.last(), QString::fromStdString("overwrite " + path + " ?"));
+  EXPECT_EQ(Status(), QString::fromStdString("file " + path + " overwritten"));
+  EXPECT_EQ(seam.fileDialogs.last().title, "save Velomar file");
+}
+
+TEST_F(DriverFile, AValidDriverIsSavedAfterTheOtherContentWithItsDerivedValues) {
+  const std::string path = Path("stale.vmx");
+  WriteFileBytes(path, "[Notes]\r\nbought=2019\r\n");
+  Save(path);
+  const std::string bytes = ReadFileBytes(path);
+  EXPECT_EQ(bytes.rfind("[Notes]\r\nbought=2019\r\n\r\n[Info]", 0), 0u);
+  EXPECT_NE(bytes.find("[other TSPs]\r\nQms=2.042039"), std::string::npos);
+}
+
+TEST_F(DriverFile, AFileWithFiftyKilobytesOfNotesOpens) {
+  const std::string chassis = "[Chassis]\r\nmanufactor=X\r\nname=Y\r\nQts=0,4\r\n";
+  std::string notes;
+  while (notes.size() < 50 * 1024) notes += "; measured 2019 on the bench, free air, 1 V drive\r\n";
+  const std::string path = Path("annotated.vmx");
+  WriteFileBytes(path, chassis + notes);
+  Open(path);
+  EXPECT_TRUE(seam.messages.isEmpty());
+  EXPECT_EQ(form()->Edit1->text(), "0,4");
+}
+
+TEST_F(DriverFile, DeleteKeepsItsButtonAfterNoAndLosesItAfterDeletingInEitherLanguage) {
+  const std::string path = Path("old.vmx");
+  Save(path);
+  Open(path);
+  AnswerNo();
+  form()->Button7->click();
+  EXPECT_TRUE(form()->Button7->isEnabled());
+  seam.answer = [](const QString&) { return platform::Answer::Yes; };
+  form()->Button7->click();
+  EXPECT_FALSE(form()->Button7->isEnabled());
+
+  SetLanguage("english");
+  Repaint();
+  Save(path);
+  Open(path);
+  form()->Button7->click();
+  EXPECT_EQ(seam.questions.last(), QString::fromStdString("delete " + path + "?"));
+  EXPECT_EQ(Status(), QString::fromStdString("file " + path + " deleted"));
 }
 
 }  // namespace

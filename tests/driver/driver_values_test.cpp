@@ -136,6 +136,8 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_FALSE(r.valid);
   EXPECT_DOUBLE_EQ(WorkQmsCalc, lastQms);
   EXPECT_NEAR(ChassisRms, std::sqrt(ChassisMms / ChassisCms) / lastQms, 1e-12);  // Rms keeps the last Qms
+  d.qes = "0,3";
+  EXPECT_EQ(Compute(d).qmsCalc, "? Qms (Qes > Qts ! )");
 
   d = kDefault;
   d.fs = "5,0";  // the guards are strict
@@ -256,6 +258,7 @@ TEST_F(DriverValues, ImperialReadouts) {
   EXPECT_DOUBLE_EQ(WorkLe, 1500);
   EXPECT_EQ(TakeInductance("-5"), "uH");
   EXPECT_DOUBLE_EQ(WorkLe, 0);
+  EXPECT_EQ(TakeInductance("abc"), "uH");
 }
 
 TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
@@ -287,6 +290,8 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
       {"Qms: Qts 0", qms, "0", "0,41", 0, 0.41, std::nullopt}, {"Qms: Qes 0", qms, "0,41", "0", 0.41, 0, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(c.calc(c.a, c.b, c.x, c.y), c.want) << c.name;
+  EXPECT_EQ(QesFromQtsAndQms("0,41", "25", 0.41, 25), "0");  // Qms above 20
+  EXPECT_EQ(QmsFromQtsAndQes("-2", "-1", -2, -1), std::nullopt);
 
   // The estimate assumes Qms = 5: 1 / (1/0.41 - 0.2) = 0.4466.
   const auto estimate = EstimateFromQts("0,41", 0.41);
@@ -294,6 +299,9 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
   EXPECT_EQ(estimate->qesText, "0,447");
   EXPECT_EQ(estimate->qmsText, "5.0");
   for (double q : {5.0, 6.0, 0.0}) EXPECT_FALSE(EstimateFromQts(std::to_string(q), q)) << q;
+  EXPECT_FALSE(EstimateFromQts("5", 5));
+  EXPECT_FALSE(EstimateFromQts("6", 6));
+  EXPECT_FALSE(EstimateFromQts("0", 0));
   EXPECT_FALSE(EstimateFromQts("x", 0.41));
 }
 
@@ -309,6 +317,47 @@ TEST_F(DriverValues, CommitTakesTheTypedQmsAndGivesTheSensitivity) {
   EXPECT_NEAR(ChassisSpl, spl, 1e-9);
   EXPECT_DOUBLE_EQ(WorkSpl, ChassisSpl);
   EXPECT_EQ(sensitivity, "90,2");
+}
+
+TEST_F(DriverValues, BuiltInDriverReadoutsInEnglishAndTheStoredValues) {
+  CommitDefault();
+  Language = "english";
+  const DriverReadouts r = Compute(kDefault);
+  EXPECT_EQ(r.sd, "membrane surface Sd = 502.7 cm² ");
+  EXPECT_EQ(r.spl, "efficiency SPL = 92.5 dB/1m1W ");
+  EXPECT_EQ(r.efficiency, "efficiency = 1.13 %");
+  EXPECT_EQ(r.ebp, "eff. bandwith product EBP = 56.5");
+  EXPECT_EQ(r.cms, "mechanical compliance Cms = 0.68 mm/N ");
+  EXPECT_EQ(r.mms, "membrane mass Mms = 44.04 g ");
+  EXPECT_EQ(r.cmes, "elektr. capacity Cmes = 414.03 µF ");
+  EXPECT_EQ(r.rms, "mech. loss resistance Rms = 3.93 kg/s ");
+  EXPECT_NEAR(ChassisSd, 502.7255, 5e-5);
+  EXPECT_NEAR(WorkSpl, 92.54944, 5e-6);
+  EXPECT_NEAR(ChassisRms, 3.930064, 5e-7);
+  Driver d = kDefault;
+  d.re = "16";
+  Compute(d);
+  EXPECT_DOUBLE_EQ(ChassisZ, 1.3 * 16);
+}
+
+TEST_F(DriverValues, CommittedEditTexts) {
+  CommitDefault();
+  const char* expected[] = {"0,410", "0,513", "2,040", "244,0", "29,0", "6,8", "W 300 NG (8 Ohm)", "25,3", "2,10",
+                            "1500", "VISATON"};
+  int i = 0;
+  for (DriverField f : kShowOrder) EXPECT_EQ(CommittedEditText(f), expected[i++]);
+}
+
+TEST_F(DriverValues, SavedDriverKeepsTheRestOfTheSettingsFile) {
+  settings->WriteSettings("[Info]\r\nSprache=english\r\n\r\n[Options]\r\ncolor=1\r\n");
+  Compute({"0,41", "0,513", "2,04", "244", "29", "6,8", "25,3", "0,000001", "1500", "Name", "Maker"});
+  CommitWorkingSet();
+  ASSERT_TRUE(SaveCommittedDriver());
+  EXPECT_EQ(settings->ReadSettings(),
+            "[Info]\r\nSprache=english\r\nVersion=Velomare Freeware Version\r\nUnits=Standard International\r\n"
+            "\r\n[Options]\r\ncolor=1\r\n"
+            "\r\n[Chassis]\r\nmanufactor=Maker\r\nname=Name\r\nQts=0,41\r\nQes=0,513\r\nQms=2,04\r\nVas=244\r\n"
+            "fs=29\r\nRe=6,8\r\ndia=25,3\r\nvol=0,000001\r\nLe=1500\r\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "common/Settings.h"
+#include "driver/model/CommittedDriver.h"
 #include "driver/model/LossFactor.h"
 
 namespace velomare::test {
@@ -127,6 +128,58 @@ TEST_F(LossFactorModel, BadTextInEveryEditNeverShowsNanOrInf) {
       for (const std::string& label : All(ComputeQl(t).texts))
         EXPECT_TRUE(label.find("nan") == label.npos && label.find("inf") == label.npos) << i << " " << text;
     }
+}
+
+TEST_F(LossFactorModel, BuiltInDriverReferenceCaseInBothLanguages) {
+  QlResult r = ComputeQl(DefaultDriver());
+  EXPECT_EQ(r.texts.fb, "fb = 27.9 Hz");
+  EXPECT_EQ(r.texts.ratio, "für Genauigkeit fb/fm = 0.785");
+  Language = "english";
+  r = ComputeQl(DefaultDriver());
+  EXPECT_EQ(r.texts.ql, "Ql = 27.5");
+}
+
+TEST_F(LossFactorModel, QesOrQmsNotAboveQtsKeepsOnlyTheTuning) {
+  for (int edit : {3, 2}) {
+    QlEditTexts t = Example();
+    t[static_cast<std::size_t>(edit)] = "0,30";
+    const QlReadouts r = ComputeQl(t).texts;
+    EXPECT_EQ(r.fb, "fb = 27.9 Hz");
+    EXPECT_EQ(r.fsb, "fsb = 35.8 Hz");
+    EXPECT_EQ(r.qmsb, "Qmsb");
+    EXPECT_EQ(r.h, "fb/fsb");
+    EXPECT_EQ(r.alpha, "");
+    EXPECT_EQ(r.ql, "Ql ");
+  }
+}
+
+TEST_F(LossFactorModel, AnEmptyResonanceShowsZeroScaledQs) {
+  QlEditTexts t = Example();
+  t[4] = "";
+  const QlReadouts r = ComputeQl(t).texts;
+  EXPECT_EQ(r.qmsb, "Qmsb = 0.000");
+  EXPECT_EQ(r.qesb, "Qesb = 0.000");
+  EXPECT_EQ(r.qtsb, "Qtsb = 0.000");
+  EXPECT_EQ(r.ql, "Ql ");
+}
+
+TEST_F(LossFactorModel, QlWithoutARealCheckFigureIsALossFactorAndAboveOneThousandIsNone) {
+  QlEditTexts t = Example();
+  t[7] = "30";
+  QlResult r = ComputeQl(t);
+  ASSERT_TRUE(r.values.lossFactor);
+  EXPECT_LE(r.values.ql * r.values.ql * r.values.alpha, 1.0);
+  t[7] = "3,5001";
+  r = ComputeQl(t);
+  EXPECT_FALSE(r.values.lossFactor);
+  EXPECT_EQ(r.texts.ql, "Ql ");
+}
+
+TEST_F(LossFactorModel, DriverEditsShowTheCurrentDriverWithADecimalPoint) {
+  ChassisRe = 6.8, ChassisQts = 0.41, ChassisQms = 2.04, ChassisQes = 0.513, ChassisFs = 29;
+  const auto texts = QlDriverEditTexts();
+  EXPECT_EQ(texts, (std::array<std::string, 5>{"6.80", "0.410", "2.040", "0.513", "29.0"}));
+  ResetCommittedDriver();
 }
 
 }  // namespace

@@ -158,6 +158,7 @@ TEST_F(TspModel, EditsTakeTheirValuesByTheirOwnRules) {
     m.Take(TspEdit::Fs, text);
     EXPECT_EQ(m.ComputeTspFromImpedance().fs, label);
   }
+  EXPECT_DOUBLE_EQ(m.Stored().fs, 0);
 
   // f1 typed before fs is stored as 0 and the Q factors fall back until f1 is typed again.
   m.Take(TspEdit::Zmax, "40");
@@ -315,6 +316,79 @@ TEST_F(TspModel, BadTextInEveryEditNeverShowsNanOrInf) {
           EXPECT_TRUE(std::isfinite(x)) << i << " " << text;
         EXPECT_TRUE(!r.applyEnabled || (v.re > 1 && v.vas >= 1)) << i << " " << text;
       }
+}
+
+TEST_F(TspModel, WorkedAddedMassExampleInEnglishKeepsTheNumbers) {
+  Compute(WorkedAddedMass());
+  EXPECT_DOUBLE_EQ(WorkVol, 0.5);
+  Language = "english";
+  const TspReadouts r = Compute(WorkedAddedMass());
+  EXPECT_EQ(r.le, "coil inductivity Le =1.574 mH");
+  EXPECT_EQ(r.qms, "mech. Quality Qms=4.396");
+  EXPECT_EQ(r.qes, "elektr. Quality Qes=0.900");
+  EXPECT_EQ(r.ebp, "eff. bandwith product EBP=32.2");
+  EXPECT_EQ(r.cmes, "elektr. capacity Cmes=603.1 µF");
+  EXPECT_EQ(r.mms, "membrane mass Mms=21.7 g");
+  EXPECT_EQ(r.cms, "mech. compliance Cms=1.386 mm/N");
+  EXPECT_EQ(r.bxl, "magnet constant Bxl=5.42 N/A");
+  EXPECT_EQ(r.rms, "mech. resistance Rms=0.90 kg/s");
+  EXPECT_EQ(r.re, "coil resistance Re=6.80 Ohm");
+}
+
+TEST_F(TspModel, AddedMassResultsGiveTheFreeResonanceExactly) {
+  Compute(WorkedAddedMass());
+  const auto& v = m.Stored();
+  EXPECT_NEAR(1 / (2 * kPi * std::sqrt(v.mms / 1000 * v.cms / 1000)), 29.0, 1e-9);
+}
+
+TEST_F(TspModel, ApplyNeedsOneLitreOfVas) {
+  // Vas is inversely proportional to the added mass: 494.4 l at 10 g.
+  TspReadouts r = Compute(WorkedAddedMass({{TspEdit::AddedMass, "5000"}}));  // about 0.99 l
+  EXPECT_LT(m.Stored().vas, 1.0);
+  EXPECT_GT(m.Stored().vas, 0.98);
+  EXPECT_FALSE(r.applyEnabled);
+  EXPECT_EQ(r.bxl, "Bxl");
+  EXPECT_EQ(r.spl, "SPL");
+  r = Compute(WorkedAddedMass({{TspEdit::AddedMass, "4900"}}));  // about 1.009 l
+  EXPECT_GT(m.Stored().vas, 1.0);
+  EXPECT_TRUE(r.applyEnabled);
+}
+
+TEST_F(TspModel, AWideClosedBoxPeakGivesAnImpliedVasBelowZero) {
+  Compute(WorkedClosedBox({{TspEdit::F1c, "10"}, {TspEdit::F2c, "100"}}), TspMethod::ClosedBox);
+  EXPECT_LT(40 * m.Stored().qec / (29 * m.Stored().qes), 1.0);
+}
+
+TEST_F(TspModel, ValuesTheEditsNoLongerShowAreGone) {
+  Compute(WorkedAddedMass());
+  m.TakeAll(With({}, {{TspEdit::AddedMass, "10"}}));
+  const TspReadouts r = m.ComputeTspFromImpedance();
+  EXPECT_DOUBLE_EQ(m.Stored().fs, 0);
+  EXPECT_DOUBLE_EQ(m.Stored().re, 0);
+  EXPECT_EQ(r.re, "Re");
+  EXPECT_FALSE(r.applyEnabled);
+}
+
+TEST_F(TspModel, CommitHandsTheShownValuesToTheDriverToTheirShownDigits) {
+  ASSERT_TRUE(Compute(WorkedAddedMass()).applyEnabled);
+  ASSERT_TRUE(m.CommitToDriver());
+  EXPECT_NEAR(ChassisQts, 0.747, 0.0005);
+  EXPECT_NEAR(ChassisQes, 0.900, 0.0005);
+  EXPECT_NEAR(ChassisQms, 4.396, 0.0005);
+  EXPECT_DOUBLE_EQ(ChassisRe, 6.8);
+  EXPECT_DOUBLE_EQ(ChassisFs, 29);
+  EXPECT_NEAR(ChassisVas, 494.4, 0.05);
+  EXPECT_DOUBLE_EQ(ChassisDia, 25.3);
+  EXPECT_DOUBLE_EQ(ChassisVol, 0.5);
+  EXPECT_NEAR(ChassisSpl, 93.2, 0.05);
+  EXPECT_NEAR(ChassisLe, 1574.0, 0.5);  // microhenry
+}
+
+TEST_F(TspModel, CommitDoesNothingWhileApplyIsDisabled) {
+  ChassisRe = 3.3;
+  EXPECT_FALSE(Compute(WorkedAddedMass({{TspEdit::Model, ""}})).applyEnabled);
+  EXPECT_FALSE(m.CommitToDriver());
+  EXPECT_DOUBLE_EQ(ChassisRe, 3.3);
 }
 
 }  // namespace
