@@ -231,6 +231,26 @@ TEST_F(DisplacementWindow, ControlsAndInitialVolume) {
   EXPECT_EQ(window->findChild<QWidget*>("buttonhelp"), nullptr);
 }
 
+// The drawing names each of the ten dimensions once, every name wholly on the drawing, clear of
+// the other names and of the volume read-out that lies on it.
+TEST_F(DisplacementWindow, DrawingNamesEveryDimensionOnceOnThePicture) {
+  Show();
+  Tdisplacement* window = form();
+  const std::vector<DrawnText> texts = TextsDrawnBy(window->Image1);
+  QStringList names;
+  for (const DrawnText& t : texts) names << t.text;
+  names.sort();
+  EXPECT_EQ(names, QStringList({"d1", "d2", "d3", "d4", "d5", "s", "w", "x", "y", "z"}));
+  const QRectF picture(window->Image1->rect());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string name = texts[i].text.toStdString();
+    EXPECT_TRUE(picture.contains(texts[i].box)) << name;
+    EXPECT_FALSE(texts[i].box.intersects(QRectF(window->LabelPic->geometry()))) << name;
+    for (std::size_t j = i + 1; j < texts.size(); ++j)
+      EXPECT_FALSE(texts[i].box.intersects(texts[j].box)) << name << " " << texts[j].text.toStdString();
+  }
+}
+
 TEST_F(DisplacementWindow, EditsGiveTheVolumesWorkedOutByHand) {
   Tdisplacement* window = form();
   window->Edit9->setText("-20");  // negative z: magnet and ring go

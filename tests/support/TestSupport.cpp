@@ -16,11 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
+#include <climits>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -268,6 +270,60 @@ void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held) {
   QMouseEvent move(QEvent::MouseMove, QPointF(at), window->mapToGlobal(QPointF(at)), Qt::NoButton, held,
                    Qt::NoModifier);
   QCoreApplication::sendEvent(window, &move);
+}
+
+namespace {
+
+// A paint device that draws nothing and keeps every text item handed to it, with its box.
+class TextRecorder : public QPaintDevice {
+ public:
+  explicit TextRecorder(QSize size) : size_(size) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+  std::vector<DrawnText> texts() const { return engine_.texts; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return size_.width();
+      case PdmHeight: return size_.height();
+      case PdmWidthMM: return size_.width() * 254 / 960;
+      case PdmHeightMM: return size_.height() * 254 / 960;
+      case PdmNumColors: return INT_MAX;
+      case PdmDepth: return 32;
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+      default: return 0;
+    }
+  }
+
+ private:
+  class Engine : public QPaintEngine {
+   public:
+    Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& at, const QTextItem& item) override {
+      const QRectF box(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+      texts.push_back({item.text(), painter()->combinedTransform().mapRect(box)});
+    }
+    Type type() const override { return QPaintEngine::User; }
+    std::vector<DrawnText> texts;
+  };
+  QSize size_;
+  mutable Engine engine_;
+};
+
+}  // namespace
+
+std::vector<DrawnText> TextsDrawnBy(QWidget* widget) {
+  TextRecorder recorder(widget->size());
+  widget->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+  return recorder.texts();
 }
 
 int CountPixels(QWidget* window, QColor colour, int fromRow) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -116,6 +117,13 @@ void ClickButton(QWidget* window, const QString& name);
 void MoveMouse(QWidget* window, QPoint at, Qt::MouseButtons held = Qt::NoButton);
 // The pixels of a fresh grab of the window that have exactly `colour`, from row `fromRow` down.
 int CountPixels(QWidget* window, QColor colour, int fromRow = 0);
+// A text that a paint handler draws and the box it takes, in the widget's coordinates.
+struct DrawnText {
+  QString text;
+  QRectF box;
+};
+// Every text that the widget's own paint handler draws (its children left out), in drawing order.
+std::vector<DrawnText> TextsDrawnBy(QWidget* widget);
 // Sizes the window so that its outer size, frame included, is `outer`, and lets it handle the size.
 void ResizeOuter(QWidget* window, QSize outer);
 // Saves a picture of the window as `name`.png, to look at, into the folder VELOMARE_SCREENSHOTS
