@@ -1,6 +1,9 @@
 // The maximum-level window and the phon/dB picture driven through their controls: the prefill,
 // recomputation on every input, the groups, "same distance", the gates, help and the language.
 
+#include <cmath>
+#include <vector>
+
 #include "WindowTest.h"
 #include "app/AllForms.h"
 #include "app/Startup.h"
@@ -148,6 +151,55 @@ TEST_F(MaxSplWindow, PhonDbPictureIsSixteenGreysWithItsContours) {
   EXPECT_LE(greys.size(), 16);
 }
 
+// The level axis runs linearly from 0 dB at the bottom of the plot frame to 140 dB at its top, the
+// frequency axis logarithmically from 20 Hz to 16 kHz. A contour of N phon crosses 1 kHz at N dB by
+// the definition of the phon, so every contour from 0 to 130 phon (or its label) marks the 1 kHz
+// line at its own level and nothing dark lies half-way between; the level labels stand left of the
+// frame every 20 dB.
+TEST_F(MaxSplWindow, PhonDbPictureContoursAndLevelLabelsSitAtTheirLevels) {
+  const QImage& picture = forms::phondb->Image1->Picture();
+  const auto dark = [&](int x, int y) { return qGray(picture.pixel(x, y)) < 140; };
+  const auto darkNear = [&](double cx, double cy, int dx0, int dx1, int dy) {
+    for (int y = int(std::lround(cy)) - dy; y <= int(std::lround(cy)) + dy; ++y)
+      for (int x = int(std::lround(cx)) + dx0; x <= int(std::lround(cx)) + dx1; ++x)
+        if (dark(x, y)) return true;
+    return false;
+  };
+  // The plot frame: the only columns and rows dark over most of the picture.
+  std::vector<int> columns, rows;
+  for (int x = 0; x < picture.width(); ++x) {
+    int n = 0;
+    for (int y = 0; y < picture.height(); ++y) n += dark(x, y);
+    if (n > picture.height() * 7 / 10) columns.push_back(x);
+  }
+  for (int y = 0; y < picture.height(); ++y) {
+    int n = 0;
+    for (int x = 0; x < picture.width(); ++x) n += dark(x, y);
+    if (n > picture.width() * 7 / 10) rows.push_back(y);
+  }
+  ASSERT_TRUE(columns.size() >= 2 && columns.size() <= 6 && rows.size() >= 2 && rows.size() <= 6);
+  // A line on a pixel boundary darkens the pixels on both sides of it.
+  const auto line = [](const std::vector<int>& at, bool first) {
+    double sum = 0;
+    int n = 0;
+    for (int i : at)
+      if ((i < at.front() + 3) == first) sum += i, ++n;
+    return sum / n + 0.5;
+  };
+  const double left = line(columns, true), right = line(columns, false);
+  const double top = line(rows, true), bottom = line(rows, false);
+  ASSERT_GT(right - left, 300);
+  ASSERT_GT(bottom - top, 250);
+  const double x1k = left + (right - left) * std::log(1000.0 / 20) / std::log(16000.0 / 20);
+  const auto y = [&](double level) { return bottom - (bottom - top) * level / 140; };
+  for (int phon = 0; phon <= 130; phon += 10) EXPECT_TRUE(darkNear(x1k, y(phon), -6, 6, 2)) << phon;
+  for (int level = 15; level <= 125; level += 10) EXPECT_FALSE(darkNear(x1k, y(level), -6, 6, 1)) << level;
+  for (int level = 0; level <= 140; level += 20) {
+    EXPECT_TRUE(darkNear(left, y(level), -30, -5, 3)) << level;
+    if (level < 140) EXPECT_FALSE(darkNear(left, y(level + 10), -30, -5, 2)) << level + 10;
+  }
+}
+
 TEST_F(MaxSplWindow, CreationStateOfTheControlsAndTheSizes) {
   TDruck* f = form();
   EXPECT_FALSE(f->Label4->isHidden());
@@ -159,6 +211,12 @@ TEST_F(MaxSplWindow, CreationStateOfTheControlsAndTheSizes) {
   EXPECT_TRUE(f->RadioButton1->isChecked());
   EXPECT_EQ(f->size(), QSize(780, 482));
   EXPECT_EQ(forms::phondb->size(), QSize(502, 441));
+  // The total level in large bold serif figures, power and pressure in bold.
+  EXPECT_TRUE(f->Label4->font().bold());
+  EXPECT_EQ(f->Label4->font().pixelSize(), 48);
+  EXPECT_EQ(f->Label4->font().family(), "Times New Roman");
+  EXPECT_TRUE(f->Label7->font().bold());
+  EXPECT_TRUE(f->Label10->font().bold());
 }
 
 // The prefill refuses a resonance of 5 Hz or below as well; the window computes all the same.

@@ -108,6 +108,11 @@ TEST(PortLengthConversion, GuardsGiveAQuestionMark) {
       {"over 500", 2, 100, 1, 29, 8},  {"under 2", 29, 3, 8, 2, 1}};
   for (const auto& row : rows)
     EXPECT_FALSE(ConvertPortLength(row.d1, row.l1, row.n1, row.d2, row.n2, true)) << row.name;
+  // The result's bounds are strict too: four ports of the same diameter need four times the length
+  // without correction, 4 x 125 = 500 cm exactly, and a quarter of 8 cm is 2 cm exactly.
+  EXPECT_FALSE(ConvertPortLength(10, 125, 1, 10, 4, false));
+  EXPECT_FALSE(ConvertPortLength(10, 8, 4, 10, 1, false));
+  EXPECT_NEAR(*ConvertPortLength(10, 124, 1, 10, 4, false), 496.0, 1e-12);
   EXPECT_EQ(ConvertPortLengthText(std::nullopt, false), "?");
 }
 

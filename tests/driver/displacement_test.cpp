@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "TextRecordingPage.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
 #include "driver/TChassisform.h"
@@ -229,6 +230,26 @@ TEST_F(DisplacementWindow, ControlsAndInitialVolume) {
   EXPECT_GE(window->Image1->width(), 540);
   EXPECT_EQ(window->LabelPic->text(), "V=2,69 Liter");
   EXPECT_EQ(window->findChild<QWidget*>("buttonhelp"), nullptr);
+}
+
+// The drawing names each of the ten dimensions once, every name wholly on the drawing, clear of
+// the other names and of the volume read-out that lies on it.
+TEST_F(DisplacementWindow, DrawingNamesEveryDimensionOnceOnThePicture) {
+  Show();
+  Tdisplacement* window = form();
+  const QList<RecordedText> texts = TextsDrawnBy(window->Image1);
+  QStringList names;
+  for (const RecordedText& t : texts) names << t.text;
+  names.sort();
+  EXPECT_EQ(names, QStringList({"d1", "d2", "d3", "d4", "d5", "s", "w", "x", "y", "z"}));
+  const QRectF picture(window->Image1->rect());
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    const std::string name = texts[i].text.toStdString();
+    EXPECT_TRUE(picture.contains(texts[i].rect)) << name;
+    EXPECT_FALSE(texts[i].rect.intersects(QRectF(window->LabelPic->geometry()))) << name;
+    for (qsizetype j = i + 1; j < texts.size(); ++j)
+      EXPECT_FALSE(texts[i].rect.intersects(texts[j].rect)) << name << " " << texts[j].text.toStdString();
+  }
 }
 
 TEST_F(DisplacementWindow, EditsGiveTheVolumesWorkedOutByHand) {

@@ -145,6 +145,12 @@ TEST_F(DriverValues, FailedGuardsShowTheirQuestionMarksAndKeepTheLastValue) {
   EXPECT_EQ((std::vector<std::string>{r.spl, r.efficiency, r.ebp, r.bl, r.mms, r.cmes}),
             (std::vector<std::string>{"SPL ?", " % ?", "EBP ? ", "Bxl ? ", "Mms ? ", "Cmes ? "}));
   EXPECT_FALSE(r.valid);
+  // Vas of exactly 0.1 l fails its strict guard as well; fs/Qes does not need Vas.
+  d = kDefault;
+  d.vas = "0,1";
+  r = Compute(d);
+  EXPECT_EQ((std::vector<std::string>{r.spl, r.efficiency, r.ebp, r.bl}),
+            (std::vector<std::string>{"SPL ?", " % ?", "Bandbreiteprodukt EBP = 56.5", "Bxl ? "}));
 
   d = kDefault;
   d.dia = "0,5";

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -280,6 +281,29 @@ TEST_F(BandpassWindow, DiagramLiesOnItsGridAndFollowsAutoBoxSim) {
   EXPECT_TRUE(DiagramShown());  // a repaint keeps it
   f->ScrollBar3->setValue(f->ScrollBar3->value() + 1);
   EXPECT_FALSE(DiagramShown());
+}
+
+TEST_F(BandpassWindow, DesignsRunByTheScrollBarsAndPushPullRedrawTheDiagramForTheirValues) {
+  Tbandkiste* f = form();
+  Type(f->Edit1, "12");
+  Activate();
+  // Each of these runs a whole design, whose edits ask for a redraw while it runs: the diagram
+  // must show the new design, the same one the simulation button draws afresh.
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"Qt", [&] { f->ScrollBar2->setValue(80); }},
+      {"S", [&] { f->ScrollBar1->setValue(5); }},
+      {"push-pull", [&] { f->CheckBox1->setChecked(true); }},
+  };
+  for (const auto& [name, step] : steps) {
+    ASSERT_TRUE(DiagramShown()) << name;
+    const auto before = f->Diagram->Plot()->curve;
+    step();
+    ASSERT_TRUE(DiagramShown()) << name;
+    const auto shown = f->Diagram->Plot()->curve;
+    EXPECT_NE(shown, before) << name;
+    f->Button4->click();
+    EXPECT_EQ(shown, f->Diagram->Plot()->curve) << name;
+  }
 }
 
 TEST_F(BandpassWindow, StoreFillsTheChosenSlotWithTheEditedChambers) {

@@ -80,7 +80,9 @@ TEST(OpenBaffleLevel, TheThreeAlphasDifferSlightlyAtLowFrequenciesAndAgreeHigh) 
 TEST(OpenBaffleLevel, UndefinedInputsGiveNoLevelInsteadOfANonFiniteOne) {
   for (double halfPath : {0.0, -0.5, 1e-300}) EXPECT_FALSE(OpenBaffleLevel(kDefault, halfPath, 100, 1)) << halfPath;
   for (double f : {0.0, std::nan("")}) EXPECT_FALSE(OpenBaffleLevel(kDefault, 0.5, f, 1)) << f;
-  for (const OpenBaffleDriver& d : {OpenBaffleDriver{0, 29, 244}, OpenBaffleDriver{0.41, 0, 244}, OpenBaffleDriver{0.41, 1e-300, 244}})
+  // Neither Qts nor fs may be zero or negative, each on its own.
+  for (const OpenBaffleDriver& d : {OpenBaffleDriver{0, 29, 244}, OpenBaffleDriver{0.41, 0, 244}, OpenBaffleDriver{0.41, 1e-300, 244},
+                                    OpenBaffleDriver{-0.41, 29, 244}, OpenBaffleDriver{0.41, -29, 244}})
     EXPECT_FALSE(OpenBaffleLevel(d, 0.5, 100, 1)) << d.qts << " " << d.fs;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <complex>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -221,6 +222,7 @@ TEST(ReflexModel, TableLookupRulesAtTheEdgesAndHalfway) {
       {QB3Tuning, 0.8, 0.76, false},     {BB4Volume, 0.8, 0.4133, true},    {C4Volume, 0.8, 0.19, true},
       {C4Tuning, 0.8, 0.6, false},       {BB4Volume, 0.197, 5.898, true},   {BB4Volume, 0.19, 6.0, true},
       {C4Volume, 0.705, 0.19, true},     {C4Volume, 0.245, 3.8931, true},  // both ends belong to the outside values
+      {C4Volume, 0.25, 3.8961, true},    {C4Tuning, 0.25, 1.0338, false},   {C4Volume, 0.70, 0.1946, true},
   };
   for (const auto& c : cases) {
     const double expected = c.volume ? 50 / c.factor : 30 * c.factor;
@@ -228,6 +230,20 @@ TEST(ReflexModel, TableLookupRulesAtTheEdgesAndHalfway) {
   }
   // Every C4 key is found: a higher Qts needs a larger box all through the table.
   for (int i = 26; i <= 70; ++i) EXPECT_GT(C4Volume(i / 100.0, 50), C4Volume((i - 1) / 100.0, 50)) << i;
+}
+
+TEST(ReflexModel, C4TablesFollowASmoothCurveOfQts) {
+  // The C4 alignment's Vas / Vb and fb / fs are smooth functions of Qts: every inner row lies
+  // within 2 % of the parabola through its neighbours, and each end row within 1 % of the cubic
+  // through the three rows next to it. A single misstored cell stands out by far more.
+  const auto ratio = [](int i) { return 1 / C4Volume(i / 100.0, 1); };
+  const auto tuning = [](int i) { return C4Tuning(i / 100.0, 1); };
+  for (const auto& [table, name] : {std::pair<std::function<double(int)>, const char*>{ratio, "volume"}, {tuning, "tuning"}}) {
+    for (int i = 26; i <= 69; ++i)
+      EXPECT_LT(std::fabs(table(i - 1) - 2 * table(i) + table(i + 1)), 0.02 * table(i)) << name << " " << i;
+    EXPECT_LT(std::fabs(table(25) - (3 * table(26) - 3 * table(27) + table(28))), 0.01 * table(25)) << name;
+    EXPECT_LT(std::fabs(table(70) - (3 * table(69) - 3 * table(68) + table(67))), 0.01 * table(70)) << name;
+  }
 }
 
 TEST(ReflexModel, AlignmentsGiveVolumeAndTargetTuning) {

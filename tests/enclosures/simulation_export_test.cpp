@@ -143,6 +143,15 @@ TEST(SimulationExport, SensitivityFromTheCommittedDriver) {
   const double eta0 = 4 * M_PI * M_PI * 27000.0 * 0.050 / (343.0 * 343.0 * 343.0 * 0.38);
   EXPECT_NEAR(ExportDriverFromCommitted(ExportSensitivity::ComputedNow).spl, 112 + 10 * std::log10(eta0), 0.01);
   EXPECT_EQ(ExportDriverFromCommitted(ExportSensitivity::Committed).spl, 99.0);
+  // The file's driver block carries every committed value.
+  ChassisManufacturer = "Maker", ChassisName = "Model", ChassisQts = 0.41;
+  SimulationExport data = ExampleClosedBox(false);
+  data.driver = ExportDriverFromCommitted(ExportSensitivity::Committed);
+  const auto lines = test::SplitCrLfLines(*ComposeSimulationExport(data));
+  ASSERT_GE(lines.size(), 7u);
+  EXPECT_EQ((std::vector<std::string>(lines.begin() + 1, lines.begin() + 7)),
+            (std::vector<std::string>{"Maker\tModel", "Qts\t0,41", "Qes\t0,38", "fs (Hz)\t30,0", "Vas (l)\t50,0",
+                                      "SPL (dB)\t99,0"}));
   ChassisQes = 0;
   EXPECT_EQ(ExportDriverFromCommitted(ExportSensitivity::ComputedNow).spl, 0.0);
   ResetCommittedDriver();

@@ -3,10 +3,14 @@
 // export into the filter branch store.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "filters/model/FastFilterGrid.h"
 #include "filters/model/FilterBranches.h"
@@ -169,6 +173,104 @@ TEST(FilterDiagram, AxesMapTheDecadesAndLevelsOntoTheOuterSize) {
   EXPECT_EQ(std::vector<int>({g.YLevel(10), g.YLevel(0), g.YLevel(-30), g.YPhase(180), g.YPhase(0)}),
             std::vector<int>({210, 275, 472, 210, 341}));
   EXPECT_EQ(FilterDiagramGeometry::For(FilterKind::BandPass, 661, 480).top, 170);
+}
+
+TEST(FilterDiagram, LabelsFrameAndGridStandWhereEachDesignersAxesPutThem) {
+  // The designers at their designed sizes: high pass 700 x 518 (T = 210, B = 473, h = 263), band
+  // pass 661 x 480 (T = 170, B = 435, h = 265), low pass 652 x 483 (T = 210, B = 438, h = 228).
+  // The level labels stand 13 pixels above their grid lines (the band pass's top one too), the
+  // decade labels at 0.3, 0.61 and 0.9 (high pass 0.91) of W - 30, plus 5.
+  struct Case {
+    FilterKind kind;
+    FilterValues v;
+    int w, hgt;
+    std::vector<std::tuple<std::string, int, int>> labels;
+    int top, bottom;
+    std::vector<int> rows;  // the three inner grid lines
+  };
+  using L = std::vector<std::tuple<std::string, int, int>>;
+  const Case cases[] = {
+      {FilterKind::HighPass, Parts(4, 14.07, 0.45), 700, 518,
+       L{{"10dB/180°", 1, 203}, {"0dB/90°", 1, 262}, {"-10dB/0°", 1, 328}, {"-20dB/-90°", 1, 394},
+         {"-30dB/-180°", 1, 460}, {"10Hz", 5, 478}, {"100", 206, 478}, {"1k", 413, 478}, {"10k", 614, 478}},
+       210, 473, {275, 341, 407}},
+      {FilterKind::BandPass, Parts(4, 38.4, 0.15), 661, 480,
+       L{{"10dB/180°", 1, 157}, {"0dB/90°", 1, 223}, {"-10dB/0°", 1, 289}, {"-20dB/-90°", 1, 355},
+         {"-30dB/-180°", 1, 422}, {"10Hz", 5, 440}, {"100", 194, 440}, {"1k", 389, 440}, {"10k", 572, 440}},
+       170, 435, {236, 302, 368}},
+      {FilterKind::LowPass, Parts(4, 14.07, 0.45), 652, 483,
+       L{{"10dB/180°", 1, 203}, {"0dB/90°", 1, 254}, {"-10dB/0°", 1, 311}, {"-20dB/-90°", 1, 368},
+         {"-30dB/-180°", 1, 425}, {"10Hz", 5, 443}, {"100", 191, 443}, {"1k", 384, 443}, {"10k", 564, 443}},
+       210, 438, {267, 324, 381}},
+  };
+  // Every tenth of a decade's first nine steps, the decades twice, and 20 kHz.
+  const std::vector<int> grid = {10,   20,   30,   40,   50,   60,   70,   80,   90,    100,   100,
+                                 200,  300,  400,  500,  600,  700,  800,  900,  1000,  1000,  2000,
+                                 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 10000, 20000};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.kind));
+    LowPassResponseTable table;
+    const FilterDiagram d = ComputeFilterDiagram(c.kind, c.v, 2, true, c.w, c.hgt, &table);
+    ASSERT_GE(d.texts.size(), c.labels.size());
+    ASSERT_GE(d.lines.size(), 38u);
+    for (std::size_t i = 0; i < c.labels.size(); ++i)
+      EXPECT_EQ(std::tie(d.texts[i].text, d.texts[i].x, d.texts[i].y), c.labels[i]) << i;
+    const int right = c.w - 15;
+    std::vector<std::array<int, 4>> expected = {{15, c.top, 15, c.bottom}, {15, c.bottom, right, c.bottom},
+                                                {15, c.top, right, c.top}};
+    for (const int y : c.rows) expected.push_back({15, y, right, y});
+    const FilterDiagramGeometry g = FilterDiagramGeometry::For(c.kind, c.w, c.hgt);
+    for (const int f : grid) expected.push_back({g.X(f), c.top, g.X(f), c.bottom});
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      const DiagramLine& l = d.lines[i];
+      EXPECT_EQ((std::array<int, 4>{l.x1, l.y1, l.x2, l.y2}), expected[i]) << i;
+      EXPECT_EQ(l.colour, DiagramColour::Black) << i;
+    }
+  }
+  // The decades on the high pass's axis: 0.3 * 670 = 201 pixels each from x = 15.
+  const FilterDiagramGeometry g = FilterDiagramGeometry::For(FilterKind::HighPass, 700, 518);
+  EXPECT_EQ(std::vector<int>({g.X(100), g.X(1000), g.X(10000)}), std::vector<int>({216, 417, 618}));
+}
+
+// The level (black) and phase (blue) curves as the chains of segments drawn after the frame and
+// the grid: each segment must start where the one before it of its colour ended.
+void ExpectUnbrokenCurves(const FilterDiagram& d, std::array<int, 2> levelStart, std::array<int, 2> phaseStart) {
+  std::array<int, 2> level = levelStart, phase = phaseStart;
+  int segments = 0;
+  for (std::size_t i = 38; i < d.lines.size(); ++i) {
+    const DiagramLine& l = d.lines[i];
+    if (l.colour == DiagramColour::Green) continue;
+    std::array<int, 2>& end = l.colour == DiagramColour::Black ? level : phase;
+    ASSERT_EQ((std::array<int, 2>{l.x1, l.y1}), end) << "segment " << i;
+    end = {l.x2, l.y2};
+    ++segments;
+  }
+  EXPECT_GT(segments, 20);
+}
+
+TEST(FilterDiagram, LevelAndPhaseCurvesAreUnbrokenAtEverySizeAndOnBothGrids) {
+  // Segments that repeat the one before are left out; none that moves the curve on may be. Flat
+  // stretches (pass band, -30 dB floor) where neighbouring grid points share a pixel column are
+  // where it could go wrong, so many widths are tried.
+  for (int w = 300; w <= 900; w += 7) {
+    SCOPED_TRACE(w);
+    const int hgt = 483;
+    const FilterValues pass = Parts(4, 14.07, 0.45);
+    const FilterDiagramGeometry hp = FilterDiagramGeometry::For(FilterKind::HighPass, w, hgt);
+    ExpectUnbrokenCurves(ComputeFilterDiagram(FilterKind::HighPass, pass, 2, true, w, hgt), {15, hp.Bottom()},
+                         {15, hp.top});
+    const FilterDiagramGeometry bp = FilterDiagramGeometry::For(FilterKind::BandPass, w, hgt);
+    ExpectUnbrokenCurves(ComputeFilterDiagram(FilterKind::BandPass, Parts(4, 38.4, 0.15), 2, true, w, hgt),
+                         {15, bp.Bottom()}, {15, bp.top});
+    LowPassResponseTable table;
+    const FilterDiagramGeometry lp = FilterDiagramGeometry::For(FilterKind::LowPass, w, hgt);
+    ExpectUnbrokenCurves(ComputeFilterDiagram(FilterKind::LowPass, pass, 2, true, w, hgt, &table), {15, lp.Bottom()},
+                         {15, lp.top + lp.PlotHeight() / 2});
+  }
+  // The one-hertz grid, where most neighbours share a column.
+  const FilterDiagramGeometry g = FilterDiagramGeometry::For(FilterKind::HighPass, 700, 518);
+  ExpectUnbrokenCurves(ComputeFilterDiagram(FilterKind::HighPass, Parts(4, 14.07, 0.45), 2, false, 700, 518),
+                       {15, g.Bottom()}, {15, g.top});
 }
 
 bool HasText(const FilterDiagram& d, const std::string& text, int* x = nullptr, int* y = nullptr) {

@@ -94,6 +94,26 @@ TEST_F(WeicheWindow, ShowOffersTheBranchesExportedOnTheWindowsGridTicked) {
   EXPECT_FALSE(form()->CheckBox3->isVisible());
 }
 
+TEST_F(WeicheWindow, EachBranchRowKeepsItsControlsOnItsLineAboveTheDiagram) {
+  // Low, band and high pass one above the other at y = 0, 16 and 32, 16 pixels each; switch,
+  // polarity box, level bar (none for the low pass) and level text in the same columns on every
+  // row; the diagram begins at y = 50.
+  Tweiche* f = form();
+  const QList<QList<QWidget*>> rows = {{f->CheckBox1, f->CheckBox4, f->Label1},
+                                       {f->CheckBox2, f->CheckBox5, f->ScrollBar2, f->Label2},
+                                       {f->CheckBox3, f->CheckBox6, f->ScrollBar3, f->Label3}};
+  for (int row = 0; row < 3; ++row) {
+    for (QWidget* w : rows[row]) {
+      EXPECT_GE(w->geometry().top(), 16 * row) << w->objectName().toStdString();
+      EXPECT_LE(w->geometry().bottom(), 16 * row + 15) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(rows[row].front()->x(), f->CheckBox1->x());
+    EXPECT_EQ(rows[row][1]->x(), f->CheckBox4->x());
+    EXPECT_EQ(rows[row].back()->x(), f->Label1->x());
+  }
+  EXPECT_EQ(f->ScrollBar3->x(), f->ScrollBar2->x());
+}
+
 TEST_F(WeicheWindow, BranchesWithdrawnWhileOpenComeBackOnlyAtTheNextShow) {
   ExportPair(1);
   Show();

@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QWidget>
 
 namespace velomare::test {
 namespace {
@@ -77,6 +78,12 @@ int TextRecordingPage::metric(PaintDeviceMetric metric) const {
     case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
     default: return QPaintDevice::metric(metric);
   }
+}
+
+QList<RecordedText> TextsDrawnBy(QWidget* widget) {
+  TextRecordingPage page(96);
+  widget->render(&page, QPoint(), QRegion(), QWidget::RenderFlags());
+  return page.Texts();
 }
 
 QStringList TextsOutside(const QList<RecordedText>& texts, int width, int height) {

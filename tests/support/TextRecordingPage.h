@@ -17,6 +17,7 @@
 #include <memory>
 
 class QPaintEngine;
+class QWidget;
 
 namespace velomare::test {
 
@@ -46,6 +47,10 @@ class TextRecordingPage : public QPaintDevice {
   QList<QLineF> lines_;
   std::unique_ptr<QPaintEngine> engine_;
 };
+
+// Every text that the widget's own paint handler draws (its children left out), in drawing order,
+// with its rectangle in the widget's pixels.
+QList<RecordedText> TextsDrawnBy(QWidget* widget);
 
 // The texts whose rectangles reach outside the page's area (0, 0, width, height), and the pairs of
 // texts whose rectangles overlap, each as one line naming the texts and their rectangles.
