@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "TextRecordingPage.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
 #include "filters/model/AttenuatorPad.h"
@@ -311,6 +312,20 @@ TEST_F(AttenuatorWindow, EnglishHelpAndPrint) {
   EXPECT_EQ(f->ComboBox1->itemText(3), QString::fromUtf8("Musik-ähnlich 100kHz (Vorgabe)"));
   EXPECT_EQ(f->Label7->text(), "relative Leistung nach den Widerständen");
   ExpectHelpAndPrint(f->Button2, "QTX_contents0018", f->Button3);
+}
+
+// The picture shows the L-pad and the series resistor, each before its speaker Z: every name
+// wholly on the picture and clear of the others, and the two speakers named alike at one height.
+TEST_F(AttenuatorWindow, ThePadPictureNamesEveryPartOnThePicture) {
+  ShowActive();
+  const QList<RecordedText> texts = TextsDrawnBy(form()->Image1);
+  QStringList names;
+  for (const RecordedText& t : texts) names << t.text;
+  EXPECT_EQ(names, QStringList({"R1", "R2", "Z", "R3", "Z"}));
+  EXPECT_EQ(TextsOutside(texts, form()->Image1->width(), form()->Image1->height()), QStringList());
+  EXPECT_EQ(OverlappingTexts(texts), QStringList());
+  ASSERT_EQ(texts.size(), 5);
+  EXPECT_EQ(texts[2].rect.top(), texts[4].rect.top()) << "both speakers are named at one height";
 }
 
 TEST_F(AttenuatorWindow, PrintRefusedPrintsNothing) {

@@ -9,8 +9,10 @@
 #include <cmath>
 #include <filesystem>
 
+#include "TextRecordingPage.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
+#include "filters/FilterCircuit.h"
 #include "filters/model/FilterBranches.h"
 
 namespace velomare::test {
@@ -60,6 +62,37 @@ TEST_F(FilterWindows, DefaultDesignsShowTheirPartsAndMarkers) {
   hp->RadioButton1->click();
   Type(hp->Edit1, "8");
   EXPECT_EQ(hp->Edit3->text(), "9,95");
+}
+
+// Each designer's circuit holds two capacitors (high pass: C1 and C2 in the line; band pass: C1
+// in the line, C2 across the load; low pass: C1 and C2 across the load), and each is drawn as two
+// plates: two parallel strokes of one length side by side, 6 px apart. No stroke is a mere point.
+TEST_F(FilterWindows, CircuitPicturesDrawEveryCapacitorAsTwoPlates) {
+  const auto platePairs = [](const QList<QLineF>& lines) {
+    int pairs = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      for (qsizetype j = i + 1; j < lines.size(); ++j) {
+        const QLineF& a = lines[i];
+        const QLineF& b = lines[j];
+        const QPointF apart = b.center() - a.center();
+        const bool parallel = std::abs(a.dx() * b.dy() - a.dy() * b.dx()) < 1e-6;
+        const bool sideBySide = std::abs(apart.x() * a.dx() + apart.y() * a.dy()) < 1e-6;
+        if (parallel && sideBySide && std::abs(a.length() - b.length()) < 1e-6 &&
+            std::abs(std::hypot(apart.x(), apart.y()) - 6) < 1e-6)
+          ++pairs;
+      }
+    return pairs;
+  };
+  for (FilterDesignerForm* designer : {static_cast<FilterDesignerForm*>(forms::HP),
+                                       static_cast<FilterDesignerForm*>(forms::BP),
+                                       static_cast<FilterDesignerForm*>(forms::TP)}) {
+    SCOPED_TRACE(designer->objectName().toStdString());
+    WindowsTest::Show(designer);
+    const QList<QLineF> lines = LinesDrawnBy(designer->findChild<FilterCircuit*>("Image1"));
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QLineF& line : lines) EXPECT_GE(line.length(), 1) << line.x1() << "," << line.y1();
+    EXPECT_EQ(platePairs(lines), 2);
+  }
 }
 
 TEST_F(FilterWindows, HighPassShowsItsDesignInBothLanguages) {

@@ -50,6 +50,23 @@ TEST_F(ImpWindow, IsBuiltAtTheDesignedOuterSizeWithTheDesignedTexts) {
   EXPECT_EQ(form()->Button5->geometry(), QRect(249, 141, 25, 25));
 }
 
+// The R1–L–C1 branch of the wiring picture runs down x = 80 from R1's box (bottom at y = 50) to
+// C1's upper plate (y = 96); between them the coil L is four loops bulging to the right, with
+// plain wire above and below it. A column 5 px right of the branch crosses each loop once.
+TEST_F(ImpWindow, WiringPictureDrawsTheCoilAsFourLoopsBetweenR1AndC1) {
+  ShowDesigned();
+  const QImage image = form()->Image1->grab().toImage();
+  int loops = 0;
+  bool inLoop = false;
+  for (int y = 51; y < 96; ++y) {
+    const bool ink = image.pixelColor(85, y) == QColor(Qt::black);
+    if (ink && !inLoop) ++loops;
+    inLoop = ink;
+  }
+  EXPECT_EQ(loops, 4);
+  for (int y : {51, 55, 85, 95}) EXPECT_EQ(image.pixelColor(80, y), QColor(Qt::black)) << "the wire at y = " << y;
+}
+
 TEST_F(ImpWindow, ShowTakesTheCommittedReAndLe) {
   ShowDesigned();
   EXPECT_EQ(form()->Label15->text(), "Widerstand R2=10.2 Ohm; 4.5 W");

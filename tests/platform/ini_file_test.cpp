@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
 #include <filesystem>
 
@@ -93,6 +96,28 @@ TEST_F(IniFileTest, BatchedWritesSaveOnceAndEraseSectionRemovesAllOfIt) {
   ini.EraseSection("OTHER tsps");
   ASSERT_TRUE(ini.CommitUpdate());
   EXPECT_EQ(ReadFileBytes(Path()), "[Keep]\r\na=1\r\nc=3\r\n[Tail]\r\nb=2\r\n");
+}
+
+// A program started with its standard input closed is given descriptor 0 for the next file it
+// opens: the settings are read all the same, a save lands, and no descriptor is left open.
+TEST_F(IniFileTest, WithStandardInputClosedTheFileIsReadAndSavedAndNoDescriptorStaysOpen) {
+  WriteFileBytes(Path(), "[Info]\r\nSprache=english\r\n");
+  const int kept = ::dup(0);  // -1 when the test runs without one
+  ::close(0);
+  IniFile ini(Path());  // read through descriptor 0
+  const bool loaded = ini.Loaded();
+  const std::string language = ini.ReadString("Info", "Sprache", "deutsch");
+  const bool saved = ini.WriteString("Info", "Version", "1");  // the temporary file and then the folder get 0
+  const bool zeroLeftOpen = ::fcntl(0, F_GETFD) != -1;
+  if (kept >= 0) {
+    ::dup2(kept, 0);
+    ::close(kept);
+  }
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(language, "english");
+  EXPECT_TRUE(saved);
+  EXPECT_FALSE(zeroLeftOpen);
+  EXPECT_EQ(ReadFileBytes(Path()), "[Info]\r\nSprache=english\r\nVersion=1\r\n");
 }
 
 TEST(SettingsLocation, FollowsXdgConfigHomeAndResetDeletesTheSameFileTheReadsUse) {

@@ -80,10 +80,23 @@ int TextRecordingPage::metric(PaintDeviceMetric metric) const {
   }
 }
 
+namespace {
+// The widget alone (no background, no children) rendered onto a recording page.
+void RenderOwnPaint(QWidget* widget, TextRecordingPage& page) {
+  widget->render(&page, QPoint(), QRegion(), QWidget::RenderFlags());
+}
+}  // namespace
+
 QList<RecordedText> TextsDrawnBy(QWidget* widget) {
   TextRecordingPage page(96);
-  widget->render(&page, QPoint(), QRegion(), QWidget::RenderFlags());
+  RenderOwnPaint(widget, page);
   return page.Texts();
+}
+
+QList<QLineF> LinesDrawnBy(QWidget* widget) {
+  TextRecordingPage page(96);
+  RenderOwnPaint(widget, page);
+  return page.Lines();
 }
 
 QStringList TextsOutside(const QList<RecordedText>& texts, int width, int height) {

@@ -51,6 +51,8 @@ class TextRecordingPage : public QPaintDevice {
 // Every text that the widget's own paint handler draws (its children left out), in drawing order,
 // with its rectangle in the widget's pixels.
 QList<RecordedText> TextsDrawnBy(QWidget* widget);
+// Every straight line that the widget's own paint handler draws, by its ends in the widget's pixels.
+QList<QLineF> LinesDrawnBy(QWidget* widget);
 
 // The texts whose rectangles reach outside the page's area (0, 0, width, height), and the pairs of
 // texts whose rectangles overlap, each as one line naming the texts and their rectangles.
