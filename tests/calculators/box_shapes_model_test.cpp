@@ -127,6 +127,15 @@ TEST(TrapezBoxModel, WorkedExamples) {
   EXPECT_EQ(TrapezBoxTexts(in, r, true).outsideVolume, "outside volume 91.8 l");
   in.height = 100;  // the lowest box that is still drawn
   EXPECT_TRUE(TrapezBoxDrawing(in, ComputeTrapezBox(in)));
+  // The narrowest box that is still drawn: 10 mm panels, inner section 250 x (420 + 620 - 40) / 2 =
+  // 125000 mm^2, so 10 l give 20 + 80 = 100 mm; 9.99 l give 99.92 mm.
+  in = TrapezBoxInput{10, 10, 0, 0, 420, 620, 270, false};
+  r = ComputeTrapezBox(in);
+  ASSERT_EQ(r.width, 100);
+  EXPECT_TRUE(TrapezBoxDrawing(in, r));
+  EXPECT_EQ(TrapezBoxTexts(in, r, true).width, "width  100 mm");
+  in.volume = 9.99;
+  EXPECT_FALSE(TrapezBoxDrawing(in, ComputeTrapezBox(in)));
 }
 
 TEST(TrapezBoxModel, InvalidInputsShowPlaceholdersWhileDepthsAndHeightFollow) {

@@ -183,6 +183,14 @@ TEST(ClosedBandpassDesign, QtRangeAndValidityAtTheDriverLimits) {
   DesignClosedBandpass(st, Inputs(6, 120), {0.1, 0.5, 30, 100}, false);
   EXPECT_FALSE(st.designValid);
   EXPECT_EQ(st.vg + st.fb, 0);
+  // A driver without fs or without Vas has no chambers to design: no numbers in the labels.
+  for (const BandpassDriver d : {BandpassDriver{0.4, 0.45, 0, 100}, BandpassDriver{0.4, 0.45, 30, 0}}) {
+    DesignClosedBandpass(st, Inputs(), d, true);
+    EXPECT_FALSE(st.designValid) << d.fs << " " << d.vas;
+    const BandpassResultTexts t = ShowBandpassResults(st, true);
+    EXPECT_EQ(t.label11 + "|" + t.label5 + "|" + t.label6 + "|" + t.label13,
+              "resonance frequency fr =  Hz|lower frequency fgl =  Hz|upper frequency fgu =  Hz|efficiency =  dB");
+  }
   // Qt equal to Qts: no sealed chamber, empty edits, but the limits stay.
   const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(6, 50), {0.5, 0.5, 30, 100}, false);
   EXPECT_TRUE(st.vg == 0 && st.portLength == 1.0);

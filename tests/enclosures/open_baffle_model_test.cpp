@@ -147,7 +147,8 @@ TEST_F(OpenBaffleWithDriver, ComparisonHeaderKeepsTheHalfPathInMetresAndTheCommi
 TEST_F(OpenBaffleWithDriver, KeptPathIsAWholeNumberFromOneToAThousand) {
   EXPECT_EQ((std::vector{OpenBafflePathToKeep("250"), OpenBafflePathToKeep("1"), OpenBafflePathToKeep("1000")}),
             (std::vector<std::optional<int>>{250, 1, 1000}));
-  for (const char* bad : {"2500", "1001", "0", "100,5", "100.0", "-5", "abc", "", "007", "123456789012345678901234567890"})
+  for (const char* bad : {"2500", "1001", "0", "100,5", "100.0", "1,5", "99.9", "-5", "abc", "", "007",
+                          "123456789012345678901234567890"})
     EXPECT_FALSE(OpenBafflePathToKeep(bad)) << bad;
 
   const std::string path = settings->SettingsPath();

@@ -102,6 +102,13 @@ TEST_F(CompareWindow, ImportFillsTheChosenSlotTicksItAndShowsImportAgainAfterThe
   ChooseItem(form()->ComboBox1, 2);
   EXPECT_EQ(seam.fileDialogs.size(), 2);
   EXPECT_EQ(seam.messages.size(), 2);
+  // A text typed into the list and confirmed adds no entry and imports nothing.
+  QTest::keyClicks(form()->ComboBox1->lineEdit(), "abc");
+  QTest::keyClick(form()->ComboBox1->lineEdit(), Qt::Key_Return);
+  QStringList items;
+  for (int i = 0; i < form()->ComboBox1->count(); ++i) items << form()->ComboBox1->itemText(i);
+  EXPECT_EQ(items, QStringList({"#1", "#2", "#3", "#4"}));
+  EXPECT_EQ(seam.fileDialogs.size(), 2);
 }
 
 TEST_F(CompareWindow, RejectedCancelledOrMissingFilesLeaveTheSlotAndItsBoxAsTheyWere) {

@@ -111,7 +111,9 @@ TEST_F(Import, OnlyATableOf400NumericLevelsOnRowsNumberedByTheirFrequencyIsAccep
     EXPECT_EQ(r.outcome, c.accepted ? SimulationImport::Accepted : SimulationImport::Incomplete);
     EXPECT_EQ(r.curve[0], c.accepted ? 1.0 : 0.0);
   }
-  EXPECT_EQ(ReadSimulationFile(cases[8].file).curve[3], 2);
+  // Rows read before the table broke hold their levels from row 1 on: 1, 2, then 2 again for the text line.
+  const ComparisonCurve broken = ReadSimulationFile(cases[8].file).curve;
+  EXPECT_EQ(std::vector(broken.begin() + 1, broken.begin() + 4), std::vector({1.0, 2.0, 2.0}));
   // "1,0" is row 1; "1.9" is 1 too, but stands on row 2.
   EXPECT_EQ(ReadSimulationFile("x\r\ny\r\nf (Hz)\tL\r\n1,0\t1\r\n1.9\t2\r\n").matchingRows, 1);
   const auto r = ReadSimulationFile(Table(399));

@@ -203,7 +203,8 @@ TEST(VentpassPresets, BR122InCrossSectionModeTakesTheDiameterOfTheArea) {
 
 TEST(VentpassPresets, UnusableDriverOrTubeLeavesEveryFieldUnchanged) {
   const VentpassDriver bad[] = {{0, 50, 30},    {0.4, 0, 30},   {0.4, 50, 0},   {-0.4, 50, 30},
-                                {0.4, -50, 30}, {0.4, 50, -30}, {NAN, 50, 30},  {0.4, INFINITY, 30}};
+                                {0.4, -50, 30}, {0.4, 50, -30}, {NAN, 50, 30},  {0.4, INFINITY, 30},
+                                {1e-200, 50, 30}};  // a Qts so small that every rule volume is 0
   for (const VentpassDriver& d : bad) {
     for (int index : {0, 1, 2}) {
       Fields fields;
