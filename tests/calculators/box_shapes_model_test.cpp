@@ -23,6 +23,16 @@ void ExpectClean(const Texts& texts) {
   for (const std::string& s : texts) EXPECT_TRUE(s.find('?') == std::string::npos && !ShowsNonFinite(s)) << s;
 }
 
+// Every read-out of the pyramid formatted (no "?", nan or inf), and a valid box larger outside than inside.
+void ExpectPyramidClean(const PyramidBoxInput& in) {
+  const PyramidBoxResult r = ComputePyramidBox(in);
+  const PyramidBoxReadouts o = PyramidBoxTexts(in, r, true);
+  ExpectClean({o.corners, o.edges, o.angle, o.outsideVolume, o.leg, o.topEdges, o.panelHeight});
+  if (r.valid) {
+    EXPECT_GT(r.outsideVolume, in.volume);
+  }
+}
+
 TEST(RectBoxModel, WorkedExamples) {
   // Inner 358 x 458 (21 mm panels); c / 2L with c = 343 m/s gives 958 Hz and 749 Hz. The depth
   // brings the net volume back from the inner cuboid, the rods' volume added: 4 x 35 x 50 along
@@ -250,13 +260,7 @@ TEST(BoxShapeModels, EveryInputCombinationGivesFiniteTextsAndADrawingInsideTheWi
             ExpectClean({p.depthTop, p.depthBottom, p.height, p.slantedPanel, p.loss, p.width, p.outsideVolume,
                          p.frequencies});
             const int corners = a == 100 ? 3 : a == 1000 ? 4 : 16, top = b == 100 ? 50 : b == 1000 ? 200 : a * 9 / 10;
-            const PyramidBoxInput pyramid = ReadPyramidBoxInput(v, t, a, corners, top, option);
-            const PyramidBoxResult q = ComputePyramidBox(pyramid);
-            const PyramidBoxReadouts o3 = PyramidBoxTexts(pyramid, q, true);
-            ExpectClean({o3.corners, o3.edges, o3.angle, o3.outsideVolume, o3.leg, o3.topEdges, o3.panelHeight});
-            if (q.valid) {
-              EXPECT_GT(q.outsideVolume, pyramid.volume);
-            }
+            ExpectPyramidClean(ReadPyramidBoxInput(v, t, a, corners, top, option));
           }
 }
 
@@ -434,13 +438,7 @@ TEST(PyramidBoxModel, EveryInputCombinationGivesFiniteTexts) {
         for (int n : {3, 4, 16})
           for (bool frustum : {false, true})
             for (int e : {50, PyramidTopEdgeLimit(s), 200}) {
-              const PyramidBoxInput in = ReadPyramidBoxInput(v, t, s, n, e, frustum);
-              const PyramidBoxResult r = ComputePyramidBox(in);
-              const PyramidBoxReadouts o = PyramidBoxTexts(in, r, true);
-              ExpectClean({o.corners, o.edges, o.angle, o.outsideVolume, o.leg, o.topEdges, o.panelHeight});
-              if (r.valid) {
-                EXPECT_GT(r.outsideVolume, in.volume);
-              }
+              ExpectPyramidClean(ReadPyramidBoxInput(v, t, s, n, e, frustum));
             }
 }
 
