@@ -57,6 +57,7 @@ QStringList ControlsOnFrames(QWidget* window, const QString& language) {
     if (!group->isVisibleTo(window)) continue;
     const QString where = QString("window %1 (%2), %3").arg(window->objectName(), language, group->objectName());
     const QRect room = RoomInsideFrame(group);
+    if (room.isEmpty()) problems << where + ": its style leaves no plain room inside the frame";
     for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (child->isWindow() || !child->isVisibleTo(window) || child->objectName().startsWith("qt_")) continue;
       if (!room.contains(child->geometry()))
