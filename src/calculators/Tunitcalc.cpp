@@ -44,7 +44,7 @@ constexpr int kLeftX = 4, kLeftW = 292, kRightX = 300, kRightW = 252;
 constexpr int kEditX = 8, kEditW = 44, kEditH = 21;
 constexpr int kRadioX = 56, kRadioW = 94, kVolumeRadioW = 100;
 constexpr int kGap = 4;
-constexpr int kFirstRow = 18;
+constexpr int kFirstRow = 20;
 constexpr int kRowH = 16;
 constexpr int kVolumeRowStep = 18;
 constexpr int kRightRowStep = 16;
@@ -95,7 +95,7 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
   };
   constexpr int kResultX = kRadioX + kRadioW + kGap, kVolumeResultX = kRadioX + kVolumeRadioW + kGap;
 
-  GroupBox4 = box("GroupBox4", kRightX, 0, kRightW, 86);
+  GroupBox4 = box("GroupBox4", kRightX, 0, kRightW, 87);
   Edit4 = edit("Edit4", GroupBox4, kFirstRow, "2");
   units(GroupBox4, kRightRowStep, kRadioW,
         {{&masse1, "masse1", "g "},

@@ -1,5 +1,6 @@
 #include "filters/FilterCircuit.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -60,11 +61,15 @@ void FilterCircuit::paintEvent(QPaintEvent*) {
   p.setFont(small);
 
   const double w = width(), h = height();
-  const double top = 16, bottom = h - 6, middle = (top + bottom) / 2;
   const double margin = 10;
   const int slotCount = static_cast<int>(elements_.size()) + 1;  // the load takes the last slot
   const double slot = (w - 2 * margin - 8) / slotCount;
-  const double symbol = std::min(slot * 0.7, (bottom - top) * 0.6);
+  // The names of the line's elements stand above their symbols, clear of the capacitor plates,
+  // which reach 0.45 of a symbol above the line.
+  const double nameHeight = QFontMetricsF(small).height();
+  const double bottom = h - 5;
+  const double symbol = std::min(slot * 0.7, (bottom - nameHeight - 1) * 0.5);
+  const double top = nameHeight + 1 + 0.45 * symbol, middle = (top + bottom) / 2;
 
   // Source terminals and the ground line.
   p.drawEllipse(QPointF(margin, top), 2.5, 2.5);
@@ -81,7 +86,7 @@ void FilterCircuit::paintEvent(QPaintEvent*) {
         DrawInductor(p, QPointF(centre, top), true, symbol);
       else
         DrawCapacitor(p, QPointF(centre, top), true, symbol);
-      p.drawText(QRectF(centre - slot / 2, 0, slot, top - 4), Qt::AlignHCenter | Qt::AlignBottom,
+      p.drawText(QRectF(centre - slot / 2, 0, slot, nameHeight), Qt::AlignHCenter | Qt::AlignTop,
                  QString::fromLatin1(e.name));
     } else {
       p.drawLine(QPointF(x, top), QPointF(x + slot, top));

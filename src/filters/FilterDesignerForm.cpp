@@ -201,7 +201,9 @@ QPushButton* FilterDesignerForm::MakeButton(const char* name, int x, int y, cons
   return button;
 }
 
-FilterCircuit* FilterDesignerForm::MakeCircuit(int x, int y, int w, int h, std::vector<CircuitElement> elements) {
+FilterCircuit* FilterDesignerForm::MakeCircuit(int x, int y, int w, std::vector<CircuitElement> elements) {
+  constexpr int kClearance = 2;
+  const int h = FilterDiagramGeometry::MarkerTop(kind_) - kClearance - y;
   FilterCircuit* circuit = Make<FilterCircuit>("Image1", this, x, y, w, h);
   circuit->SetElements(std::move(elements));
   return circuit;

@@ -108,7 +108,9 @@ class FilterDesignerForm : public FormBase {
   QLineEdit* MakeEdit(const char* name, int x, int y, int w, const char* text);
   UpDown* MakeUpDown(const char* name, int x, int y);
   QPushButton* MakeButton(const char* name, int x, int y, const char* text);
-  FilterCircuit* MakeCircuit(int x, int y, int w, int h, std::vector<struct CircuitElement> elements);
+  // The circuit picture "Image1" from (x, y) down to just above the row where the diagram's -3 dB
+  // markers start, so that no marker text or line runs through it.
+  FilterCircuit* MakeCircuit(int x, int y, int w, std::vector<struct CircuitElement> elements);
   // The up-downs' hint: shown by the low pass, kept but not shown by the other two.
   void SetHint(QWidget* control, const char* hint);
   void SetShowsHints(bool on) { showsHints_ = on; }

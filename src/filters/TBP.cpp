@@ -27,7 +27,7 @@ constexpr const char* kPresets[] = {"2x6dB (Butterworth)", "2x12dB (Linkwitz)", 
                                     "2x12dB (Butterworth)"};
 
 // Layout: inputs and preset on the left, components in the middle, the buttons on the right;
-// the diagram takes the window below y = 170.
+// the diagram takes the window from its -3 dB markers' row (y = 156) down.
 constexpr int kInputX = 8, kCaptionW = 162, kEditW = 64;
 constexpr int kPartX = 300, kPartCaptionW = 28, kPartEditW = 96;
 constexpr int kButtonX = 555;
@@ -48,8 +48,8 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
   UpDown2 = MakeUpDownBeside("UpDown2", Edit2);
   UpDown3 = MakeUpDownBeside("UpDown3", Edit3);
 
-  Label7 = MakeLabel("Label7", kInputX, 90, 200, "Filtervorgabe");
-  ComboBox1 = Make<QComboBox>("ComboBox1", this, kInputX, 112, 200, 23);
+  Label7 = MakeLabel("Label7", kInputX, 86, 200, "Filtervorgabe");
+  ComboBox1 = Make<QComboBox>("ComboBox1", this, kInputX, 107, 200, 23);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   for (const char* preset : kPresets) ComboBox1->addItem(QString::fromUtf8(preset));
@@ -70,8 +70,9 @@ TBP::TBP(QWidget* parent) : FilterDesignerForm(FilterKind::BandPass, "BP", paren
   UpDown6 = MakeUpDownBeside("UpDown6", Edit7);
   for (UpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4, UpDown5, UpDown6}) SetHint(u, "Normwerte auf/ab");
 
-  Label17 = MakeLabel("Label17", kInputX, 142, 310, "Güten");
-  Image1 = MakeCircuit(322, 112, 228, 52,
+  // Ends above the diagram's first row: the -3 dB markers and "10dB/180°" start at 156 and 157.
+  Label17 = MakeLabel("Label17", kInputX, 133, 310, "Güten");
+  Image1 = MakeCircuit(322, 110, 228,
                        {{true, true, "L1"}, {true, false, "C1"}, {false, true, "L2"}, {false, false, "C2"}});
 
   Button1 = MakeButton("Button1", kButtonX, 8, "S&chliessen");

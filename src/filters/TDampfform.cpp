@@ -51,7 +51,7 @@ constexpr int kClientWidth = 627, kClientHeight = 509;
 // The estimate group across the top.
 constexpr int kGroupWidth = 625, kGroupHeight = 265;
 constexpr int kFilterTop = 46, kFilterWidth = 148, kFilterHeight = 150;
-constexpr int kRadioTop = 18, kRadioPitch = 19, kRadioWidth = 118;
+constexpr int kRadioTop = 20, kRadioPitch = 19, kRadioWidth = 118;
 // The bars: 24 in a row, the scale on their left, every second band named under them.
 constexpr int kBarsLeft = 366, kBarPitch = 10, kBarWidth = 8, kBarsTop = 26, kBarsHeight = 168;
 constexpr int kScaleLeft = 316, kScaleWidth = 40;
@@ -147,7 +147,7 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   GroupBox1->setTitle(QString::fromUtf8("Abschätzung der Leistung"));
   GroupBox1->installEventFilter(this);
   Label11 = label("Label11", GroupBox1, kLeft, 20, 136, "Gesamtleistung (W) ");
-  Edit3 = Make<QLineEdit>("Edit3", GroupBox1, kLeft + 140, 18, 70, 22);
+  Edit3 = Make<QLineEdit>("Edit3", GroupBox1, kLeft + 140, 20, 70, 22);
   Edit3->setText("80");
 
   // A filter group: its title and the five orders, "kein" to the fourth order.
@@ -169,7 +169,7 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   GroupTP = filterGroup("GroupTP", kLeft + kFilterWidth + 6, "Tiefpass", kLowPassNames, lowPass, 0);
 
   const auto cutoffBar = [this](const char* name, QGroupBox* group, int position) {
-    QScrollBar* b = Make<QScrollBar>(name, group, kFilterWidth - 22, 18, 16, 104);
+    QScrollBar* b = Make<QScrollBar>(name, group, kFilterWidth - 22, kRadioTop, 16, 104);
     b->setOrientation(Qt::Vertical);
     b->setRange(0, kBandCount - 1);
     b->setSingleStep(1);

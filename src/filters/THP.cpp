@@ -21,8 +21,8 @@ constexpr UiText kTexts[] = {
 constexpr ComponentStepRule kC1Steps{0.5, false, 0.0001, 1000, false, 2};
 constexpr ComponentStepRule kL1Steps{0.05, false, 0.001, 100, false, 3};
 
-// Layout: inputs and order on the left, components in the middle, the circuit and the buttons
-// on the right; the diagram takes the window below y = 210.
+// Layout: inputs and order on the left, components and the circuit below them in the middle, the
+// buttons on the right; the diagram takes the window from its -3 dB marker's row (y = 196) down.
 constexpr int kInputX = 8, kCaptionW = 108, kEditW = 64;
 constexpr int kPartX = 300, kPartCaptionW = 28, kPartEditW = 96;
 constexpr int kButtonX = 594;
@@ -51,7 +51,7 @@ THP::THP(QWidget* parent) : PassDesignerForm(FilterKind::HighPass, "HP", parent)
   Label6 = parts.rows[3].caption, Edit6 = parts.rows[3].edit, Label10 = parts.rows[3].unit;
   UpDown1 = parts.firstUpDown, UpDown2 = parts.secondUpDown, Label24 = parts.quality;
 
-  Image1 = MakeCircuit(kPartX, 146, 280, 58,
+  Image1 = MakeCircuit(kPartX, 146, 280,
                        {{true, false, "C1"}, {false, true, "L1"}, {true, false, "C2"}, {false, true, "L2"}});
 
   Button1 = MakeButton("Button1", kButtonX, 8, "S&chliessen");

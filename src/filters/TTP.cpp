@@ -21,8 +21,8 @@ constexpr UiText kTexts[] = {
 constexpr ComponentStepRule kL1Steps{0.02, false, 0.0001, 100, true, 3};
 constexpr ComponentStepRule kC1Steps{0.15, true, 0.0001, 1000, true, 3};
 
-// Layout: inputs and order on the left, components in the middle, the buttons on the right;
-// the diagram takes the window below y = 210.
+// Layout: inputs and order on the left, components and the circuit below them in the middle, the
+// buttons on the right; the diagram takes the window from its -3 dB marker's row (y = 195) down.
 constexpr int kInputX = 8, kCaptionW = 108, kEditW = 64;
 constexpr int kPartX = 300, kPartCaptionW = 28, kPartEditW = 96;
 constexpr int kButtonX = 546;
@@ -53,7 +53,7 @@ TTP::TTP(QWidget* parent) : PassDesignerForm(FilterKind::LowPass, "TP", parent) 
   Label9 = parts.rows[3].caption, Edit6 = parts.rows[3].edit, Label13 = parts.rows[3].unit;
   UpDown1 = parts.firstUpDown, UpDown2 = parts.secondUpDown, Label24 = parts.quality;
 
-  Image1 = MakeCircuit(kPartX, 146, 240, 58,
+  Image1 = MakeCircuit(kPartX, 146, 240,
                        {{true, true, "L1"}, {false, false, "C1"}, {true, true, "L2"}, {false, false, "C2"}});
 
   Button1 = MakeButton("Button1", kButtonX, 8, "S&chliessen");

@@ -145,6 +145,10 @@ FilterDiagramGeometry FilterDiagramGeometry::For(FilterKind kind, int width, int
   return {width, height, kind == FilterKind::BandPass ? 170 : 210};
 }
 
+int FilterDiagramGeometry::MarkerTop(FilterKind kind) {
+  return kind == FilterKind::HighPass ? 196 : kind == FilterKind::BandPass ? 156 : 195;
+}
+
 int FilterDiagramGeometry::X(double f) const {
   const double decade = 0.3 * (width - 30);
   return Pixel(decade * std::log(f) / std::log(10.0) - decade + 15);
@@ -231,7 +235,7 @@ FilterDiagram ComputeFilterDiagram(FilterKind kind, const FilterValues& values, 
     lines.push_back({g.X(f), top, g.X(f), bottom, black});
   }
 
-  const int markerY = kind == FilterKind::HighPass ? 196 : band ? 156 : 195;
+  const int markerY = FilterDiagramGeometry::MarkerTop(kind);
   bool lowerPlaced = false, upperPlaced = false;
   int levelX = 15, levelY = bottom;
   int phaseX = 15, phaseY = kind == FilterKind::LowPass ? top + Pixel(0.5 * h) : top;

@@ -59,6 +59,10 @@ struct FilterDiagramGeometry {
   int top = 0;  // 170 in the band pass, else 210
 
   static FilterDiagramGeometry For(FilterKind kind, int width, int height);
+  // The row where the -3 dB markers' texts and lines start, above the plot top (196 high pass,
+  // 195 low pass, 156 band pass): the highest row the diagram of a computed design draws on. Only
+  // a typed resonance far above +10 dB, drawn unclipped, rises higher.
+  static int MarkerTop(FilterKind kind);
   int Bottom() const { return height - 45; }
   int PlotHeight() const { return Bottom() - top; }
   int X(double f) const;          // log axis, 10 Hz on the left edge x = 15
