@@ -323,6 +323,24 @@ TEST_F(BandpassWindow, StoreFillsTheChosenSlotWithTheEditedChambers) {
   EXPECT_DOUBLE_EQ(h.Volume2, ReadNumber(f->Edit6->text().toStdString()));
   EXPECT_NEAR(h.PortArea1, 36 * M_PI, 1e-9);
   EXPECT_EQ(h.DriverLabel, "VISATON W 300 NG (8 Ohm)");
+  // Every stored level is the closed bandpass model of the chambers as the edits show them, tuned
+  // by the 12 cm tube (Helmholtz, end correction 1.463 r), push-pull halving Vas.
+  const double vg = ReadNumber(f->Edit5->text().toStdString()), vr = ReadNumber(f->Edit6->text().toStdString());
+  const double length = ReadNumber(f->Edit4->text().toStdString()), r = 6;
+  const double qts = ChassisQts, fs = ChassisFs, a = ChassisVas / 2;
+  const double ft = std::sqrt(94400 * r * r / (vr * (length + 1.463 * r)));
+  const double ql = std::floor(std::sqrt(3000 / vr) + 1);
+  ASSERT_EQ(f->Label16->text(), QString("Verlustfaktor Ql = %1").arg(ql));
+  EXPECT_TRUE(StoredLevelsAre(
+      3,
+      [&](int hertz) {
+        const double fr = hertz;
+        const double t1 = std::pow(fr, 4) / (ft * ft), t2 = std::pow(fr, 3) * (1 / ql + fs / (ft * qts)) / ft;
+        const double t3 = fr * fr * (1 + fs * (fs * (1 + a / vg + a / vr) / ft + 1 / (qts * ql)) / ft);
+        const double t4 = fr * fs * (1 / qts + fs * (1 + a / vg) / (ft * ql)), t5 = fs * fs * (1 + a / vg);
+        return 20 * std::log10(fr * fr / std::hypot(t1 - t3 + t5, t4 - t2));
+      },
+      1e-9));
   // The same item chosen again acts again.
   EmptyComparisonSlot(3);
   Choose(f->exportbox, 2);

@@ -442,6 +442,17 @@ TEST_F(ClosedWindow, StoringFillsTheChosenSlotWithTheDiagramsCurve) {
   EXPECT_EQ(g.Y(ComparisonCurveOf(2)[100]), plot.curve[100 - 10 + 1].second);
   EXPECT_TRUE(seam.messages.isEmpty());
   EXPECT_EQ(f->exportbox->currentText(), "# 2");
+  // Every stored level is the second-order high pass of the Qtc shown (Small 1972): with
+  // A = 1 + N Vas/Vb = (Qtc/Qts)^2 its corner is fs sqrt(A) and its quality Qts sqrt(A).
+  ASSERT_EQ(TextsOf({f->Edit1, f->Edit3}), QStringList({"0,707", "0"}));
+  const double qts = ChassisQts, fs = ChassisFs, a = std::pow(0.707 / qts, 2);
+  EXPECT_TRUE(StoredLevelsAre(
+      2,
+      [&](int hertz) {
+        const double x = hertz / fs;
+        return 20 * std::log10(std::pow(x, 4) / std::hypot(std::pow(x, 4) - a * x * x, std::pow(x, 3) / qts));
+      },
+      1e-9));
 }
 
 TEST_F(ClosedWindow, PrintComposesAPageInPortraitOrLandscape) {

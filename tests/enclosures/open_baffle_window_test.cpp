@@ -306,6 +306,17 @@ TEST_F(OpenWindow, StoringFillsTheSlotEveryTimeItIsPickedWithoutAMessage) {
   // Alpha 1, not clamped: 20 log10(Qts) - 10 log10(1 + (170 / 29)^2) at 29 Hz.
   EXPECT_NEAR(ComparisonCurveOf(3)[29], 20 * std::log10(0.41) - 10 * std::log10(1 + std::pow(170.0 / 29, 2)), 1e-9);
   EXPECT_LT(ComparisonCurveOf(3)[1], -100);
+  // Every stored level: the driver as a second-order high pass with the compliance ratio term 1,
+  // plus the baffle's first-order high pass at 340 / (2 x 1 m) = 170 Hz.
+  const double qts = ChassisQts, fs = ChassisFs;
+  EXPECT_TRUE(StoredLevelsAre(
+      3,
+      [&](int hertz) {
+        const double x = hertz / fs, r = 170.0 / hertz;
+        return 20 * std::log10(std::pow(x, 4) / std::hypot(std::pow(x, 4) - x * x, std::pow(x, 3) / qts)) -
+               10 * std::log10(1 + r * r);
+      },
+      1e-9));
   EXPECT_TRUE(seam.messages.isEmpty());
   EXPECT_EQ(f->exportbox->currentText(), "# 3");
   // The same entry again stores again; a path the diagram refuses is still stored.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -327,6 +328,21 @@ TEST_F(ReflexWindow, StoreExportAndPrintRefuseAStaleDesign) {
   Choose(f->exportbox, 2);
   ASSERT_TRUE(ComparisonSlotFilled(3));
   EXPECT_TRUE(seam.messages.isEmpty());
+  // Every stored level is the vented box's fourth-order high pass with the box losses of Ql,
+  // worked out from the design the edits show: Vb 36,9 l, one 10 cm port 52,6 cm long, Ql 10.
+  ASSERT_EQ(TextsOf({f->Edit2, f->Edit3, f->Edit1, f->Edit4}), QStringList({"36,9", "52,6", "10", "0"}));
+  ASSERT_EQ(f->Label3->text(), "Verlustfaktor Ql = 10");
+  const double qts = 0.35, fs = 30, vas = 50, vb = 36.9, ql = 10, area = M_PI * 25;
+  const double fb = std::sqrt(30000 * area / (vb * (52.6 + 0.846 * std::sqrt(area))));
+  const double h2 = fb * fb / (fs * fs), loss = fb / (ql * fs);
+  const double b = h2 / qts + loss, c = h2 + 1 + loss / qts + vas / vb, e = 1 / qts + loss;
+  EXPECT_TRUE(StoredLevelsAre(
+      3,
+      [&](int hertz) {
+        const double x = hertz / fs, re = std::pow(x, 4) - c * x * x + h2, im = b * x - e * std::pow(x, 3);
+        return 20 * std::log10(std::pow(x, 4) / std::hypot(re, im));
+      },
+      1e-9));
   const ComparisonHeader& h = ComparisonHeaderOf(3);
   EXPECT_EQ(h.Multiple, 1);
   EXPECT_NEAR(h.PortArea1, 78.54, 0.01);

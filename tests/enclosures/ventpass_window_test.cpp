@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <cmath>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -351,6 +352,30 @@ TEST_F(VentpassWindow, SlotsFillSilentlyWithTheDesignAndTheListRefusesEqualTunin
   EXPECT_EQ(ComparisonHeaderOf(2).DriverSpl, ChassisSpl);
   EXPECT_NEAR(ComparisonCurveOf(2)[1], -122.51, 0.005);
   EXPECT_EQ(f->exportbox->currentText(), "# 2");
+  // Every stored level is the sixth-order bandpass of the chambers as designed: 200 l behind a
+  // 10 cm tube 4 cm long, 100 l before a 14 cm tube 5 cm long (Helmholtz, end correction 1.463 r),
+  // Ql 4; the denominator's coefficients at s = j f, the numerator f^4 |F2^2 - F1^2|.
+  ASSERT_EQ(TextsOf({f->Edit1, f->Edit2, f->Edit3, f->Edit5, f->Edit6, f->Edit7}),
+            QStringList({"200", "10", "4", "100", "14", "5"}));
+  ASSERT_EQ(f->Label16->text(), "Verlustfaktor Ql = 4");
+  const auto tuning = [](double v, double d, double l) { return std::sqrt(94400 * d * d / 4 / v / (l + 1.463 * d / 2)); };
+  const double f1 = tuning(200, 10, 4), f2 = tuning(100, 14, 5), q = 4, v1 = 200, v2 = 100;
+  const double fs = ChassisFs, qts = ChassisQts, vas = ChassisVas, f11 = f1 * f1, f22 = f2 * f2;
+  const double a5 = f11 / (f2 * q) + fs / qts + f2 / q;
+  const double a4 = fs * fs * (vas / v2 + vas / v1 + 1) + fs * (f11 / (f2 * qts * q) + f2 / (qts * q)) + f11 + f22;
+  const double a3 = 2 * f11 * f2 / q + (f22 + f11) * fs / qts +
+                    fs * fs * (f11 / (f2 * q) * (vas / v2 + 1) + f2 / q * (vas / v1 + 1));
+  const double a2 = f11 * f22 + 2 * f11 * f2 * fs / (qts * q) + fs * fs * (f22 * (vas / v1 + 1) + f11 * (vas / v2 + 1));
+  const double a1 = f11 * f2 * (2 * fs * fs / q + f2 * fs / qts), a0 = f11 * f22 * fs * fs;
+  EXPECT_TRUE(StoredLevelsAre(
+      2,
+      [&](int hertz) {
+        const double w = hertz;
+        const double re = -std::pow(w, 6) + a4 * std::pow(w, 4) - a2 * w * w + a0;
+        const double im = a5 * std::pow(w, 5) - a3 * std::pow(w, 3) + a1 * w;
+        return 20 * std::log10(std::pow(w, 4) * std::abs(f22 - f11) / std::hypot(re, im));
+      },
+      1e-9));
   // Equal tunings: refused.
   Type(f->Edit5, "200");
   Type(f->Edit6, "10");

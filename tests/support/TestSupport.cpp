@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -239,6 +240,21 @@ void ProgramTest::TearDown() {
 }
 
 void ProgramTest::StartProgram() { CreateForms(); started = true; }
+
+::testing::AssertionResult StoredLevelsAre(int slot, const std::function<double(int)>& levelAt, double tolerance) {
+  const ComparisonCurve& curve = ComparisonCurveOf(slot);
+  ::testing::AssertionResult result = ::testing::AssertionSuccess();
+  if (curve[0] != 1.0) result = ::testing::AssertionFailure() << "slot " << slot << " is not marked filled; ";
+  int differing = 0;
+  for (int f = 1; f <= kComparisonLevelCount; ++f) {
+    const double stored = curve[static_cast<std::size_t>(f)], expected = levelAt(f);
+    if (std::abs(stored - expected) <= tolerance) continue;
+    if (result) result = ::testing::AssertionFailure();
+    if (++differing <= 5) result << f << " Hz holds " << stored << " dB, not " << expected << "; ";
+  }
+  if (differing > 5) result << "and " << differing - 5 << " more levels differ";
+  return result;
+}
 
 void Repaint(QWidget* window) {
   window->grab();

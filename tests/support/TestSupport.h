@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -102,6 +103,11 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The lines of a file's bytes, each ended by CR LF; a last line without CR LF is marked
 // "<no CR LF>" so that a comparison shows it.
 std::vector<std::string> SplitCrLfLines(const std::string& bytes);
+
+// A comparison slot against the levels the test works out itself at 1, 2, ..., 400 Hz: the slot
+// is marked filled (element 0 is 1.0) and every level, the last one (400 Hz) too, lies within
+// `tolerance` dB of `levelAt`. A failure names the first levels that differ.
+::testing::AssertionResult StoredLevelsAre(int slot, const std::function<double(int hertz)>& levelAt, double tolerance);
 
 // Paints the window once, as the screen would (which applies its texts), and runs what the paint
 // posted.
