@@ -1,10 +1,10 @@
 // Every window that designs by a rule or a preset, over a few hundred drivers drawn with a fixed
 // seed across fs 15..200 Hz, Qts 0.15..1.5, Vas 1..500 l and Re 2..16 ohm, the ends of those
 // ranges and the thresholds of the designs. Each driver is committed through the driver window,
-// each window shown as the main window shows it, and each rule, alignment or preset chosen through
-// its control. After every design: every result the window shows equals what the design's
-// formulas give from the texts its edits show, and a design the window shows is taken by the
-// comparison store and the export file.
+// and each rule, alignment or preset is chosen through its control in the open box windows. After
+// every design, every result the window shows equals what the design's formulas give from the
+// texts its edits show, and a design the window shows is taken by the comparison store, the
+// export file and, where the window composes one, the printed page.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -583,6 +583,12 @@ TEST_F(DesignSweep, TheRuleOfThumbsShortestPortAQtcBesideAnUnbuildablePortAndAPr
     }
   };
   const QString file = TempPath("example.txt");
+  const auto refusesToStore = [this](QComboBox* exportbox, int index) {
+    seam.messages.clear();
+    Choose(exportbox, index);
+    EXPECT_FALSE(ComparisonSlotFilled(index + 1));
+    EXPECT_EQ(seam.messages, QStringList({export_text::kNoData}));
+  };
 
   // Qts 0.591, Vas 37.7 l, fs 68.6 Hz, Re 2: Tip's 125.0 l and shortest port of 2 cm is a design,
   // tuned to 44.5 Hz as the texts give it, 125.0 + 2.1 + 0.16 = 127.3 l gross.
@@ -610,9 +616,7 @@ TEST_F(DesignSweep, TheRuleOfThumbsShortestPortAQtcBesideAnUnbuildablePortAndAPr
   // A typed length below 2 cm is still no design.
   Type(reflex->Edit3, "1,9");
   EXPECT_EQ(reflex->Label8->text(), "l ");
-  Choose(reflex->exportbox, 2);
-  EXPECT_FALSE(ComparisonSlotFilled(3));
-  EXPECT_EQ(seam.messages.last(), export_text::kNoData);
+  refusesToStore(reflex->exportbox, 2);
 
   // Qts 0.449, Vas 38.1 l, fs 77.5 Hz: Vg 9.6 l, Qtc = 0.449 sqrt(38.1 / 9.6 + 1) = 1.00 beside a
   // port of -0.2 cm, which tunes nothing.
@@ -623,10 +627,7 @@ TEST_F(DesignSweep, TheRuleOfThumbsShortestPortAQtcBesideAnUnbuildablePortAndAPr
   EXPECT_EQ(TextsOf({bandpass->Label17, bandpass->Label18}), QStringList({"Qtc = 1.00", "fr = 0.0 Hz"}));
   EXPECT_FALSE(DiagramShownIn(bandpass->Diagram));
   picture(bandpass, "Tbandkiste-unbuildable-port");
-  seam.messages.clear();
-  Choose(bandpass->exportbox, 3);
-  EXPECT_FALSE(ComparisonSlotFilled(4));
-  EXPECT_EQ(seam.messages, QStringList({export_text::kNoData}));
+  refusesToStore(bandpass->exportbox, 3);
   Type(bandpass->Edit4, "5");  // a port that can be built tunes the chamber
   EXPECT_EQ(TextsOf({bandpass->Label17, bandpass->Label18}),
             QStringList({"Qtc = 1.00", QString::fromStdString("fr = " + FormatFixed(ChamberTuning(5, 11.1, 5), 2, 1) + " Hz")}));
@@ -646,10 +647,7 @@ TEST_F(DesignSweep, TheRuleOfThumbsShortestPortAQtcBesideAnUnbuildablePortAndAPr
             QStringList({"100.0", "-4.2", "29.5", "-10.9", "0.0", "0.0"}));
   EXPECT_FALSE(DiagramShownIn(vented->Diagram));
   picture(vented, "Tventpass-unbuildable-tubes");
-  seam.messages.clear();
-  Choose(vented->exportbox, 0);
-  EXPECT_FALSE(ComparisonSlotFilled(1));
-  EXPECT_EQ(seam.messages, QStringList({export_text::kNoData}));
+  refusesToStore(vented->exportbox, 0);
   // Typing keeps what it kept: a typed length tunes, an emptied one leaves the tuning standing.
   Type(vented->Edit3, "12");
   const std::string tuned = FormatFixed(ChamberTuning(5, 100, 12), 2, 1);
