@@ -79,6 +79,14 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
+    // A run of ASCII, most of any text, goes across whole.
+    std::size_t end = i;
+    while (end < utf8.size() && static_cast<unsigned char>(utf8.data()[end]) < 0x80) ++end;
+    if (end > i) {
+      out.append(utf8.data() + i, end - i);
+      i = end;
+      continue;
+    }
     const char32_t cp = NextCodePoint(utf8, i);
     // The five bytes the code page leaves undefined come back as the C1 controls of the same
     // number, so a file read and written again keeps them.

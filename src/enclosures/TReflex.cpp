@@ -353,7 +353,7 @@ void TReflex::ComputeTipAlignment() {
   FinishReflexTip(design_, driver);
   if (CheckBox2->isChecked()) ShowResults();
   SetTextIfChanged(Edit2, tip->volumeText);
-  ShowGrossVolume(true, kGrossAfterVolume);
+  ShowGrossVolume(design_.lastDesignValid, kGrossAfterVolume);
   SetReflexTuningFrequency(static_cast<double>(design_.tuning));
 }
 

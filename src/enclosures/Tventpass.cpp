@@ -263,10 +263,10 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
 
 std::span<const UiText> Tventpass::Texts() const { return kTexts; }
 
-void Tventpass::UpdateVentpass() {
+void Tventpass::UpdateVentpass(UnbuildableChamber unbuildable) {
   const VentpassChamberFields chamber1{Std(Edit1), Std(Edit2), Std(Edit3), Std(Edit4), CheckBox3->isChecked()};
   const VentpassChamberFields chamber2{Std(Edit5), Std(Edit6), Std(Edit7), Std(Edit8), CheckBox4->isChecked()};
-  const VentpassTexts texts = velomare::UpdateVentpass(state_, chamber1, chamber2);
+  const VentpassTexts texts = velomare::UpdateVentpass(state_, chamber1, chamber2, unbuildable);
   // A derived field that changes runs its own handler, one nested pass that writes the same texts.
   SetTextIfChanged(CheckBox3->isChecked() ? Edit2 : Edit4, texts.chamber1.derivedTube);
   SetTextIfChanged(Edit9, texts.chamber1.tuning);
@@ -349,8 +349,9 @@ QLineEdit* Tventpass::FieldEdit(VentpassField field) const {
 }
 
 void Tventpass::ComboBox1Change(int index) {
-  ApplyVentpassPreset(index, state_, VentpassDriverFromCommitted(),
-                      [this](VentpassField field, const std::string& text) { SetTextIfChanged(FieldEdit(field), text); });
+  if (ApplyVentpassPreset(index, state_, VentpassDriverFromCommitted(),
+                          [this](VentpassField field, const std::string& text) { SetTextIfChanged(FieldEdit(field), text); }))
+    UpdateVentpass(UnbuildableChamber::NoTuning);
 }
 
 void Tventpass::exportboxChange(int index) {

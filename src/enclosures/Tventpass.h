@@ -56,7 +56,7 @@ class Tventpass : public FormBase {
   void Button4Click();
   void Button5Click();
 
-  void UpdateVentpass();
+  void UpdateVentpass(UnbuildableChamber unbuildable = UnbuildableChamber::KeepTuning);
   void UpdateVentpassQl();
   void StoreVentpassCurve(int slot);
   void ExportVentpassDialog();

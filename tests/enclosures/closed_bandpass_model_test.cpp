@@ -114,10 +114,32 @@ TEST(ClosedBandpassDesign, HandEditsGiveTheHelmholtzTuningQtcAndQl) {
   EXPECT_EQ(texts.frLabel, "fr = 65.7 Hz");
   ASSERT_TRUE(texts.updateQl);
   EXPECT_EQ(UpdateBandpassQl(st, true, 10), 13);
-  // An emptied port length: no tuning and no Qtc although both volumes are valid.
+  // An emptied port length: no tuning, but the sealed chamber's Qtc stands.
   const BandpassRecalcTexts empty = RecalcBandpassFromEdits(st, "", "25", "20", d);
-  EXPECT_EQ(empty.frLabel + " " + empty.qtcLabel, "fr = 0.0 Hz Qtc = 0.00");
+  EXPECT_EQ(empty.frLabel + " " + empty.qtcLabel, "fr = 0.0 Hz Qtc = 0.69");
   EXPECT_FALSE(empty.updateQl);
+  // Without one of the volumes there is no Qtc.
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "25", "", d).qtcLabel, "Qtc = 0.00");
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "5", "0", "20", d).qtcLabel, "Qtc = 0.00");
+}
+
+TEST(ClosedBandpassDesign, QtcStandsBesideAPortThatCannotBeBuilt) {
+  // Qts 0.449, Qes 0.668, Vas 38.1 l, fs 77.5 Hz, 10 cm tube, S 0.6, Qt 1.0: fb = 77.5 / 0.449 =
+  // 172.61 Hz, Vr = (1.2 x 0.449)^2 x 38.1 = 11.06 l, Vg = 38.1 / ((1 / 0.449)^2 - 1) = 9.59 l, and
+  // the port 94400 x 25 / (172.61^2 x 11.06) - 7.315 = -0.15 cm.
+  const BandpassDriver driver{0.449, 0.668, 77.5, 38.1};
+  ClosedBandpassState st;
+  st.portDiameter = 10;
+  const BandpassEditTexts texts = DesignClosedBandpass(st, Inputs(), driver, false);
+  EXPECT_EQ(texts.portLength + " " + texts.vg + " " + texts.vr, "-0,2 9,6 11,1");
+  // Qtc = 0.449 sqrt(38.1 / 9.6 + 1) = 1.0009 from the volume as shown; no tuning.
+  const BandpassRecalcTexts shown = RecalcBandpassFromEdits(st, texts.portLength, texts.vg, texts.vr, driver);
+  EXPECT_EQ(shown.qtcLabel + " " + shown.frLabel, "Qtc = 1.00 fr = 0.0 Hz");
+  EXPECT_NEAR(st.qtc, 1.0009, 1e-4);
+  EXPECT_FALSE(shown.updateQl || BandpassStoreValid(st, driver) || BandpassPlotDrawable(st, driver));
+  // With push-pull the sealed chamber sees half the Vas: 0.449 sqrt(19.05 / 9.6 + 1).
+  SetPushPull(st, true);
+  EXPECT_EQ(RecalcBandpassFromEdits(st, "-0,2", "9,6", "11,1", driver).qtcLabel, "Qtc = 0.78");
 }
 
 TEST(ClosedBandpassDesign, AutomaticQlIsTheWholePartClampedTo1To100) {

@@ -63,6 +63,42 @@ TEST(ReflexModel, RuleOfThumbMeetsTheWorkedExample) {
   }
 }
 
+TEST(ReflexModel, RuleOfThumbAtItsShortestPortIsADesignFromTheTextsShown) {
+  // Qts 0.591, Vas 37.7 l, fs 68.6 Hz, Re 2, 2.1 l own volume, one 10 cm port (A = 78.54 cm²):
+  // Vb = 15 x 37.7 x 0.591^2.87 = 124.994 l ("125,0"); the rule's port 168939 x 78.54 x 0.591^1.8
+  // / (68.6² x 124.994) - 0.88 x 8.862 = 0.95 cm is raised to 2 cm ("2,0").
+  const ReflexDriver driver{0.591L, 2.0L, 37.7L, 68.6L, 2.1L};
+  ReflexDesign first;
+  const ReflexTipTexts texts = StartReflexTip(first, "10", driver).value();
+  EXPECT_EQ(texts.volumeText + " " + texts.lengthText, "125,0 2,0");
+  ReflexDesign d = TipDesign(driver);
+  EXPECT_TRUE(d.lastDesignValid && ReflexStoreValid(d, driver) && ReflexPrintValid(d, driver) &&
+              ReflexPlotDrawable(d, driver, true));
+  // fb from the volume and length as shown: sqrt(30000 x 78.54 / (125.0 x (2.0 + 7.4975))) =
+  // 44.550 Hz; the unrounded 124.994 l gave 44.551 and so "44.6".
+  EXPECT_NEAR(static_cast<double>(d.tuning), 44.54986, 1e-4);
+  const ReflexResultTexts shown = ShowReflexResults(d, true, 10, false);
+  EXPECT_EQ(shown.tuningLabel, "Rohrabstimmfrequenz fr = 44.5 Hz");
+  // 125.0 + 2.1 + 78.54 x 2.0 / 1000 = 127.26 l; Ql = int(sqrt(3000 / 125) + 1) = 5.
+  EXPECT_EQ(ReflexGrossLabel(d, true, kGrossAfterVolume), "l, total 127.3 l");
+  EXPECT_EQ(d.ql, 5);
+  // The same design when neither edit runs its handler (both already showed these texts).
+  ReflexDesign unchanged;
+  ASSERT_TRUE(StartReflexTip(unchanged, "10", driver));
+  FinishReflexTip(unchanged, driver);
+  EXPECT_TRUE(unchanged.boxVolume == 125.0L && unchanged.portLength == 2.0L && unchanged.tuning == d.tuning &&
+              unchanged.grossVolume == d.grossVolume && unchanged.lastDesignValid);
+  // The guard takes 2 cm, as the diameter's; a typed length below it still fails.
+  ReflexDesign typed = d;
+  EXPECT_FALSE(RecalcReflexFromLength(typed, "1,99", driver) || typed.lastDesignValid);
+  EXPECT_FALSE(ReflexStoreValid(typed, driver) || ReflexPrintValid(typed, driver));
+  EXPECT_TRUE(RecalcReflexFromLength(typed, "2", driver) && ReflexStoreValid(typed, driver));
+  // The alignments' length text leaves the design to the length edit.
+  const ReflexDesign before = typed;
+  EXPECT_EQ(ReflexAlignmentLengthText(typed, ReflexAlignmentFor(2, driver).value()).value(), "0,5");
+  EXPECT_EQ(typed.portLength, before.portLength);
+}
+
 TEST(ReflexModel, TuningIsTheHelmholtzResonanceWithSpeedOfSound3441) {
   // (c / 2 pi) sqrt(S / (V (L + 0.846 sqrt A))) in SI units.
   const double c = 344.1, area = 78.54, volume = 36.9, length = 52.6;

@@ -34,9 +34,9 @@ struct Fields {
   VentpassChamberFields Chamber1() const { return {v1, d1, l1, a1, cross1}; }
   VentpassChamberFields Chamber2() const { return {v2, d2, l2, a2, cross2}; }
 
-  void Recompute(VentpassState& st) {
+  void Recompute(VentpassState& st, UnbuildableChamber unbuildable = UnbuildableChamber::KeepTuning) {
     ++passes;
-    const VentpassTexts t = UpdateVentpass(st, Chamber1(), Chamber2());
+    const VentpassTexts t = UpdateVentpass(st, Chamber1(), Chamber2(), unbuildable);
     Write(st, cross1 ? d1 : a1, t.chamber1.derivedTube);
     f1 = t.chamber1.tuning;
     Write(st, cross2 ? d2 : a2, t.chamber2.derivedTube);
@@ -58,6 +58,14 @@ struct Fields {
       presetWrites.emplace_back(field, text);
       Write(st, Of(field), text);
     });
+  }
+  // The window's choice of a preset: its writes, then one recompute that shows no tuning for a
+  // chamber whose fields give none.
+  bool Choose(VentpassState& st, int index, const VentpassDriver& d) {
+    presetWrites.clear();
+    if (!Preset(st, index, d)) return false;
+    Recompute(st, UnbuildableChamber::NoTuning);
+    return true;
   }
 };
 
@@ -183,6 +191,56 @@ TEST(VentpassPresets, EachWritesItsFieldsInItsOrder) {
     ASSERT_TRUE(fields.Preset(st, 1, {qts, 50.0, 30.0}));
     EXPECT_EQ(fields.v1, FormatFixed(qts >= 0.6 ? 100.0 : 0.8 * 50 / (std::pow(0.8 / qts, 2) - 1), 1, 1)) << qts;
   }
+}
+
+TEST(VentpassPresets, APresetsTubeOfNoLengthShowsItsChamberWithoutATuning) {
+  using F = VentpassField;
+  // Qts 0.951, Vas 16.3 l, fs 184.4 Hz, d1 10 cm (A = 78.54 cm²). BR1-2-2: V1 = 15 x 16.3 x
+  // 0.951^2.87 = 211.7 l, L1 = 168939 x 78.54 x 0.951^1.8 / (184.4² x 211.7) - 0.88 x 8.862 = -6.1 cm
+  // (L1 + 7.315 = 1.2 cm is still a length, so the target 2 x 96.4 Hz stands), d2 = 17.3 cm,
+  // V2 = 105.8 l, L2 = 94400 x 8.65² / (192.8² x 105.8) - 1.463 x 8.65 = -10.9 cm: no chamber tunes.
+  const VentpassDriver driver{0.951, 16.3, 184.4};
+  Fields fields;
+  VentpassState st = Designed(fields);
+  ASSERT_EQ(fields.f1 + " " + fields.f2, "32.3 55.1");
+  ASSERT_TRUE(fields.Choose(st, 0, driver));
+  EXPECT_EQ(fields.presetWrites, (std::vector<std::pair<F, std::string>>{
+                                     {F::Volume1, "211.7"}, {F::Length1, "-6.1"}, {F::Diameter2, "17.3"},
+                                     {F::Volume2, "105.8"}, {F::Length2, "-10.9"}}));
+  EXPECT_EQ(fields.f1 + " " + fields.f2, "0.0 0.0");
+  EXPECT_TRUE(st.chamber1.tuning == 0 && st.chamber2.tuning == 0);
+  EXPECT_FALSE(VentpassSimulationValid(st, driver) || VentpassExportListValid(st, driver));
+  // cBP1 after it: V1 = 100 l (Qts >= 0.6), L1 = 3.565 - 7.799 = -4.2 cm, d2 = 14.1 cm, V2 = 2 x
+  // 16.3 x 0.951² = 29.5 l, and chamber 2 keeps its -10.9 cm: neither chamber shows BR1-2-2's tuning
+  // or any other.
+  ASSERT_TRUE(fields.Choose(st, 1, driver));
+  EXPECT_EQ(fields.presetWrites, (std::vector<std::pair<F, std::string>>{
+                                     {F::Volume1, "100.0"}, {F::Length1, "-4.2"}, {F::Diameter2, "14.1"},
+                                     {F::Volume2, "29.5"}}));
+  EXPECT_EQ(fields.v1 + " " + fields.l1 + " " + fields.l2 + " " + fields.f1 + " " + fields.f2,
+            "100.0 -4.2 -10.9 0.0 0.0");
+  // The same preset straight after the designed chambers: chamber 1 drops the designed 32.3 Hz,
+  // chamber 2 (its designed 5 cm tube, d2 14.1, V2 29.5 l) tunes as its fields give it.
+  Fields designed;
+  VentpassState fromDesigned = Designed(designed);
+  ASSERT_TRUE(designed.Choose(fromDesigned, 1, driver));
+  EXPECT_EQ(designed.f1, "0.0");
+  const double f2 = HelmholtzTuning(14.1 / 2, 29.5, 5.0);
+  EXPECT_EQ(designed.f2, FormatFixed(f2, 2, 1));
+  EXPECT_NEAR(fromDesigned.chamber2.tuning, f2, 1e-9);
+  // A preset whose tubes have a length tunes both chambers from its fields as before.
+  Fields usable;
+  VentpassState tuned = Designed(usable);
+  ASSERT_TRUE(usable.Choose(tuned, 1, Example()));
+  EXPECT_NEAR(tuned.chamber1.tuning, HelmholtzTuning(5.0, 13.3, 204.7), 1e-9);
+  // Typing keeps what the Part has it keep: a length of 0 keeps the preset's tuning of 0 or its
+  // real one, and a typed length tunes again.
+  usable.Write(tuned, usable.l1, "0");
+  EXPECT_NEAR(tuned.chamber1.tuning, HelmholtzTuning(5.0, 13.3, 204.7), 1e-9);
+  designed.Write(fromDesigned, designed.l1, "0");
+  EXPECT_EQ(designed.f1, "0.0");
+  designed.Write(fromDesigned, designed.l1, "12");
+  EXPECT_NEAR(fromDesigned.chamber1.tuning, HelmholtzTuning(5.0, 100.0, 12.0), 1e-9);
 }
 
 TEST(VentpassPresets, BR122InCrossSectionModeTakesTheDiameterOfTheArea) {

@@ -25,6 +25,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <sstream>
 
 #include "app/Startup.h"
 #include "common/Settings.h"
@@ -98,8 +99,11 @@ std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
+  // Whole, not character by character: sweeps read thousands of files in the sanitizer build.
   std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ostringstream bytes;
+  if (in) bytes << in.rdbuf();
+  return std::move(bytes).str();
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {

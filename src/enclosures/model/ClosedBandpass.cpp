@@ -248,9 +248,13 @@ BandpassRecalcTexts RecalcBandpassFromEdits(ClosedBandpassState& st, std::string
   BandpassRecalcTexts texts;
   st.qtc = 0;
   st.tuning = 0;
-  if (st.vg > 0 && st.vr > 0 && st.portLength > 0) {
+  // Qtc is the sealed chamber's alone: it stands beside a port that cannot be built too (a
+  // negative designed length, which high fs / Qts drivers get), where it used to read 0,00.
+  if (st.vg > 0 && st.vr > 0) {
     const double qtc = d.qts * std::sqrt(d.vas * st.vasFactor / st.vg + 1.0);
     st.qtc = std::isfinite(qtc) ? qtc : 0.0;
+  }
+  if (st.vg > 0 && st.vr > 0 && st.portLength > 0) {
     texts.updateQl = true;
     st.tuning = HelmholtzTuning(st.portDiameter / 2, st.vr, st.portLength);
   }

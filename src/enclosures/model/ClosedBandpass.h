@@ -85,8 +85,9 @@ struct BandpassEditTexts {
 BandpassEditTexts DesignClosedBandpass(ClosedBandpassState& state, const BandpassInputs& in,
                                        const BandpassDriver& driver, bool english);
 
-// The hand-edit recalculation: port length, Vg and Vr from the edits, then Qtc and the tuning.
-// True when the volumes and the length allow a tuning, so that the automatic Ql follows.
+// The hand-edit recalculation: port length, Vg and Vr from the edits, then Qtc (whenever both
+// volumes are above 0) and the tuning (when the port length is above 0 too). `updateQl` is true
+// when the volumes and the length allow a tuning, so that the automatic Ql follows.
 struct BandpassRecalcTexts {
   std::string qtcLabel;  // Label17
   std::string frLabel;   // Label18

@@ -183,8 +183,10 @@ int ReflexAutoQl(long double volume, int current) {
 }
 
 bool ReflexDesignGuard(const ReflexDesign& d, const ReflexDriver& driver) {
+  // L >= 2 cm, as d >= 2 cm: the rule of thumb's shortest port (2,0 cm, most drivers above about
+  // 60 Hz) must be a design the window shows, stores, exports and prints. A strict L > 2 refused it.
   return d.qtsEffective > 0.05L && driver.vas > 1.0L && d.boxVolume > 0.2L && d.portDiameter >= 2.0 &&
-         d.portLength > 2.0L;
+         d.portLength >= 2.0L;
 }
 
 namespace {
@@ -266,9 +268,14 @@ std::optional<ReflexTipTexts> StartReflexTip(ReflexDesign& d, std::string_view d
   // fs > 0 is ours: the rule divides by fs².
   if (!(d.qtsEffective > 0.05L && driver.vas > 1.0L && d.portDiameter > 2.0 && driver.fs > 0)) return std::nullopt;
   d.portArea = PortAreaOf(d.portCount, d.portDiameter);
-  d.boxVolume = ReflexTipVolume(d.qtsEffective, driver.vas, d.driverCount);
-  d.portLength = ReflexTipPortLength(d.portArea, d.qtsEffective, driver.fs, d.boxVolume);
-  return ReflexTipTexts{ReflexEditText(d.portLength), ReflexEditText(d.boxVolume)};
+  const long double volume = ReflexTipVolume(d.qtsEffective, driver.vas, d.driverCount);
+  const long double length = ReflexTipPortLength(d.portArea, d.qtsEffective, driver.fs, volume);
+  ReflexTipTexts texts{ReflexEditText(length), ReflexEditText(volume)};
+  // From here on the design is the one the edits will show: a text that equals the edit's runs no
+  // handler, and the unrounded values gave a tuning one digit off the shown volume and length.
+  d.boxVolume = ReadNumber(texts.volumeText);
+  d.portLength = ReadNumber(texts.lengthText);
+  return texts;
 }
 
 void FinishReflexTip(ReflexDesign& d, const ReflexDriver& driver) {
@@ -301,10 +308,11 @@ std::optional<ReflexAlignment> ReflexAlignmentFor(int index, const ReflexDriver&
   }
 }
 
-std::optional<std::string> ReflexAlignmentLengthText(ReflexDesign& d, const ReflexAlignment& a) {
+std::optional<std::string> ReflexAlignmentLengthText(const ReflexDesign& d, const ReflexAlignment& a) {
+  // The length is the length edit's to set: a text equal to the edit's leaves the design as the
+  // edit shows it.
   const long double l = ReflexPortLengthFor(d.portArea, a.tuning, a.volume);
   if (!Finite(l)) return std::nullopt;
-  d.portLength = l;
   return ReflexEditText(l);
 }
 

@@ -94,15 +94,15 @@ ReflexResultTexts ShowReflexResults(ReflexDesign& design, bool autoQl, int scrol
 std::string ReflexQlLabel(int position, bool english);
 
 // The rule-of-thumb design, first half: nothing when its guard fails (the window shows "l ").
-// Sets the area, volume and port length and gives the length text to write into the length edit.
+// Sets the area, and the volume and port length as the texts it gives for the two edits read.
 struct ReflexTipTexts {
   std::string lengthText;  // one decimal, decimal comma
   std::string volumeText;
 };
 std::optional<ReflexTipTexts> StartReflexTip(ReflexDesign& design, std::string_view diameterText,
                                              const ReflexDriver& driver);
-// Second half, after the length edit took its text: tuning, cut-off and gross volume of the
-// design as it now stands.
+// Second half, after the length edit took its text: tuning, cut-off, gross volume and the
+// guard of the design as the edits show it.
 void FinishReflexTip(ReflexDesign& design, const ReflexDriver& driver);
 
 // The alignment list: 0 "Tip", 1 QB3, 2 BB4, 3 C4, 4 B4, 5 IE4, 6 BE4.
@@ -123,8 +123,9 @@ struct ReflexAlignment {
 // Vas <= 0 or fs <= 0.
 std::optional<ReflexAlignment> ReflexAlignmentFor(int index, const ReflexDriver& driver);
 // The length text of an alignment for the design's current port area, after the volume edit
-// took the alignment's volume; nothing when the length has no value.
-std::optional<std::string> ReflexAlignmentLengthText(ReflexDesign& design, const ReflexAlignment& alignment);
+// took the alignment's volume; nothing when the length has no value. The length edit's handler
+// takes it into the design.
+std::optional<std::string> ReflexAlignmentLengthText(const ReflexDesign& design, const ReflexAlignment& alignment);
 
 // A number as written into an edit: one decimal, decimal comma.
 std::string ReflexEditText(long double value);

@@ -1,6 +1,7 @@
 #include "enclosures/model/SimulationExport.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "common/Encoding.h"
 #include "common/NumberText.h"
@@ -11,18 +12,21 @@ namespace {
 
 class Lines {
  public:
-  explicit Lines(bool english) : english_(english) {}
+  // About 420 short lines, each appended in place.
+  explicit Lines(bool english) : english_(english) { out_.reserve(8192); }
 
-  void Text(const std::string& text) { out_ += text + "\r\n"; }
+  void Text(std::string_view text) { out_.append(text).append("\r\n"); }
   // A number under the file's comma rule; `comma` overrides it for the vented bandpass tubes.
-  void Number(const std::string& label, double value, int width, int decimals) {
+  void Number(std::string_view label, double value, int width, int decimals) {
     Labelled(label, Format(value, width, decimals, !english_));
   }
-  void NumberWithComma(const std::string& label, double value, int width, int decimals, bool comma) {
+  void NumberWithComma(std::string_view label, double value, int width, int decimals, bool comma) {
     Labelled(label, Format(value, width, decimals, comma));
   }
-  void Integer(const std::string& label, long long value) { Labelled(label, std::to_string(value)); }
-  void Labelled(const std::string& label, const std::string& value) { Text(label + "\t" + value); }
+  void Integer(std::string_view label, long long value) { Labelled(label, std::to_string(value)); }
+  void Labelled(std::string_view label, std::string_view value) {
+    out_.append(label).append(1, '\t').append(value).append("\r\n");
+  }
   bool Finite() const { return finite_; }
   const std::string& Out() const { return out_; }
   bool English() const { return english_; }

@@ -17,7 +17,8 @@ constexpr std::size_t kFieldChars = 15;
 std::string FieldText(double value, int width) { return CutDecimals(FormatFixed(value, width, 1), kFieldChars); }
 std::string PresetText(double value) { return FormatFixed(value, 1, 1); }
 
-VentpassChamberTexts UpdateChamber(VentpassChamber& c, const VentpassChamberFields& in) {
+VentpassChamberTexts UpdateChamber(VentpassChamber& c, const VentpassChamberFields& in,
+                                   UnbuildableChamber unbuildable) {
   c.volume = ReadNumber(in.volume);
   c.portLength = ReadNumber(in.length);
   VentpassChamberTexts texts;
@@ -30,9 +31,10 @@ VentpassChamberTexts UpdateChamber(VentpassChamber& c, const VentpassChamberFiel
     c.portDiameter = c.portArea > 0 ? TubeDiameterOf(c.portArea) : 0.0;
     texts.derivedTube = FieldText(c.portDiameter, 1);
   }
-  // A chamber without a positive volume, length or diameter keeps the tuning it had.
   if (c.volume > 0 && c.portLength > 0 && c.portDiameter > 0)
     c.tuning = HelmholtzTuning(c.portDiameter / 2, c.volume, c.portLength);
+  else if (unbuildable == UnbuildableChamber::NoTuning)
+    c.tuning = 0;
   texts.tuning = FieldText(c.tuning, 2);
   return texts;
 }
@@ -46,10 +48,10 @@ bool AllFinite(std::initializer_list<double> values) {
 VentpassDriver VentpassDriverFromCommitted() { return {ChassisQts, ChassisVas, ChassisFs}; }
 
 VentpassTexts UpdateVentpass(VentpassState& state, const VentpassChamberFields& chamber1,
-                             const VentpassChamberFields& chamber2) {
+                             const VentpassChamberFields& chamber2, UnbuildableChamber unbuildable) {
   VentpassTexts texts;
-  texts.chamber1 = UpdateChamber(state.chamber1, chamber1);
-  texts.chamber2 = UpdateChamber(state.chamber2, chamber2);
+  texts.chamber1 = UpdateChamber(state.chamber1, chamber1, unbuildable);
+  texts.chamber2 = UpdateChamber(state.chamber2, chamber2, unbuildable);
   return texts;
 }
 

@@ -54,8 +54,14 @@ struct VentpassChamberTexts {
 struct VentpassTexts {
   VentpassChamberTexts chamber1, chamber2;
 };
+// What a chamber whose fields give no tuning (volume, tube length or diameter not above 0)
+// shows. While the user types, it keeps the tuning it had. After a preset it shows none (0): the
+// presets give a tube length of 0 or less for about half of all drivers, and the tuning kept from
+// the design before stood beside the preset's fields and drew a curve they do not give.
+enum class UnbuildableChamber { KeepTuning, NoTuning };
 VentpassTexts UpdateVentpass(VentpassState& state, const VentpassChamberFields& chamber1,
-                             const VentpassChamberFields& chamber2);
+                             const VentpassChamberFields& chamber2,
+                             UnbuildableChamber unbuildable = UnbuildableChamber::KeepTuning);
 
 // The automatic loss factor int(sqrt(6000 / (V1 + V2) + 1)) within 1..100, kept while a volume is
 // not positive; or the scroll bar's position. Returns the position to show.
@@ -66,6 +72,7 @@ std::string VentpassQlLabel(bool english, int scrollPosition);
 // decimal, into the fields in its order through `write`, whose change handlers recompute the
 // state before the next write (BR1-2-2's chamber 2 length depends on it). A driver or chamber 1
 // tube that the rules cannot use leaves every field unchanged; false then, and for another index.
+// After a preset that wrote its fields the window recomputes once more with NoTuning.
 enum class VentpassField { Volume1, Length1, Diameter2, Volume2, Length2 };
 using VentpassFieldWriter = std::function<void(VentpassField field, const std::string& text)>;
 bool ApplyVentpassPreset(int index, VentpassState& state, const VentpassDriver& driver,
