@@ -73,7 +73,7 @@ TEST(ReflexModel, RuleOfThumbAtItsShortestPortIsADesignFromTheTextsShown) {
   EXPECT_EQ(texts.volumeText + " " + texts.lengthText, "125,0 2,0");
   ReflexDesign d = TipDesign(driver);
   EXPECT_TRUE(d.lastDesignValid && ReflexStoreValid(d, driver) && ReflexPrintValid(d, driver) &&
-              ReflexPlotDrawable(d, driver, true));
+              ReflexPlotDrawable(d, driver, true) && ReflexPlotDrawable(d, driver, false));
   // fb from the volume and length as shown: sqrt(30000 x 78.54 / (125.0 x (2.0 + 7.4975))) =
   // 44.550 Hz; the unrounded 124.994 l gave 44.551 and so "44.6".
   EXPECT_NEAR(static_cast<double>(d.tuning), 44.54986, 1e-4);

@@ -349,8 +349,11 @@ std::optional<double> ReflexResponseLevel(const ReflexDesign& d, const ReflexDri
 }
 
 bool ReflexPlotDrawable(const ReflexDesign& d, const ReflexDriver& driver, bool logarithmic) {
+  // The linear axis takes the shortest port the design takes (2 cm, the rule of thumb's lowest),
+  // so a design the labels show is drawn on both axes; the logarithmic one has always taken more.
+  const bool portLong = logarithmic ? d.portLength > 1.0L : d.portLength >= 2.0L;
   return d.qtsEffective >= 0.05L && d.boxVolume > 0.2L && driver.vas > 1.0L && driver.fs > 10 && d.tuning > 0 &&
-         d.portDiameter >= 2.0 && d.portLength > (logarithmic ? 1.0L : 2.0L) && d.ql > 0 &&
+         d.portDiameter >= 2.0 && portLong && d.ql > 0 &&
          ReflexResponseOf(d, driver).has_value();
 }
 
