@@ -22,7 +22,7 @@ constexpr int kRightMargin = 15;
 // Below this the title stays legible no more; a longer title loses the middle of its driver names
 // instead, so the design values at its end stay on the page.
 constexpr double kSmallestTitlePoints = 5.0;
-// Space kept between a moved text and the one it made way for, in printer pixels.
+// White kept around every text, between it and another text or a line, in printer pixels.
 constexpr int kGap = 2;
 
 // The pixels a text covers when drawn with its top-left corner at (x, y) the way the diagram
@@ -34,7 +34,14 @@ QRect TextBox(const QFont& font, int x, int y, const QString& text) {
       .toAlignedRect();
 }
 
-// The texts placed on the page so far, and where a new one finds room within an area of the page.
+// The pixels a straight line of the pen's width covers, its square caps included.
+QRect LineBox(QPoint from, QPoint to, int width) {
+  const double half = width / 2.0;
+  return QRectF(QPointF(from), QPointF(to)).normalized().adjusted(-half, -half, half, half).toAlignedRect();
+}
+
+// What lies on the page so far (texts, and the lines no text may lie on), and where a new text finds
+// room within an area of the page.
 class PlacedTexts {
  public:
   bool Free(const QRect& box, const QRect& area) const { return area.contains(box) && !Covered(box); }
@@ -47,7 +54,7 @@ class PlacedTexts {
     if (box.top() < area.top()) box.moveTop(area.top());
     return box;
   }
-  // Moved up above each text it covers in turn; nothing when that leaves the area.
+  // Moved up above each thing it covers in turn; nothing when that leaves the area.
   std::optional<QRect> FreeAbove(QRect box, const QRect& area) const {
     while (const QRect* covered = Covered(box)) {
       box.moveBottom(covered->top() - kGap - 1);
@@ -55,7 +62,7 @@ class PlacedTexts {
     }
     return box;
   }
-  // Moved right past each text it covers in turn; nothing when that leaves the area.
+  // Moved right past each thing it covers in turn; nothing when that leaves the area.
   std::optional<QRect> FreeRight(QRect box, const QRect& area) const {
     while (const QRect* covered = Covered(box)) {
       box.moveLeft(covered->right() + kGap + 1);
@@ -63,30 +70,27 @@ class PlacedTexts {
     }
     return box;
   }
-  // The first x past every text the box covers.
-  int RightOfCovered(const QRect& box) const {
-    int x = box.left();
-    for (const QRect& b : boxes_)
-      if (b.intersects(box)) x = std::max(x, b.right() + kGap + 1);
-    return x;
-  }
   void Take(const QRect& box) { boxes_.push_back(box); }
 
  private:
+  // The first thing that the box, with its white around it, would touch.
   const QRect* Covered(const QRect& box) const {
-    const auto it = std::find_if(boxes_.begin(), boxes_.end(), [&](const QRect& b) { return b.intersects(box); });
+    const QRect withGap = box.adjusted(-kGap, -kGap, kGap, kGap);
+    const auto it = std::find_if(boxes_.begin(), boxes_.end(), [&](const QRect& b) { return b.intersects(withGap); });
     return it == boxes_.end() ? nullptr : &*it;
   }
 
   std::vector<QRect> boxes_;
 };
 
+bool IsAxisLabel(const PlotItem& item) { return item.kind == PlotItem::Text && item.leader < 0; }
+
 // The axis labels keep their places, moved into the area where they run past its edge and right
-// past another label they would cover. The marker texts move up out of the way of what they would
-// cover, and their leader lines follow them.
+// past what they would cover. The marker texts move up out of the way of what they would cover,
+// and their leader lines follow them.
 void PlaceDiagramTexts(ResponsePlot& plot, const QFont& font, PlacedTexts& placed, const QRect& area, bool markers) {
   for (PlotItem& item : plot.items) {
-    if (item.kind != PlotItem::Text || (item.leader >= 0) != markers) continue;
+    if (item.kind != PlotItem::Text || IsAxisLabel(item) == markers) continue;
     const QRect wanted = TextBox(font, item.x1, item.y1, QString::fromStdString(item.text));
     QRect box = PlacedTexts::Into(wanted, area);
     if (!placed.Free(box, area))
@@ -120,33 +124,93 @@ struct PlacedTitle {
   QString text;
   QPoint corner;  // where it is drawn from, the top-left corner as the diagram's texts have it
   QRect box;
-
-  void MoveTo(const QRect& to) {
-    corner += to.topLeft() - box.topLeft();
-    box = to;
-  }
 };
 
-// The title at (70, 30) when it is free there; else moved up above the diagram's labels; else, on a
-// printer whose font is too tall for the room above the diagram, to the right of what it covers,
-// fitted to the width left there.
-PlacedTitle PlaceTitle(const QFont& printerFont, const QString& title, const QRect& page, const PlacedTexts& placed) {
-  const auto fitted = [&](int x) {
-    const int width = page.width() - kRightMargin - x;
-    PlacedTitle t{TitleFont(printerFont, title, width), title, QPoint(x, kTitleY), {}};
-    t.text = QFontMetricsF(t.font).elidedText(title, Qt::ElideMiddle, width);
-    t.box = TextBox(t.font, x, kTitleY, t.text);
-    t.MoveTo(PlacedTexts::Into(t.box, page));
-    return t;
-  };
-  PlacedTitle t = fitted(kTitleX);
-  if (placed.Free(t.box, page)) return t;
-  if (const auto above = placed.FreeAbove(t.box, page)) {
-    t.MoveTo(*above);
-    return t;
+// The title at (70, 30), fitted to the width from there to the frame's right end; the diagram
+// makes room below it.
+PlacedTitle PlaceTitle(const QFont& printerFont, const QString& title, const QRect& page) {
+  const int width = page.width() - kRightMargin - kTitleX;
+  PlacedTitle t{TitleFont(printerFont, title, width), title, QPoint(kTitleX, kTitleY), {}};
+  t.text = QFontMetricsF(t.font).elidedText(title, Qt::ElideMiddle, width);
+  t.box = TextBox(t.font, kTitleX, kTitleY, t.text);
+  const QRect onPage = PlacedTexts::Into(t.box, page);
+  t.corner += onPage.topLeft() - t.box.topLeft();
+  t.box = onPage;
+  return t;
+}
+
+// The diagram as drawn on the page: the plot in page pixels, and the geometry it was computed with,
+// whose frame lies `offset` away on the page.
+struct FittedDiagram {
+  ResponsePlot plot;
+  PlotGeometry geometry;
+  QPoint offset;
+};
+
+// The diagram the page would have with its fixed printer-pixel offsets (the page width, and the
+// page height in landscape or its upper half in portrait) leaves its labels no room on paper, where
+// the font is sized in points: the level labels at x = 1 run under the left frame line, the title
+// over the top line, and in landscape the frequency labels off the sheet. The same diagram is
+// therefore computed for the room left beside its labels and moved there: the frame starts right
+// of the widest level label (which keeps x = 1 and its height beside its line), its top line lies
+// below the title, and its bottom line above the frequency labels, which stay on the sheet. Where
+// there is room the fixed places stay; contents, axes, curve and markers are the same, only the
+// frame's place and size change.
+std::optional<FittedDiagram> FitDiagram(const ResponsePlotStyle& style, const platform::PrintedPage& page,
+                                        const QFont& font, int lineWidth, const QRect& title,
+                                        const LevelFunction& level) {
+  const int areaHeight = PrintedDiagramHeight(page.height, page.landscape);
+  const std::optional<ResponsePlot> fixed = ComputeResponsePlot(style, page.width, areaHeight, level);
+  if (!fixed) return std::nullopt;
+  const PlotGeometry fixedGeometry{page.width, areaHeight, style.top};
+  int levelLabelsRight = 0, frequencyLabelHeight = 0, frequencyLabelBelow = 0;
+  for (const PlotItem& item : fixed->items) {
+    if (!IsAxisLabel(item)) continue;
+    const QRect box = TextBox(font, item.x1, item.y1, QString::fromStdString(item.text));
+    if (item.x1 < fixedGeometry.Left()) {
+      levelLabelsRight = std::max(levelLabelsRight, box.right());
+    } else if (item.y1 > fixedGeometry.Bottom()) {
+      frequencyLabelBelow = item.y1 - fixedGeometry.Bottom();
+      frequencyLabelHeight = std::max(frequencyLabelHeight, box.bottom() + 1 - item.y1);
+    }
   }
-  const PlacedTitle moved = fitted(placed.RightOfCovered(t.box));
-  return placed.Free(moved.box, page) ? moved : t;
+  // How far a frame line's pixels reach to its left and below it.
+  const int reachLeft = -LineBox({0, 0}, {0, 1}, lineWidth).left();
+  const int reachUp = -LineBox({0, 0}, {1, 0}, lineWidth).top();
+  const int reachDown = LineBox({0, 0}, {1, 0}, lineWidth).bottom();
+  const int left = std::max(fixedGeometry.Left(), levelLabelsRight + kGap + 1 + reachLeft);
+  const int top = std::max(style.top, title.bottom() + kGap + 1 + std::max(style.labelRaise, reachUp));
+  const int below = std::max(frequencyLabelBelow, reachDown + kGap + 1);
+  const int bottom = std::min(fixedGeometry.Bottom(), page.height - below - frequencyLabelHeight);
+  const QPoint offset(left - fixedGeometry.Left(), top - style.top);
+  const PlotGeometry geometry{page.width - offset.x(), bottom - offset.y() + (areaHeight - fixedGeometry.Bottom()),
+                              style.top};
+  std::optional<ResponsePlot> plot = ComputeResponsePlot(style, geometry.width, geometry.height, level);
+  if (!plot) return std::nullopt;
+  for (PlotItem& item : plot->items) {
+    const bool levelLabel = IsAxisLabel(item) && item.x1 < geometry.Left();
+    const bool frequencyLabel = IsAxisLabel(item) && item.y1 > geometry.Bottom();
+    if (!levelLabel) item.x1 += offset.x();
+    item.y1 += offset.y() + (frequencyLabel ? below - frequencyLabelBelow : 0);
+    if (item.kind == PlotItem::Line) {
+      item.x2 += offset.x();
+      item.y2 += offset.y();
+    }
+  }
+  for (auto& [x, y] : plot->curve) {
+    x += offset.x();
+    y += offset.y();
+  }
+  return FittedDiagram{std::move(*plot), geometry, offset};
+}
+
+// The frame and level grid lines as they cover the page, which no text may touch.
+void TakeFrameAndLevelLines(const FittedDiagram& diagram, int lineWidth, PlacedTexts& placed) {
+  const PlotGeometry& g = diagram.geometry;
+  const QPoint at = diagram.offset;
+  for (const int y : {g.top, g.GridY(0.25), g.GridY(0.5), g.GridY(0.75), g.Bottom()})
+    placed.Take(LineBox(QPoint(g.Left(), y) + at, QPoint(g.Right(), y) + at, lineWidth));
+  placed.Take(LineBox(QPoint(g.Left(), g.top) + at, QPoint(g.Left(), g.Bottom()) + at, lineWidth));
 }
 
 void ComposeResponsePage(QPainter& painter, const platform::PrintedPage& page, const std::string& title,
@@ -157,19 +221,19 @@ void ComposeResponsePage(QPainter& painter, const platform::PrintedPage& page, c
   painter.setPen(QPen(Qt::black, lineWidth));
   const QFont font = painter.font();
   const QRect sheet(0, 0, page.width, page.height);
-  PlacedTexts placed;
-  const int height = PrintedDiagramHeight(page.height, page.landscape);
-  std::optional<ResponsePlot> plot = ComputeResponsePlot(style, page.width, height, level);
-  if (plot) PlaceDiagramTexts(*plot, font, placed, sheet, false);
-  const PlacedTitle placedTitle = PlaceTitle(font, QString::fromStdString(title), sheet, placed);
-  placed.Take(placedTitle.box);
-  if (plot) {
-    // The marker texts name points of the curve: they stay above the diagram's bottom line.
-    const int aboveBottomLine = PlotGeometry{page.width, height, style.top}.Bottom() - lineWidth;
-    PlaceDiagramTexts(*plot, font, placed, QRect(0, 0, page.width, aboveBottomLine), true);
-    PaintResponsePlot(painter, *plot);
+  // The diagram makes room below the title, so none of its texts can reach it.
+  const PlacedTitle placedTitle = PlaceTitle(font, QString::fromStdString(title), sheet);
+  if (std::optional<FittedDiagram> diagram = FitDiagram(style, page, font, lineWidth, placedTitle.box, level)) {
+    PlacedTexts placed;
+    TakeFrameAndLevelLines(*diagram, lineWidth, placed);
+    PlaceDiagramTexts(diagram->plot, font, placed, sheet, false);
+    // The marker texts name points of the curve: they stay within the frame.
+    const PlotGeometry& g = diagram->geometry;
+    const QRect frame(QPoint(0, g.top + diagram->offset.y()), QPoint(sheet.right(), g.Bottom() + diagram->offset.y()));
+    PlaceDiagramTexts(diagram->plot, font, placed, frame, true);
+    PaintResponsePlot(painter, diagram->plot);
   }
-  // On white, as the diagram's labels are, should it reach into the diagram.
+  // On white, as the diagram's labels are.
   painter.save();
   painter.setFont(placedTitle.font);
   painter.setBackground(Qt::white);

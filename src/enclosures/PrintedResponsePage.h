@@ -6,9 +6,11 @@
 //   PrintResponsePage(this, title, ClosedBoxPrintStyle(), [&](double f) { return Level(f); });
 //
 // The fixed offsets are printer pixels while the printer's font is sized in points, so on paper the
-// texts can outgrow the places the diagram gives them. The page therefore fits every text to the
-// sheet and lets none cover another: the title gets a smaller font when it is wider than the
-// diagram, and a text that would leave the sheet or cover another moves the least it has to.
+// texts can outgrow the places the diagram gives them. The page therefore keeps every text whole
+// and off the frame and level lines, and lets none touch another: the title gets a smaller font
+// when it is wider than the diagram; the diagram is fitted into the room its labels leave (right of
+// the level labels, below the title, above the frequency labels); and a text that would still
+// leave the sheet or cover something moves the least it has to.
 #include <string>
 
 #include "enclosures/model/ResponsePlot.h"

@@ -2,14 +2,18 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPen>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace velomare::test {
 namespace {
 
 class TextRecordingEngine : public QPaintEngine {
  public:
-  TextRecordingEngine(QList<RecordedText>* texts, QList<QLineF>* lines)
+  TextRecordingEngine(QList<RecordedText>* texts, QList<RecordedLine>* lines)
       : QPaintEngine(AllFeatures), texts_(texts), lines_(lines) {}
   bool begin(QPaintDevice*) override { return true; }
   bool end() override { return true; }
@@ -20,10 +24,10 @@ class TextRecordingEngine : public QPaintEngine {
   void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
   void drawLines(const QLineF* lines, int count) override {
-    for (int i = 0; i < count; ++i) *lines_ << painter()->combinedTransform().map(lines[i]);
+    for (int i = 0; i < count; ++i) Record(lines[i]);
   }
   void drawLines(const QLine* lines, int count) override {
-    for (int i = 0; i < count; ++i) *lines_ << painter()->combinedTransform().map(QLineF(lines[i]));
+    for (int i = 0; i < count; ++i) Record(QLineF(lines[i]));
   }
   void drawRects(const QRectF*, int) override {}
   void drawRects(const QRect*, int) override {}
@@ -37,8 +41,19 @@ class TextRecordingEngine : public QPaintEngine {
   }
 
  private:
+  void Record(const QLineF& line) {
+    const QTransform& transform = painter()->combinedTransform();
+    const QPen& pen = painter()->pen();
+    RecordedLine recorded;
+    static_cast<QLineF&>(recorded) = transform.map(line);
+    // A cosmetic pen's width is in device pixels whatever the transform; width 0 draws one.
+    recorded.width =
+        pen.isCosmetic() ? std::max(1.0, pen.widthF()) : pen.widthF() * std::sqrt(std::abs(transform.determinant()));
+    *lines_ << recorded;
+  }
+
   QList<RecordedText>* texts_;
-  QList<QLineF>* lines_;
+  QList<RecordedLine>* lines_;
 };
 
 QString Described(const RecordedText& text) {
@@ -51,7 +66,26 @@ QString Described(const RecordedText& text) {
       .arg(r.bottom());
 }
 
+// Closed rectangles: sharing an edge or a corner counts.
+bool Touch(const QRectF& a, const QRectF& b) {
+  return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+QStringList PairsWhere(const QList<RecordedText>& texts,
+                       const std::function<bool(const QRectF&, const QRectF&)>& meet) {
+  QStringList pairs;
+  for (qsizetype i = 0; i < texts.size(); ++i)
+    for (qsizetype j = i + 1; j < texts.size(); ++j)
+      if (meet(texts[i].rect, texts[j].rect)) pairs << Described(texts[i]) + " over " + Described(texts[j]);
+  return pairs;
+}
+
 }  // namespace
+
+QRectF RecordedLine::Painted() const {
+  const double half = width / 2;
+  return QRectF(p1(), p2()).normalized().adjusted(-half, -half, half, half);
+}
 
 TextRecordingPage::TextRecordingPage(int dotsPerInch)
     : dotsPerInch_(dotsPerInch), engine_(std::make_unique<TextRecordingEngine>(&texts_, &lines_)) {}
@@ -96,7 +130,7 @@ QList<RecordedText> TextsDrawnBy(QWidget* widget) {
 QList<QLineF> LinesDrawnBy(QWidget* widget) {
   TextRecordingPage page(96);
   RenderOwnPaint(widget, page);
-  return page.Lines();
+  return {page.Lines().begin(), page.Lines().end()};
 }
 
 QStringList TextsOutside(const QList<RecordedText>& texts, int width, int height) {
@@ -108,11 +142,23 @@ QStringList TextsOutside(const QList<RecordedText>& texts, int width, int height
 }
 
 QStringList OverlappingTexts(const QList<RecordedText>& texts) {
-  QStringList pairs;
-  for (qsizetype i = 0; i < texts.size(); ++i)
-    for (qsizetype j = i + 1; j < texts.size(); ++j)
-      if (texts[i].rect.intersects(texts[j].rect)) pairs << Described(texts[i]) + " over " + Described(texts[j]);
-  return pairs;
+  return PairsWhere(texts, [](const QRectF& a, const QRectF& b) { return a.intersects(b); });
+}
+
+QStringList TouchingTexts(const QList<RecordedText>& texts) { return PairsWhere(texts, Touch); }
+
+QStringList TextsOnLines(const QList<RecordedText>& texts, const QList<RecordedLine>& lines) {
+  QStringList meeting;
+  for (const RecordedText& text : texts)
+    for (const RecordedLine& line : lines)
+      if (Touch(text.rect, line.Painted()))
+        meeting << Described(text) + QStringLiteral(" on the line (%1, %2)-(%3, %4) %5 wide")
+                                         .arg(line.x1())
+                                         .arg(line.y1())
+                                         .arg(line.x2())
+                                         .arg(line.y2())
+                                         .arg(line.width);
+  return meeting;
 }
 
 }  // namespace velomare::test

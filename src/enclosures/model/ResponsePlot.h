@@ -78,7 +78,9 @@ struct PlotGeometry {
   int height = 0;  // H, the outer height
   int top = 100;   // T
 
-  int PlotWidth() const { return width - 30; }         // Q
+  int Left() const { return 15; }                       // the left frame line, and 10 Hz
+  int Right() const { return width - 15; }              // where the horizontal lines end
+  int PlotWidth() const { return width - 30; }          // Q
   int PlotHeight() const { return height - 45 - top; }  // P
   int Bottom() const { return height - 45; }
   bool Usable() const { return PlotWidth() > 0 && PlotHeight() > 0; }
