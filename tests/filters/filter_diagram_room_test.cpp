@@ -10,6 +10,7 @@
 #include "TextRecordingPage.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
+#include "filters/FilterCircuit.h"
 
 namespace velomare::test {
 namespace {
@@ -150,6 +151,39 @@ TEST_F(FilterDiagramRoom, BandPassDesignsOfEveryPresetAndBand) {
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     bp->hide();
   }
+}
+
+// The circuit picture names every element beside its symbol, whole on the picture, clear of the
+// wires and of each other, for each circuit the designers draw (orders 1 to 4, the band-pass presets).
+TEST_F(FilterDiagramRoom, TheCircuitPictureNamesEveryElementOffItsWires) {
+  const auto problemsOf = [](FilterCircuit* picture, const QString& design) {
+    const QList<RecordedText> texts = TextsDrawnBy(picture);
+    QList<RecordedLine> lines;
+    for (const QLineF& l : LinesDrawnBy(picture)) lines.push_back(RecordedLine{l});
+    QStringList problems = TextsOutside(texts, picture->width(), picture->height()) + OverlappingTexts(texts) +
+                           TextsOnLines(texts, lines);
+    if (texts.size() < 2 || texts.back().text != "Z") problems << "no element names or no load Z";
+    for (QString& p : problems) p.prepend(design + ": ");
+    return problems;
+  };
+  QStringList problems;
+  for (PassDesignerForm* designer :
+       {static_cast<PassDesignerForm*>(forms::HP), static_cast<PassDesignerForm*>(forms::TP)}) {
+    Show(designer, "deutsch");
+    for (QRadioButton* order :
+         {designer->RadioButton1, designer->RadioButton2, designer->RadioButton3, designer->RadioButton4}) {
+      order->click();
+      problems << problemsOf(designer->findChild<FilterCircuit*>("Image1"), designer->objectName() + " " + order->objectName());
+    }
+    designer->hide();
+  }
+  TBP* bp = forms::BP;
+  Show(bp, "english");
+  for (int preset = 0; preset < bp->ComboBox1->count(); ++preset) {
+    Choose(bp->ComboBox1, preset);
+    problems << problemsOf(bp->Image1, QString("BP preset %1").arg(preset));
+  }
+  EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 }
 
 }  // namespace
