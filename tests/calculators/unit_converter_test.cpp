@@ -217,5 +217,29 @@ TEST(UnitConverter, EveryLengthSourceAgreesOnTheSameLength) {
   EXPECT_EQ(ConvertLength(39.3700787, 0, LengthUnit::Inch).labels[3], "=3.281 ft");
 }
 
+TEST(UnitConverter, EveryVolumeSourceAgreesOnTheSameVolume) {
+  // One cubic metre typed in each unit: 1 in = 25.4 mm exactly, so 1 m^3 = 61023.744 cu.in. =
+  // 35.3147 cu.ft (1728 cu.in. each). Each read-out is found by its unit, whatever its place.
+  const auto shown = [](const VolumeTexts& v, const std::string& unit) {
+    for (const std::string& label : v.labels)
+      if (label.size() > unit.size() && label.compare(label.size() - unit.size(), unit.size(), unit) == 0)
+        return Number(label);
+    ADD_FAILURE() << "no read-out in" << unit;
+    return 0.0;
+  };
+  const double cubicInches = 1e9 / (25.4 * 25.4 * 25.4), cubicFeet = cubicInches / 1728;
+  const std::pair<VolumeUnit, double> sources[] = {
+      {VolumeUnit::CubicMillimetre, 1e9}, {VolumeUnit::CubicCentimetre, 1e6}, {VolumeUnit::Litre, 1000},
+      {VolumeUnit::CubicMetre, 1},        {VolumeUnit::CubicInch, cubicInches}};
+  for (const auto& [unit, value] : sources) {
+    SCOPED_TRACE(static_cast<int>(unit));
+    EXPECT_NEAR(shown(ConvertVolume(value, unit), " cu.ft"), cubicFeet, 5e-4);
+  }
+  for (const auto& [unit, value] : sources)
+    if (unit != VolumeUnit::CubicInch) EXPECT_NEAR(shown(ConvertVolume(value, unit), " cu.in."), cubicInches, 5e-3);
+  EXPECT_NEAR(shown(ConvertVolume(cubicFeet, VolumeUnit::CubicFoot), " cu.in"), cubicInches, 5e-3);
+  EXPECT_NEAR(shown(ConvertVolume(cubicFeet, VolumeUnit::CubicFoot), " m³"), 1.0, 5e-4);
+}
+
 }  // namespace
 }  // namespace velomare::test

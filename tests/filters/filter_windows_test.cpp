@@ -314,6 +314,31 @@ TEST_F(FilterWindows, UpDownsStepComponentsWithinTheirRangesAndShowTheirHints) {
   EXPECT_EQ(bp->Edit7->text(), "0,02");
 }
 
+// Each component's up-down steps inside its own range and leaves the edit alone at the range's
+// ends: the windows' ranges differ in their bounds and in whether a bound is inside.
+TEST_F(FilterWindows, EveryComponentUpDownStopsAtTheEndsOfItsOwnRange) {
+  const struct { FormBase* form; const char *edit, *from, *button, *to; } rows[] = {
+      {forms::HP, "Edit3", "1000", "UpDown1Up", "1000"},     {forms::HP, "Edit3", "910", "UpDown1Up", "1000.00"},
+      {forms::HP, "Edit3", "0,0001", "UpDown1Up", "0,0001"}, {forms::HP, "Edit3", "0,56", "UpDown1Down", "0.47"},
+      {forms::HP, "Edit4", "100", "UpDown2Up", "100"},       {forms::HP, "Edit4", "91", "UpDown2Up", "100.000"},
+      {forms::HP, "Edit4", "0,05", "UpDown2Down", "0,05"},   {forms::HP, "Edit4", "0,001", "UpDown2Up", "0,001"},
+      {forms::BP, "Edit4", "100", "UpDown1Up", "120.000"},   {forms::BP, "Edit4", "120", "UpDown1Up", "120"},
+      {forms::BP, "Edit5", "100", "UpDown4Up", "120.000"},   {forms::BP, "Edit5", "0,0001", "UpDown4Up", "0,0001"},
+      {forms::BP, "Edit5", "0,02", "UpDown4Down", "0.018"},  {forms::BP, "Edit5", "0,019", "UpDown4Down", "0,019"},
+      {forms::TP, "Edit3", "100", "UpDown1Up", "120.000"},   {forms::TP, "Edit3", "0,02", "UpDown1Down", "0,02"},
+      {forms::TP, "Edit4", "1000", "UpDown2Up", "1200.000"}, {forms::TP, "Edit4", "1200", "UpDown2Up", "1200"},
+      {forms::TP, "Edit4", "0,15", "UpDown2Down", "0.120"},  {forms::TP, "Edit4", "0,149", "UpDown2Down", "0,149"},
+  };
+  for (const auto& row : rows) {
+    WindowsTest::Show(row.form);
+    QLineEdit* edit = row.form->findChild<QLineEdit*>(row.edit);
+    Type(edit, row.from);
+    ClickButton(row.form, row.button);
+    EXPECT_EQ(edit->text(), row.to) << row.form->objectName().toStdString() << " " << row.edit << " " << row.from
+                                    << " " << row.button;
+  }
+}
+
 TEST_F(FilterWindows, CursorReadOutFromTheOuterSize) {
   Show("english");
   // At the designed outer size 700 x 518 a decade takes 201 pixels and 40 dB take 263.
