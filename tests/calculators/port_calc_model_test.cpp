@@ -103,6 +103,7 @@ TEST(PortLengthConversion, SameTuningKeepsAreaOverEffectiveLength) {
 TEST(PortLengthConversion, GuardsGiveAQuestionMark) {
   const struct { const char* name; double d1, l1; int n1; double d2; int n2; } rows[] = {
       {"d1 1.5", 1.5, 14.5, 1, 7.5, 1}, {"d2 30", 8, 14.5, 1, 30, 1}, {"l1 2", 8, 2, 1, 7.5, 1},
+      {"d1 30", 30, 14.5, 1, 29, 1},    {"d2 1.5", 8, 14.5, 1, 1.5, 1}, {"n2 0", 8, 14.5, 1, 7.5, 0},
       {"l1 500", 8, 500, 1, 7.5, 1},   {"n1 0", 8, 14.5, 0, 7.5, 1},  {"d1 nan", NAN, 14.5, 1, 7.5, 1},
       // A result outside 2..500 cm: 29 cm ports eight times over from a 2 cm one, and back.
       {"over 500", 2, 100, 1, 29, 8},  {"under 2", 29, 3, 8, 2, 1}};
