@@ -153,9 +153,9 @@ TDurch::TDurch(QWidget* parent) : FormBase(parent) {
   y += GroupBox2->height() + 5;
   constexpr int kCaption3 = 190, kCountCaption = 104;
   GroupBox3 = Make<QGroupBox>("GroupBox3", this, kMargin, y, kBoxWidth, 116);
-  RadioButton1 = Make<QRadioButton>("RadioButton1", GroupBox3, kInner, 20, 180, 20);
-  RadioButton2 = Make<QRadioButton>("RadioButton2", GroupBox3, kInner + 190, 20, 180, 20);
-  RadioButton3 = Make<QRadioButton>("RadioButton3", GroupBox3, kInner + 380, 20, kBoxWidth - kInner - 390, 20);
+  RadioButton1 = Make<QRadioButton>("RadioButton1", GroupBox3, kInner, kGroupBoxFirstRow, 180, 20);
+  RadioButton2 = Make<QRadioButton>("RadioButton2", GroupBox3, kInner + 190, kGroupBoxFirstRow, 180, 20);
+  RadioButton3 = Make<QRadioButton>("RadioButton3", GroupBox3, kInner + 380, kGroupBoxFirstRow, kBoxWidth - kInner - 390, 20);
   RadioGroup({RadioButton1, RadioButton2, RadioButton3});
   RadioButton1->setChecked(true);
   const int tubeEditX = kInner + kCaption3 + 4;

@@ -44,7 +44,7 @@ constexpr int kLeftX = 4, kLeftW = 292, kRightX = 300, kRightW = 252;
 constexpr int kEditX = 8, kEditW = 44, kEditH = 21;
 constexpr int kRadioX = 56, kRadioW = 94, kVolumeRadioW = 100;
 constexpr int kGap = 4;
-constexpr int kFirstRow = 20;
+constexpr int kFirstRow = kGroupBoxFirstRow;
 constexpr int kRowH = 16;
 constexpr int kVolumeRowStep = 18;
 constexpr int kRightRowStep = 16;

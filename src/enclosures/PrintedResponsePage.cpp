@@ -174,10 +174,9 @@ std::optional<FittedDiagram> FitDiagram(const ResponsePlotStyle& style, const pl
       frequencyLabelHeight = std::max(frequencyLabelHeight, box.bottom() + 1 - item.y1);
     }
   }
-  // How far a frame line's pixels reach to its left and below it.
-  const int reachLeft = -LineBox({0, 0}, {0, 1}, lineWidth).left();
-  const int reachUp = -LineBox({0, 0}, {1, 0}, lineWidth).top();
-  const int reachDown = LineBox({0, 0}, {1, 0}, lineWidth).bottom();
+  // How far a frame line's pixels reach beside the line itself, on each side.
+  const QRect reach = LineBox({0, 0}, {0, 0}, lineWidth);
+  const int reachLeft = -reach.left(), reachUp = -reach.top(), reachDown = reach.bottom();
   const int left = std::max(fixedGeometry.Left(), levelLabelsRight + kGap + 1 + reachLeft);
   const int top = std::max(style.top, title.bottom() + kGap + 1 + std::max(style.labelRaise, reachUp));
   const int below = std::max(frequencyLabelBelow, reachDown + kGap + 1);

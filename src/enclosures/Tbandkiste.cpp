@@ -125,10 +125,10 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
 
   constexpr int kRow = 15, kEditH = 19;
   GroupBox1 = Make<QGroupBox>("GroupBox1", this, 4, 2, 300, 166);
-  Label1 = Make<QLabel>("Label1", GroupBox1, 8, 20, 140, kRow);
+  Label1 = Make<QLabel>("Label1", GroupBox1, 8, kGroupBoxFirstRow, 140, kRow);
   Label1->setText(QStringLiteral("Kurvenform / S = 0.6"));
   Label1->setCursor(Qt::WhatsThisCursor);
-  ScrollBar1 = Make<QScrollBar>("ScrollBar1", GroupBox1, 150, 20, 142, kRow);
+  ScrollBar1 = Make<QScrollBar>("ScrollBar1", GroupBox1, 150, kGroupBoxFirstRow, 142, kRow);
   ScrollBar1->setOrientation(Qt::Horizontal);
   ScrollBar1->setRange(4, 7);
   ScrollBar1->setPageStep(1);
@@ -152,9 +152,9 @@ Tbandkiste::Tbandkiste(QWidget* parent) : FormBase(parent) {
   well->resize(284, 14);
 
   GroupBox2 = Make<QGroupBox>("GroupBox2", this, 308, 2, 300, 166);
-  RadioButton1 = Make<QRadioButton>("RadioButton1", GroupBox2, 8, 21, 130, 17);
+  RadioButton1 = Make<QRadioButton>("RadioButton1", GroupBox2, 8, kGroupBoxFirstRow + 1, 130, 17);
   RadioButton1->setChecked(true);
-  Edit1 = Make<QLineEdit>("Edit1", GroupBox2, 140, 20, 50, kEditH);
+  Edit1 = Make<QLineEdit>("Edit1", GroupBox2, 140, kGroupBoxFirstRow, 50, kEditH);
   Edit1->setText(QStringLiteral("10"));
   RadioButton2 = Make<QRadioButton>("RadioButton2", GroupBox2, 8, 42, 130, 17);
   RadioGroup({RadioButton1, RadioButton2});

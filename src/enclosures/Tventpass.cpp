@@ -161,7 +161,7 @@ Tventpass::Tventpass(QWidget* parent) : FormBase(parent) {
     QCheckBox* crossSection;
   };
   const auto chamber = [this](QGroupBox* box, const char* names[10], const char* defaults[5]) {
-    constexpr int labelW = 140, editX = 160, editW = 44, firstRow = 20, rowStep = 23;
+    constexpr int labelW = 140, editX = 160, editW = 44, firstRow = kGroupBoxFirstRow, rowStep = 23;
     ChamberControls c;
     const auto row = [&](int i) { return firstRow + i * rowStep; };
     const auto label = [&](const char* name, int i) { return Make<QLabel>(name, box, 8, row(i) + 2, labelW, kLabelH); };

@@ -6,9 +6,9 @@
 #include <QStaticText>
 #include <QVector>
 #include <algorithm>
-#include <vector>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace velomare {
 

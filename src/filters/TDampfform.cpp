@@ -51,7 +51,7 @@ constexpr int kClientWidth = 627, kClientHeight = 509;
 // The estimate group across the top.
 constexpr int kGroupWidth = 625, kGroupHeight = 265;
 constexpr int kFilterTop = 46, kFilterWidth = 148, kFilterHeight = 150;
-constexpr int kRadioTop = 20, kRadioPitch = 19, kRadioWidth = 118;
+constexpr int kRadioTop = kGroupBoxFirstRow, kRadioPitch = 19, kRadioWidth = 118;
 // The bars: 24 in a row, the scale on their left, every second band named under them.
 constexpr int kBarsLeft = 366, kBarPitch = 10, kBarWidth = 8, kBarsTop = 26, kBarsHeight = 168;
 constexpr int kScaleLeft = 316, kScaleWidth = 40;
@@ -146,8 +146,8 @@ TDampfform::TDampfform(QWidget* parent) : FormBase(parent) {
   GroupBox1 = Make<QGroupBox>("GroupBox1", this, 1, 1, kGroupWidth, kGroupHeight);
   GroupBox1->setTitle(QString::fromUtf8("Abschätzung der Leistung"));
   GroupBox1->installEventFilter(this);
-  Label11 = label("Label11", GroupBox1, kLeft, 20, 136, "Gesamtleistung (W) ");
-  Edit3 = Make<QLineEdit>("Edit3", GroupBox1, kLeft + 140, 20, 70, 22);
+  Label11 = label("Label11", GroupBox1, kLeft, kGroupBoxFirstRow, 136, "Gesamtleistung (W) ");
+  Edit3 = Make<QLineEdit>("Edit3", GroupBox1, kLeft + 140, kGroupBoxFirstRow, 70, 22);
   Edit3->setText("80");
 
   // A filter group: its title and the five orders, "kein" to the fourth order.

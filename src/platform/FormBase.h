@@ -30,6 +30,10 @@ struct UiText {
   Role role = Caption;
 };
 
+// The top of the first row of controls inside a group box: below its title and its top frame line,
+// which the style draws down to y = 19 at the windows' font sizes.
+inline constexpr int kGroupBoxFirstRow = 20;
+
 class FormBase : public QWidget {
   Q_OBJECT
  public:
