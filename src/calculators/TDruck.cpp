@@ -309,9 +309,6 @@ void TDruck::ComputeMaxSpl() {
   in.english = IsEnglish();
   const MaxSplResult r = velomare::ComputeMaxSpl(in);
 
-  SetTextIfChanged(Label11, r.groups[0].efficiency);
-  SetTextIfChanged(Label3, r.groups[0].power);
-  if (!r.groupsComputed) return ShowGatedState();
   QLabel* readouts[3][4] = {{Label11, Label3, Label6, Label9},
                             {Label21, Label23, Label25, Label27},
                             {Label29, Label31, Label33, Label35}};
@@ -321,11 +318,11 @@ void TDruck::ComputeMaxSpl() {
     SetTextIfChanged(readouts[i][2], r.groups[i].count);
     SetTextIfChanged(readouts[i][3], r.groups[i].distance);
   }
+  SetTextIfChanged(Label7, r.powerText);
   if (!r.levelShown) return ShowGatedState();
   Gauge->SetValue(r.barValue);
   Gauge->SetBarColour(QColor(r.barColour.red, r.barColour.green, r.barColour.blue));
   SetTextIfChanged(Label4, r.totalText);
-  SetTextIfChanged(Label7, r.powerText);
   Label4->setVisible(true);
   SetTextIfChanged(Label10, r.pressureText);
 }

@@ -117,7 +117,6 @@ TEST(MaxSplModel, FirstGroupOutsideItsRangeGivesTheGatedState) {
   for (const auto& row : rows) {
     const MaxSplResult r = ComputeMaxSpl(One(row.sensitivity, 1, 1, 1.0));
     EXPECT_EQ(r.levelShown, row.shown) << row.sensitivity;
-    EXPECT_EQ(r.groupsComputed, row.shown) << row.sensitivity;
     EXPECT_EQ(r.groups[0].efficiency, row.efficiency) << row.sensitivity;
     EXPECT_EQ(r.groups[0].power, "1 W") << row.sensitivity;
     if (!row.shown) {
@@ -125,6 +124,36 @@ TEST(MaxSplModel, FirstGroupOutsideItsRangeGivesTheGatedState) {
       EXPECT_EQ(r.barValue, MaxSplResult::kBarEmpty);
       EXPECT_LT(r.barValue, MaxSplResult::kBarMinimum);
     }
+  }
+}
+
+TEST(MaxSplModel, TheGateStopsOnlyWhatNeedsTheLevel) {
+  // A first sensitivity of 115 dB is outside the level's range, yet every group's read-outs and the
+  // power of all drivers (500 W x 4 + 300 W x 2 from the two used groups) follow their controls.
+  MaxSplInput in;
+  in.groups[0] = {"115", 500, 4, 25};
+  in.groups[1] = {"95", 300, 2, 400 / 10};
+  in.groups[2] = {"80", 7, 3, 200};
+  in.group2Used = true;
+  for (bool english : {false, true}) {
+    in.english = english;
+    const MaxSplResult r = ComputeMaxSpl(in);
+    EXPECT_FALSE(r.levelShown);
+    EXPECT_EQ(r.pressureText, "-");
+    EXPECT_EQ(r.barValue, MaxSplResult::kBarEmpty);
+    EXPECT_EQ(r.totalText, "");
+    const std::vector<std::string> shown{r.groups[0].efficiency, r.groups[0].power, r.groups[0].count,
+                                         r.groups[0].distance, r.groups[1].efficiency, r.groups[1].power,
+                                         r.groups[1].count, r.groups[1].distance, r.groups[2].efficiency,
+                                         r.groups[2].power, r.groups[2].count, r.groups[2].distance, r.powerText};
+    // 10^((95 - 112)/10) = 1.995 %, 10^((80 - 112)/10) = 0.063 %.
+    EXPECT_EQ(shown, (std::vector<std::string>{"%", "500 W", "4", "2,50 m",
+                                               english ? "efficiency = 2.00 %" : "Wirkungsgrad = 2.00 %",
+                                               "300 W", "2", "4,00 m",
+                                               english ? "efficiency = 0.06 %" : "Wirkungsgrad = 0.06 %", "7 W",
+                                               "3", "20,00 m",
+                                               english ? "power of all speakers 2600 W"
+                                                       : "Leistung aller Chassis 2600 W"}));
   }
 }
 
@@ -145,7 +174,8 @@ TEST(MaxSplModel, BadSensitivityTextsNeverShowNanOrInf) {
     in.groups[1] = Group(typed, 1000, 32, 0.1);
     in.group2Used = true;
     const MaxSplResult r = ComputeMaxSpl(in);
-    EXPECT_TRUE(r.groupsComputed && !r.levelShown) << typed;
+    EXPECT_FALSE(r.levelShown) << typed;
+    EXPECT_EQ(r.powerText, "Leistung aller Chassis 32001 W") << typed;
     EXPECT_EQ(r.pressureText, "-");
     EXPECT_EQ(r.barValue, MaxSplResult::kBarEmpty);
     ExpectNoNonFinite(r);

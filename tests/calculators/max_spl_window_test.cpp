@@ -90,12 +90,38 @@ TEST_F(MaxSplWindow, FirstSensitivityOutOfRangeGatesTheResults) {
   TDruck* f = form();
   Type(f->Edit1, "112");
   EXPECT_TRUE(Gated());
-  // The gate leaves the other read-outs as they were.
+  // The gate stops what needs the level; the read-outs beside the bars follow them.
   f->ScrollBar2->setValue(50);
-  EXPECT_EQ(f->Label9->text(), "10,00 m");
+  EXPECT_EQ(f->Label9->text(), "5,00 m");
   Type(f->Edit1, "70");
   EXPECT_FALSE(f->Label4->isHidden());
   EXPECT_EQ(f->Label9->text(), "5,00 m");
+}
+
+TEST_F(MaxSplWindow, WhileGatedEveryBarsReadoutAndThePowerOfAllDriversFollow) {
+  Show();
+  TDruck* f = form();
+  f->CheckBox_2->click();
+  Type(f->Edit2, "95");
+  Type(f->Edit1, "115");
+  f->scroll->setValue(500);
+  f->ScrollBar1->setValue(4);
+  f->ScrollBar2->setValue(25);
+  f->ScrollBar3->setValue(300);
+  f->ScrollBar5->setValue(40);
+  f->ScrollBar7->setValue(5);
+  f->ScrollBar8->setValue(7);
+  EXPECT_TRUE(Gated());
+  EXPECT_EQ(TextsOf({f->Label3, f->Label6, f->Label9, f->Label23, f->Label25, f->Label27, f->Label33, f->Label35,
+                     f->Label7}),
+            QStrings({"500 W", "4", "2,50 m", "300 W", "2", "4,00 m", "5", "0,70 m",
+                      "Leistung aller Chassis 2600 W"}));
+  // Unticking the second group takes its drivers out of the total power, gate or not.
+  f->CheckBox_2->click();
+  EXPECT_EQ(f->Label7->text(), "Leistung aller Chassis 2000 W");
+  Type(f->Edit1, "90");
+  EXPECT_FALSE(f->Label4->isHidden());
+  EXPECT_EQ(f->Label7->text(), "Leistung aller Chassis 2000 W");
 }
 
 TEST_F(MaxSplWindow, BadTextsInEveryEditNeverCrashOrShowNanOrInf) {

@@ -71,17 +71,22 @@ MaxSplResult ComputeMaxSpl(const MaxSplInput& input) {
   MaxSplResult r;
   const bool english = input.english;
   const double s1 = ReadNumber(input.groups[0].sensitivity);
-  r.groups[0] = ReadoutsOf(input.groups[0], s1, english, "%");
-  r.pressureText = "-";
-  // 112 dB itself still shows an efficiency (100 %) but no level.
-  if (!(s1 >= kLowestSensitivity && s1 < kPerfectSensitivity)) return r;
-  r.groupsComputed = true;
-
   // Groups 2 and 3 take any sensitivity, in or out of the efficiency's range.
   const double s2 = ReadNumber(input.groups[1].sensitivity);
   const double s3 = ReadNumber(input.groups[2].sensitivity);
+  // Every group's read-outs and the power of all drivers follow their own controls, whatever the
+  // first sensitivity says: a bar that moves must never leave a stale number beside it.
+  r.groups[0] = ReadoutsOf(input.groups[0], s1, english, "%");
   r.groups[1] = ReadoutsOf(input.groups[1], s2, english, "Wirkungsgrad in %");
   r.groups[2] = ReadoutsOf(input.groups[2], s3, english, "%");
+  const long long w1 = 1LL * input.groups[0].power * input.groups[0].count;
+  const long long w2 = input.group2Used ? 1LL * input.groups[1].power * input.groups[1].count : 0;
+  const long long w3 = input.group3Used ? 1LL * input.groups[2].power * input.groups[2].count : 0;
+  r.powerText = std::string(english ? "power of all speakers " : "Leistung aller Chassis ") +
+                FormatFixed(double(w1 + w2 + w3), 3, 0) + " W";
+  r.pressureText = "-";
+  // 112 dB itself still shows an efficiency (100 %) but no level.
+  if (!(s1 >= kLowestSensitivity && s1 < kPerfectSensitivity)) return r;
 
   const double l1 = LevelOf(input.groups[0], s1);
   const double l2 = LevelOf(input.groups[1], s2);
@@ -89,10 +94,6 @@ MaxSplResult ComputeMaxSpl(const MaxSplInput& input) {
   const double p1 = PressureOfLevel(l1);
   const double p2 = input.group2Used ? PressureOfLevel(l2) : 0.0;
   const double p3 = input.group3Used ? PressureOfLevel(l3) : 0.0;
-  const long long w1 = 1LL * input.groups[0].power * input.groups[0].count;
-  const long long w2 = input.group2Used ? 1LL * input.groups[1].power * input.groups[1].count : 0;
-  const long long w3 = input.group3Used ? 1LL * input.groups[2].power * input.groups[2].count : 0;
-
   const double x1 = p1 / kReferencePressure, x2 = p2 / kReferencePressure, x3 = p3 / kReferencePressure;
   const double sum = x1 * x1 + x2 * x2 + x3 * x3;
   double total = sum > 0 ? 10 * std::log10(sum) : NAN;
@@ -113,8 +114,6 @@ MaxSplResult ComputeMaxSpl(const MaxSplInput& input) {
       std::clamp(total, double(MaxSplResult::kBarMinimum), double(MaxSplResult::kBarMaximum))));
   r.barColour = ColourOfLevel(l1);
   r.totalText = FormatFixedComma(total, 3, 1) + " dB";
-  r.powerText = std::string(english ? "power of all speakers " : "Leistung aller Chassis ") +
-                FormatFixed(double(w1 + w2 + w3), 3, 0) + " W";
   r.pressureText = std::string(english ? "pressure " : "Druck ") + FormatFixedComma(pressure, 3, 1) +
                    (english ? " Pa, loudness " : " Pa, Lautheit ") + FormatFixedComma(loudness, 2, 1) + " sone";
   return r;

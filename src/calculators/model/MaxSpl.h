@@ -46,16 +46,14 @@ struct BarColour {
 
 struct MaxSplResult {
   std::array<SplGroupTexts, 3> groups;
-  // False when the first group's sensitivity is outside 70 <= s < 112: then only its efficiency
-  // and power read-outs are new and nothing else changes but the gated results below.
-  bool groupsComputed = false;
-  // False in the gated state: the total is hidden, the bar is empty and the pressure text is "-".
-  // The other result fields are then not to be shown.
+  // False in the gated state (the first sensitivity outside 70 <= s < 112, or a level that
+  // overflows): the total is hidden, the bar is empty and the pressure text is "-". The group
+  // read-outs and the power of all drivers are shown in either state.
   bool levelShown = false;
   double totalLevel = 0;     // dB, with the placement gain
   double firstLevel = 0;     // dB, the first group alone
   std::string totalText;     // "93,0 dB"
-  std::string powerText;     // "Leistung aller Chassis 200 W"
+  std::string powerText;     // "Leistung aller Chassis 200 W", shown in the gated state too
   std::string pressureText;  // "Druck 0,9 Pa, Lautheit 39,4 sone", or "-" when gated
   int barValue = kBarEmpty;
   BarColour barColour{0, 0, 0};
