@@ -159,10 +159,11 @@ TEST_F(MehrboxWindow, AdviceButtonsGiveTheWorkedTexts) {
   EXPECT_EQ(f->Label5->text(), "new total impedance Z= 5.33 ohms");
 
   f->ScrollBar1->setValue(11);
+  f->ScrollBar2->setValue(2);
   f->Button3->click();
-  EXPECT_EQ(f->Label3->text(), "option 2 of 2");
-  EXPECT_EQ(f->Label4->text(), "parallel connection of 11 speakers");
-  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 0.36 ohms");
+  EXPECT_EQ(f->Label3->text(), "option 1 of 2");
+  EXPECT_EQ(f->Label4->text(), "series connection of 11 speakers");
+  EXPECT_EQ(f->Label5->text(), "new total impedance Z= 44.00 ohms");
 
   // "?" may move the count first: 11 to 12, 37 to 36, 46 to 45; 45 stays.
   f->Button4->click();
@@ -184,7 +185,7 @@ TEST_F(MehrboxWindow, AdviceButtonsGiveTheWorkedTexts) {
   f->Button4->click();
   EXPECT_EQ(f->ScrollBar1->value(), 45);
   EXPECT_EQ(f->ScrollBar2->value(), 3);
-  // A prime count but eleven is advised all in series.
+  // Every prime count is advised all in series.
   f->ScrollBar1->setValue(13);
   f->Button3->click();
   EXPECT_EQ(f->Label4->text(), "series connection of 13 speakers");

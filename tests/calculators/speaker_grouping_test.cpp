@@ -38,10 +38,10 @@ TEST(SpeakerGrouping, OptionsAreTheDivisorsFromAllInSeriesToAllInParallel) {
 }
 
 TEST(SpeakerGrouping, RecommendedOptionsMatchTheirTable) {
-  const int expected[kMaxSpeakers + 1] = {0, 1, 1, 1, 2, 1, 2, 1, 2, 2, 2, 2, 3, 1, 2, 2, 3, 1, 3, 1, 3, 2, 2, 1, 4, 2,
+  const int expected[kMaxSpeakers + 1] = {0, 1, 1, 1, 2, 1, 2, 1, 2, 2, 2, 1, 3, 1, 2, 2, 3, 1, 3, 1, 3, 2, 2, 1, 4, 2,
                                           2, 2, 3, 1, 4, 1, 3, 2, 2, 2, 5, 1, 2, 2, 4, 1, 4, 1, 3, 3, 2, 1, 5, 2, 3};
   // The rule behind it: the largest group count not above the square root, so that the groups
-  // are as square as they can be; eleven speakers are advised all in parallel.
+  // are as square as they can be; a prime count, eleven too, is advised all in series.
   for (int n = 1; n <= kMaxSpeakers; ++n) EXPECT_EQ(AdvisedOption(n), expected[n]) << n;
   EXPECT_EQ(AdvisedOption(0), 1);
 }
@@ -113,14 +113,21 @@ bool IsPrime(int n) {
 
 TEST(SpeakerGrouping, AdviceIsTheSquarestGroupingAndMovesGoToANearCountThatIsNoPrime) {
   EXPECT_EQ(ParallelGroups(12, 11), 0);
-  // The largest group count not above the square root; eleven speakers are advised all in parallel.
+  // The largest group count not above the square root, for every count.
   for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
-    if (n == 11) continue;
     const int p = ParallelGroups(n, AdvisedOption(n));
     EXPECT_LE(p * p, n) << n;
     EXPECT_GT(ParallelGroups(n, AdvisedOption(n) + 1) * ParallelGroups(n, AdvisedOption(n) + 1), n) << n;
   }
-  EXPECT_EQ(ParallelGroups(11, AdvisedOption(11)), 11);
+  // So no advice loads the amplifier below the impedance of one speaker: eleven 4 ohm speakers are
+  // advised in series, 44 ohms, not 0.36 ohms in parallel.
+  for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
+    const auto advised = ComputeSpeakerGrouping(4, n, AdvisedOption(n), GroupingOptionCount(n), true);
+    ASSERT_TRUE(advised) << n;
+    EXPECT_GE(advised->totalImpedance, 4.0) << n;
+  }
+  EXPECT_EQ(ParallelGroups(11, AdvisedOption(11)), 1);
+  EXPECT_DOUBLE_EQ(ComputeSpeakerGrouping(4, 11, AdvisedOption(11), 2, true)->totalImpedance, 44.0);
   for (int n = kMinSpeakers; n <= kMaxSpeakers; ++n) {
     EXPECT_LE(std::abs(AdjustedSpeakerCount(n) - n), 2) << n;
     if (AdjustedSpeakerCount(n) != n) {

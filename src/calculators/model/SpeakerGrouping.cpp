@@ -16,11 +16,10 @@ SpeakerTables BuildTables() {
       if (n % d == 0) t.SpeakerDivisorTable[n][++count] = d;
     t.SpeakerDivisorCount[n] = count;
     // The divisors pair up around the square root (d with n / d), so the largest one not above
-    // it sits at the middle place, rounded up.
+    // it sits at the middle place, rounded up. Every prime count, eleven too, is advised all in
+    // series: eleven in parallel would load the amplifier with a ninth of one speaker.
     t.SpeakerAdviceOption[n] = (count + 1) / 2;
   }
-  // Eleven speakers are advised all in parallel rather than all in series.
-  t.SpeakerAdviceOption[11] = 2;
   return t;
 }
 
