@@ -307,6 +307,10 @@ TEST_F(BoxShapeWindows, PyramidStartReadoutsBarLimitsAndEnglishCaptions) {
   EXPECT_EQ(f->CheckBox1->text(), "frustum of pyr.");
   f->ScrollBar2->setValue(16);
   EXPECT_EQ(f->Label1->text(), "corners: 16");
+  // Sixteen flat faces lean at 3.8 deg; the leg runs to the apex from a corner 790 mm out.
+  f->ScrollBar1->setValue(300);
+  EXPECT_EQ(TextsOf({f->Label5, f->Label7, f->Label9}),
+            QStrings({"pyramid tilt angle 3.8°", "leg length of triangular shelf  802 mm", "height of shelf  787 mm"}));
 }
 
 TEST_F(BoxShapeWindows, LongNegativeAndSmallTextsNeverShowNanOrInf) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -195,14 +196,96 @@ TEST(PyramidBoxModel, WorkedExamples) {
   ASSERT_TRUE(r.valid);
   const double a1 = PolygonArea(300, 4), a2 = PolygonArea(100, 4);
   EXPECT_NEAR(r.innerHeight / 3 * (a1 + a2 + std::sqrt(a1 * a2)) / 1e6, 30, 1e-9);
-  // The slanted edge of a frustum panel: height, half the outer edge and the inset at right angles.
-  EXPECT_NEAR(r.leg, std::sqrt(r.outerHeight * r.outerHeight + 171.0 * 171.0 + 100.0 * 100.0), 1e-9);
+  // The slanted edge of a frustum panel runs from an outer bottom corner to the corner above it:
+  // the height and the inset of the corner, 100 mm on both axes of the square.
+  EXPECT_NEAR(r.leg, std::sqrt(r.outerHeight * r.outerHeight + 100.0 * 100.0 + 100.0 * 100.0), 1e-9);
   t = PyramidBoxTexts(in, r, false);
   EXPECT_EQ((Texts{t.topEdges, t.edges, t.angle, t.outsideVolume, t.panelHeight}),
             (Texts{"Kantenlänge oben innen  100 mm, außen  142 mm",
                    "innere Kantenlänge  300 mm, äußere Kantenlänge:  342 mm, innere Höhe  692 mm, äußere Höhe  734 mm",
                    "Pyramiden-Neigungswinkel 81.8°", "Außenvolumen 45.5 l", "Plattenhöhe  741 mm"}));
-  EXPECT_EQ(t.leg, "Schenkellänge der viereckigen Platten " + ShapeNumber(r.leg, 4, 0) + " mm");
+  EXPECT_EQ(t.leg, "Schenkellänge der viereckigen Platten  748 mm");
+}
+
+// A regular polygon of n corners and edge s, centred on the axis at height z, as 3-D points.
+struct Point3 {
+  double x, y, z;
+};
+Point3 Minus(Point3 a, Point3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double Length(Point3 a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
+Point3 Cross(Point3 a, Point3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Point3 Corner(int n, double s, double z, int k) {
+  // The circumradius from the chord: s = 2 R sin(pi / n).
+  const double radius = s / (2 * std::sin(kPi / n)), angle = 2 * kPi * k / n;
+  return {radius * std::cos(angle), radius * std::sin(angle), z};
+}
+Point3 Middle(Point3 a, Point3 b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2}; }
+
+// The tilt of the face over the edge from corner 0 to corner 1 of a box whose bottom edge is s and
+// top edge e (0 for an apex), h high: the angle between the face's normal and the axis, degrees.
+double FaceTilt(int n, double s, double e, double h) {
+  const Point3 b0 = Corner(n, s, 0, 0), b1 = Corner(n, s, 0, 1);
+  const Point3 top = e > 0 ? Corner(n, e, h, 0) : Point3{0, 0, h};
+  const Point3 normal = Cross(Minus(b1, b0), Minus(top, b0));
+  return std::acos(std::abs(normal.z) / Length(normal)) * 180 / kPi;
+}
+
+TEST(PyramidBoxModel, CuttingSizesFitTheSolidForEveryCornerCount) {
+  // Worked by hand: six corners at the defaults lean at atan(385 / (150 cot 30deg)) = 56.0 deg;
+  // the outer height keeps its apex allowance (428 mm).
+  const struct {
+    const char* name;
+    PyramidBoxInput in;
+    Texts texts;  // angle, leg, panel height, edges
+  } rows[] = {
+      {"six corners", {.corners = 6},
+       {"pyramid tilt angle 56.0°", "leg length of triangular shelf  537 mm", "height of shelf  512 mm",
+        "inner shelf length  300 mm, ouside shelf length  324 mm, inner height  385 mm, outside height  428 mm"}},
+      {"sixteen corners", {.corners = 16}, {"pyramid tilt angle 3.8°", "leg length of triangular shelf  802 mm",
+                                            "height of shelf  787 mm"}},
+      {"five corners", {50, 19, 400, 5, 100, false},
+       {"pyramid tilt angle 63.2°", "leg length of triangular shelf  688 mm", "height of shelf  654 mm"}},
+      {"frustum, top 200", {.topEdge = 200, .frustum = true},
+       {"pyramid tilt angle 84.0°", "leg length of quadrangular shelf  521 mm", "height of shelf  518 mm"}},
+      {"six-cornered frustum", {50, 19, 400, 6, 150, true},
+       {"pyramid tilt angle 47.7°", "leg length of quadrangular shelf  372 mm", "height of shelf  351 mm"}},
+  };
+  for (const auto& row : rows) {
+    const PyramidBoxReadouts t = PyramidBoxTexts(row.in, ComputePyramidBox(row.in), true);
+    Texts shown{t.angle, t.leg, t.panelHeight, t.edges};
+    shown.resize(row.texts.size());
+    EXPECT_EQ(shown, row.texts) << row.name;
+  }
+
+  // Over many shapes: the tilt is the face's own against the inner solid, the leg the distance
+  // between the outer corners it joins, the panel height the distance between the middles of the
+  // outer edges, and a panel cut by its edges, its height and its leg closes.
+  std::mt19937 random(44);
+  std::uniform_int_distribution<int> corners(3, 16), bottom(100, 1000), thickness(6, 100);
+  std::uniform_real_distribution<double> volume(2.5, 1000);
+  for (int i = 0; i < 400; ++i) {
+    PyramidBoxInput in{volume(random), double(thickness(random)), double(bottom(random)), corners(random), 0,
+                       i % 2 == 1};
+    in.topEdge = std::uniform_int_distribution<int>(50, std::max(50, PyramidTopEdgeLimit(int(in.bottomEdge))))(random);
+    const PyramidBoxResult r = ComputePyramidBox(in);
+    ASSERT_TRUE(r.valid) << i;
+    const int n = in.corners;
+    const double s = in.bottomEdge, e = in.frustum ? in.topEdge : 0;
+    const double eOut = in.frustum ? r.outerTopEdge : 0;
+    if (e < s) EXPECT_NEAR(r.angle, FaceTilt(n, s, e, r.innerHeight), 1e-9) << i;
+    const Point3 b0 = Corner(n, r.outerBottomEdge, 0, 0), b1 = Corner(n, r.outerBottomEdge, 0, 1);
+    const Point3 t0 = in.frustum ? Corner(n, eOut, r.outerHeight, 0) : Point3{0, 0, r.outerHeight};
+    const Point3 t1 = in.frustum ? Corner(n, eOut, r.outerHeight, 1) : t0;
+    EXPECT_NEAR(r.leg, Length(Minus(t0, b0)), 1e-9 * r.leg) << i;
+    EXPECT_NEAR(r.panelHeight, Length(Minus(Middle(t0, t1), Middle(b0, b1))), 1e-9 * r.leg) << i;
+    const double overhang = (r.outerBottomEdge - eOut) / 2;
+    EXPECT_NEAR(r.leg * r.leg, r.panelHeight * r.panelHeight + overhang * overhang, 1e-9 * r.leg * r.leg) << i;
+    // The outer height and volume keep the square's apex allowance at every corner count.
+    const double hOut = in.frustum ? r.innerHeight + 2 * in.thickness
+                                   : r.innerHeight + in.thickness +
+                                         in.thickness / std::sin(std::atan(2 * r.innerHeight / s));
+    EXPECT_NEAR(r.outerHeight, hOut, 1e-9 * hOut) << i;
+  }
 }
 
 TEST(PyramidBoxModel, OtherCornerCountsUseTheRegularPolygon) {

@@ -49,26 +49,33 @@ PyramidBoxResult ComputePyramidBox(const PyramidBoxInput& in) {
   const double areaIn = PolygonArea(s, n, g), areaOut = PolygonArea(r.outerBottomEdge, n, g);
   const double volumeMm3 = in.volume * kCubicMmPerLitre;
 
+  // What a user cuts by follows from the polygon: a face leans over the distance from the centre
+  // to the middle of an edge (the apothem, (s / 2) cot(pi / n)) and its slanted edge runs over the
+  // distance from the centre to a corner ((s / 2) / sin(pi / n)). The frustum's faces lean over
+  // the difference of bottom and top. At four corners these are the square's half edge and half
+  // diagonal.
+  const double toCorner = 1 / (2 * std::sin(std::numbers::pi / n));
+  const double toEdge = g / 2;
   if (!in.frustum) {
     r.innerHeight = 3 * volumeMm3 / areaIn;
-    r.angle = std::atan(2 * r.innerHeight / s) * kDegreesPerRadian;
-    // The bottom panel plus t / sin(alpha) at the apex, the allowance the program has always used.
-    r.outerHeight = r.innerHeight + t + t / std::sin(r.angle / kDegreesPerRadian);
+    // The apex allowance t / sin(alpha) takes alpha from the square's rule at every corner count:
+    // with the polygon's flatter faces it would grow without bound for flat shapes.
+    const double allowanceAngle = std::atan(2 * r.innerHeight / s);
+    r.outerHeight = r.innerHeight + t + t / std::sin(allowanceAngle);
+    r.angle = std::atan(r.innerHeight / (s * toEdge)) * kDegreesPerRadian;
     r.outsideVolume = r.outerHeight / (3 * kCubicMmPerLitre) * areaOut;
-    const double halfEdge = r.outerBottomEdge / 2;
-    r.leg = std::sqrt(2 * halfEdge * halfEdge + r.outerHeight * r.outerHeight);
-    r.panelHeight = std::sqrt(r.outerHeight * r.outerHeight + r.outerBottomEdge * r.outerBottomEdge / 4);
+    r.panelHeight = std::hypot(r.outerHeight, r.outerBottomEdge * toEdge);
+    r.leg = std::hypot(r.outerHeight, r.outerBottomEdge * toCorner);
   } else {
     const double topIn = PolygonArea(e, n, g), topOut = PolygonArea(r.outerTopEdge, n, g);
     r.innerHeight = 3 * volumeMm3 / (std::sqrt(areaIn * topIn) + areaIn + topIn);
     // A top edge not below the bottom edge (set before the frustum limit applied) stands upright.
-    r.angle = e < s ? std::atan(2 * r.innerHeight / (s - e)) * kDegreesPerRadian : 90;
+    r.angle = e < s ? std::atan(r.innerHeight / ((s - e) * toEdge)) * kDegreesPerRadian : 90;
     r.outerHeight = r.innerHeight + 2 * t;
     r.outsideVolume = (std::sqrt(topOut * areaOut) + areaOut + topOut) * r.outerHeight / (3 * kCubicMmPerLitre);
-    const double halfEdge = r.outerBottomEdge / 2;
-    const double inset = (r.outerBottomEdge - r.outerTopEdge) / 2;
-    r.panelHeight = std::sqrt(r.outerHeight * r.outerHeight + inset * inset);
-    r.leg = std::sqrt(r.outerHeight * r.outerHeight + halfEdge * halfEdge + inset * inset);
+    const double inset = r.outerBottomEdge - r.outerTopEdge;
+    r.panelHeight = std::hypot(r.outerHeight, inset * toEdge);
+    r.leg = std::hypot(r.outerHeight, inset * toCorner);
   }
   r.valid = AllFinite(r);
   return r.valid ? r : PyramidBoxResult{};

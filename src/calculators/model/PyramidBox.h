@@ -35,9 +35,10 @@ struct PyramidBoxResult {
   double panelHeight = 0;  // height of the side panels
 };
 
-// Invalid when n < 3, t <= 5 or V <= 2 (and for edges that are not positive). The tilt, the
-// apex allowance t / sin(alpha), the leg and the panel height use the square-base expressions
-// for every corner count; the areas and the outer edges use the n-cornered polygon.
+// Invalid when n < 3, t <= 5 or V <= 2 (and for edges that are not positive). The tilt, the leg
+// (the slanted edge of a side panel) and the panel height (the slant height of a face) follow
+// from the n-cornered polygon; the outer height keeps the apex allowance t / sin(alpha) with the
+// square's alpha = arctan(2 hIn / s) for every corner count.
 PyramidBoxResult ComputePyramidBox(const PyramidBoxInput& in);
 
 // Label1 (corners), Label3 (edges and heights), Label5 (angle), Label6 (outside volume),
