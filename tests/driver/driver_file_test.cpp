@@ -2,7 +2,11 @@
 // file names, overwrite, the stale "other TSPs" section, damaged files, delete and failed writes.
 #include <QStatusBar>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <map>
+#include <numbers>
+#include <random>
 
 #include <sys/stat.h>
 
@@ -10,6 +14,7 @@
 #include "app/AllForms.h"
 #include "common/Settings.h"
 #include "driver/model/DriverFile.h"
+#include "platform/plain/IniFile.h"
 
 namespace velomare::test {
 namespace {
@@ -24,6 +29,16 @@ const std::string kDefaultDriverFile =
     "Vas=244,0\r\nfs=29,0\r\nRe=6,8\r\ndia=25,3\r\nvol=2,10\r\nLe=1500\r\n"
     "\r\n[other TSPs]\r\nQms=2.042039\r\nZ=8\r\nSd=502.7255\r\nSPL=92.54944\r\neff=1.134864\r\nEBP=56.53021\r\n"
     "BL=10.2238\r\nMms=44.0439\r\nCms=0.6838463\r\nRms=3.930064\r\nCmes=414.0288\r\n";
+
+// The bytes with each text replaced once.
+std::string With(std::string bytes, std::initializer_list<std::pair<std::string_view, std::string_view>> changes) {
+  for (const auto& [from, to] : changes) {
+    const std::size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) bytes.replace(at, from.size(), to);
+  }
+  return bytes;
+}
 
 class DriverFile : public WindowTest<TChassisform, &forms::Chassisform> {
  protected:
@@ -405,6 +420,97 @@ TEST_F(DriverFile, DeleteKeepsItsButtonAfterNoAndLosesItAfterDeletingInEitherLan
   form()->Button7->click();
   EXPECT_EQ(seam.questions.last(), QString::fromStdString("delete " + path + "?"));
   EXPECT_EQ(Status(), QString::fromStdString("file " + path + " deleted"));
+}
+
+TEST_F(DriverFile, ALightMembraneIsSavedWithItsOwnRmsHoweverTheFsWasEntered) {
+  // Mms 0.046 g: the read-out shows "Rms ?", the file this driver's sqrt(Mms / Cms) / Qms.
+  const std::string own = With(kDefaultDriverFile.substr(0, kDefaultDriverFile.find("[other TSPs]")),
+                               {{"fs=29,0", "fs=900"}}) +
+                          "[other TSPs]\r\nQms=2.042039\r\nZ=8\r\nSd=502.7255\r\nSPL=137.3048\r\n"
+                          "eff=33921.68\r\nEBP=1754.386\r\nBL=1.835228\r\nMms=0.04572953\r\nCms=0.6838463\r\n"
+                          "Rms=0.1266354\r\nCmes=13.34093\r\n";
+  for (const bool typed : {false, true}) {  // typed, 90 Hz computed the last Rms read-out
+    form()->Button2->click();
+    typed ? Type(form()->Edit4, "900") : form()->Edit4->setText("900");
+    EXPECT_EQ(form()->Label27->text(), "Rms ? ");
+    ASSERT_TRUE(form()->BitBtn1->isEnabled());
+    Save(Path("ribbon.vmx"));
+    EXPECT_EQ(ReadFileBytes(Path("ribbon.vmx")), own) << typed;
+  }
+}
+
+TEST_F(DriverFile, BelowHalfAnOhmTheFileStatesNoNominalImpedanceAndAnOlderOneGoes) {
+  const std::string path = Path("lowohm.vmx");
+  Save(path);
+  form()->Edit5->setText("0,3");
+  EXPECT_EQ(form()->Label8->text(), "Ohm ");
+  ASSERT_TRUE(form()->BitBtn1->isEnabled());
+  Save(path);
+  EXPECT_EQ(ReadFileBytes(path), With(kDefaultDriverFile, {{"Re=6,8", "Re=0,3"}, {"Z=8\r\n", ""},
+                                                           {"BL=10.2238", "BL=2.147428"},
+                                                           {"Cmes=414.0288", "Cmes=9384.654"}}));
+  form()->Edit5->setText("6,8");
+  Save(path);
+  EXPECT_EQ(ReadFileBytes(path), kDefaultDriverFile);  // back in its place
+}
+
+TEST_F(DriverFile, EveryDerivedValueInASweepFollowsFromTheChassisValuesOfItsOwnFile) {
+  // Woofers and tweeters entered one after the other, so the window's last values are another
+  // driver's: every third with a voice coil below half an ohm, every second with a membrane
+  // of a few milligrams. Each file is checked by relations the written digits must meet.
+  constexpr double kPi = std::numbers::pi;
+  std::mt19937 random(44);
+  const auto pick = [&random](double low, double high) { return std::uniform_real_distribution(low, high)(random); };
+  const auto text = [](double v) { return QString::number(v, 'f', 3).replace('.', ','); };
+  const std::string path = Path("sweep.vmx");
+  int lightMembranes = 0;
+  for (int i = 0; i < 120; ++i) {
+    SCOPED_TRACE(i);
+    const bool light = i % 2 == 1;
+    const double typedQts = pick(0.06, 1.2);
+    TChassisform* f = form();
+    f->Edit1->setText(text(typedQts));
+    f->Edit2->setText(text(typedQts + pick(0.01, 3)));
+    f->Edit3->setText(text(light ? pick(0.11, 2) : pick(2, 800)));
+    f->Edit4->setText(text(light ? pick(400, 20000) : pick(6, 120)));
+    f->Edit5->setText(text(i % 3 == 0 ? pick(0.11, 0.49) : pick(2, 16)));
+    f->Edit7->setText(text(light ? pick(1.1, 5) : pick(8, 60)));
+    ASSERT_TRUE(f->BitBtn1->isEnabled());
+    Save(path);
+
+    const platform::IniFile ini(path);
+    const auto chassis = [&ini](const char* key) {
+      return QString::fromStdString(ini.ReadString("Chassis", key, "")).replace(',', '.').toDouble();
+    };
+    const double qts = chassis("Qts"), qes = chassis("Qes"), vas = chassis("Vas"), fs = chassis("fs"),
+                 re = chassis("Re"), dia = chassis("dia");
+    std::vector<std::string> keys;
+    std::map<std::string, double> v;
+    const std::vector<std::string> lines = SplitCrLfLines(ReadFileBytes(path));
+    for (auto line = std::find(lines.begin(), lines.end(), "[other TSPs]") + 1; line < lines.end(); ++line) {
+      const std::size_t eq = line->find('=');
+      keys.push_back(line->substr(0, eq));
+      v[keys.back()] = std::stod(line->substr(eq + 1));
+    }
+    std::vector<std::string> expected = {"Qms", "Z", "Sd", "SPL", "eff", "EBP", "BL", "Mms", "Cms", "Rms", "Cmes"};
+    if (re < 0.5) expected.erase(expected.begin() + 1);
+    ASSERT_EQ(keys, expected);
+    lightMembranes += v["Mms"] <= 0.1;
+
+    // Seven significant digits each: a relation of a few of them holds to some 1e-6.
+    const auto near = [](double a, double b) { EXPECT_NEAR(a / b, 1.0, 4e-6); };
+    near(1 / qts, 1 / qes + 1 / v["Qms"]);
+    near(v["Sd"], kPi / 4 * dia * dia);
+    near(v["EBP"], fs / qes);
+    EXPECT_NEAR(v["SPL"], 112 + 10 * std::log10(v["eff"] / 100), 1e-4);  // SPL has 4 decimals or more
+    near(v["eff"], 100 * kPi * kPi * std::pow(fs, 3) * vas * 0.001 / (qes * 10088402));
+    near(v["Cms"] * v["Sd"] * v["Sd"] / vas, 708.32165);
+    near(std::pow(2 * kPi * fs, 2) * v["Mms"] * 1e-3 * v["Cms"] * 1e-3, 1.0);   // fs of Mms and Cms
+    near(v["Rms"], 2 * kPi * fs * v["Mms"] * 1e-3 / v["Qms"]);                   // Rms = w0 Mms / Qms
+    near(2 * kPi * fs * re * v["Cmes"] * 1e-6, qes);                             // Qes = w0 Re Cmes
+    near(v["BL"] * v["BL"] * kPi * fs * qes * vas / (v["Sd"] * v["Sd"] * re), 0.6936);
+  }
+  EXPECT_GT(lightMembranes, 40);
 }
 
 }  // namespace

@@ -112,6 +112,28 @@ TEST_F(DriverValues, DerivedValuesObeyTheTextbookRelationsForOtherDrivers) {
   }
 }
 
+TEST_F(DriverValues, ADriversOwnValuesOweNothingToTheDriverBefore) {
+  Compute(kDefault);
+  Driver d = kDefault;
+  d.fs = "900";
+  // The read-out keeps its guard (Mms 0.046 g is below 0.1 g) and the stored Rms its last value.
+  EXPECT_EQ(Compute(d).rms, "Rms ? ");
+  EXPECT_NEAR(ChassisRms, 3.930064, 5e-7);
+  // This driver's own: sqrt(0.04572953 / 0.6838463) / 2.042039 = 0.1266354, and 2 pi fs Mms / Qms
+  // (to the 1e-9 by which the compliance and mass constants differ from one rho c^2).
+  const DerivedDriverValues own = DeriveDriverValues(0.41, 0.513, 244, 900, 6.8, 25.3);
+  ASSERT_TRUE(own.rms && own.mms && own.cms && own.qmsCalc && own.spl && own.bl);
+  EXPECT_NEAR(*own.rms, 0.1266354, 5e-8);
+  EXPECT_NEAR(*own.rms, 2 * kPi * 900 * *own.mms * 1e-3 / *own.qmsCalc, 1e-8 * *own.rms);
+  // Where the window's guards hold it stores the same digits.
+  EXPECT_EQ(std::vector({*own.qmsCalc, *own.mms, *own.cms, *own.spl, *own.bl}),
+            std::vector({WorkQmsCalc, ChassisMms, ChassisCms, WorkSpl, ChassisBL}));
+  // Below half an ohm there is no nominal impedance, and no Rms without a computed Qms.
+  EXPECT_FALSE(DeriveDriverValues(0.41, 0.513, 244, 29, 0.49, 25.3).z);
+  EXPECT_EQ(DeriveDriverValues(0.41, 0.513, 244, 29, 0.5, 25.3).z, 2.0);
+  EXPECT_FALSE(DeriveDriverValues(0.41, 0.41, 244, 29, 6.8, 25.3).rms);
+}
+
 TEST_F(DriverValues, NominalImpedanceFollowsTheDcResistance) {
   for (auto [re, z] : {std::pair{"0,5", " 2"}, {"1,7", " 2"}, {"1,71", " 3"}, {"2,7", " 4"}, {"4,0", " 5"},
                        {"4,8", " 6"}, {"5,5", " 8"}, {"7,99", " 8"}, {"8,0", "10"}, {"16", "21"}}) {

@@ -1,6 +1,7 @@
 #include "driver/model/DriverFile.h"
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "common/Encoding.h"
@@ -28,6 +29,8 @@ constexpr std::pair<const char*, const char*> kUnits[] = {
     {"Cmes", "µF (Mikrofarad)"},
     {"BL", "N/A (Newton pro Ampere)"},
 };
+
+constexpr const char* kDerivedSection = "other TSPs";
 
 std::string Plain(double value) { return FormatPlain(value, 7, '.'); }
 
@@ -82,14 +85,23 @@ bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool
   ini.WriteString("Chassis", "Le", texts.le);
 
   if (valid) {
-    const std::pair<const char*, double> derived[] = {
-        {"Qms", WorkQmsCalc}, {"Z", ChassisZ},     {"Sd", ChassisSd},   {"SPL", WorkSpl},
-        {"eff", WorkEff},     {"EBP", ChassisEbp}, {"BL", ChassisBL},   {"Mms", ChassisMms},
-        {"Cms", ChassisCms},  {"Rms", ChassisRms}, {"Cmes", ChassisCmes}};
-    for (const auto& [key, value] : derived) ini.WriteString("other TSPs", key, Plain(value));
+    // Computed afresh from the numbers this file holds, never taken from what the window last
+    // stored: a value that cannot be computed for this driver (no nominal impedance below 0.5
+    // ohm) is left out rather than written as another driver's.
+    const DerivedDriverValues d = DeriveDriverValues(ReadNumber(texts.qts), ReadNumber(texts.qes),
+                                                     ReadNumber(texts.vas), ReadNumber(texts.fs),
+                                                     ReadNumber(texts.re), ReadNumber(texts.dia));
+    const std::pair<const char*, std::optional<double>> derived[] = {
+        {"Qms", d.qmsCalc}, {"Z", d.z},     {"Sd", d.sd},   {"SPL", d.spl}, {"eff", d.eff},   {"EBP", d.ebp},
+        {"BL", d.bl},       {"Mms", d.mms}, {"Cms", d.cms}, {"Rms", d.rms}, {"Cmes", d.cmes}};
+    // All of them go and come back in their order: a key left out must not keep an older
+    // driver's value, and one that returns must not land behind the others.
+    for (const auto& [key, value] : derived) ini.EraseKey(kDerivedSection, key);
+    for (const auto& [key, value] : derived)
+      if (value) ini.WriteString(kDerivedSection, key, Plain(*value));
   } else {
     // Values of an implausible driver are not written, and an older driver's must not remain.
-    ini.EraseSection("other TSPs");
+    ini.EraseSection(kDerivedSection);
   }
   return ini.CommitUpdate();
 }

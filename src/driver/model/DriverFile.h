@@ -19,9 +19,11 @@ std::string DriverFileNameFor(std::string_view chosen);
 
 // Writes the driver into the file, keeping every other section, key and line of an existing
 // file, as one replacement of the file. While `valid` (the driver could be committed) the derived
-// values go into "other TSPs" as plain decimal text with a point; otherwise that section is
-// removed, so the file never holds the derived values of another driver. False when the file
-// could not be written (or an existing file could not be read); the file is then as it was.
+// values go into "other TSPs" as plain decimal text with a point, each computed from the numbers
+// of `texts` alone; a value this driver does not have (the nominal impedance below 0.5 ohm) is
+// left out. Otherwise that section is removed, so the file never holds the derived values of
+// another driver. False when the file could not be written (or an existing file could not be
+// read); the file is then as it was.
 bool WriteDriverFile(const std::string& path, const DriverFileTexts& texts, bool valid);
 
 // Why a file did not open. Lines that are no key lines (a note, a line of text) are skipped, as in

@@ -93,6 +93,60 @@ void ResetDriverValues() {
   ChassisSd = ChassisZ = ChassisEbp = ChassisBL = ChassisCms = ChassisMms = ChassisCmes = ChassisRms = 0;
 }
 
+DerivedDriverValues DeriveDriverValues(double qts, double qes, double vas, double fs, double re, double dia) {
+  // Every guard also insists on a finite result, so no "inf" or "nan" reaches a read-out or a file.
+  const auto finite = [](double v) { return Finite(v) ? std::optional<double>(v) : std::nullopt; };
+  DerivedDriverValues d;
+
+  if (qts > 0.05 && qes > 0.05 && qes > qts) {
+    const double denominator = 1.0 / qts - 1.0 / qes;
+    if (denominator > 0) d.qmsCalc = finite(1.0 / denominator);
+  }
+
+  if (dia > 0) d.sd = finite(kPiQuarter * dia * dia);
+
+  if (re >= 0.5) d.z = finite(NominalImpedance(re));
+
+  if (fs > 5.0 && vas > 0.1 && qes > 0.05) {
+    if (const std::optional<double> spl = ReferenceSpl(fs, vas, qes)) {
+      if (const std::optional<double> eff = finite(std::pow(10.0, (*spl - 112.0) / 10.0) * 100.0)) {
+        d.spl = spl;
+        d.eff = eff;
+      }
+    }
+  }
+
+  if (fs > 5.0 && qes > 0.05) d.ebp = finite(fs / qes);
+
+  if (re > 0 && dia > 0.5 && fs > 5.0 && qes > 0.05 && vas > 0.1 && d.sd) {
+    const double denominator = kPi * fs * qes * vas;
+    const double square = denominator > 0 ? kForceFactor * *d.sd * *d.sd * re / denominator : -1.0;
+    if (square >= 0 && Finite(square)) d.bl = finite(std::sqrt(square));
+  }
+
+  if (vas > 0.1 && dia > 0.5 && d.sd) {
+    const double sdSquared = *d.sd * *d.sd;
+    if (sdSquared > 0) d.cms = finite(vas / sdSquared * kCompliance);
+  }
+
+  if (vas > 0.1 && dia > 0.5 && fs > 5.0 && d.sd) {
+    const double denominator = kFourPiSquared * fs * fs * vas;
+    if (denominator > 0 && Finite(denominator)) d.mms = finite(*d.sd * *d.sd / denominator * kMovingMass);
+  }
+
+  if (qes > 0.05 && fs > 5.0 && re > 0.1) {
+    const double denominator = kTwoPi * fs * re;
+    if (denominator > 0 && Finite(denominator)) d.cmes = finite(qes / denominator * 1000000.0);
+  }
+
+  // Also for the lightest membranes (a tweeter's or a ribbon's Mms lies below 0.1 g).
+  if (d.mms && d.cms && d.qmsCalc && *d.mms > 0 && *d.cms > 0 && *d.qmsCalc > 0) {
+    const double ratio = *d.mms / *d.cms;
+    if (Finite(ratio)) d.rms = finite(std::sqrt(ratio) / *d.qmsCalc);
+  }
+  return d;
+}
+
 DriverReadouts ComputeDriverValues(const DriverEditTexts& edits) {
   // The edits keep what was typed; the working names are what a commit would store.
   if (Utf8Length(WorkName) > kNameLength) WorkName = Utf8Left(WorkName, kNameLength);
@@ -107,109 +161,71 @@ DriverReadouts ComputeDriverValues(const DriverEditTexts& edits) {
   WorkDia = ReadNumber(edits.dia);
   WorkVol = ReadNumber(edits.vol);
 
+  const DerivedDriverValues d = DeriveDriverValues(WorkQts, WorkQes, WorkVas, WorkFs, WorkRe, WorkDia);
   DriverReadouts out;
 
-  // Every guard below also insists on a finite result: a failed guard shows the "?" text and
-  // leaves the stored value as it was.
+  // A value that cannot be computed shows its "?" text and stays stored as it was (the
+  // compliance falls back to 0).
   out.qmsCalc = "? Qms (Qes > Qts ! )";
-  if (WorkQts > 0.05 && WorkQes > 0.05 && WorkQes > WorkQts) {
-    const double denominator = 1.0 / WorkQts - 1.0 / WorkQes;
-    const double qms = denominator > 0 ? 1.0 / denominator : 0.0;
-    if (denominator > 0 && Finite(qms)) {
-      WorkQmsCalc = qms;
-      out.qmsCalc = Text("mechanische Güte Qms = ", "mechanical quality Qms = ") + Number(qms, 2, 3);
-    }
+  if (d.qmsCalc) {
+    WorkQmsCalc = *d.qmsCalc;
+    out.qmsCalc = Text("mechanische Güte Qms = ", "mechanical quality Qms = ") + Number(WorkQmsCalc, 2, 3);
   }
 
   out.sd = "Sd ?";
-  if (WorkDia > 0) {
-    const double sd = kPiQuarter * WorkDia * WorkDia;
-    if (Finite(sd)) {
-      ChassisSd = sd;
-      out.sd = Text("Membranfläche Sd = ", "membrane surface Sd = ") + Number(sd, 3, 1) + " cm² ";
-    }
+  if (d.sd) {
+    ChassisSd = *d.sd;
+    out.sd = Text("Membranfläche Sd = ", "membrane surface Sd = ") + Number(ChassisSd, 3, 1) + " cm² ";
   }
 
   out.impedance = "Ohm ";
-  if (WorkRe >= 0.5) {
-    const double z = NominalImpedance(WorkRe);
-    if (Finite(z)) {
-      ChassisZ = z;
-      out.impedance = "Ohm ( Z= " + Number(z, 2, 0) + " Ohm )";
-    }
+  if (d.z) {
+    ChassisZ = *d.z;
+    out.impedance = "Ohm ( Z= " + Number(ChassisZ, 2, 0) + " Ohm )";
   }
 
   out.spl = "SPL ?";
   out.efficiency = " % ?";
-  if (WorkFs > 5.0 && WorkVas > 0.1 && WorkQes > 0.05) {
-    const std::optional<double> spl = ReferenceSpl(WorkFs, WorkVas, WorkQes);
-    const double efficiency = spl ? std::pow(10.0, (*spl - 112.0) / 10.0) * 100.0 : 0.0;
-    if (spl && Finite(efficiency)) {
-      WorkSpl = *spl;
-      WorkEff = efficiency;
-      out.spl = Text("Kennschalldruck SPL = ", "efficiency SPL = ") + Number(WorkSpl, 3, 1) + " dB/1m1W ";
-      out.efficiency = Text("Wirkungsgrad = ", "efficiency = ") + Number(WorkEff, 2, 2, kEfficiencyChars) + " %";
-    }
+  if (d.spl && d.eff) {
+    WorkSpl = *d.spl;
+    WorkEff = *d.eff;
+    out.spl = Text("Kennschalldruck SPL = ", "efficiency SPL = ") + Number(WorkSpl, 3, 1) + " dB/1m1W ";
+    out.efficiency = Text("Wirkungsgrad = ", "efficiency = ") + Number(WorkEff, 2, 2, kEfficiencyChars) + " %";
   }
 
   out.ebp = "EBP ? ";
-  if (WorkFs > 5.0 && WorkQes > 0.05) {
-    const double ebp = WorkFs / WorkQes;
-    if (Finite(ebp)) {
-      ChassisEbp = ebp;
-      out.ebp = Text("Bandbreiteprodukt EBP = ", "eff. bandwith product EBP = ") + Number(ebp, 3, 1);
-    }
+  if (d.ebp) {
+    ChassisEbp = *d.ebp;
+    out.ebp = Text("Bandbreiteprodukt EBP = ", "eff. bandwith product EBP = ") + Number(ChassisEbp, 3, 1);
   }
 
   out.bl = "Bxl ? ";
-  if (WorkRe > 0 && WorkDia > 0.5 && WorkFs > 5.0 && WorkQes > 0.05 && WorkVas > 0.1) {
-    const double denominator = kPi * WorkFs * WorkQes * WorkVas;
-    const double square = denominator > 0 ? kForceFactor * ChassisSd * ChassisSd * WorkRe / denominator : -1.0;
-    const double bl = square >= 0 && Finite(square) ? std::sqrt(square) : 0.0;
-    if (square >= 0 && Finite(square) && Finite(bl)) {
-      ChassisBL = bl;
-      out.bl = Text("Wandlerkonstante Bxl = ", "magnet const. Bxl = ") + Number(bl, 2, 2) +
-               Text(" N/A=Tm ", " N/A=Tm");
-    }
+  if (d.bl) {
+    ChassisBL = *d.bl;
+    out.bl = Text("Wandlerkonstante Bxl = ", "magnet const. Bxl = ") + Number(ChassisBL, 2, 2) +
+             Text(" N/A=Tm ", " N/A=Tm");
   }
 
   out.cms = " Cms ?";
-  {
-    bool done = false;
-    if (WorkVas > 0.1 && WorkDia > 0.5) {
-      const double sdSquared = ChassisSd * ChassisSd;
-      const double cms = sdSquared > 0 ? WorkVas / sdSquared * kCompliance : 0.0;
-      if (sdSquared > 0 && Finite(cms)) {
-        ChassisCms = cms;
-        out.cms = Text("mech. Nachgiebigkeit Cms = ", "mechanical compliance Cms = ") + Number(cms, 2, 2) + " mm/N ";
-        done = true;
-      }
-    }
-    if (!done) ChassisCms = 0;
-  }
+  ChassisCms = d.cms.value_or(0.0);
+  if (d.cms)
+    out.cms = Text("mech. Nachgiebigkeit Cms = ", "mechanical compliance Cms = ") + Number(ChassisCms, 2, 2) + " mm/N ";
 
   out.mms = "Mms ? ";
-  if (WorkVas > 0.1 && WorkDia > 0.5 && WorkFs > 5.0) {
-    const double denominator = kFourPiSquared * WorkFs * WorkFs * WorkVas;
-    const double mms = denominator > 0 ? ChassisSd * ChassisSd / denominator * kMovingMass : 0.0;
-    if (denominator > 0 && Finite(denominator) && Finite(mms)) {
-      ChassisMms = mms;
-      out.mms = Text("Membranmasse Mms = ", "membrane mass Mms = ") + Number(mms, 2, 2) + " g ";
-    }
+  if (d.mms) {
+    ChassisMms = *d.mms;
+    out.mms = Text("Membranmasse Mms = ", "membrane mass Mms = ") + Number(ChassisMms, 2, 2) + " g ";
   }
 
   out.cmes = "Cmes ? ";
-  if (WorkQes > 0.05 && WorkFs > 5.0 && WorkRe > 0.1) {
-    const double denominator = kTwoPi * WorkFs * WorkRe;
-    const double cmes = denominator > 0 ? WorkQes / denominator * 1000000.0 : 0.0;
-    if (denominator > 0 && Finite(denominator) && Finite(cmes)) {
-      ChassisCmes = cmes;
-      out.cmes = Text("elektr. Kapazität Cmes = ", "elektr. capacity Cmes = ") + Number(cmes, 2, 2) + " µF ";
-    }
+  if (d.cmes) {
+    ChassisCmes = *d.cmes;
+    out.cmes = Text("elektr. Kapazität Cmes = ", "elektr. capacity Cmes = ") + Number(ChassisCmes, 2, 2) + " µF ";
   }
 
-  // From the stored values as they now stand: a Qms that could not be computed this time is the
-  // last one that could.
+  // The read-out works from the stored values as they now stand: a Qms or a moving mass that
+  // could not be computed this time is the last one that could, and below 0.1 g it shows "?".
+  // A driver file takes its Rms from DeriveDriverValues instead, which never mixes two drivers.
   out.rms = "Rms ? ";
   if (ChassisMms > 0.1 && ChassisCms > 0 && WorkQmsCalc > 0) {
     const double ratio = ChassisMms / ChassisCms;

@@ -44,6 +44,15 @@ extern double ChassisRms;   // kg/s
 // Working set and derived values back to their start-up state (all 0, names empty).
 void ResetDriverValues();
 
+// The values derived from one driver's numbers alone (units as above; spl in dB at 1 W, 1 m,
+// eff in percent). A value is present only when its guard holds for this driver and it is
+// finite; nothing is carried over from an earlier driver, so a driver file can state them.
+// Rms comes from this driver's Mms, Cms and computed Qms whenever all three are above 0.
+struct DerivedDriverValues {
+  std::optional<double> qmsCalc, sd, z, spl, eff, ebp, bl, cms, mms, cmes, rms;
+};
+DerivedDriverValues DeriveDriverValues(double qts, double qes, double vas, double fs, double re, double dia);
+
 // The texts of the edits that the computation reads.
 struct DriverEditTexts {
   std::string qts, qes, qms, vas, fs, re, dia, vol;
