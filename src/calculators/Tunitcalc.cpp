@@ -6,8 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "calculators/model/UnitConverter.h"
 #include "common/NumberText.h"
@@ -39,15 +42,88 @@ constexpr UiText kTexts[] = {
 // and area boxes stacked on the right. In each box the input edit at the left, the source units
 // in a column beside it and the results in a column at the right, one row each.
 constexpr int kClientWidth = 556, kClientHeight = 298;
-// The right column's results need 94 pixels: 1000 cm² read "=100000.0 qmm", 100 kg "=3527.34 oz av.".
-constexpr int kLeftX = 4, kLeftW = 292, kRightX = 300, kRightW = 252;
-constexpr int kEditX = 8, kEditW = 44, kEditH = 21;
-constexpr int kRadioX = 56, kRadioW = 94, kVolumeRadioW = 100;
-constexpr int kGap = 4;
+// The result columns hold whole every text up to these quantities, typed in any unit of their
+// group: beyond what a loudspeaker builder converts. The unit columns hold their captions, and
+// the edits share what is left of the client area's width.
+constexpr double kLargestLength = 100;  // m
+constexpr double kLargestArea = 100;    // m²
+constexpr double kLargestVolume = 10;   // m³
+constexpr double kLargestMass = 100;    // kg
+constexpr int kMargin = 4;  // around and between the boxes
+constexpr int kEditX = 6, kEditH = 21;
+// Narrower, an edit shows too few digits to be read; only a larger font than the window's would
+// bring it there.
+constexpr int kNarrowestEditW = 24;
+constexpr int kGap = 4;       // between the columns
+constexpr int kRightPad = 3;  // between the results and the box's right edge, off its frame line
 constexpr int kFirstRow = kGroupBoxFirstRow;
 constexpr int kRowH = 16;
 constexpr int kVolumeRowStep = 18;
 constexpr int kRightRowStep = 16;
+
+// A group's source units, in their testing order.
+struct Unit {
+  QRadioButton* Tunitcalc::*button;
+  const char* name;
+  const char* caption;
+};
+constexpr Unit kMassUnits[] = {{&Tunitcalc::masse1, "masse1", "g "},
+                               {&Tunitcalc::masse2, "masse2", "kg"},
+                               {&Tunitcalc::masse3, "masse3", "oz av."},
+                               {&Tunitcalc::masse4, "masse4", "lb av."}};
+constexpr Unit kLengthUnits[] = {{&Tunitcalc::laenge1, "laenge1", "mm"},
+                                 {&Tunitcalc::laenge2, "laenge2", "cm"},
+                                 {&Tunitcalc::laenge3, "laenge3", "m"},
+                                 {&Tunitcalc::laenge4, "laenge4", "inch"},
+                                 {&Tunitcalc::laenge5, "laenge5", "foot / inch"}};
+constexpr Unit kAreaUnits[] = {{&Tunitcalc::flaeche1, "flaeche1", "mm² (sqmm)"},
+                               {&Tunitcalc::flaeche2, "flaeche2", "cm² (sqcm)"},
+                               {&Tunitcalc::flaeche3, "flaeche3", "m² (sqm)"},
+                               {&Tunitcalc::flaeche4, "flaeche4", "sq. in."},
+                               {&Tunitcalc::flaeche5, "flaeche5", "sq. ft."}};
+// The seven US measures are shown for reading only and are never a source.
+constexpr Unit kVolumeUnits[] = {{&Tunitcalc::volu1, "volu1", "cmm (mm³)"},
+                                 {&Tunitcalc::volu2, "volu2", "ccm (cm³)"},
+                                 {&Tunitcalc::volu3, "volu3", "l (liter)"},
+                                 {&Tunitcalc::volu4, "volu4", "cu. m (m³)"},
+                                 {&Tunitcalc::volu5, "volu5", "cu. in."},
+                                 {&Tunitcalc::volu6, "volu6", "cu. ft"},
+                                 {&Tunitcalc::volu7, "volu7", "US dry pint"},
+                                 {&Tunitcalc::volu8, "volu8", "US dry quart"},
+                                 {&Tunitcalc::volu9, "volu9", "US peck"},
+                                 {&Tunitcalc::volu10, "volu10", "US liqu. gill"},
+                                 {&Tunitcalc::volu11, "volu11", "US liqu. pint"},
+                                 {&Tunitcalc::volu12, "volu12", "US liqu. quart"},
+                                 {&Tunitcalc::volu13, "volu13", "US gallon"}};
+
+// The columns of a box, from its left edge.
+struct Columns {
+  int editW, unitsX, unitsW, resultsX;
+};
+Columns ColumnsOf(int editW, int unitsW) {
+  const int unitsX = kEditX + editW + kGap;
+  return {editW, unitsX, unitsW, unitsX + unitsW + kGap};
+}
+
+// The widest caption of the groups' radio buttons, with the button's mark before it.
+int UnitsWidth(const QWidget* window, std::initializer_list<std::span<const Unit>> groups) {
+  const QStyle* style = window->style();
+  int widest = 0;
+  for (const auto& units : groups)
+    for (const Unit& unit : units)
+      widest = std::max(widest, window->fontMetrics().horizontalAdvance(QString::fromUtf8(unit.caption)));
+  return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + widest;
+}
+
+template <std::size_t Labels>
+int WidestText(const QWidget* window, const TextsUpTo<Labels>& labels) {
+  int widest = 0;
+  for (const auto& texts : labels)
+    for (const std::string& text : texts)
+      widest = std::max(widest, window->fontMetrics().horizontalAdvance(QString::fromStdString(text)));
+  return widest;
+}
 
 }  // namespace
 
@@ -59,27 +135,39 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
   Button2 = Make<QPushButton>("Button2", this, 88, 4, 80, 25);
   Button3 = Make<QPushButton>("Button3", this, 172, 4, 80, 25);
 
+  // The right boxes share their columns, so that their units and results line up.
+  const int rightUnitsW = UnitsWidth(this, {kMassUnits, kLengthUnits, kAreaUnits});
+  const int volumeUnitsW = UnitsWidth(this, {kVolumeUnits});
+  const int rightResultsW =
+      std::max({WidestText(this, MassTextsUpTo(kLargestMass)), WidestText(this, LengthTextsUpTo(kLargestLength)),
+                WidestText(this, AreaTextsUpTo(kLargestArea))});
+  const int volumeResultsW = WidestText(this, VolumeTextsUpTo(kLargestVolume));
+  const int boxesW = kClientWidth - 3 * kMargin;
+  const int editW = std::max(kNarrowestEditW, (boxesW - 2 * (kEditX + 2 * kGap + kRightPad) - rightUnitsW -
+                                               volumeUnitsW - rightResultsW - volumeResultsW) / 2);
+  const Columns left = ColumnsOf(editW, volumeUnitsW), right = ColumnsOf(editW, rightUnitsW);
+  const int leftW = left.resultsX + volumeResultsW + kRightPad;
+  // An odd pixel goes to the right boxes' results.
+  const int rightX = kMargin + leftW + kMargin, rightW = kClientWidth - kMargin - rightX;
+
   const auto box = [this](const char* name, int x, int y, int w, int h) {
     return Make<QGroupBox>(name, this, x, y, w, h);
   };
-  const auto edit = [this](const char* name, QGroupBox* parent, int y, const char* text) {
-    QLineEdit* e = Make<QLineEdit>(name, parent, kEditX, y, kEditW, kEditH);
+  const auto edit = [this](const char* name, QGroupBox* parent, const Columns& columns, int y, const char* text) {
+    QLineEdit* e = Make<QLineEdit>(name, parent, kEditX, y, columns.editW, kEditH);
     e->setText(QString::fromLatin1(text));
     return e;
   };
-  // A group's source units in a column, one row each, in their testing order.
-  struct Unit {
-    QRadioButton** button;
-    const char* name;
-    const char* caption;
-  };
-  const auto units = [this](QGroupBox* parent, int step, int w, std::initializer_list<Unit> list) {
+  // A group's source units in a column, one row each.
+  const auto units = [this](QGroupBox* parent, const Columns& columns, int step, std::span<const Unit> list) {
     int row = 0;
     QButtonGroup* group = RadioGroup({});
     for (const Unit& unit : list) {
-      *unit.button = Make<QRadioButton>(unit.name, parent, kRadioX, kFirstRow + row++ * step, w, kRowH);
-      (*unit.button)->setText(QString::fromUtf8(unit.caption));
-      group->addButton(*unit.button);
+      QRadioButton* button =
+          Make<QRadioButton>(unit.name, parent, columns.unitsX, kFirstRow + row++ * step, columns.unitsW, kRowH);
+      button->setText(QString::fromUtf8(unit.caption));
+      group->addButton(button);
+      this->*unit.button = button;
     }
   };
   // A group's results in a column at its right, each in the row given.
@@ -88,70 +176,42 @@ Tunitcalc::Tunitcalc(QWidget* parent) : FormBase(parent) {
     const char* name;
     int row;
   };
-  const auto results = [this](QGroupBox* parent, int x, int step, std::initializer_list<Result> list) {
+  const auto results = [this](QGroupBox* parent, const Columns& columns, int step, std::initializer_list<Result> list) {
     for (const Result& result : list)
-      *result.label =
-          Make<QLabel>(result.name, parent, x, kFirstRow + result.row * step, parent->width() - x - kGap, kRowH);
+      *result.label = Make<QLabel>(result.name, parent, columns.resultsX, kFirstRow + result.row * step,
+                                   parent->width() - columns.resultsX - kRightPad, kRowH);
   };
-  constexpr int kResultX = kRadioX + kRadioW + kGap, kVolumeResultX = kRadioX + kVolumeRadioW + kGap;
 
-  GroupBox4 = box("GroupBox4", kRightX, 0, kRightW, 87);
-  Edit4 = edit("Edit4", GroupBox4, kFirstRow, "2");
-  units(GroupBox4, kRightRowStep, kRadioW,
-        {{&masse1, "masse1", "g "},
-         {&masse2, "masse2", "kg"},
-         {&masse3, "masse3", "oz av."},
-         {&masse4, "masse4", "lb av."}});
-  results(GroupBox4, kResultX, kRightRowStep,
+  GroupBox4 = box("GroupBox4", rightX, 0, rightW, 87);
+  Edit4 = edit("Edit4", GroupBox4, right, kFirstRow, "2");
+  units(GroupBox4, right, kRightRowStep, kMassUnits);
+  results(GroupBox4, right, kRightRowStep,
           {{&Label9, "Label9", 0}, {&Label10, "Label10", 1}, {&Label11, "Label11", 2}});
 
   // The optional inches stand under the feet.
-  GroupBox1 = box("GroupBox1", kRightX, 89, kRightW, 103);
-  Edit1 = edit("Edit1", GroupBox1, kFirstRow, "10");
-  Edit2 = edit("Edit2", GroupBox1, kFirstRow + kEditH + 6, "0");
+  GroupBox1 = box("GroupBox1", rightX, 89, rightW, 103);
+  Edit1 = edit("Edit1", GroupBox1, right, kFirstRow, "10");
+  Edit2 = edit("Edit2", GroupBox1, right, kFirstRow + kEditH + 6, "0");
   Edit2->setEnabled(false);
-  units(GroupBox1, kRightRowStep, kRadioW,
-        {{&laenge1, "laenge1", "mm"},
-         {&laenge2, "laenge2", "cm"},
-         {&laenge3, "laenge3", "m"},
-         {&laenge4, "laenge4", "inch"},
-         {&laenge5, "laenge5", "foot / inch"}});
-  results(GroupBox1, kResultX, kRightRowStep,
+  units(GroupBox1, right, kRightRowStep, kLengthUnits);
+  results(GroupBox1, right, kRightRowStep,
           {{&Label1, "Label1", 0}, {&Label2, "Label2", 1}, {&Label3, "Label3", 2}, {&Label4, "Label4", 3},
            {&Labelftin, "Labelftin", 4}});
   Labelftin->hide();
 
-  GroupBox2 = box("GroupBox2", kRightX, 195, kRightW, 103);
-  Edit3 = edit("Edit3", GroupBox2, kFirstRow, "50");
-  units(GroupBox2, kRightRowStep, kRadioW,
-        {{&flaeche1, "flaeche1", "mm² (sqmm)"},
-         {&flaeche2, "flaeche2", "cm² (sqcm)"},
-         {&flaeche3, "flaeche3", "m² (sqm)"},
-         {&flaeche4, "flaeche4", "sq. in."},
-         {&flaeche5, "flaeche5", "sq. ft."}});
-  results(GroupBox2, kResultX, kRightRowStep,
+  GroupBox2 = box("GroupBox2", rightX, 195, rightW, 103);
+  Edit3 = edit("Edit3", GroupBox2, right, kFirstRow, "50");
+  units(GroupBox2, right, kRightRowStep, kAreaUnits);
+  results(GroupBox2, right, kRightRowStep,
           {{&Label5, "Label5", 0}, {&Label6, "Label6", 1}, {&Label7, "Label7", 2}, {&Label8, "Label8", 3}});
 
   // The metric and imperial results stand beside the first five units and the US measures beside
-  // the seven US units, which are shown for reading only and are never a source.
-  GroupBox3 = box("GroupBox3", kLeftX, 34, kLeftW, kClientHeight - 34);
-  Edit5 = edit("Edit5", GroupBox3, kFirstRow, "10");
-  units(GroupBox3, kVolumeRowStep, kVolumeRadioW,
-        {{&volu1, "volu1", "cmm (mm³)"},
-         {&volu2, "volu2", "ccm (cm³)"},
-         {&volu3, "volu3", "l (liter)"},
-         {&volu4, "volu4", "cu. m (m³)"},
-         {&volu5, "volu5", "cu. in."},
-         {&volu6, "volu6", "cu. ft"},
-         {&volu7, "volu7", "US dry pint"},
-         {&volu8, "volu8", "US dry quart"},
-         {&volu9, "volu9", "US peck"},
-         {&volu10, "volu10", "US liqu. gill"},
-         {&volu11, "volu11", "US liqu. pint"},
-         {&volu12, "volu12", "US liqu. quart"},
-         {&volu13, "volu13", "US gallon"}});
+  // the seven US units.
+  GroupBox3 = box("GroupBox3", kMargin, 34, leftW, kClientHeight - 34);
+  Edit5 = edit("Edit5", GroupBox3, left, kFirstRow, "10");
+  units(GroupBox3, left, kVolumeRowStep, kVolumeUnits);
   for (QRadioButton* us : {volu7, volu8, volu9, volu10, volu11, volu12, volu13}) us->setEnabled(false);
-  results(GroupBox3, kVolumeResultX, kVolumeRowStep,
+  results(GroupBox3, left, kVolumeRowStep,
           {{&Label12, "Label12", 0},
            {&Label13, "Label13", 1},
            {&Label14, "Label14", 2},

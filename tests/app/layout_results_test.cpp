@@ -100,6 +100,23 @@ std::vector<Case> LongestResults() {
       {forms::mehrbox, {{"Edit1", "16"}, {"ScrollBar1", "50"}, {"ScrollBar2", "2"}}},
   };
   cases.insert(cases.end(), others.begin(), others.end());
+  // The unit converter at the largest input of each source unit up to 100 m, 100 m², 10 m³ and
+  // 100 kg, typed a hair under the bound where the bound is no short decimal, so that every
+  // result shows its most digits; 327 ft 11 in is the longest feet and inches.
+  const std::vector<std::vector<Input>> unitSources = {
+      {{"laenge1", ""}, {"Edit1", "100000"}, {"flaeche1", ""}, {"Edit3", "100000000"}, {"masse1", ""},
+       {"Edit4", "100000"}, {"volu1", ""}, {"Edit5", "10000000000"}},
+      {{"laenge2", ""}, {"Edit1", "10000"}, {"flaeche2", ""}, {"Edit3", "1000000"}, {"masse2", ""},
+       {"Edit4", "100"}, {"volu2", ""}, {"Edit5", "10000000"}},
+      {{"laenge3", ""}, {"Edit1", "100"}, {"flaeche3", ""}, {"Edit3", "100"}, {"masse3", ""},
+       {"Edit4", "3527.3368606"}, {"volu3", ""}, {"Edit5", "10000"}},
+      {{"laenge4", ""}, {"Edit1", "3937.007874"}, {"flaeche4", ""}, {"Edit3", "155000.3100006"}, {"masse4", ""},
+       {"Edit4", "220.4585537"}, {"volu4", ""}, {"Edit5", "10"}},
+      {{"laenge5", ""}, {"Edit1", "328"}, {"Edit2", "1.007874"}, {"flaeche5", ""}, {"Edit3", "1076.3910416"},
+       {"volu5", ""}, {"Edit5", "610237.4409473"}},
+      {{"laenge2", ""}, {"Edit1", "9995"}, {"volu6", ""}, {"Edit5", "353.1466672148"}},
+  };
+  for (const auto& inputs : unitSources) cases.push_back({forms::unitcalc, inputs});
   return cases;
 }
 

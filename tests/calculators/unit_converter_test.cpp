@@ -1,7 +1,9 @@
 // The unit converter against the exact definitions (1 in = 25.4 mm, 1 ft^3 = 1728 in^3), its own
 // rounded factors, the feet and inches with their carry, the rounding of read-outs, bad input.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <utility>
@@ -239,6 +241,56 @@ TEST(UnitConverter, EveryVolumeSourceAgreesOnTheSameVolume) {
     if (unit != VolumeUnit::CubicInch) EXPECT_NEAR(shown(ConvertVolume(value, unit), " cu.in."), cubicInches, 5e-3);
   EXPECT_NEAR(shown(ConvertVolume(cubicFeet, VolumeUnit::CubicFoot), " cu.in"), cubicInches, 5e-3);
   EXPECT_NEAR(shown(ConvertVolume(cubicFeet, VolumeUnit::CubicFoot), " m³"), 1.0, 5e-4);
+}
+
+// Whether no input from the bound down to a millionth of it, typed in any source unit (the bound
+// in each unit given), shows a longer text in a label than the longest text given for it.
+template <std::size_t N, class Convert>
+::testing::AssertionResult NoLongerTexts(const TextsUpTo<N>& longest, std::initializer_list<double> bounds,
+                                         Convert shown) {
+  int unit = 0;
+  for (const double bound : bounds) {
+    for (int step = 0; step <= 600; ++step) {
+      const std::vector<std::string> texts = shown(bound * std::pow(10.0, -step / 100.0), unit);
+      for (std::size_t label = 0; label < texts.size(); ++label) {
+        std::size_t most = 0;
+        for (const std::string& text : longest[label]) most = std::max(most, text.size());
+        if (texts[label].size() > most)
+          return ::testing::AssertionFailure() << texts[label] << " is longer than the texts of label " << label;
+      }
+    }
+    ++unit;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+template <class Texts>
+std::vector<std::string> All(const Texts& texts) { return {texts.labels.begin(), texts.labels.end()}; }
+
+TEST(UnitConverter, TextsUpToABoundAreTheLongestEachLabelShows) {
+  // 100 m² in each area unit; the square-foot row writes no decimal.
+  EXPECT_EQ(AreaTextsUpTo(100)[0], (std::vector<std::string>{"=1000000.00 qcm", "=100000000.0 qmm", "=100000000 qmm",
+                                                             "=100000000.0 qmm", "=100000000 qmm"}));
+  EXPECT_EQ(MassTextsUpTo(100)[2],
+            (std::vector<std::string>{"=220.459 lb av.", "=220.459 lb av.", "=220.459 lb av.", "=3527.337 oz av."}));
+  EXPECT_EQ(VolumeTextsUpTo(10)[6][0], "=9080.590 US dry quart");
+  // 100 m are 328 ft 1 in, yet 327 ft 11 in is longer; below 1 ft 11 in only the bound shows.
+  EXPECT_EQ(LengthTextsUpTo(100)[4], (std::vector<std::string>{"=328ft 1in", "=327ft 11in"}));
+  EXPECT_EQ(LengthTextsUpTo(0.5)[4], std::vector<std::string>{"=1ft 8in"});
+
+  const double inch = 0.0254, pound = 0.4536, cubicInches = 10 / std::pow(inch, 3);
+  EXPECT_TRUE(NoLongerTexts(AreaTextsUpTo(100), {1e8, 1e6, 100, 100 / (inch * inch), 100 / (inch * inch * 144)},
+                            [](double x, int unit) { return All(ConvertArea(x, AreaUnit(unit))); }));
+  EXPECT_TRUE(NoLongerTexts(VolumeTextsUpTo(10), {1e10, 1e7, 1e4, 10, cubicInches, cubicInches / 1728},
+                            [](double x, int unit) { return All(ConvertVolume(x, VolumeUnit(unit))); }));
+  EXPECT_TRUE(NoLongerTexts(MassTextsUpTo(100), {1e5, 100, 16 * 100 / pound, 100 / pound},
+                            [](double x, int unit) { return All(ConvertMass(x, MassUnit(unit))); }));
+  EXPECT_TRUE(NoLongerTexts(LengthTextsUpTo(100), {1e5, 1e4, 100, 100 / inch, 100 / inch / 12}, [](double x, int unit) {
+    const LengthTexts t = ConvertLength(x, 0, LengthUnit(unit));
+    std::vector<std::string> texts = All(t);
+    if (t.feetInchesVisible) texts.push_back(*t.feetInches);
+    return texts;
+  }));
 }
 
 }  // namespace

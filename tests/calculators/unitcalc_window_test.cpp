@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QRadioButton>
+#include <utility>
 
 #include "WindowTest.h"
 #include "app/Forms.h"
@@ -186,6 +187,36 @@ TEST_F(UnitcalcWindow, TextsFollowTheLanguageAtEveryPaint) {
   EXPECT_EQ(f->flaeche1->text(), "mm² (sqmm)");
   EXPECT_EQ(f->masse1->text(), "g ");
   EXPECT_EQ(f->Label10->text(), "=70.55 oz av.");
+}
+
+TEST_F(UnitcalcWindow, LargeInputsShowWholeResultsAndTheColumnsLineUp) {
+  Show("english");
+  Tunitcalc* f = form();
+  const auto whole = [](QLabel* label) {
+    return label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+  };
+  // 1 m² typed in square centimetres, then 100 m², 10 m³ and 100 lb in their own units.
+  Type(f->Edit3, "10000");
+  EXPECT_EQ(f->Label5->text(), "=1000000.0 qmm");
+  EXPECT_TRUE(whole(f->Label5));
+  f->flaeche3->click();
+  Type(f->Edit3, "100");
+  f->volu4->click();
+  Type(f->Edit5, "10");
+  f->masse4->click();
+  Type(f->Edit4, "100");
+  EXPECT_EQ(TextsOf({f->Label5, f->Label6, f->Label7, f->Label22, f->Label11}),
+            QStringList({"=100000000 qmm", "=1000000.0 qcm", "=155000.3 sq.in.", "=10568.032 US li. quart",
+                         "=1600.000 oz av."}));
+  for (QLabel* label : f->findChildren<QLabel*>()) EXPECT_TRUE(whole(label)) << label->text().toStdString();
+  // The right boxes share their columns; the boxes keep equal margins around and between them.
+  for (const auto& [mass, other] : {std::pair<QWidget*, QWidget*>{f->Edit4, f->Edit1}, {f->Edit4, f->Edit3},
+                                    {f->masse1, f->laenge1}, {f->masse1, f->flaeche1}, {f->Label9, f->Label1},
+                                    {f->Label9, f->Label5}})
+    EXPECT_EQ(mass->geometry(), other->geometry()) << other->objectName().toStdString();
+  const int margin = f->GroupBox3->x();
+  EXPECT_EQ(f->GroupBox4->x() - f->GroupBox3->geometry().right() - 1, margin);
+  EXPECT_EQ(f->width() - 1 - f->GroupBox4->geometry().right(), margin);
 }
 
 TEST_F(UnitcalcWindow, PrintAnsweredNoInEnglishAndYesInGerman) {

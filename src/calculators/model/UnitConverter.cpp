@@ -25,8 +25,22 @@ constexpr double kOuncesPerPound = 16;
 constexpr double kLitresPerUsDryPint = 0.550625;
 constexpr double kLitresPerUsGill = 0.11828125;
 
-// The inches from which the feet-and-inches read-out rounds up to the next foot.
+// The inches from which the feet-and-inches read-out rounds up to the next foot, and so the most
+// inches it shows.
 constexpr double kInchCarry = 11.5;
+constexpr double kMostInchesShown = 11;
+
+// The size of each source unit, in the order of the units, in the group's base unit (m, m², m³,
+// kg): a bound in the base unit is the bound divided by it in the source unit.
+constexpr std::array<double, 5> kMetresPerLengthUnit = {
+    0.001, 0.01, 1, kMillimetresPerInch / 1000, kMillimetresPerInch * kInchesPerFoot / 1000};
+constexpr std::array<double, 5> kSquareMetresPerAreaUnit = {
+    1e-6, 1e-4, 1, kSquareMillimetresPerSquareInch / 1e6,
+    kSquareMillimetresPerSquareInch * kSquareInchesPerSquareFoot / 1e6};
+constexpr std::array<double, 6> kCubicMetresPerVolumeUnit = {
+    1e-9, 1e-6, 1e-3, 1, kCubicMillimetresPerCubicInch / 1e9,
+    kCubicMillimetresPerCubicInch * kCubicInchesPerCubicFoot / 1e9};
+constexpr std::array<double, 4> kKilogramsPerMassUnit = {1e-3, 1, kGramsPerOunce / 1000, kGramsPerPound / 1000};
 
 std::string Shown(double value, int decimals, const char* suffix) { return "=" + FixedText(value, decimals) + suffix; }
 
@@ -40,7 +54,46 @@ bool TakeValue(double value, Texts& out) {
   return out.valid;
 }
 
+// What each label shows for the bound typed in each source unit. At a label's fixed decimals a
+// larger value never shows fewer digits, so no smaller input gives a longer text.
+template <std::size_t Labels, class Unit, std::size_t Units, class Convert>
+TextsUpTo<Labels> TextsAtBound(double bound, const std::array<double, Units>& unitSizes, Convert convert) {
+  TextsUpTo<Labels> texts;
+  for (std::size_t unit = 0; unit < Units; ++unit) {
+    const auto shown = convert(bound / unitSizes[unit], static_cast<Unit>(unit));
+    for (std::size_t label = 0; label < shown.labels.size(); ++label) texts[label].push_back(shown.labels[label]);
+  }
+  return texts;
+}
+
 }  // namespace
+
+TextsUpTo<5> LengthTextsUpTo(double metres) {
+  auto texts = TextsAtBound<5, LengthUnit>(
+      metres, kMetresPerLengthUnit, [](double value, LengthUnit source) { return ConvertLength(value, 0, source); });
+  // The feet and inches break the rule above: below the bound's feet the inches may show two
+  // digits (100 m reads 328 ft 1 in, while 327 ft 11 in is longer).
+  const double feet = metres / kMetresPerLengthUnit[static_cast<std::size_t>(LengthUnit::FootInch)];
+  const double twoDigitInches = kMostInchesShown / kInchesPerFoot;
+  for (const double shown : {feet, std::floor(feet - twoDigitInches) + twoDigitInches}) {
+    LengthTexts read;
+    FeetAndInches(shown, read);
+    if (read.feetInches) texts[4].push_back(*read.feetInches);
+  }
+  return texts;
+}
+
+TextsUpTo<4> AreaTextsUpTo(double squareMetres) {
+  return TextsAtBound<4, AreaUnit>(squareMetres, kSquareMetresPerAreaUnit, ConvertArea);
+}
+
+TextsUpTo<12> VolumeTextsUpTo(double cubicMetres) {
+  return TextsAtBound<12, VolumeUnit>(cubicMetres, kCubicMetresPerVolumeUnit, ConvertVolume);
+}
+
+TextsUpTo<3> MassTextsUpTo(double kilograms) {
+  return TextsAtBound<3, MassUnit>(kilograms, kKilogramsPerMassUnit, ConvertMass);
+}
 
 std::string FixedText(double value, int decimals) {
   if (!std::isfinite(value)) return "?";

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velomare {
 
@@ -48,6 +49,17 @@ LengthTexts ConvertLength(double value, double inches, LengthUnit source);
 AreaTexts ConvertArea(double value, AreaUnit source);
 VolumeTexts ConvertVolume(double value, VolumeUnit source);
 MassTexts ConvertMass(double value, MassUnit source);
+
+// Every text each result label shows for the largest input up to a bound, typed in each source
+// unit of its group, label by label: what a result column must hold whole. The bound is in
+// metres, square metres, cubic metres or kilograms. The length group's fifth entry is the
+// feet-and-inches read-out.
+template <std::size_t Labels>
+using TextsUpTo = std::array<std::vector<std::string>, Labels>;
+TextsUpTo<5> LengthTextsUpTo(double metres);
+TextsUpTo<4> AreaTextsUpTo(double squareMetres);
+TextsUpTo<12> VolumeTextsUpTo(double cubicMetres);
+TextsUpTo<3> MassTextsUpTo(double kilograms);
 
 // The feet-and-inches read-out for a length in feet: hidden below 1 ft (text kept); otherwise
 // "=<feet>ft <inches>in", where inches from 11.5 on carry into the next foot.
