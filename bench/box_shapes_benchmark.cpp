@@ -1,5 +1,5 @@
-// Dragging a size bar of the cuboid or the trapezoid window: each step recomputes the box and
-// repaints the window with its drawing at once, offscreen.
+// Dragging a size bar of the cuboid, the trapezoid or the pyramid window: each step recomputes the
+// box and repaints the window (with its drawing, where it has one) at once, offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "calculators/Tpyramidebox.h"
 #include "calculators/Tquaderbox.h"
 #include "calculators/Ttrapezbox.h"
 #include "driver/model/CommittedDriver.h"
@@ -15,7 +16,7 @@
 namespace {
 
 template <class Form>
-void DragBar(benchmark::State& state, QScrollBar* Form::*bar) {
+void DragBar(benchmark::State& state, QScrollBar* Form::*bar, bool drawn = true) {
   QTemporaryDir dir;
   setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
   velomare::ResetCommittedDriver();
@@ -29,13 +30,15 @@ void DragBar(benchmark::State& state, QScrollBar* Form::*bar) {
     scroll->setValue(position);
     form.repaint();
   }
-  if (!form.DrawingShown()) state.SkipWithError("the drawing was not shown");
+  if (drawn && !form.DrawingShown()) state.SkipWithError("the drawing was not shown");
 }
 
 void BM_CuboidWidthStep(benchmark::State& state) { DragBar(state, &velomare::Tquaderbox::breite); }
 void BM_TrapezoidHeightStep(benchmark::State& state) { DragBar(state, &velomare::Ttrapezbox::hoehe); }
+void BM_PyramidBottomEdgeStep(benchmark::State& state) { DragBar(state, &velomare::Tpyramidebox::ScrollBar1, false); }
 BENCHMARK(BM_CuboidWidthStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrapezoidHeightStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PyramidBottomEdgeStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -90,6 +90,8 @@ TEST(SpeakerGrouping, TextsOfTheThreeWiringsInBothLanguages) {
   EXPECT_EQ(texts(11, 2, 2, false)[2], "Parallelschaltung von 11 Lautsprechern");
   EXPECT_EQ(texts(11, 1, 2, true)[2], "series connection of 11 speakers");
   EXPECT_EQ(texts(2, 2, 2, true)[2], "parallel connection of 2 speakers");
+  // Two groups of two are the smallest grouping of series and parallel.
+  EXPECT_EQ(texts(4, 2, 3, true)[2], "series connection of every 2 speakers, then these 2 groups parallel connected");
 }
 
 TEST(SpeakerGrouping, NoImpedanceOrNoGroupingGivesNothingToShow) {

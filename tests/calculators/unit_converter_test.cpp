@@ -188,7 +188,8 @@ TEST(UnitConverter, ReadOutsRoundHalfwayValuesAwayFromZero) {
   // 1.00499999999999989..., 0.0025 is 0.00250000000000000005...
   const struct { double value; int decimals; const char* text; } rows[] = {
       {2.5, 0, "3"},     {0.125, 2, "0.13"},  {-2.5, 0, "-3"},     {1.005, 2, "1.00"},
-      {0.0025, 3, "0.003"}, {70.5479, 2, "70.55"}, {INFINITY, 2, "?"}, {NAN, 2, "?"}};
+      {0.0025, 3, "0.003"}, {70.5479, 2, "70.55"}, {INFINITY, 2, "?"}, {NAN, 2, "?"},
+      {0.0, 2, "0.00"},  {0.004, 2, "0.00"}};
   for (const auto& row : rows) EXPECT_EQ(FixedText(row.value, row.decimals), row.text) << row.value;
   EXPECT_EQ(ConvertMass(1, MassUnit::Ounce).labels[2], "=0.063 lb av.");
   EXPECT_EQ(ConvertLength(0.0025, 0, LengthUnit::Metre).labels[0], "=3 mm");
