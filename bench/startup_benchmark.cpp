@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/Startup.h"
+#include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "platform/Platform.h"
@@ -64,8 +65,9 @@ int main(int argc, char** argv) {
     velomare::CreateForms();
     QCoreApplication::processEvents();
     const auto shown = std::chrono::steady_clock::now();
-    std::printf("main() to main window shown, 35 windows created: %.1f ms\n",
-                std::chrono::duration<double, std::milli>(shown - begin).count());
+    // FormatFixed, not "%.1f": the C library's locale is the desktop's once QApplication exists.
+    std::printf("main() to main window shown, 35 windows created: %s ms\n",
+                velomare::FormatFixed(std::chrono::duration<double, std::milli>(shown - begin).count(), 0, 1).c_str());
     velomare::DestroyForms();
     velomare::platform::InstallSeam(nullptr);
   }

@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev)
 if [ "${1:-run}" = "test" ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core locales)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 
 #include "app/AllForms.h"
 #include "common/Version.h"
@@ -63,10 +67,33 @@ void Create(Form*& slot) {
   if (forms::gAll.size() == 1) slot->ShowForm();
 }
 
+// The windows are drawn in the light scheme's fixed colours: black texts and pens, white brushes
+// behind the diagrams' numbers, the grey, white and desktop backgrounds of the colour schemes. A
+// dark desktop (Breeze Dark, GNOME's dark style) hands the program a palette with light text
+// before the first window exists, and those texts would be white on white. So the program takes
+// the standard light palette of Qt's Fusion style, which is what a light desktop shows, with
+// every role of every state set: no colour of the desktop's palette shows through, and class
+// palettes the desktop set are dropped with it. The desktop's own style may have no light
+// palette of its own to give.
+void TakeLightPalette() {
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+  const QPalette standard = fusion ? fusion->standardPalette() : QApplication::style()->standardPalette();
+  QPalette light;
+  for (int group = 0; group < QPalette::NColorGroups; ++group) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto g = static_cast<QPalette::ColorGroup>(group);
+      const auto r = static_cast<QPalette::ColorRole>(role);
+      light.setBrush(g, r, standard.brush(g, r));
+    }
+  }
+  QApplication::setPalette(light);
+}
+
 }  // namespace
 
 void CreateForms() {
   QApplication::setApplicationName(QString::fromUtf8(kProgramTitle));
+  TakeLightPalette();
   Create<TForm1>(forms::Form1);
   Create<TChassisform>(forms::Chassisform);
   Create<Tabout>(forms::about);

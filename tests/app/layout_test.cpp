@@ -1,11 +1,16 @@
 // Every window the program creates, in both languages, against the layout rules of
-// LayoutProblems: a window added later is checked the day it is built.
+// LayoutProblems and, on a dark desktop, against its own picture on a light one: a window added
+// later is checked the day it is built.
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QPalette>
 #include <QPushButton>
+#include <functional>
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
@@ -21,7 +26,42 @@ class Layout : public WindowsTest {
     window->show();
     Repaint(window);
   }
+  // Every window in both languages, shown and handed to `look`, then hidden again unless it was
+  // shown before.
+  static void EachWindowShown(const std::function<void(QWidget* window, const char* language)>& look) {
+    for (const char* language : {"deutsch", "english"}) {
+      for (QWidget* window : forms::All()) {
+        const bool wasVisible = window->isVisible();
+        ShowIn(window, language);
+        look(window, language);
+        if (!wasVisible) window->hide();
+      }
+    }
+  }
+  static QMap<QString, QImage> EveryWindowPicture() {
+    QMap<QString, QImage> pictures;
+    EachWindowShown([&](QWidget* window, const char* language) {
+      pictures.insert(QString("%1 (%2)").arg(window->objectName(), language), window->grab().toImage());
+    });
+    return pictures;
+  }
 };
+
+// The colours of Breeze Dark, as KDE hands them to a Qt program; GNOME's dark style is alike.
+QPalette DarkDesktopPalette() {
+  QPalette dark(QColor("#eff0f1"), QColor("#31363b"), QColor("#40464c"), QColor("#1b1e20"), QColor("#25292c"),
+                QColor("#eff0f1"), QColor("#ffffff"), QColor("#232629"), QColor("#31363b"));
+  dark.setColor(QPalette::AlternateBase, QColor("#31363b"));
+  dark.setColor(QPalette::Highlight, QColor("#3daee9"));
+  dark.setColor(QPalette::HighlightedText, QColor("#eff0f1"));
+  dark.setColor(QPalette::Link, QColor("#1d99f3"));
+  dark.setColor(QPalette::ToolTipBase, QColor("#31363b"));
+  dark.setColor(QPalette::ToolTipText, QColor("#eff0f1"));
+  dark.setColor(QPalette::PlaceholderText, QColor("#8a8d8f"));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(QPalette::Disabled, role, QColor("#6e7173"));
+  return dark;
+}
 
 // Every window is saved as a picture too, to look at (scripts/screenshots.sh names the folder);
 // VELOMARE_SCREENSHOT_ONLY names the windows wanted.
@@ -29,17 +69,53 @@ TEST_F(Layout, EveryWindowKeepsItsControlsInsideAndItsTextsWhole) {
   ASSERT_GE(forms::All().size(), 35u);
   const QStringList only = qEnvironmentVariable("VELOMARE_SCREENSHOT_ONLY").split(',', Qt::SkipEmptyParts);
   QStringList problems;
-  for (const char* language : {"deutsch", "english"}) {
-    for (QWidget* window : forms::All()) {
-      const bool wasVisible = window->isVisible();
-      ShowIn(window, language);
-      problems << LayoutProblems(window, QString::fromLatin1(language));
-      if (only.isEmpty() || only.contains(window->objectName()))
-        SavePicture(window, QString("%1-%2").arg(window->objectName(), language));
-      if (!wasVisible) window->hide();
-    }
-  }
+  EachWindowShown([&](QWidget* window, const char* language) {
+    problems << LayoutProblems(window, QString::fromLatin1(language));
+    if (only.isEmpty() || only.contains(window->objectName()))
+      SavePicture(window, QString("%1-%2").arg(window->objectName(), language));
+  });
   EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+// A dark desktop hands its palette over before the first window exists; the windows still show
+// the light scheme's colours the diagrams and labels are drawn in, pixel for pixel.
+TEST_F(Layout, EveryWindowShowsOnADarkDesktopWhatItShowsOnALightOne) {
+  // A steady text cursor: a blinking one would differ between two pictures of the same window.
+  const int flashTime = QApplication::cursorFlashTime();
+  QApplication::setCursorFlashTime(0);
+  const QMap<QString, QImage> light = EveryWindowPicture();
+  TearDown();
+  const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(DarkDesktopPalette());
+  ASSERT_EQ(QApplication::palette().color(QPalette::WindowText), QColor("#eff0f1"));
+  SetUp();
+  const QMap<QString, QImage> dark = EveryWindowPicture();
+  QApplication::setPalette(desktop);
+  QApplication::setCursorFlashTime(flashTime);
+
+  ASSERT_EQ(dark.keys(), light.keys());
+  ASSERT_EQ(light.size(), 2 * int(forms::All().size()));
+  QStringList differing;
+  for (auto it = light.cbegin(); it != light.cend(); ++it) {
+    const QImage& a = it.value();
+    const QImage b = dark.value(it.key()).convertToFormat(a.format());
+    if (a == b) continue;
+    QString first = "size " + QString::number(b.width()) + "x" + QString::number(b.height());
+    int count = 0;
+    if (a.size() == b.size()) {
+      for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+          if (a.pixel(x, y) == b.pixel(x, y)) continue;
+          if (count++ == 0)
+            first = QString("first at (%1, %2): %3 instead of %4")
+                        .arg(x).arg(y).arg(QColor(b.pixel(x, y)).name(), QColor(a.pixel(x, y)).name());
+        }
+      }
+    }
+    differing << QString("%1: %2 pixels differ, %3").arg(it.key()).arg(count).arg(first);
+  }
+  EXPECT_TRUE(differing.isEmpty()) << differing.size() << " of " << light.size() << " pictures differ:\n"
+                                   << differing.join('\n').toStdString();
 }
 
 TEST_F(Layout, CompactMainWindow) {

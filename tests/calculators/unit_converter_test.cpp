@@ -196,7 +196,7 @@ TEST(UnitConverter, ReadOutsRoundHalfwayValuesAwayFromZero) {
 }
 
 // The number in a read-out such as "=25.4 mm".
-double Number(const std::string& text) { return std::stod(text.substr(1)); }
+double Number(const std::string& text) { return LeadingNumber(text.substr(1)); }
 
 TEST(UnitConverter, ReadOutsOfTheSmallestSourceAndTheLongestNumber) {
   EXPECT_EQ(ConvertVolume(1000000, VolumeUnit::CubicMillimetre).labels[8], ConvertVolume(1, VolumeUnit::Litre).labels[8]);

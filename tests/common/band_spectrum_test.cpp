@@ -46,7 +46,7 @@ TEST(BandSpectrumTable, TwentyFourDistinctKeysWithTheDanceLevels) {
 
 // "32 Hz" is 32, "1.4 kHz" 1400.
 double LabelHertz(const std::string& label) {
-  const double number = std::stod(label);
+  const double number = LeadingNumber(label);
   return label.find("kHz") != std::string::npos ? number * 1000.0 : number;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <random>
 #include <string>
@@ -16,6 +18,19 @@ double Nearest(const std::string& text) {
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
+}
+
+// ./test.sh runs the suite under a comma locale and names it in VELOMARE_TEST_LOCALE, so that a
+// number the program converts through the C library's locale writes or reads "0,5" and fails its
+// test. QApplication took the locale from the environment before any test ran; should the C
+// library lack it, every test would pass in the C locale without anyone noticing.
+TEST(NumberTextLocale, TheSuiteRunsUnderTheCommaLocaleTheScriptAskedFor) {
+  const QByteArray asked = qgetenv("VELOMARE_TEST_LOCALE");
+  if (asked.isEmpty()) GTEST_SKIP() << "run without ./test.sh: no locale asked for";
+  const char* numeric = std::setlocale(LC_NUMERIC, nullptr);
+  EXPECT_STREQ(std::localeconv()->decimal_point, ",")
+      << "./test.sh asked for " << asked.constData() << ", the C library has " << (numeric ? numeric : "no locale")
+      << " in effect";
 }
 
 TEST(IsNumberText, AcceptsSignDigitsAndOneSeparatorOnly) {

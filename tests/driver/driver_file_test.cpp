@@ -490,7 +490,7 @@ TEST_F(DriverFile, EveryDerivedValueInASweepFollowsFromTheChassisValuesOfItsOwnF
     for (auto line = std::find(lines.begin(), lines.end(), "[other TSPs]") + 1; line < lines.end(); ++line) {
       const std::size_t eq = line->find('=');
       keys.push_back(line->substr(0, eq));
-      v[keys.back()] = std::stod(line->substr(eq + 1));
+      v[keys.back()] = LeadingNumber(line->substr(eq + 1));
     }
     std::vector<std::string> expected = {"Qms", "Z", "Sd", "SPL", "eff", "EBP", "BL", "Mms", "Cms", "Rms", "Cmes"};
     if (re < 0.5) expected.erase(expected.begin() + 1);

@@ -44,7 +44,7 @@ TEST_F(LossFactorModel, TuningMeetsTheVentedBoxRelations) {
     double fl, fh, fc;
   } boxes[] = {{25, 40, 38}, {18, 55, 40}, {30, 80, 70}, {40, 60, 30}};
   for (const auto& b : boxes) {
-    const auto text = [](double f) { return std::to_string(f); };
+    const auto text = [](double f) { return DecimalText(f); };
     QlEditTexts t = Example();
     t[5] = text(b.fl), t[6] = text((b.fl + b.fh) / 2), t[8] = text(b.fh), t[9] = text(b.fc);
     const QlValues v = ComputeQl(t).values;

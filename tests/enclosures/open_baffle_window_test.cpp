@@ -373,9 +373,7 @@ TEST_F(OpenWindow, ExportWritesTheOpenBaffleFileInEitherLanguageAndReportsOnlyAW
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 413);
   // Sensitivity of the default driver from fs, Vas and Qes: 112 + 10 log10(pi^2 29^3 0.244 / (0.513 * 10088402)).
   const double spl = 112 + 10 * std::log10(M_PI * M_PI * 29 * 29 * 29 * 0.244 / (0.513 * 10088402));
-  char splText[32];
-  std::snprintf(splText, sizeof splText, "SPL (dB)\t%.1f\r\n", spl);
-  std::string splLine = splText;
+  std::string splLine = "SPL (dB)\t" + DecimalText(spl, 1) + "\r\n";
   std::replace(splLine.begin(), splLine.end(), '.', ',');
   EXPECT_NE(bytes.find(splLine), std::string::npos) << bytes.substr(0, 200);
   EXPECT_NE(bytes.find("\r\n29\t-23,23\r\n"), std::string::npos);

@@ -194,7 +194,7 @@ TEST_F(PrintedPage, TextsStayOffTheFrameAndTheLevelLinesAndTouchNoOtherText) {
   ASSERT_GT(larger.pointSizeF(), programFont.pointSizeF());
   EachWindowAndDriver([&](const PrintingWindow& w, const QString&) {
     for (const QFont& font : {programFont, larger}) {
-      SCOPED_TRACE(std::to_string(font.pointSizeF()) + " pt");
+      SCOPED_TRACE(DecimalText(font.pointSizeF(), 1) + " pt");
       QGuiApplication::setFont(font);
       EachPage(w, {300, 600}, [&](const Printed& p) { ExpectTextsOffTheLines(w, p); });
     }

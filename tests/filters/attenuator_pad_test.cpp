@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "TestSupport.h"
 #include "filters/model/AttenuatorPad.h"
 
 namespace velomare {
@@ -15,11 +16,8 @@ LPadResult Pad(const std::string& z, const std::string& p, int position, bool en
   return ComputeLPad({z, p, position, english});
 }
 
-// A number text with either separator, read by the C library rather than the program.
-double Parse(std::string text) {
-  std::replace(text.begin(), text.end(), ',', '.');
-  return std::stod(text);
-}
+// A number text with either separator, read by std::from_chars rather than the program.
+double Parse(const std::string& text) { return test::LeadingNumber(text); }
 
 void ExpectRelative(double actual, double expected, const char* what) {
   EXPECT_NEAR(actual / expected, 1.0, 1e-9) << what << ": " << actual << " vs " << expected;

@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -96,6 +97,21 @@ std::vector<std::string> SplitCrLfLines(const std::string& bytes) {
     start = end + 2;
   }
   return lines;
+}
+
+double LeadingNumber(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(" \t");
+  std::string number(start == std::string_view::npos ? std::string_view() : text.substr(start));
+  std::replace(number.begin(), number.end(), ',', '.');
+  double value = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  return error == std::errc() ? value : std::nan("");
+}
+
+std::string DecimalText(double value, int decimals) {
+  char text[400];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  return error == std::errc() ? std::string(text, end) : std::string("?");
 }
 
 std::string ReadFileBytes(const std::string& path) {
