@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "TestSupport.h"
+#include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DriverValues.h"
@@ -326,7 +327,7 @@ TEST_F(DriverValues, QCalculatorsAndTheirGuards) {
   ASSERT_TRUE(estimate);
   EXPECT_EQ(estimate->qesText, "0,447");
   EXPECT_EQ(estimate->qmsText, "5.0");
-  for (double q : {5.0, 6.0, 0.0}) EXPECT_FALSE(EstimateFromQts(DecimalText(q), q)) << q;
+  for (double q : {5.0, 6.0, 0.0}) EXPECT_FALSE(EstimateFromQts(FormatFixed(q, 0, 6), q)) << q;
   EXPECT_FALSE(EstimateFromQts("5", 5));
   EXPECT_FALSE(EstimateFromQts("6", 6));
   EXPECT_FALSE(EstimateFromQts("0", 0));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/LossFactor.h"
@@ -44,7 +45,7 @@ TEST_F(LossFactorModel, TuningMeetsTheVentedBoxRelations) {
     double fl, fh, fc;
   } boxes[] = {{25, 40, 38}, {18, 55, 40}, {30, 80, 70}, {40, 60, 30}};
   for (const auto& b : boxes) {
-    const auto text = [](double f) { return DecimalText(f); };
+    const auto text = [](double f) { return FormatFixed(f, 0, 6); };
     QlEditTexts t = Example();
     t[5] = text(b.fl), t[6] = text((b.fl + b.fh) / 2), t[8] = text(b.fh), t[9] = text(b.fc);
     const QlValues v = ComputeQl(t).values;

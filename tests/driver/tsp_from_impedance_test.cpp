@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "common/NumberText.h"
 #include "common/Settings.h"
 #include "driver/model/CommittedDriver.h"
 #include "driver/model/DriverValues.h"
@@ -296,7 +297,7 @@ TEST_F(TspModel, CommitKeepsTheDriversInductanceWhileNoneIsShown) {
 
   // 0.5 mH arrives as 500 microhenry: ZL = sqrt(Re² + (2 pi fL Le)²).
   const double zl = std::sqrt(6.8 * 6.8 + std::pow(2 * kPi * 1000 * 0.0005, 2));
-  Compute(WorkedAddedMass({{TspEdit::ZL, DecimalText(zl)}}));
+  Compute(WorkedAddedMass({{TspEdit::ZL, FormatFixed(zl, 0, 6)}}));
   ASSERT_TRUE(m.CommitToDriver());
   EXPECT_NEAR(ChassisLe, 500, 1e-3);
 }

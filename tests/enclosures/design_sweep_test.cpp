@@ -566,7 +566,7 @@ TEST_F(DesignSweep, EveryRuleAlignmentAndPresetShowsStoresAndExportsTheDesignIts
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("design sweep: %zu drivers, %d designs, %d of them shown, in %s s\n", drivers.size(), designs, shown,
-              DecimalText(seconds, 1).c_str());
+              FormatFixed(seconds, 0, 1).c_str());
   EXPECT_EQ(mismatchCount, 0) << mismatches.join("\n").toStdString();
 }
 

@@ -8,6 +8,7 @@
 
 #include "WindowTest.h"
 #include "app/AllForms.h"
+#include "common/NumberText.h"
 #include "driver/model/CommittedDriver.h"
 #include "enclosures/ResponseDiagram.h"
 #include "enclosures/model/ComparisonStore.h"
@@ -373,8 +374,7 @@ TEST_F(OpenWindow, ExportWritesTheOpenBaffleFileInEitherLanguageAndReportsOnlyAW
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 413);
   // Sensitivity of the default driver from fs, Vas and Qes: 112 + 10 log10(pi^2 29^3 0.244 / (0.513 * 10088402)).
   const double spl = 112 + 10 * std::log10(M_PI * M_PI * 29 * 29 * 29 * 0.244 / (0.513 * 10088402));
-  std::string splLine = "SPL (dB)\t" + DecimalText(spl, 1) + "\r\n";
-  std::replace(splLine.begin(), splLine.end(), '.', ',');
+  const std::string splLine = "SPL (dB)\t" + FormatFixedComma(spl, 0, 1) + "\r\n";
   EXPECT_NE(bytes.find(splLine), std::string::npos) << bytes.substr(0, 200);
   EXPECT_NE(bytes.find("\r\n29\t-23,23\r\n"), std::string::npos);
 

@@ -11,6 +11,7 @@
 #include "TextRecordingPage.h"
 #include "WindowTest.h"
 #include "app/AllForms.h"
+#include "common/NumberText.h"
 #include "enclosures/model/ResponsePlot.h"
 
 namespace velomare::test {
@@ -194,7 +195,7 @@ TEST_F(PrintedPage, TextsStayOffTheFrameAndTheLevelLinesAndTouchNoOtherText) {
   ASSERT_GT(larger.pointSizeF(), programFont.pointSizeF());
   EachWindowAndDriver([&](const PrintingWindow& w, const QString&) {
     for (const QFont& font : {programFont, larger}) {
-      SCOPED_TRACE(DecimalText(font.pointSizeF(), 1) + " pt");
+      SCOPED_TRACE(FormatFixed(font.pointSizeF(), 0, 1) + " pt");
       QGuiApplication::setFont(font);
       EachPage(w, {300, 600}, [&](const Printed& p) { ExpectTextsOffTheLines(w, p); });
     }

@@ -104,14 +104,8 @@ double LeadingNumber(std::string_view text) {
   std::string number(start == std::string_view::npos ? std::string_view() : text.substr(start));
   std::replace(number.begin(), number.end(), ',', '.');
   double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  return error == std::errc() ? value : std::nan("");
-}
-
-std::string DecimalText(double value, int decimals) {
-  char text[400];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  return error == std::errc() ? std::string(text, end) : std::string("?");
+  const bool read = std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc();
+  return read ? value : std::nan("");
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -99,13 +99,11 @@ class OrdinaryUser {
   bool changed_ = false;
 };
 
-// Numbers in the tests' own texts go through std::from_chars / std::to_chars: QApplication sets
-// the C library's locale from the desktop, where stod and printf read and write "1,4".
 // The number a text starts with (after blanks), with "." or "," as its decimal separator:
-// "1.4 kHz" and "1,4" are 1.4. NaN when the text does not start with a number.
+// "1.4 kHz" and "1,4" are 1.4; NaN when the text does not start with a number. Read with
+// std::from_chars, not stod: QApplication sets the C library's locale from the desktop, where
+// stod stops at the "." of "1.4". (Tests write numbers with the program's FormatFixed.)
 double LeadingNumber(std::string_view text);
-// Fixed-point text with a decimal point, as "%.*f" writes it in the C locale.
-std::string DecimalText(double value, int decimals = 6);
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
